@@ -1,0 +1,32 @@
+// Whole-file writes that never leave a half-written file behind.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quilloro {
+
+// Empty on success; otherwise what went wrong, in plain words for the user.
+using FileError = std::optional<std::string>;
+
+// Replaces the file at path with content. The content goes to a temporary file
+// in the same directory, is flushed to disk and then renamed over the target,
+// so a crash leaves either the old file or the new one. Missing directories on
+// the way are created. An existing file keeps its permission bits; a symbolic
+// link is followed and its target replaced.
+FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// The whole content of a file, or nothing when it does not exist. A file that
+// exists but cannot be read, or is larger than maxBytes, is an error: callers
+// that rewrite it must not mistake it for an empty one.
+struct ReadResult {
+    bool exists = false;
+    std::string content;
+    FileError error;
+};
+ReadResult readWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes = 64u << 20);
+
+}  // namespace quilloro

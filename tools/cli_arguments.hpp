@@ -1,0 +1,40 @@
+// Command-line options of quilloro-cli: "--name value" pairs after a subcommand.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quilloro::cli {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Arguments {
+ public:
+  // Every argument after the subcommand must be "--name value"; flags listed in
+  // flagNames take no value. Throws UsageError otherwise.
+  Arguments(const std::vector<std::string>& args, const std::vector<std::string>& flagNames = {});
+
+  std::optional<std::string> text(const std::string& name) const;
+  bool flag(const std::string& name) const;
+  // An integer option; throws UsageError when absent and required, or not a number.
+  int integer(const std::string& name) const;
+  std::optional<int> optionalInteger(const std::string& name) const;
+
+ private:
+  std::map<std::string, std::string> values_;
+};
+
+// GAMES.DAT from --dat, or the one in the installation folder next to the program.
+std::filesystem::path gamesDatPath(const Arguments& args);
+
+// The folder that holds the running program.
+std::filesystem::path executableDirectory();
+
+}  // namespace quilloro::cli

@@ -1,0 +1,46 @@
+// quilloro-cli: the game engine from the command line.
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/cli_arguments.hpp"
+#include "tools/cli_catalogue_commands.hpp"
+
+namespace {
+
+using namespace quilloro::cli;
+
+constexpr const char* kUsage =
+    "usage: quilloro-cli games [--dat PATH]\n"
+    "       quilloro-cli params --game G [--dat PATH]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const std::string command = argv[1];
+  const std::vector<std::string> rest(argv + 2, argv + argc);
+  const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
+      {"games", listGames},
+      {"params", printParameters},
+  };
+  const auto found = commands.find(command);
+  if (found == commands.end()) {
+    std::cerr << "quilloro-cli: unknown command \"" << command << "\"\n" << kUsage;
+    return 2;
+  }
+  try {
+    return found->second(Arguments(rest), std::cout);
+  } catch (const UsageError& error) {
+    std::cerr << "quilloro-cli: " << error.what() << "\n" << kUsage;
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "quilloro-cli: " << error.what() << "\n";
+    return 1;
+  }
+}
