@@ -139,9 +139,11 @@ struct Document {
 
     void set(std::string_view section, std::string_view key, std::string_view value) {
         if (const auto index = findEntry(section, key)) {
-            // The key keeps its spelling and spacing; only the value changes.
+            // The key keeps its spelling and the spacing around '='; only the
+            // value changes.
             Line& line = lines[*index];
-            line.text = line.text.substr(0, line.equalsAt + 1) + std::string(value);
+            const auto valueAt = line.text.find_first_not_of(" \t", line.equalsAt + 1);
+            line.text = line.text.substr(0, valueAt) + std::string(value);
             return;
         }
         Line entry;
