@@ -171,12 +171,6 @@ TEST_F(SettingsStoreTest, FirstPlayerNeverReplacesAListedPlayer) {
     EXPECT_EQ(store_.preferences().readSection("Users").size(), 2u);
 }
 
-TEST_F(SettingsStoreTest, PlayerFieldDropsLeadingSpaces) {
-    store_.fnCfgSet(76, 30, "   Carla");
-    EXPECT_EQ(store_.record().text().substr(75, 30), "Carla" + std::string(25, ' '));
-    EXPECT_EQ(store_.fnCfgGet(76, 30), "Carla");
-}
-
 TEST_F(SettingsStoreTest, LegacyRepairOnlyWithHiScoreFile) {
     writeCfg("[Preference]\nCards_Animate=S\nConfirmQuit=S\nConfirmQuitGame=S\n");
     store_.loadAtStartup(kTrueColour);
@@ -251,13 +245,6 @@ TEST_F(SettingsStoreTest, RecentGameNumbersKeepTwentyAndTheirGaps) {
     // Taking 5 out made room, so the oldest number stays.
     EXPECT_EQ(ini.readString("Game_Numbers", "Game020", ""), "20");
     EXPECT_EQ(ini.readSection("Game_Numbers").size(), 20u);
-}
-
-TEST(SettingsKeys, Names) {
-    EXPECT_EQ(recentGameKey(1), "Game001");
-    EXPECT_EQ(recentGameKey(20), "Game020");
-    EXPECT_EQ(userKey(1), "User001");
-    EXPECT_EQ(userKey(20), "User020");
 }
 
 }  // namespace
