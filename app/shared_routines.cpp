@@ -154,18 +154,25 @@ std::string fnZeroPad(long long n, int width) {
     return fitNumberText(std::string(buffer.data(), result.ptr), width);
 }
 
-std::vector<std::string> fnSection(const std::vector<std::string>& lines, std::string_view header) {
-    std::vector<std::string> result;
+std::vector<std::size_t> fnSectionLineIndices(const std::vector<std::string>& lines, std::string_view header) {
+    std::vector<std::size_t> result;
     bool inside = false;
-    for (const auto& line : lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
         if (line.starts_with(header)) {
             inside = true;
         } else if (!line.empty() && line.front() == '[') {
             inside = false;
         } else if (inside) {
-            result.push_back(line);
+            result.push_back(i);
         }
     }
+    return result;
+}
+
+std::vector<std::string> fnSection(const std::vector<std::string>& lines, std::string_view header) {
+    std::vector<std::string> result;
+    for (std::size_t i : fnSectionLineIndices(lines, header)) result.push_back(lines[i]);
     return result;
 }
 

@@ -31,6 +31,8 @@ std::string fnZeroPad(long long n, int width);
 // All lines that follow each line beginning with header, up to the next line
 // whose first character is "[".
 std::vector<std::string> fnSection(const std::vector<std::string>& lines, std::string_view header);
+// The same, as 0-based positions in lines, for callers that report line numbers.
+std::vector<std::size_t> fnSectionLineIndices(const std::vector<std::string>& lines, std::string_view header);
 int fnMax(int a, int b);
 // 2^bitsPerPixel raised to the power of planes; 999999999 above 24 bits per pixel.
 long long fnColourCount(int bitsPerPixel, int planes);

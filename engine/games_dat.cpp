@@ -7,6 +7,7 @@
 #include <limits>
 #include <sstream>
 
+#include "app/shared_routines.hpp"
 #include "engine/games_dat_transform.hpp"
 
 namespace quilloro {
@@ -45,21 +46,6 @@ std::string_view field(std::string_view line, std::size_t start, std::size_t len
   return line.substr(start, length);
 }
 
-// 0-based indices of the lines that follow each line beginning with header, up
-// to the next line beginning with "[".
-std::vector<std::size_t> sectionLineIndices(const std::vector<std::string>& lines, std::string_view header) {
-  std::vector<std::size_t> result;
-  bool inside = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].starts_with('[')) {
-      inside = lines[i].starts_with(header);
-      continue;
-    }
-    if (inside) result.push_back(i);
-  }
-  return result;
-}
-
 }  // namespace
 
 std::optional<int> CatalogueEntry::category() const { return parseInteger<int>(field(line_, 0, 3)); }
@@ -93,11 +79,11 @@ GamesDat GamesDat::load(const std::filesystem::path& path) {
 GamesDat GamesDat::fromLines(std::vector<std::string> storedLines, std::filesystem::path origin) {
   GamesDat dat;
   dat.origin_ = std::move(origin);
-  for (std::size_t i : sectionLineIndices(storedLines, games_dat::kGameListHeader))
+  for (std::size_t i : fnSectionLineIndices(storedLines, games_dat::kGameListHeader))
     dat.catalogue_.emplace_back(games_dat::decodeText(storedLines[i]));
-  for (std::size_t i : sectionLineIndices(storedLines, games_dat::kParameterHeader))
+  for (std::size_t i : fnSectionLineIndices(storedLines, games_dat::kParameterHeader))
     dat.parameterRows_.push_back({static_cast<int>(i + 1), games_dat::decodeParameterRow(storedLines[i])});
-  for (std::size_t i : sectionLineIndices(storedLines, games_dat::kSelectedHeader)) {
+  for (std::size_t i : fnSectionLineIndices(storedLines, games_dat::kSelectedHeader)) {
     if (std::optional<int> game = parseInteger<int>(games_dat::decodeText(storedLines[i])))
       dat.selected_.push_back(*game);
   }
