@@ -59,7 +59,9 @@ inline constexpr std::string_view kAddTableaus = "Add_Tableaus";
 inline constexpr std::string_view kAddReserves = "Add_Reserves";
 inline constexpr std::string_view kSelectedDest = "Selezionate_Dest";
 inline constexpr std::string_view kSelectedFila = "Selezionate_Fila";
+inline constexpr std::string_view kMazzoVis = "Mazzo_Vis";
 inline constexpr std::string_view kMazzoWaste = "Mazzo_Waste";
+inline constexpr std::string_view kStockToPileMonteCarlo = "Stock_To_Pile_Monte_Carlo";
 }  // namespace move_command
 
 }  // namespace quilloro
