@@ -12,12 +12,16 @@ int listGames(const Arguments& args, std::ostream& out) {
   return 0;
 }
 
-int printParameters(const Arguments& args, std::ostream& out) {
-  const int game = args.integer("game");
-  const GamesDat dat = GamesDat::load(gamesDatPath(args));
+void requireGame(const GamesDat& dat, int game) {
   if (game < 0 || game >= dat.gameCount())
     throw UsageError("there is no game " + std::to_string(game) + " in " + dat.origin().string() + " (games 0 to " +
                      std::to_string(dat.gameCount() - 1) + ")");
+}
+
+int printParameters(const Arguments& args, std::ostream& out) {
+  const int game = args.integer("game");
+  const GamesDat dat = GamesDat::load(gamesDatPath(args));
+  requireGame(dat, game);
   GameParameters parameters;
   dat.loadParameters(game, parameters);
   for (int index = 0; index < kParameterCount; ++index) out << index << ' ' << parameters[index] << '\n';

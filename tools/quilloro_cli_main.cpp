@@ -7,6 +7,7 @@
 
 #include "tools/cli_arguments.hpp"
 #include "tools/cli_catalogue_commands.hpp"
+#include "tools/cli_play_commands.hpp"
 
 namespace {
 
@@ -14,7 +15,10 @@ using namespace quilloro::cli;
 
 constexpr const char* kUsage =
     "usage: quilloro-cli games [--dat PATH]\n"
-    "       quilloro-cli params --game G [--dat PATH]\n";
+    "       quilloro-cli params --game G [--dat PATH]\n"
+    "       quilloro-cli shuffle --cards N --number G\n"
+    "       quilloro-cli deal --game I --number G [--dat PATH]\n"
+    "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n";
 
 }  // namespace
 
@@ -28,6 +32,9 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
       {"games", listGames},
       {"params", printParameters},
+      {"shuffle", printShuffle},
+      {"deal", printDeal},
+      {"play", [](const Arguments& args, std::ostream& out) { return playGame(args, std::cin, out); }},
   };
   const auto found = commands.find(command);
   if (found == commands.end()) {

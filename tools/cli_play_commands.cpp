@@ -1,0 +1,223 @@
+// The play commands: shuffle, deal and play.
+//
+// play reads one command per line and answers each on one line:
+//   drop CARD PILE   the drop check of PILE ("Dest"/"Fila"/"Appogg" + n, or
+//                    "Mazzo_Vis" for the waste, "Waste" for the discard pile),
+//                    then the move and the automatic filling: ok or refused
+//   move CARD TARGET execute move as it stands: ok or refused
+//   stock            a click on the stock (press and release): ok or refused
+//   turn PILE        turn the face-down top card of a tableau pile: ok or refused
+//   sweep            the finishing sweep with its automatic filling: ok or refused
+//   undo, redo       ok or refused
+//   score            the score
+//   won              yes or no: the won-game check
+//   show             the table as dealt by "deal", then a line "."
+// Autoplay never runs by itself here; "sweep" runs it. Blank lines and lines
+// starting with "#" are skipped. A command that cannot be read is answered
+// "error: " and the reason, and changes nothing.
+#include "tools/cli_play_commands.hpp"
+
+#include <charconv>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/settings_record.hpp"
+#include "engine/game.hpp"
+#include "engine/game_number.hpp"
+#include "engine/games_dat.hpp"
+#include "engine/recording_observer.hpp"
+#include "engine/shuffle.hpp"
+#include "tools/cli_catalogue_commands.hpp"
+
+namespace quilloro::cli {
+
+namespace {
+
+std::string gameNumberArgument(const Arguments& args) {
+  const std::optional<std::string> number = args.text("number");
+  if (!number) throw UsageError("--number is required");
+  return normaliseGameNumber(*number);
+}
+
+// Labels of the 53 piles in table order.
+std::string pileLabel(PileRef pile) {
+  if (pile.list == PileList::Stock && pile.index == kDiscardIndex) return "Waste";
+  return pileName(pile);
+}
+
+void printTable(const GameState& state, std::ostream& out) {
+  for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves}) {
+    for (int index = 0; index < pileListSize(list); ++index) {
+      const PileRef pile{list, index};
+      out << pileLabel(pile) << ": " << state.stateTokens(state.piles.pile(pile)) << '\n';
+    }
+  }
+}
+
+// A game of the file dealt for the arguments, with autoplay kept for "sweep".
+class CliSession {
+ public:
+  explicit CliSession(const Arguments& args)
+      : dat_(GamesDat::load(gamesDatPath(args))), game_(&dat_, settings_, observer_, geometry_) {
+    const int index = args.integer("game");
+    requireGame(dat_, index);
+    settings_.setInteger(field::Game, index);
+    settings_.set(field::GameNumber, gameNumberArgument(args));
+    settings_.set(field::ScoringKind, "01");
+    settings_.set(field::UndoEnabled, "0");
+    game_.setAutoplay(false);
+    if (const auto error = game_.newGame({.deal = true, .newNumber = false})) throw std::runtime_error(*error);
+    game_.setAutoplay(true);
+    observer_.clear();
+  }
+
+  Game& game() { return game_; }
+  RecordingObserver& observer() { return observer_; }
+
+ private:
+  GamesDat dat_;
+  SettingsRecord settings_;
+  RecordingObserver observer_;
+  LibraryAnchorGeometry geometry_;
+  Game game_;
+};
+
+class CommandError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+CardNumber cardArgument(const std::string& text) {
+  int card = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), card);
+  if (error != std::errc() || end != text.data() + text.size() || !isCardNumber(card))
+    throw CommandError("\"" + text + "\" is not a card number from 1 to 104");
+  return card;
+}
+
+std::vector<std::string> wordsOf(const std::string& line) {
+  std::istringstream stream(line);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+void requireWords(const std::vector<std::string>& words, std::size_t count, const char* usage) {
+  if (words.size() != count) throw CommandError(std::string("usage: ") + usage);
+}
+
+// The drop check of a pile, then the move and what follows a release.
+bool dropCard(Game& game, CardNumber card, const std::string& pileName) {
+  const MoveRules rules = game.rules();
+  if (rules.cardLocation(card) == card_location::kNowhere && !game.state.piles.discard().search(card, SearchMode::Report))
+    throw CommandError("card " + std::to_string(card) + " is not on the table");
+  std::vector<CardNumber> run = rules.runFromCard(card);
+  if (run.empty()) run = {card};
+  bool allowed = false;
+  std::string target = pileName;
+  if (pileName == "Mazzo_Vis") {
+    allowed = run.size() == 1 && rules.mayDropOnWaste(card);
+    target = std::string(move_command::kStock02);
+  } else if (pileName == move_command::kWaste) {
+    allowed = run.size() == 1 && rules.mayDropOnDiscard(card) == DiscardVerdict::Accepted;
+  } else if (pileFromName(pileName)) {
+    allowed = rules.mayDropOnNamedPile(pileName, run);
+  } else {
+    throw CommandError("\"" + pileName + "\" is not a pile a card can be dropped on");
+  }
+  if (!allowed || !game.executeMove(card, target)) return false;
+  game.autoFill();
+  return true;
+}
+
+bool turnCard(Game& game, const std::string& pileName) {
+  const std::optional<PileRef> pile = pileFromName(pileName);
+  if (!pile || pile->list != PileList::Tableau) throw CommandError("\"" + pileName + "\" is not a tableau pile");
+  return game.turnTopCard(pile->index);
+}
+
+bool clickStock(Game& game) {
+  const StockPress press = game.pressStock();
+  if (press == StockPress::Pressed) return game.releaseStock();
+  return press == StockPress::Moved;
+}
+
+bool sweep(Game& game) {
+  bool moved = false;
+  while (game.finishingSweep()) {
+    moved = true;
+    game.autoFill();
+  }
+  return moved;
+}
+
+// One command; answers its reply line (without the line end).
+std::string answer(CliSession& session, const std::vector<std::string>& words, std::ostream& out) {
+  Game& game = session.game();
+  const std::string& command = words.front();
+  auto verdict = [&session](bool done) {
+    std::string reply = done ? "ok" : "refused";
+    for (const std::string& message : session.observer().messages) reply += ": " + message;
+    return reply;
+  };
+  if (command == "drop") {
+    requireWords(words, 3, "drop CARD PILE");
+    return verdict(dropCard(game, cardArgument(words[1]), words[2]));
+  }
+  if (command == "move") {
+    requireWords(words, 3, "move CARD TARGET");
+    return verdict(game.executeMove(cardArgument(words[1]), words[2]));
+  }
+  if (command == "turn") {
+    requireWords(words, 2, "turn PILE");
+    return verdict(turnCard(game, words[1]));
+  }
+  if (command == "stock" || command == "sweep" || command == "undo" || command == "redo" || command == "score" ||
+      command == "won" || command == "show") {
+    requireWords(words, 1, command.c_str());
+    if (command == "stock") return verdict(clickStock(game));
+    if (command == "sweep") return verdict(sweep(game));
+    if (command == "undo") return verdict(game.undo());
+    if (command == "redo") return verdict(game.redo());
+    if (command == "score") return std::to_string(game.score());
+    if (command == "won") return game.wonCheck() ? "yes" : "no";
+    printTable(game.state, out);
+    return ".";
+  }
+  throw CommandError("unknown command \"" + command + "\"");
+}
+
+}  // namespace
+
+int printShuffle(const Arguments& args, std::ostream& out) {
+  const int cards = args.integer("cards");
+  const std::vector<CardNumber> deck = shuffleDeck(gameNumberArgument(args), cards);
+  for (std::size_t i = 0; i < deck.size(); ++i) out << (i == 0 ? "" : " ") << deck[i];
+  out << '\n';
+  return 0;
+}
+
+int printDeal(const Arguments& args, std::ostream& out) {
+  CliSession session(args);
+  printTable(session.game().state, out);
+  return 0;
+}
+
+int playGame(const Arguments& args, std::istream& in, std::ostream& out) {
+  CliSession session(args);
+  for (std::string line; std::getline(in, line);) {
+    const std::vector<std::string> words = wordsOf(line);
+    if (words.empty() || words.front().starts_with('#')) continue;
+    session.observer().clear();
+    try {
+      out << answer(session, words, out) << '\n';
+    } catch (const CommandError& error) {
+      out << "error: " << error.what() << '\n';
+    }
+    out.flush();
+  }
+  return 0;
+}
+
+}  // namespace quilloro::cli
