@@ -146,6 +146,8 @@ class Game {
   void redealWaste();
   void reshuffleTableau();
   bool turnStockCards(bool toDiscard);
+  // The stock's top card face up onto the pile, flying, with the shuffle sound.
+  void dealFromStock(PileRef target);
   bool dealRow(PileList list);
   bool fillEmptyFromStock();
   bool closeGapsAndRefill();

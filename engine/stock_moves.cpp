@@ -138,6 +138,17 @@ void Game::reshuffleTableau() {
   }
 }
 
+void Game::dealFromStock(PileRef target) {
+  Pile& stock = state.piles.stock();
+  const CardNumber card = stock.topCard();
+  const CardPlace from{kStockPile, stock.cardCount() - 1};
+  stock.dropTop(1);
+  state.putCard(target.list, target.index, card, "1");
+  flight(card, from, target, CardFlight::Kind::Move);
+  observer_.cardCounterMoved(card, PileKind::Stock, pileKindOf(target));
+  observer_.playSound("Shuffle", soundSwitch(field::SoundsShuffle));
+}
+
 bool Game::dealRow(PileList list) {
   if (state.piles.stock().empty()) return false;
   const bool tableau = list == PileList::Tableau;
@@ -148,15 +159,7 @@ bool Game::dealRow(PileList list) {
   for (int n = 0; n < count && !state.piles.stock().empty(); ++n) {
     const int flag = state.parameters[firstFlag + n];
     if (flag != 1 && flag != 2) continue;
-    Pile& stock = state.piles.stock();
-    const CardNumber card = stock.topCard();
-    const CardPlace from{kStockPile, stock.cardCount() - 1};
-    stock.dropTop(1);
-    const PileRef target{list, n};
-    state.putCard(list, n, card, "1");
-    flight(card, from, target, CardFlight::Kind::Move);
-    observer_.cardCounterMoved(card, PileKind::Stock, pileKindOf(target));
-    observer_.playSound("Shuffle", soundSwitch(field::SoundsShuffle));
+    dealFromStock({list, n});
     if (tableau) removeCompletedSequences(n);
   }
   severalCardsMoving_ = false;
@@ -171,15 +174,7 @@ bool Game::fillEmptyFromStock() {
     if (!state.piles.pile(PileList::Tableau, n).empty()) continue;
     if (!pushed) pushUndoStep();
     pushed = true;
-    Pile& stock = state.piles.stock();
-    const CardNumber card = stock.topCard();
-    const CardPlace from{kStockPile, stock.cardCount() - 1};
-    stock.dropTop(1);
-    const PileRef target{PileList::Tableau, n};
-    state.putCard(target.list, target.index, card, "1");
-    flight(card, from, target, CardFlight::Kind::Move);
-    observer_.cardCounterMoved(card, PileKind::Stock, PileKind::Tableau);
-    observer_.playSound("Shuffle", soundSwitch(field::SoundsShuffle));
+    dealFromStock({PileList::Tableau, n});
   }
   if (pushed) afterMove(true);
   return pushed;
@@ -218,14 +213,7 @@ bool Game::closeGapsAndRefill() {
   }
   for (int n = 0; n < piles && !state.piles.stock().empty(); ++n) {
     if (!tableau(n).empty()) continue;
-    Pile& stock = state.piles.stock();
-    const CardNumber card = stock.topCard();
-    const CardPlace from{kStockPile, stock.cardCount() - 1};
-    stock.dropTop(1);
-    state.putCard(PileList::Tableau, n, card, "1");
-    flight(card, from, {PileList::Tableau, n}, CardFlight::Kind::Move);
-    observer_.cardCounterMoved(card, PileKind::Stock, PileKind::Tableau);
-    observer_.playSound("Shuffle", soundSwitch(field::SoundsShuffle));
+    dealFromStock({PileList::Tableau, n});
   }
   severalCardsMoving_ = false;
   observer_.cardCounterRefresh();
