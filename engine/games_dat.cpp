@@ -111,15 +111,17 @@ int GamesDat::rowIndex(const ParameterRow& row) const {
 
 ParameterValue GamesDat::rowValue(const ParameterRow& row, int gameIndex) const {
   const std::size_t start = kFirstValueColumn + kColumnWidth * static_cast<std::size_t>(gameIndex);
-  const std::string text(trimRight(field(row.plain, start, kValueWidth)));
+  const std::string_view text = trimRight(field(row.plain, start, kValueWidth));
+  const std::optional<long long> value = parseInteger<long long>(text);
+  if (value && *value >= std::numeric_limits<ParameterValue>::min() &&
+      *value <= std::numeric_limits<ParameterValue>::max())
+    return static_cast<ParameterValue>(*value);
+  // Only a broken file pays for the message.
   const std::string where = "the value of parameter " + std::string(field(row.plain, 0, 4)) + " for game " +
                             std::to_string(gameIndex) + " (columns " + std::to_string(start + 1) + " to " +
                             std::to_string(start + kValueWidth) + ")";
-  const std::optional<long long> value = parseInteger<long long>(text);
-  if (!value) malformed(row, where + (text.empty() ? " is missing" : " is not an integer: \"" + text + "\""));
-  if (*value < std::numeric_limits<ParameterValue>::min() || *value > std::numeric_limits<ParameterValue>::max())
-    malformed(row, where + " is out of range: " + text);
-  return static_cast<ParameterValue>(*value);
+  if (!value) malformed(row, where + (text.empty() ? " is missing" : " is not an integer: \"" + std::string(text) + "\""));
+  malformed(row, where + " is out of range: " + std::string(text));
 }
 
 void GamesDat::loadParameters(int gameIndex, GameParameters& parameters) const {
