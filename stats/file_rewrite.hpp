@@ -1,0 +1,26 @@
+// Replacing a result file's content through a temporary file beside it.
+#pragma once
+
+#include "app/atomic_file.hpp"
+
+#include <filesystem>
+#include <string_view>
+
+namespace quilloro::stats {
+
+// Gives file the new content. The content goes to a temporary file ("rpl"
+// prefix) in the file's directory, is flushed to disk and is then renamed over
+// the file, so at every moment the file holds either its old content or the
+// new one; there is no moment without it. A symbolic link is followed, an
+// existing file keeps its permission bits, a missing directory is created.
+// On failure the temporary file is removed and the file is left as it was:
+// "Error creating temp file.", or "Error renaming file: " + temporary name +
+// a line break + "with: " + file name, or a message about the write.
+FileError rewriteFile(const std::filesystem::path& file, std::string_view content);
+
+// Failures that tests force on the following rewrites, to show that the old
+// file survives them.
+enum class RewriteFault { None, TempCreation, Rename };
+void forceRewriteFault(RewriteFault fault);
+
+}  // namespace quilloro::stats
