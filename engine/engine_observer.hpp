@@ -2,6 +2,7 @@
 // window implements it; tests record it; a headless run may ignore it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,41 @@ enum class Redraw {
   PileDecoration,   // the corner decoration of one pile
   StockPressed,     // the stock shown pressed (or released)
   SelectionMarks,   // the marks of selected cards
+  RankHints,        // the boxes above the foundations naming the rank each needs next
+};
+
+// A poker hand that the card just placed completed, as the score panel shows it.
+struct PokerAnnouncement {
+  std::string name;
+  int points = 0;
+  // The score with this hand counted and the hands announced after it not yet.
+  int runningTotal = 0;
+  std::array<int, 5> piles{};  // tableau piles, 0-based, of the hand's cards
+  std::array<CardNumber, 5> cards{};
+};
+
+// What the "Game won" dialog shows of the player's totals for the game.
+struct GameWonSummary {
+  std::string gameName;
+  long long won = 0;
+  long long lost = 0;
+  bool played = false;      // false: no games booked, the percentages stay empty
+  int wonPercent = 0;
+  int lostPercent = 0;
+  // The pie picture: "imgGraph0750" ... "imgGraph1000" or "imgGraphNoValues".
+  std::string picture;
+  // The pictures show the larger share in red; when the won share is the
+  // larger, red and green (and maroon and dark green) change places.
+  bool exchangeColours = false;
+};
+
+// A result that entered the hi-score table of its game.
+struct NewHiScore {
+  int position = 0;  // 1 to 20
+  long long score = 0;
+  int elapsedSeconds = 0;
+  std::string player;
+  std::string gameName;
 };
 
 class EngineObserver {
@@ -58,6 +94,29 @@ class EngineObserver {
   virtual void message(std::string_view text) = 0;
   // A fixed pause between two visible steps, in milliseconds.
   virtual void pause(int milliseconds) = 0;
+
+  // --- pairing, selection and poker games ---
+  // Marks or unmarks a selected card (the same call undoes itself).
+  virtual void toggleSelectionMark(CardNumber card) = 0;
+  // A completed poker hand is shown (panel lines and marks on its cards) or,
+  // after its pause, taken off again.
+  virtual void pokerHand(const PokerAnnouncement& hand, bool shown) = 0;
+  // The score panel's total line.
+  virtual void pokerTotal(int total) = 0;
+
+  // --- the end of a game ---
+  // Abandoning the game in progress: OK (true) or Cancel. An empty message
+  // stands for the language's own "Quit this game?".
+  virtual bool confirmAbandon(std::string_view message) = 0;
+  // Any other OK/Cancel question.
+  virtual bool confirm(std::string_view question) = 0;
+  // The win animation of kind 1 or 2; a key or a click may end it early.
+  virtual void winAnimation(int kind) = 0;
+  virtual void newHiScore(const NewHiScore& entry) = 0;
+  // The "Game won" dialog, shown modally.
+  virtual void gameWon(const GameWonSummary& summary) = 0;
+  // A file could not be written or read: the text names the file and the reason.
+  virtual void fileError(std::string_view text) = 0;
 };
 
 // Ignores everything: the engine driven by a program rather than a player.
@@ -72,6 +131,16 @@ class SilentObserver : public EngineObserver {
   void beep() override {}
   void message(std::string_view) override {}
   void pause(int) override {}
+  void toggleSelectionMark(CardNumber) override {}
+  void pokerHand(const PokerAnnouncement&, bool) override {}
+  void pokerTotal(int) override {}
+  // Nobody to ask: the game in progress may always be replaced.
+  bool confirmAbandon(std::string_view) override { return true; }
+  bool confirm(std::string_view) override { return true; }
+  void winAnimation(int) override {}
+  void newHiScore(const NewHiScore&) override {}
+  void gameWon(const GameWonSummary&) override {}
+  void fileError(std::string_view) override {}
 };
 
 }  // namespace quilloro

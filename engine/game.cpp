@@ -35,7 +35,11 @@ void Game::setScore(int score) {
 
 void Game::recomputeScore() {
   // The poker grid keeps its own points, counted by its hand evaluation.
-  if (gameFamily() == 9) return;
+  if (gameFamily() == 9) {
+    pokerScore(kNoCard);
+    return;
+  }
+  if (gameFamily() == 10) observer_.redraw(Redraw::RankHints, {PileList::Foundations, 0});
   if (!settingIs(field::ScoringKind, "01")) return;
   int played = 0;
   auto countCards = [&played](const Pile& pile) {

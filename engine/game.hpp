@@ -4,6 +4,7 @@
 // geometry handed to it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <random>
 #include <string>
@@ -26,6 +27,15 @@ struct NewGameOptions {
   bool deal = true;
   // Choose a new random game number first; otherwise the stored one is dealt.
   bool newNumber = true;
+};
+
+// What a click of a selection or pairing game did.
+enum class SelectOutcome {
+  Ignored,   // not a card the game lets the player choose
+  Marked,    // the card joined or left the selection
+  Refused,   // the beep: the card does not fit the selection and left it again
+  Thrown,    // the selection was complete and went to the discard pile
+  GapsClosed,  // a click on the stock closed the gaps of the grid
 };
 
 // What a press on the stock did.
@@ -101,6 +111,20 @@ class Game {
   // Foundation 1 holds the player's selection rather than played cards.
   bool selectionGame() const;
 
+  // --- selection, pairing and poker games ---
+  // A left-button press of a selection game on a card of the pile (the card
+  // is 0 for a press on an empty pile). Ignored for other games and for
+  // cards the game does not let the player choose. A Thrown outcome may have
+  // won the game: see won().
+  SelectOutcome pressInSelectionGame(PileRef pile, CardNumber card);
+  // The cards the player has selected, in the order of selection.
+  std::vector<CardNumber> selection() const;
+  // Two grid piles (0-based) that touch, diagonals included.
+  static bool adjacentInGrid(int p, int q);
+  // The rank text each of foundations 1 to 4 needs next ("A", "2" ... "K"),
+  // empty where no hint is shown.
+  std::array<std::string, 4> rankHints() const;
+
   // --- score and the end ---
   int score() const;
   void recomputeScore();
@@ -153,6 +177,17 @@ class Game {
   bool closeGapsAndRefill();
   bool throwSelection();
 
+  // selection games
+  SelectOutcome selectSumOfTwo(CardNumber card);
+  SelectOutcome selectByClick(PileRef pile, CardNumber card);
+  bool toggleInSelection(CardNumber card);
+  SelectOutcome refuseSelection(CardNumber card);
+  SelectOutcome completeSelection();
+  bool freeInPyramid(PileRef pile, CardNumber card) const;
+  // The poker grid's points: every full row and column scores its hand; the
+  // hands that the placed card completed are announced.
+  void pokerScore(CardNumber placed);
+
   // undo and redo
   struct HistoryDirection;
   bool step(UndoHistory& from, UndoHistory& to, const HistoryDirection& direction, bool silent);
@@ -180,6 +215,8 @@ class Game {
   // Set while a row or a gap closing moves several cards: the won-game check
   // runs once at its end.
   bool severalCardsMoving_ = false;
+  // The last card a move put down, for the poker grid's announcements.
+  CardNumber lastMovedCard_ = kNoCard;
 };
 
 }  // namespace quilloro

@@ -68,6 +68,7 @@ bool Game::moveSingleCard(CardNumber card, PileRef target, CardFlight::Kind kind
   const PileKind fromKind = pileKindOf(from->pile);
   state.piles.pile(from->pile).search(card, SearchMode::Remove);
   state.putCard(target.list, target.index, card, "1");
+  lastMovedCard_ = card;
   flight(card, *from, target, kind);
   observer_.cardCounterMoved(card, fromKind, pileKindOf(target));
   return true;
@@ -75,7 +76,10 @@ bool Game::moveSingleCard(CardNumber card, PileRef target, CardFlight::Kind kind
 
 void Game::afterMove(bool runWonCheck) {
   if (runWonCheck && !severalCardsMoving_) won_ = wonCheck();
-  recomputeScore();
+  if (gameFamily() == 9)
+    pokerScore(lastMovedCard_);
+  else
+    recomputeScore();
   clearRedo();
 }
 
@@ -114,6 +118,7 @@ bool Game::moveToTableau(CardNumber card, int pile) {
     state.piles.pile(from->pile).dropTop(static_cast<int>(run.size()));
     for (std::size_t i = 0; i < run.size(); ++i) {
       state.putCard(target.list, target.index, run[i], "1");
+      lastMovedCard_ = run[i];
       flight(run[i], {from->pile, from->slot + static_cast<int>(i)}, target, CardFlight::Kind::Landing);
       observer_.cardCounterMoved(run[i], fromKind, PileKind::Tableau);
     }

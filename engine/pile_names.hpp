@@ -39,6 +39,10 @@ struct PileRef {
   friend bool operator==(const PileRef&, const PileRef&) = default;
 };
 
+inline constexpr PileRef kStockPile{PileList::Stock, kStockIndex};
+inline constexpr PileRef kWastePile{PileList::Stock, kWasteIndex};
+inline constexpr PileRef kDiscardPile{PileList::Stock, kDiscardIndex};
+
 // The pile a name addresses: "Mazzo" the stock, "Mazzo_Vis" the waste,
 // "Fila"/"Dest"/"Appogg" followed by the 1-based number in decimal. Names
 // that are no pile (move commands such as "Waste", numbers out of range,

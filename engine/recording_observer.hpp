@@ -36,8 +36,33 @@ class RecordingObserver : public EngineObserver {
   void beep() override { ++beeps; }
   void message(std::string_view text) override { messages.emplace_back(text); }
   void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+  void toggleSelectionMark(CardNumber card) override { markToggles.push_back(card); }
+  void pokerHand(const PokerAnnouncement& hand, bool shown) override {
+    if (shown) pokerHands.push_back(hand);
+  }
+  void pokerTotal(int total) override { pokerTotals.push_back(total); }
+  bool confirmAbandon(std::string_view message) override {
+    questions.emplace_back(message.empty() ? "Quit this game?" : message);
+    return answer;
+  }
+  bool confirm(std::string_view question) override {
+    questions.emplace_back(question);
+    return answer;
+  }
+  void winAnimation(int kind) override { winAnimations.push_back(kind); }
+  void newHiScore(const NewHiScore& entry) override { hiScores.push_back(entry); }
+  void gameWon(const GameWonSummary& summary) override { wonDialogs.push_back(summary); }
+  void fileError(std::string_view text) override { fileErrors.emplace_back(text); }
 
-  void clear() { *this = RecordingObserver(); }
+  // Clears what was recorded; the answer to questions stays.
+  void clear() {
+    const bool keep = answer;
+    *this = RecordingObserver();
+    answer = keep;
+  }
+
+  // What every question is answered.
+  bool answer = true;
 
   std::vector<CardFlight> flights;
   std::vector<Redraw> redraws;
@@ -48,6 +73,14 @@ class RecordingObserver : public EngineObserver {
   int beeps = 0;
   std::vector<std::string> messages;
   std::vector<int> pauses;
+  std::vector<CardNumber> markToggles;
+  std::vector<PokerAnnouncement> pokerHands;
+  std::vector<int> pokerTotals;
+  std::vector<std::string> questions;
+  std::vector<int> winAnimations;
+  std::vector<NewHiScore> hiScores;
+  std::vector<GameWonSummary> wonDialogs;
+  std::vector<std::string> fileErrors;
 };
 
 }  // namespace quilloro

@@ -4,14 +4,6 @@
 
 namespace quilloro {
 
-namespace {
-
-constexpr PileRef kStockPile{PileList::Stock, kStockIndex};
-constexpr PileRef kWastePile{PileList::Stock, kWasteIndex};
-constexpr PileRef kDiscardPile{PileList::Stock, kDiscardIndex};
-
-}  // namespace
-
 bool Game::stockClick(bool toDiscard) {
   const GameParameters& p = state.parameters;
   bool changed = false;
@@ -144,6 +136,7 @@ void Game::dealFromStock(PileRef target) {
   const CardPlace from{kStockPile, stock.cardCount() - 1};
   stock.dropTop(1);
   state.putCard(target.list, target.index, card, "1");
+  lastMovedCard_ = card;
   flight(card, from, target, CardFlight::Kind::Move);
   observer_.cardCounterMoved(card, PileKind::Stock, pileKindOf(target));
   observer_.playSound("Shuffle", soundSwitch(field::SoundsShuffle));

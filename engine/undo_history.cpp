@@ -54,9 +54,8 @@ void UndoHistory::push(const GameState& state, bool emptyFoundation1) {
   }
 }
 
-bool UndoHistory::popInto(GameState& state) {
-  if (empty()) return false;
-  std::size_t at = stepStarts_.back();
+void UndoHistory::restoreStep(std::size_t step, GameState& state) const {
+  std::size_t at = stepStarts_[step];
   for (int p = 0; p < kPilesPerStep; ++p) {
     Pile& pile = state.piles.pile(pileOfStep(p));
     pile.clear();
@@ -68,7 +67,18 @@ bool UndoHistory::popInto(GameState& state) {
       if (card != kNoCard) state.cards.setFaceState(card, (stored & kFaceDownBit) != 0 ? "0" : "1");
     }
   }
+}
+
+bool UndoHistory::popInto(GameState& state) {
+  if (empty()) return false;
+  restoreStep(stepStarts_.size() - 1, state);
   dropLast();
+  return true;
+}
+
+bool UndoHistory::restoreFirstInto(GameState& state) const {
+  if (empty()) return false;
+  restoreStep(0, state);
   return true;
 }
 

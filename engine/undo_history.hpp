@@ -27,6 +27,9 @@ class UndoHistory {
   // Restores every pile of the last step into the state and removes the step.
   // Answers false, changing nothing, when the history is empty.
   bool popInto(GameState& state);
+  // Restores every pile of the first step (the table right after the deal),
+  // keeping the history. Answers false, changing nothing, when it is empty.
+  bool restoreFirstInto(GameState& state) const;
   // Removes the last step without restoring it.
   void dropLast();
 
@@ -46,6 +49,7 @@ class UndoHistory {
   // number, with kFaceDownBit set for a face-down card. Holes are 0.
   static constexpr std::uint8_t kFaceDownBit = 0x80;
 
+  void restoreStep(std::size_t step, GameState& state) const;
   void appendPile(const GameState& state, const Pile& pile);
   std::size_t pileOffset(int step, int pileNumber) const;
 

@@ -1,0 +1,73 @@
+// The game file: a saved game (or a demo) with its table, score, clock and the
+// whole undo history, as lines of text.
+//
+//   line 1      header: format version, game index, appearance, elapsed
+//               seconds, scoring kind, score, redeal count (95 characters)
+//   line 2      player, game number, base ranks of the 16 foundations
+//   lines 3-12  empty
+//   lines 13-65 the 53 piles as state tokens: stock, waste, discard pile,
+//               foundations 1-16, tableau piles 1-26, reserves 1-8
+//   then        "[UNDO - Stock]", "[UNDO - Foundations]", "[UNDO - Piles]" and
+//               "[UNDO - Reserves]", each followed by its history lines
+//
+// Files of format versions before 0301 are not read: their pile counts do
+// not match today's 16 foundations and 26 tableau piles, so no conversion
+// could restore them faithfully.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/undo_history.hpp"
+
+namespace quilloro {
+
+inline constexpr std::string_view kSavedGameVersion = "0302";
+// The oldest format version that is read.
+inline constexpr std::string_view kOldestReadableVersion = "0301";
+
+struct SavedGameFile {
+  std::string version{kSavedGameVersion};
+  int gameIndex = 0;
+  // Appearance at the time of saving: written for information, never read.
+  std::string backgroundBitmap;
+  long long backgroundColour = 0;
+  std::string backgroundDefault;
+  std::string cardSize;
+  std::string cardSet;
+  int backCard = 0;
+
+  int elapsedSeconds = 0;
+  std::string scoringKind = "01";
+  int score = 0;
+  int redealCount = 1;
+  std::string player;
+  std::string gameNumber;
+  // Game parameters 27 to 42; nothing where the file holds no number.
+  std::array<std::optional<int>, 16> foundationBaseRanks{};
+
+  // The 53 piles in table order, as state tokens.
+  std::array<std::string, kPilesPerStep> piles;
+  // The undo history: stock list, foundations, tableau and reserve lines.
+  std::array<std::vector<std::string>, 4> undoLines;
+};
+
+// The file's text, lines ended by CR LF.
+std::string formatSavedGame(const SavedGameFile& game);
+
+struct SavedGameReading {
+  std::optional<SavedGameFile> game;
+  // When game is empty: what is wrong, naming the file and the line.
+  std::string error;
+};
+
+// Reads and checks a whole file; lines may end in CR LF or LF. Every pile and
+// history line is checked (card numbers 1 to 104, face states, no card twice
+// on the table or in one history step), so that a file that reads without
+// error can be put on the table as it is.
+SavedGameReading parseSavedGame(std::string_view content, std::string_view fileName);
+
+}  // namespace quilloro
