@@ -31,7 +31,12 @@ class Arguments {
   std::map<std::string, std::string> values_;
 };
 
-// GAMES.DAT from --dat, or the one in the installation folder next to the program.
+// The program directory, under which DATA/ is kept: --home, or the
+// installation folder next to the program.
+std::filesystem::path programDirectory(const Arguments& args);
+
+// GAMES.DAT from --dat, else the one in the --home folder when it has one,
+// else the one in the installation folder next to the program.
 std::filesystem::path gamesDatPath(const Arguments& args);
 
 // The folder that holds the running program.

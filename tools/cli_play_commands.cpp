@@ -12,6 +12,14 @@
 //   score            the score
 //   won              yes or no: the won-game check
 //   show             the table as dealt by "deal", then a line "."
+//   select CARD      a click of a selection or pairing game on the card's pile:
+//                    ok, ok: thrown, ok: gaps closed, or refused
+//   save FILE        writes the game file: ok, or error: and the reason
+//   open FILE        opens a game file: ok, or error: and the reason (the game
+//                    in progress then stays as it was)
+//   restart          back to the deal: ok
+//   end              books the game under the current player: won or lost
+//                    (refused when no game is under way)
 // Autoplay never runs by itself here; "sweep" runs it. Blank lines and lines
 // starting with "#" are skipped. A command that cannot be read is answered
 // "error: " and the reason, and changes nothing.
@@ -23,8 +31,10 @@
 #include <vector>
 
 #include "app/settings_record.hpp"
+#include "app/settings_store.hpp"
 #include "engine/game.hpp"
 #include "engine/game_number.hpp"
+#include "engine/game_session.hpp"
 #include "engine/games_dat.hpp"
 #include "engine/recording_observer.hpp"
 #include "engine/shuffle.hpp"
@@ -55,24 +65,39 @@ void printTable(const GameState& state, std::ostream& out) {
   }
 }
 
+// The settings the program would start with from the home folder's
+// preferences file (created there when missing).
+SettingsRecord startupSettings(const std::filesystem::path& home) {
+  SettingsStore store(home);
+  store.fnCfgInit();
+  constexpr long long kTrueColour = 1LL << 24;
+  store.loadAtStartup(kTrueColour);
+  return store.record();
+}
+
 // A game of the file dealt for the arguments, with autoplay kept for "sweep".
 class CliSession {
  public:
   explicit CliSession(const Arguments& args)
-      : dat_(GamesDat::load(gamesDatPath(args))), game_(&dat_, settings_, observer_, geometry_) {
+      : dat_(GamesDat::load(gamesDatPath(args))),
+        settings_(startupSettings(programDirectory(args))),
+        session_(&dat_, settings_, observer_, geometry_, time_, programDirectory(args)) {
     const int index = args.integer("game");
     requireGame(dat_, index);
     settings_.setInteger(field::Game, index);
     settings_.set(field::GameNumber, gameNumberArgument(args));
     settings_.set(field::ScoringKind, "01");
     settings_.set(field::UndoEnabled, "0");
-    game_.setAutoplay(false);
-    if (const auto error = game_.newGame({.deal = true, .newNumber = false})) throw std::runtime_error(*error);
-    game_.setAutoplay(true);
+    // Nobody is there to see a congratulation.
+    settings_.set(field::ConfirmEnterHiScores, "N");
+    game().setAutoplay(false);
+    if (const auto error = session_.newGame({.deal = true, .newNumber = false})) throw std::runtime_error(*error);
+    game().setAutoplay(true);
     observer_.clear();
   }
 
-  Game& game() { return game_; }
+  Game& game() { return session_.game(); }
+  GameSession& session() { return session_; }
   RecordingObserver& observer() { return observer_; }
 
  private:
@@ -80,7 +105,8 @@ class CliSession {
   SettingsRecord settings_;
   RecordingObserver observer_;
   LibraryAnchorGeometry geometry_;
-  Game game_;
+  SystemTimeSource time_;
+  GameSession session_;
 };
 
 class CommandError : public std::runtime_error {
@@ -143,6 +169,31 @@ bool clickStock(Game& game) {
   return press == StockPress::Moved;
 }
 
+// The pile that holds the card, or nothing.
+std::optional<PileRef> pileOfCard(const GameState& state, CardNumber card) {
+  for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves}) {
+    for (int index = 0; index < pileListSize(list); ++index) {
+      if (list == PileList::Foundations && index == 0) continue;  // the selection itself
+      for (const std::uint8_t slot : state.piles.pile(list, index).slots())
+        if (slot == card) return PileRef{list, index};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string selectCard(CliSession& session, CardNumber card) {
+  const std::optional<PileRef> pile = pileOfCard(session.game().state, card);
+  if (!pile) throw CommandError("card " + std::to_string(card) + " is not on the table");
+  switch (session.session().pressInSelectionGame(*pile, card)) {
+    case SelectOutcome::Marked: return "ok";
+    case SelectOutcome::Thrown: return "ok: thrown";
+    case SelectOutcome::GapsClosed: return "ok: gaps closed";
+    case SelectOutcome::Refused: return "refused";
+    case SelectOutcome::Ignored: break;
+  }
+  return "refused: not a card this game lets you choose";
+}
+
 bool sweep(Game& game) {
   bool moved = false;
   while (game.finishingSweep()) {
@@ -150,6 +201,16 @@ bool sweep(Game& game) {
     game.autoFill();
   }
   return moved;
+}
+
+// Opening and restarting start the game anew, which would run autoplay; here
+// only "sweep" does.
+template <typename Action>
+auto withoutAutoplay(Game& game, Action action) {
+  game.setAutoplay(false);
+  auto result = action();
+  game.setAutoplay(true);
+  return result;
 }
 
 // One command; answers its reply line (without the line end).
@@ -168,6 +229,32 @@ std::string answer(CliSession& session, const std::vector<std::string>& words, s
   if (command == "move") {
     requireWords(words, 3, "move CARD TARGET");
     return verdict(game.executeMove(cardArgument(words[1]), words[2]));
+  }
+  if (command == "select") {
+    requireWords(words, 2, "select CARD");
+    return selectCard(session, cardArgument(words[1]));
+  }
+  if (command == "save" || command == "open") {
+    if (words.size() < 2) throw CommandError("usage: " + command + " FILE");
+    // A file name may hold spaces: everything after the command.
+    std::string file = words[1];
+    for (std::size_t i = 2; i < words.size(); ++i) file += " " + words[i];
+    if (command == "save") {
+      const FileError error = session.session().save(file);
+      return error ? "error: " + *error : "ok";
+    }
+    const OpenOutcome opened = withoutAutoplay(game, [&session, &file] { return session.session().open(file); });
+    if (opened.opened()) return "ok";
+    return opened.status == OpenOutcome::Status::Cancelled ? "refused" : "error: " + opened.error;
+  }
+  if (command == "restart" || command == "end") {
+    requireWords(words, 1, command.c_str());
+    if (command == "restart") return verdict(withoutAutoplay(game, [&session] { return session.session().restart(); }));
+    const std::optional<bool> won = session.session().endGame();
+    if (!won) return "refused: no game is under way";
+    std::string reply = *won ? "won" : "lost";
+    for (const std::string& error : session.observer().fileErrors) reply += ": " + error;
+    return reply;
   }
   if (command == "turn") {
     requireWords(words, 2, "turn PILE");

@@ -8,6 +8,7 @@
 #include "tools/cli_arguments.hpp"
 #include "tools/cli_catalogue_commands.hpp"
 #include "tools/cli_play_commands.hpp"
+#include "tools/cli_poker_command.hpp"
 
 namespace {
 
@@ -18,7 +19,9 @@ constexpr const char* kUsage =
     "       quilloro-cli params --game G [--dat PATH]\n"
     "       quilloro-cli shuffle --cards N --number G\n"
     "       quilloro-cli deal --game I --number G [--dat PATH]\n"
-    "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n";
+    "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n"
+    "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
+    "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
 
 }  // namespace
 
@@ -28,13 +31,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string command = argv[1];
-  const std::vector<std::string> rest(argv + 2, argv + argc);
+  std::vector<std::string> rest(argv + 2, argv + argc);
+  // "poker-hand -" names standard input, the one place its hands come from.
+  if (command == "poker-hand" && !rest.empty() && rest.front() == "-") rest.erase(rest.begin());
   const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
       {"games", listGames},
       {"params", printParameters},
       {"shuffle", printShuffle},
       {"deal", printDeal},
       {"play", [](const Arguments& args, std::ostream& out) { return playGame(args, std::cin, out); }},
+      {"poker-hand", [](const Arguments& args, std::ostream& out) { return printPokerHands(args, std::cin, out); }},
   };
   const auto found = commands.find(command);
   if (found == commands.end()) {
