@@ -38,10 +38,10 @@ public:
     }
 
     // Creates a fresh file next to target; false with errno set on failure.
-    bool create(const fs::path& target) {
+    bool create(const fs::path& target, std::string_view prefix) {
         static std::mt19937 generator(std::random_device{}());
         std::uniform_int_distribution<unsigned> distribution(0, 0xFFFFFF);
-        const std::string base = "." + target.filename().string() + ".";
+        const std::string base = prefix.empty() ? "." + target.filename().string() + "." : std::string(prefix);
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::array<char, 8> hex{};
             const auto end = std::to_chars(hex.data(), hex.data() + hex.size(), distribution(generator), 16).ptr;
@@ -107,16 +107,21 @@ void syncDirectory(const fs::path& directory) {
 
 }  // namespace
 
-FileError writeFileAtomically(const fs::path& path, std::string_view content) {
+std::optional<AtomicWriteFailure> writeFileAtomically(const fs::path& path, std::string_view content,
+                                                      std::string_view temporaryPrefix) {
+    auto failure = [](AtomicWriteFailure::Stage stage, std::string message, fs::path temporary = {}) {
+        return AtomicWriteFailure{stage, std::move(message), std::move(temporary)};
+    };
+    using enum AtomicWriteFailure::Stage;
     if (path.empty() || !path.has_filename()) {
-        return "No file name was given for writing.";
+        return failure(Prepare, "No file name was given for writing.");
     }
     std::error_code error;
     fs::path target = path;
     if (fs::is_symlink(fs::symlink_status(path, error))) {
         target = fs::weakly_canonical(path, error);
         if (error) {
-            return "Cannot follow the link " + path.string() + ": " + error.message();
+            return failure(Prepare, "Cannot follow the link " + path.string() + ": " + error.message());
         }
     }
     if (target.parent_path().empty()) {
@@ -125,34 +130,45 @@ FileError writeFileAtomically(const fs::path& path, std::string_view content) {
     const fs::path directory = target.parent_path();
     fs::create_directories(directory, error);
     if (error) {
-        return "Cannot create the folder " + directory.string() + ": " + error.message();
+        return failure(Prepare, "Cannot create the folder " + directory.string() + ": " + error.message());
     }
     if (fs::is_directory(target, error)) {
-        return "Cannot write " + target.string() + ": it is a folder.";
+        return failure(Prepare, "Cannot write " + target.string() + ": it is a folder.");
     }
 
     TemporaryFile temporary;
-    if (!temporary.create(target)) {
-        return "Cannot create a temporary file in " + directory.string() + ": " + describe(errno);
+    if (!temporary.create(target, temporaryPrefix)) {
+        return failure(CreateTemporary, "Cannot create a temporary file in " + directory.string() + ": " + describe(errno));
     }
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0) {
         ::fchmod(temporary.descriptor(), existing.st_mode & 07777);
     }
     if (!writeAll(temporary.descriptor(), content)) {
-        return "Cannot write " + temporary.path().string() + ": " + describe(errno);
+        return failure(Write, "Cannot write " + temporary.path().string() + ": " + describe(errno), temporary.path());
     }
     if (::fsync(temporary.descriptor()) != 0) {
-        return "Cannot flush " + temporary.path().string() + " to disk: " + describe(errno);
+        return failure(Write, "Cannot flush " + temporary.path().string() + " to disk: " + describe(errno),
+                       temporary.path());
     }
     if (!temporary.closeDescriptor()) {
-        return "Cannot finish writing " + temporary.path().string() + ": " + describe(errno);
+        return failure(Write, "Cannot finish writing " + temporary.path().string() + ": " + describe(errno),
+                       temporary.path());
     }
     if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        return "Cannot rename " + temporary.path().string() + " to " + target.string() + ": " + describe(errno);
+        return failure(Rename,
+                       "Cannot rename " + temporary.path().string() + " to " + target.string() + ": " + describe(errno),
+                       temporary.path());
     }
     temporary.release();
     syncDirectory(directory);
+    return std::nullopt;
+}
+
+FileError writeFileAtomically(const fs::path& path, std::string_view content) {
+    if (const auto failure = writeFileAtomically(path, content, {})) {
+        return failure->message;
+    }
     return std::nullopt;
 }
 

@@ -19,6 +19,19 @@ using FileError = std::optional<std::string>;
 // link is followed and its target replaced.
 FileError writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
+// Where such a write failed, for callers with messages of their own.
+struct AtomicWriteFailure {
+    enum class Stage { Prepare, CreateTemporary, Write, Rename };
+    Stage stage;
+    std::string message;
+    // The temporary file's name (already removed again), once it existed.
+    std::filesystem::path temporary;
+};
+// The same write; the temporary file's name starts with temporaryPrefix
+// when one is given.
+std::optional<AtomicWriteFailure> writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+                                                      std::string_view temporaryPrefix);
+
 // The whole content of a file, or nothing when it does not exist. A file that
 // exists but cannot be read, or is larger than maxBytes, is an error: callers
 // that rewrite it must not mistake it for an empty one.

@@ -1,5 +1,6 @@
 // Key-by-key access to an INI-format file, keeping every line it does not change.
 #include "app/ini_file.hpp"
+#include "app/text_lines.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -72,22 +73,10 @@ struct Document {
 
     static Document parse(std::string_view content) {
         Document doc;
-        std::size_t start = 0;
-        while (start < content.size()) {
-            const auto end = content.find('\n', start);
+        for (TextLine& text : splitLines(content)) {
             Line line;
-            if (end == std::string_view::npos) {
-                line.text = std::string(content.substr(start));
-                start = content.size();
-            } else {
-                line.text = std::string(content.substr(start, end - start));
-                line.ending = "\n";
-                if (!line.text.empty() && line.text.back() == '\r') {
-                    line.text.pop_back();
-                    line.ending = "\r\n";
-                }
-                start = end + 1;
-            }
+            line.text = std::move(text.text);
+            line.ending = std::move(text.ending);
             classify(line, doc.lines.empty());
             doc.lines.push_back(std::move(line));
         }

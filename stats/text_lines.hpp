@@ -1,6 +1,8 @@
 // Lines of a text file with their own line ends, and fixed-width text fields.
 #pragma once
 
+#include "app/text_lines.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,15 +12,9 @@ namespace quilloro::stats {
 // The line end of every line this library writes.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// One line of a text file: its characters and the line end that followed it
-// ("\n", "\r\n", or empty for a last line without one).
-struct TextLine {
-    std::string text;
-    std::string ending;
-};
+using quilloro::splitLines;
+using quilloro::TextLine;
 
-// Splits content into lines, accepting LF and CR LF line ends alike.
-std::vector<TextLine> splitLines(std::string_view content);
 // The lines back as file content, every line with its own line end. A line
 // without one that is followed by another line gets CR LF, so that no two
 // lines run together.

@@ -5,20 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli_test_support.hpp"
 #include "tools/cli_play_commands.hpp"
 
 namespace quilloro::cli {
 namespace {
-
-const std::string kGamesDat = std::string(std::getenv("QUILLORO_HOME") ? std::getenv("QUILLORO_HOME") : ".") +
-                              "/GAMES.DAT";
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) result.push_back(line);
-  return result;
-}
 
 Arguments gameArguments(const std::string& game, const std::string& number) {
   return Arguments({"--game", game, "--number", number, "--dat", kGamesDat});

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "../app/temp_dir.hpp"
+#include "cli_test_support.hpp"
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_poker_command.hpp"
 
@@ -14,16 +15,6 @@ namespace {
 
 using quilloro::testing::readFile;
 using quilloro::testing::TempDir;
-
-const std::string kGamesDat = std::string(std::getenv("QUILLORO_HOME") ? std::getenv("QUILLORO_HOME") : ".") +
-                              "/GAMES.DAT";
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) result.push_back(line);
-  return result;
-}
 
 std::vector<std::string> play(const TempDir& home, const std::string& commands, const std::string& number = "3") {
   std::istringstream in(commands);
