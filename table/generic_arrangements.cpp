@@ -1,0 +1,327 @@
+#include "table/generic_arrangements.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "table/arrangements.hpp"
+
+namespace quilloro {
+namespace {
+
+using namespace arrangement;
+
+constexpr int kConstantStep = 15;  // v
+constexpr int kStockGapStep = kConstantStep * 3 / 2;  // trunc(1.5 v)
+
+int clampGap(int gap) { return std::clamp(gap, 4, 20); }
+
+bool stockOverTableau(const LayoutContext& c) {
+  return c.value(param::kStockArrangement) == kStockOverTableau ||
+         c.value(param::kDiscardArrangement) == kDiscardOverFirstColumns;
+}
+
+// A centred row whose gap follows the table width (01, 14, 15).
+int placeCentredRow(const LayoutContext& c, Placer& placer, int number) {
+  const TableArea& a = c.area;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int S = a.width;
+  const int R = a.margin;
+  int gap = clampGap((S - g * W) / (g + 1));
+  if (number == kTableauCentredRow && stockOverTableau(c)) gap = std::max(gap, 15);
+  int x0 = (S - g * W - (g - 1) * gap) / 2;
+  if (x0 < R) {
+    if (number == kTableauCentredRow) {
+      x0 = R;
+    } else {
+      // A single pile has no gap to give up.
+      if (g > 1) gap = clampGap(gap - static_cast<int>(std::trunc(static_cast<double>(R - x0) / (g - 1) + 0.99)));
+      x0 = a.narrowScreen() ? R - 2 : R;
+    }
+  }
+  // The stock and waste stand over the first columns; keep them apart.
+  int wideGaps = 0;
+  if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = c.counts.stockGroup;
+
+  const int top = a.row(c.rowDigit(param::kTableauRow));
+  int x = x0;
+  for (int n = 1; n <= g; ++n) {
+    placer.tableau(n, x, top);
+    x += W + (n <= wideGaps ? 15 : gap);
+  }
+  return gap;
+}
+
+// A row that leaves room at its left for one or two stock-group piles (03, 11, 12).
+int placeRowRightOfStock(const LayoutContext& c, Placer& placer, int number) {
+  const TableArea& a = c.area;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int S = a.width;
+  const int v = kConstantStep;
+  const int slots = number == kTableauRightOfTwoSlots ? 2 : 1;
+  int gap = (S - (g + slots) * W - 2 * v - 2) / (g + 1 + slots);
+  if (gap < 4) gap = 4;
+  else if (gap > 20) gap = 15;
+  int x0 = std::max(a.margin, (S - 2 * v - (g + slots) * W - gap * (g + slots - 2) - 10) / 2);
+  x0 += (kStockGapStep + W) * slots;
+  if (number != kTableauRightOfStock) x0 += v;
+  const int top = a.row(c.rowDigit(param::kTableauRow));
+  for (int n = 1; n <= g; ++n) placer.tableau(n, x0 + (n - 1) * (W + gap), top);
+  return gap;
+}
+
+// A grid that starts a new row after every trunc(g / rows) piles.
+void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firstRow) {
+  const int g = c.counts.tableau;
+  // No row count, or more rows than piles, would give no piles per row.
+  const int rows = std::max<int>(c.value(param::kTableauRows), 1);
+  const int perRow = std::max(g / rows, 1);
+  for (int i = 0; i < g; ++i)
+    placer.tableau(i + 1, x0 + (i % perRow) * (c.area.W() + gap), c.area.blockRow(firstRow, i / perRow));
+}
+
+// Edges count as inside; rectangles that cross without a corner inside overlap too.
+struct Rect {
+  int left, top, right, bottom;
+};
+bool rectsOverlap(const Rect& a, const Rect& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+}  // namespace
+
+int placeTableau(const LayoutContext& c, Placer& placer, std::optional<int> start) {
+  const TableArea& a = c.area;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int top = a.row(c.rowDigit(param::kTableauRow));
+  const int number = c.value(param::kTableauArrangement);
+  switch (number) {
+    case kTableauCentredRow:
+    case kTableauFittedRow:
+    case kTableauFittedRowHigh:
+      return placeCentredRow(c, placer, number);
+    case kTableauTenGapRow: {
+      const int gap = a.baseMargin == 3 ? 5 : 10;
+      const int x0 = start.value_or((a.width - g * W - (g - 1) * gap) / 2);
+      for (int n = 1; n <= g; ++n) placer.tableau(n, x0 + (n - 1) * (W + gap), top);
+      return gap;
+    }
+    case kTableauRightOfStock:
+    case kTableauRightOfOneSlot:
+    case kTableauRightOfTwoSlots:
+      return placeRowRightOfStock(c, placer, number);
+    case kTableauGridThreeRows: {
+      const int gap = W * 85 / 100;
+      placeGrid(c, placer, 15, gap, a.threeRowBlockTop);
+      return gap;
+    }
+    case kTableauPackedLeft: {
+      int x0 = a.shadow > 0 ? 2 * a.shadow + 30 : 9;
+      if (a.lowScreen()) x0 = 8;
+      const int gap = 4;
+      for (int n = 1; n <= g; ++n) placer.tableau(n, x0 + (n - 1) * (W + gap), top);
+      return gap;
+    }
+    case kTableauGridFourRows: {
+      const int perRow = std::max(g / std::max<int>(c.value(param::kTableauRows), 1), 1);
+      const int gap = std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2);
+      const int x0 = a.margin + (a.lowScreen() ? 15 : 10);
+      placeGrid(c, placer, x0, gap, a.fourRowBlockRowOf(c.rowDigit(param::kTableauRow)));
+      return gap;
+    }
+    default:
+      return 0;
+  }
+}
+
+void placeStockGroup(const LayoutContext& c, Placer& placer) {
+  if (c.counts.stockGroup <= 0) return;
+  const TableArea& a = c.area;
+  const int W = a.W();
+  const int top = a.row(c.rowDigit(param::kStockRow));
+  const int firstPile = placer.anchors().tableauPile(1).left;
+  const bool showStock = c.value(param::kShowStock) == 1;
+  const bool showWaste = c.value(param::kShowWaste) == 1;
+  switch (c.value(param::kStockArrangement)) {
+    case kStockLeftOfTableau: {
+      const int left = firstPile - W - kStockGapStep;
+      placer.stock(left, top);
+      if (showWaste) placer.waste(left, a.row(2));
+      break;
+    }
+    case kStockOverTableau:
+      if (showStock && showWaste) {
+        placer.stock(firstPile, top);
+        placer.waste(placer.anchors().tableauPile(2).left, top);
+      } else if (showStock) {
+        placer.stock(firstPile, top);
+      } else if (showWaste) {
+        placer.waste(firstPile, top);
+      }
+      break;
+    case kStockFromMargin:
+      placer.stock(a.margin, top);
+      if (c.counts.stockGroup > 1) placer.waste(a.margin + a.margin + W, top);
+      break;
+    case kStockBeforeWaste: {
+      const int waste = firstPile - W - 45;
+      placer.waste(waste, top);
+      placer.stock(waste - W - 15, top);
+      break;
+    }
+    case kStockAtLeftEdge: {
+      const int left = 15 + (a.lowScreen() ? 0 : a.shadow / 2);
+      placer.stock(left, top);
+      if (c.counts.stockGroup > 1) placer.waste(left + W + 15, top);
+      break;
+    }
+    case kStockNearTableau:
+    case kStockFarFromTableau: {
+      const int left = firstPile - W - (c.value(param::kStockArrangement) == kStockNearTableau ? 30 : 60);
+      if (showStock) placer.stock(left, top);
+      else placer.waste(left, top);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void placeFoundations(const LayoutContext& c, Placer& placer, int gap) {
+  const TableArea& a = c.area;
+  const int h = c.counts.foundations;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int S = a.width;
+  const int R = a.margin;
+  const int top = a.row(c.rowDigit(param::kFoundationRow));
+  const PileAnchors& anchors = placer.anchors();
+  switch (c.value(param::kFoundationArrangement)) {
+    case kFoundationsSpread: {
+      const int step = std::max(1, (S - h * W - 2) / (h + 1));
+      for (int i = 1; i <= h; ++i) placer.foundation(i, step + (i - 1) * (W + step), top);
+      break;
+    }
+    case kFoundationsCentred: {
+      const int step = std::max(1, gap / 2);
+      const int first = (S - h * W - (h - 1) * step) / 2;
+      for (int i = 1; i <= h; ++i) placer.foundation(i, first + (i - 1) * (W + step), top);
+      break;
+    }
+    case kFoundationsOverLastPilesTight:
+      if (a.lowScreen()) {
+        const int last = anchors.tableauPile(g).left;
+        for (int i = 1; i <= h; ++i) placer.foundation(i, last - (h - i) * (W + 1), top);
+        break;
+      }
+      [[fallthrough]];
+    case kFoundationsOverLastPiles:
+      for (int i = 1; i <= h; ++i) placer.foundation(i, anchors.tableauPile(g - h + i).left, top);
+      break;
+    case kFoundationsRightOfWindow: {
+      const int last = S - W - R - 5;
+      for (int i = 1; i <= h; ++i) placer.foundation(i, last - (h - i) * (R + W), top);
+      break;
+    }
+    case kFoundationsRightOfTableau: {
+      const int last = anchors.tableauPile(g).left;
+      const int step = W + std::max(1, gap / 3);
+      for (int i = 1; i <= h; ++i) placer.foundation(i, last - (h - i) * step, top);
+      break;
+    }
+    case kFoundationsRightOfWaste: {
+      const Anchor beside = c.value(param::kShowWaste) == 1 ? anchors.stock[kWasteIndex] : anchors.stock[kStockIndex];
+      const int first = beside.left + W + (a.lowScreen() ? 10 : 20);
+      const int step = W + (a.lowScreen() ? 1 : 3);
+      for (int i = 1; i <= h; ++i) placer.foundation(i, first + (i - 1) * step, beside.top);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void placeReserves(const LayoutContext& c, Placer& placer, int gap) {
+  const TableArea& a = c.area;
+  const int count = c.counts.reserves;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int R = a.margin;
+  const int top = a.row(c.rowDigit(param::kReserveRow));
+  const PileAnchors& anchors = placer.anchors();
+  switch (c.value(param::kReserveArrangement)) {
+    case kReservesOverSamePiles:
+      for (int j = 1; j <= count; ++j) placer.reserve(j, anchors.tableauPile(j).left, top);
+      break;
+    case kReservesFromMargin:
+      for (int j = 1; j <= count; ++j) placer.reserve(j, R + (j - 1) * (R + W), top);
+      break;
+    case kReservesFromFirstPile: {
+      const int first = anchors.tableauPile(1).left;
+      for (int j = 1; j <= count; ++j) placer.reserve(j, first + (j - 1) * (W + std::max(1, gap / 3)), top);
+      break;
+    }
+    case kReservesOverLastPiles:
+      for (int j = 1; j <= count; ++j) placer.reserve(j, anchors.tableauPile(g - count + j).left, top);
+      break;
+    case kReserveAtWaste:
+      placer.reserve(1, anchors.stock[kWasteIndex].left, top);
+      break;
+    case kReserveLeftOfTableau:
+      placer.reserve(1, anchors.tableauPile(1).left - W - (g > 7 ? 22 : 45), top);
+      break;
+    default:
+      break;
+  }
+}
+
+void placeDiscard(const LayoutContext& c, Placer& placer) {
+  if (!c.counts.discard) return;
+  const TableArea& a = c.area;
+  const int digit = c.rowDigit(param::kDiscardRow);
+  const PileAnchors& anchors = placer.anchors();
+  switch (c.value(param::kDiscardArrangement)) {
+    case kDiscardOverSecondPile:
+      placer.discard(anchors.tableauPile(2).left, a.row(digit));
+      break;
+    case kDiscardOverLastPile:
+      placer.discard(anchors.tableauPile(c.counts.tableau).left, a.row(digit));
+      break;
+    case kDiscardUnderStock:
+      placer.discard(anchors.stock[kStockIndex].left, a.row(digit - 1) + a.H() + 20);
+      break;
+    default:
+      break;
+  }
+}
+
+std::optional<int> collisionStart(const LayoutContext& c, const PileAnchors& anchors) {
+  if (c.value(param::kReserveArrangement) != kReservesFromMargin || c.counts.reserves == 0) return std::nullopt;
+  const int W = c.area.W();
+  const int H = c.area.H();
+  const Anchor last = anchors.reserves[static_cast<std::size_t>(c.counts.reserves - 1)];
+  const Rect reserve{last.left, last.top, last.left + W, last.top + H};
+  for (const Anchor& column : anchors.tableau) {
+    const Rect widened{column.left - 85, column.top, column.left + W + 85, column.top + H};
+    if (rectsOverlap(reserve, widened)) {
+      const int start = last.left + W + 86;
+      return start < 1 ? c.area.margin : start;
+    }
+  }
+  return std::nullopt;
+}
+
+void fillInTops(PileAnchors& anchors) {
+  Anchor& waste = anchors.stock[kWasteIndex];
+  if (waste.top == kStockNotPlaced) waste.top = anchors.stock[kStockIndex].top;
+  for (int i = 1; i < 4; ++i)
+    if (anchors.foundations[static_cast<std::size_t>(i)].top == kStockNotPlaced)
+      anchors.foundations[static_cast<std::size_t>(i)].top = anchors.foundations[0].top;
+  for (int i = 1; i < 7; ++i)
+    if (anchors.tableau[static_cast<std::size_t>(i)].top == kStockNotPlaced)
+      anchors.tableau[static_cast<std::size_t>(i)].top = anchors.tableau[0].top;
+}
+
+}  // namespace quilloro

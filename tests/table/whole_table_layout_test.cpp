@@ -1,0 +1,171 @@
+// The whole-table layouts 51 to 79: the worked examples, and every layout on two screens.
+#include <gtest/gtest.h>
+
+#include "layout_bench.hpp"
+
+namespace quilloro {
+namespace {
+
+using namespace testing;
+
+// The piles each layout's game uses.
+struct WholeTableGame {
+  int number;
+  int tableau = 0;
+  int foundations = 0;
+  int reserves = 0;
+  int stockGroup = 0;
+  bool discard = false;
+  int tableauRows = 1;
+  int tableauFan = 1;
+  // Rows of the pyramid and steps of the staircase cover each other by design.
+  bool tableauOverlaps = false;
+};
+
+void PrintTo(const WholeTableGame& game, std::ostream* out) { *out << "layout " << game.number; }
+
+const WholeTableGame kGames[] = {
+    {.number = 51, .tableau = 16, .stockGroup = 1, .discard = true},
+    {.number = 52, .tableau = 5, .foundations = 4, .stockGroup = 2},
+    {.number = 53, .tableau = 12, .stockGroup = 2, .discard = true, .tableauRows = 3, .tableauFan = 0},
+    {.number = 54, .tableau = 8, .stockGroup = 2, .discard = true, .tableauOverlaps = true},
+    {.number = 55, .tableau = 4, .foundations = 4, .stockGroup = 2, .tableauFan = 2},
+    {.number = 56, .tableau = 12, .foundations = 8, .stockGroup = 2},
+    {.number = 57, .tableau = 12, .foundations = 4, .stockGroup = 2},
+    {.number = 58, .tableau = 20, .foundations = 4, .stockGroup = 2, .tableauFan = 0},
+    {.number = 59, .tableau = 8, .foundations = 8, .stockGroup = 2, .tableauFan = 2},
+    {.number = 60, .tableau = 8, .foundations = 4, .reserves = 8},
+    {.number = 61, .tableau = 4, .foundations = 12, .stockGroup = 2},
+    {.number = 62, .foundations = 12, .stockGroup = 2},
+    {.number = 63, .tableau = 10, .stockGroup = 1, .discard = true},
+    {.number = 64, .tableau = 4, .foundations = 4, .reserves = 4, .stockGroup = 2},
+    {.number = 65, .tableau = 7, .foundations = 4, .reserves = 8},
+    {.number = 66, .tableau = 8, .foundations = 8, .reserves = 2, .stockGroup = 2, .discard = true},
+    {.number = 67, .tableau = 8, .foundations = 4, .stockGroup = 2, .tableauFan = 2},
+    {.number = 68, .tableau = 13, .foundations = 4, .stockGroup = 2, .tableauFan = 0},
+    {.number = 69, .tableau = 7, .stockGroup = 2, .discard = true, .tableauFan = 4, .tableauOverlaps = true},
+    {.number = 70, .tableau = 25, .stockGroup = 2, .tableauFan = 0},
+    {.number = 71, .tableau = 9, .foundations = 8, .reserves = 2, .stockGroup = 2, .discard = true},
+    {.number = 72, .tableau = 26, .foundations = 8, .reserves = 8, .tableauFan = 6},
+    {.number = 73, .tableau = 8, .foundations = 9, .stockGroup = 2, .tableauFan = 2},
+    {.number = 74, .tableau = 4, .foundations = 1, .stockGroup = 1},
+    {.number = 75, .foundations = 16, .stockGroup = 2},
+    {.number = 76, .tableau = 9, .foundations = 16, .stockGroup = 1},
+    {.number = 77, .tableau = 12, .discard = true},
+    {.number = 78, .tableau = 18, .foundations = 4, .stockGroup = 1, .tableauFan = 0},
+    {.number = 79, .tableau = 9, .stockGroup = 1, .discard = true, .tableauFan = 0},
+};
+
+void setUp(LayoutBench& bench, const WholeTableGame& game) {
+  bench.set({{param::kTableauArrangement, game.number}, {param::kTableauCount, game.tableau},
+             {param::kFoundationCount, game.foundations}, {param::kReserveCount, game.reserves},
+             {param::kStockGroupPiles, game.stockGroup}, {param::kHasDiscardPile, game.discard ? 1 : 0},
+             {param::kTableauRows, game.tableauRows}, {param::kTableauFan, game.tableauFan},
+             {param::kShowStock, game.stockGroup > 0}, {param::kShowWaste, game.stockGroup > 1}});
+}
+
+class EveryWholeTableLayout : public ::testing::TestWithParam<WholeTableGame> {};
+
+TEST_P(EveryWholeTableLayout, PlacesItsPilesInsideTheTableWithoutOverlap) {
+  const WholeTableGame& game = GetParam();
+  for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1920, 1080}}) {
+    LayoutBench bench;
+    bench.settings.set(field::CardsShadowed, "Y");
+    setUp(bench, game);
+    const PileAnchors& a = bench.runAt(width, height);
+    const TableArea& area = bench.layout.area();
+    const std::vector<PlacedPile> piles = placedPiles(a);
+    const CardSize size = bench.layout.cardSize();
+    SCOPED_TRACE(std::to_string(game.number) + " at " + std::to_string(width) + "x" + std::to_string(height));
+
+    int tableau = 0, foundations = 0, reserves = 0;
+    for (const PlacedPile& pile : piles) {
+      tableau += pile.name.starts_with("Fila");
+      foundations += pile.name.starts_with("Dest");
+      reserves += pile.name.starts_with("Appogg");
+      EXPECT_GE(pile.anchor.left, 0) << pile.name;
+      EXPECT_LE(pile.anchor.left + size.width, width) << pile.name;
+      EXPECT_GE(pile.anchor.top, area.top) << pile.name;
+      EXPECT_LE(pile.anchor.top + size.height, area.window.statusBarTop) << pile.name;
+    }
+    // 65 leaves its eighth reserve off the table: it stands at tableau pile 8's left.
+    EXPECT_EQ(tableau, game.tableau);
+    EXPECT_EQ(foundations, game.foundations);
+    EXPECT_EQ(reserves, game.number == 65 ? game.reserves - 1 : game.reserves);
+
+    for (std::size_t i = 0; i < piles.size(); ++i)
+      for (std::size_t j = i + 1; j < piles.size(); ++j) {
+        const bool bothTableau = piles[i].name.starts_with("Fila") && piles[j].name.starts_with("Fila");
+        if (bothTableau && game.tableauOverlaps) continue;
+        EXPECT_FALSE(cardsOverlap(piles[i].anchor, piles[j].anchor, size)) << piles[i].name << " " << piles[j].name;
+      }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, EveryWholeTableLayout, ::testing::ValuesIn(kGames),
+                         [](const ::testing::TestParamInfo<WholeTableGame>& info) {
+                           return "Layout" + std::to_string(info.param.number);
+                         });
+
+TEST(WholeTableLayouts, GridOfSixteenWithStockAndDiscardAtItsSides) {
+  LayoutBench bench;
+  setUp(bench, kGames[0]);
+  bench.set({{param::kFoundationCount, 4}, {param::kStockGroupPiles, 2}});
+  const PileAnchors& a = bench.runAt(1920, 1080);
+  // S = 1918: x0 = 797, wide enough for d = 70; rows from 50 + trunc((965 - 414) / 2).
+  EXPECT_EQ(tableau(a, 1), (Anchor{797, 325}));
+  EXPECT_EQ(tableau(a, 16), (Anchor{797 + 3 * 81, 325 + 3 * 106}));
+  EXPECT_EQ(stock(a), (Anchor{797 - 71 - 70, 325 + 106 + 53}));
+  EXPECT_EQ(discard(a), (Anchor{797 + 3 * 81 + 71 + 70, 325 + 106 + 53}));
+  EXPECT_FALSE(waste(a).placed());
+  for (int i = 1; i <= 4; ++i) EXPECT_FALSE(foundation(a, i).placed()) << i;
+
+  // At 500 wide the grid moves right so that the stock fits at the margin.
+  const PileAnchors& narrow = bench.runAt(500, 768);
+  EXPECT_EQ(tableau(narrow, 1).left, 71 + bench.layout.area().margin + 15);
+  EXPECT_EQ(stock(narrow).left, bench.layout.area().margin);
+}
+
+TEST(WholeTableLayouts, CrossLeavesPilesSixToEightOff) {
+  LayoutBench bench;
+  setUp(bench, kGames[1]);
+  bench.set({{param::kTableauCount, 8}});
+  const PileAnchors& a = bench.run();
+  for (int n = 6; n <= 8; ++n) EXPECT_FALSE(tableau(a, n).placed()) << n;
+  // x1 = trunc((1022 - 284 - 105) / 2) + 86; the centre column b = 35 further.
+  EXPECT_EQ(tableau(a, 2).left, 402);
+  EXPECT_EQ(tableau(a, 1).left, 402 + 106);
+  EXPECT_EQ(foundation(a, 1), (Anchor{409, tableau(a, 1).top + 7}));
+  EXPECT_EQ(foundation(a, 4), (Anchor{402 + 212 - 7, tableau(a, 5).top - 7}));
+  EXPECT_EQ(stock(a), (Anchor{402 - 71 - 105, tableau(a, 1).top}));
+  EXPECT_EQ(waste(a), (Anchor{402 - 71 - 105, tableau(a, 2).top}));
+}
+
+TEST(WholeTableLayouts, OutlinedPositions) {
+  LayoutBench bench;
+  setUp(bench, kGames[4]);  // 55
+  PileAnchors a = bench.run();
+  EXPECT_EQ(tableau(a, 3).left, 65);
+  EXPECT_EQ(foundation(a, 3), (Anchor{215, tableau(a, 3).top}));
+  EXPECT_EQ(stock(a), (Anchor{510, tableau(a, 2).top - 5}));
+  EXPECT_EQ(waste(a), (Anchor{510, tableau(a, 3).top + 5}));
+
+  LayoutBench clock;
+  setUp(clock, kGames[14]);  // 65
+  a = clock.run();
+  EXPECT_EQ(reserve(a, 8).left, kTableauNotPlaced);
+  EXPECT_EQ(reserve(a, 1), (Anchor{15, foundation(a, 4).top}));
+  EXPECT_EQ(foundation(a, 1).left, tableau(a, 7).left + 71 + 50);
+
+  LayoutBench rows;
+  setUp(rows, kGames[21]);  // 72
+  a = rows.run();
+  EXPECT_EQ(foundation(a, 5).left - foundation(a, 4).left, 71 + 48);
+  EXPECT_EQ(foundation(a, 2).left - foundation(a, 1).left, 71 + 8);
+  // Row of nine centred in 1024 less three tight steps of 7.
+  EXPECT_EQ(tableau(a, 1).left, (1024 - 21 - 8 * 93 - 71) / 2);
+  EXPECT_EQ(tableau(a, 10).top - tableau(a, 1).top, 99);
+}
+
+}  // namespace
+}  // namespace quilloro
