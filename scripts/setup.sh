@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: installs what is missing, then configures and builds.
 # Sourced, not run; expects QUILLORO_ROOT to be set.
 
-QUILLORO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev python3 binutils)
+QUILLORO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev python3 binutils fonts-dejavu-core libfreetype-dev)
 
 quilloro_install_packages() {
   local missing=()

@@ -1,0 +1,17 @@
+// Card faces: one card as a picture, and the sheet of a suit's thirteen cards in rows of five.
+#pragma once
+
+#include "tools/artwork/bmp_writer.hpp"
+#include "tools/artwork/card_geometry.hpp"
+#include "tools/artwork/card_styles.hpp"
+#include "tools/artwork/font.hpp"
+
+namespace quilloro::artwork {
+
+Bitmap renderCardFace(const CardStyle& style, CardSize size, Suit suit, int rank, FontBook& fonts);
+
+// 5 x 3 cells of W x H without gaps: ace to 5, 6 to 10, jack queen king; the
+// last two cells stay blank.
+Bitmap renderFaceSheet(const CardStyle& style, CardSize size, Suit suit, FontBook& fonts);
+
+}  // namespace quilloro::artwork
