@@ -14,18 +14,18 @@ namespace {
 bool downward(int fan) { return fan == 1 || fan == 3 || fan == 5; }
 bool rightward(int fan) { return fan == 2 || fan == 4 || fan == 6; }
 
-PixelRect cardRectAt(Point topLeft, const CardSize& size) {
+CardRect cardRectAt(Point topLeft, const CardSize& size) {
   return {topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height};
 }
 
 int topSlot(const Pile& pile) { return std::max(pile.cardCount() - 1, 0); }
 
 // The rectangle of the pile's top card, where an empty pile's card would lie.
-PixelRect topCardRect(const GameState& state, const TableLayout& layout, PileRef pile) {
+CardRect topCardRect(const GameState& state, const TableLayout& layout, PileRef pile) {
   return cardRectAt(layout.cardPosition(pile, topSlot(state.piles.pile(pile))), layout.cardSize());
 }
 
-PileHit hitOn(PileRef pile, CardNumber card, PixelRect rect) { return {pileName(pile), pile, card, rect}; }
+PileHit hitOn(PileRef pile, CardNumber card, CardRect rect) { return {pileName(pile), pile, card, rect}; }
 
 std::optional<PileHit> cardHit(const GameState& state, const TableLayout& layout, PileRef pile, int x, int y) {
   const CardHit found = findCardInPile(state, layout, pile, x, y);
@@ -44,7 +44,7 @@ std::optional<PileHit> hitTableau(const GameState& state, const TableLayout& lay
       if (!layout.isPlaced(pile)) continue;
       const Point anchor = layout.cardPosition(pile, 0);
       const int right = layout.xOfCard(pile, topSlot(state.piles.pile(pile))) + size.width;
-      if (!PixelRect{anchor.x, anchor.y, right, anchor.y + size.height}.contains(x, y)) continue;
+      if (!CardRect{anchor.x, anchor.y, right, anchor.y + size.height}.contains(x, y)) continue;
       if (auto hit = cardHit(state, layout, pile, x, y)) return hit;
     }
     return std::nullopt;
@@ -53,7 +53,7 @@ std::optional<PileHit> hitTableau(const GameState& state, const TableLayout& lay
     const PileRef pile{PileList::Tableau, n};
     if (!layout.isPlaced(pile)) continue;
     const Point anchor = layout.cardPosition(pile, 0);
-    PixelRect area = topCardRect(state, layout, pile);
+    CardRect area = topCardRect(state, layout, pile);
     if (downward(fan))
       area = {anchor.x, anchor.y, anchor.x + size.width, layout.bottomOfPile(pile)};
     else if (rightward(fan))
@@ -74,7 +74,7 @@ std::optional<PileHit> hitFoundation(const GameState& state, const TableLayout& 
     if (!layout.isPlaced(pile)) continue;
     const Pile& cards = state.piles.pile(pile);
     const Point anchor = layout.cardPosition(pile, 0);
-    PixelRect area = topCardRect(state, layout, pile);
+    CardRect area = topCardRect(state, layout, pile);
     if (fan == 1 || fan == 3) {
       const int bottom = layout.bottomOfPile(pile);
       area = {anchor.x, bottom - size.height, anchor.x + size.width, bottom};
@@ -94,7 +94,7 @@ std::optional<PileHit> hitReserve(const GameState& state, const TableLayout& lay
     const Pile& cards = state.piles.pile(pile);
     if (!layout.isPlaced(pile) || cards.empty()) continue;
     const Point anchor = layout.cardPosition(pile, 0);
-    PixelRect area = topCardRect(state, layout, pile);
+    CardRect area = topCardRect(state, layout, pile);
     if (fan == 1 || fan == 3 || fan == 5)
       area = {anchor.x, anchor.y, anchor.x + size.width, layout.bottomOfPile(pile)};
     else if (fan == 2)
@@ -134,7 +134,7 @@ CardHit findCardInPile(const GameState& state, const TableLayout& layout, PileRe
 PileHit findPileAtPoint(const GameState& state, const TableLayout& layout, int x, int y) {
   for (const PileRef pile : {kStockPile, kWastePile}) {
     if (!layout.isPlaced(pile)) continue;
-    const PixelRect area = cardRectAt(layout.cardPosition(pile, 0), layout.cardSize());
+    const CardRect area = cardRectAt(layout.cardPosition(pile, 0), layout.cardSize());
     if (area.contains(x, y)) return hitOn(pile, state.piles.pile(pile).topCard(), area);
   }
   if (auto hit = hitTableau(state, layout, x, y)) return *hit;
@@ -143,7 +143,7 @@ PileHit findPileAtPoint(const GameState& state, const TableLayout& layout, int x
   return {};
 }
 
-std::vector<PileRef> dropCandidates(const GameState& state, const TableLayout& layout, const PixelRect& dragged) {
+std::vector<PileRef> dropCandidates(const GameState& state, const TableLayout& layout, const CardRect& dragged) {
   std::vector<PileRef> piles;
   for (int n = 0; n < state.pilesInUse(PileList::Foundations); ++n) piles.push_back({PileList::Foundations, n});
   for (int n = 0; n < state.pilesInUse(PileList::Tableau); ++n) piles.push_back({PileList::Tableau, n});
@@ -155,7 +155,7 @@ std::vector<PileRef> dropCandidates(const GameState& state, const TableLayout& l
   std::vector<std::tuple<int, int, int, PileRef>> overlaps;
   for (const PileRef pile : piles) {
     if (!layout.isPlaced(pile)) continue;
-    const PixelRect card = topCardRect(state, layout, pile);
+    const CardRect card = topCardRect(state, layout, pile);
     std::optional<int> area;
     if (card.contains(dragged.left, dragged.top))
       area = (card.right - dragged.left) * (card.bottom - dragged.top);

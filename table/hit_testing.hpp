@@ -11,20 +11,20 @@
 namespace quilloro {
 
 // Edges included on every side.
-struct PixelRect {
+struct CardRect {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
   bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+  friend bool operator==(const CardRect&, const CardRect&) = default;
 };
 
 struct PileHit {
   std::string pileName;  // empty when nothing was hit
   PileRef pile{PileList::Stock, kStockIndex};
   CardNumber card = kNoCard;  // 0 on an empty pile
-  PixelRect cardRect;         // all zeros when nothing was hit
+  CardRect cardRect;         // all zeros when nothing was hit
   bool hit() const { return !pileName.empty(); }
 };
 
@@ -45,6 +45,6 @@ CardHit findCardInPile(const GameState& state, const TableLayout& layout, PileRe
 // The piles whose top card the dragged rectangle overlaps, best first: larger
 // overlap, then reserve before foundation before tableau before waste, then
 // the higher index. At most four.
-std::vector<PileRef> dropCandidates(const GameState& state, const TableLayout& layout, const PixelRect& dragged);
+std::vector<PileRef> dropCandidates(const GameState& state, const TableLayout& layout, const CardRect& dragged);
 
 }  // namespace quilloro

@@ -40,7 +40,7 @@ TEST_F(Table, ADownwardPileGivesEachCardItsStripAndTheTopCardItsFace) {
   const PileHit onTop = hitAt(top.x + 10, top.y + 90);
   EXPECT_EQ(onTop.pileName, "Fila1");
   EXPECT_EQ(onTop.card, 5);
-  EXPECT_EQ(onTop.cardRect, (PixelRect{top.x, top.y, top.x + 71, top.y + 96}));
+  EXPECT_EQ(onTop.cardRect, (CardRect{top.x, top.y, top.x + 71, top.y + 96}));
   // Below the pile's last pixel row nothing is hit.
   EXPECT_FALSE(hitAt(top.x + 10, top.y + 96 + 1).hit());
 }
@@ -85,7 +85,7 @@ TEST_F(Table, DropCandidatesOrderByOverlapThenPileKindThenIndex) {
   const Point first = at(kFila1, 0);
   const Point second = at(kFila2, 0);
   // Mostly over the second pile.
-  PixelRect dragged{second.x - 10, second.y + 5, second.x - 10 + 71, second.y + 5 + 96};
+  CardRect dragged{second.x - 10, second.y + 5, second.x - 10 + 71, second.y + 5 + 96};
   std::vector<PileRef> candidates = dropCandidates(bench.state, bench.layout, dragged);
   ASSERT_FALSE(candidates.empty());
   EXPECT_EQ(candidates[0], kFila2);
@@ -106,7 +106,7 @@ TEST_F(Table, ATallRunCrossingACardWithNoCornerStillFindsIt) {
   bench.run();
   const Point card = at(kFila1, 0);
   // Taller than the card on both ends, its left edge running through it.
-  const PixelRect dragged{card.x + 20, card.y - 200, card.x + 91, card.y + 300};
+  const CardRect dragged{card.x + 20, card.y - 200, card.x + 91, card.y + 300};
   const std::vector<PileRef> candidates = dropCandidates(bench.state, bench.layout, dragged);
   EXPECT_NE(std::find(candidates.begin(), candidates.end(), kFila1), candidates.end());
 }
