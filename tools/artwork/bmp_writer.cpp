@@ -1,5 +1,6 @@
 // 24-bit BMP encoding and decoding.
 #include "tools/artwork/bmp_writer.hpp"
+#include "tools/artwork/little_endian.hpp"
 
 #include <fstream>
 #include <iterator>
@@ -10,16 +11,6 @@ namespace {
 
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
-
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t getLe(const std::string& in, std::size_t at, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(in[at + static_cast<std::size_t>(i)]);
-  return value;
-}
 
 std::size_t rowStride(int width) { return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4; }
 

@@ -1,5 +1,6 @@
 // Wave file encoding: a RIFF header, a "fmt " chunk for PCM and one "data" chunk.
 #include "tools/artwork/wav_writer.hpp"
+#include "tools/artwork/little_endian.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -7,19 +8,6 @@
 #include <stdexcept>
 
 namespace quilloro {
-namespace {
-
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t getLe(const std::string& in, std::size_t at, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(in[at + static_cast<std::size_t>(i)]);
-  return value;
-}
-
-}  // namespace
 
 std::string encodeWav(const std::vector<float>& samples, int rate) {
   const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
