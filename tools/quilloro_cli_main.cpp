@@ -1,4 +1,5 @@
 // quilloro-cli: the game engine from the command line.
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -9,6 +10,7 @@
 #include "tools/cli_catalogue_commands.hpp"
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_poker_command.hpp"
+#include "tools/cli_render_command.hpp"
 
 namespace {
 
@@ -21,6 +23,7 @@ constexpr const char* kUsage =
     "       quilloro-cli deal --game I --number G [--dat PATH]\n"
     "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n"
     "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
+    "       quilloro-cli render --game I --number G [--size WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
     "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
 
 }  // namespace
@@ -34,6 +37,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> rest(argv + 2, argv + argc);
   // "poker-hand -" names standard input, the one place its hands come from.
   if (command == "poker-hand" && !rest.empty() && rest.front() == "-") rest.erase(rest.begin());
+  // "-o FILE" is the render command's short form of "--output FILE".
+  if (command == "render") std::replace(rest.begin(), rest.end(), std::string("-o"), std::string("--output"));
   const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
       {"games", listGames},
       {"params", printParameters},
@@ -41,6 +46,7 @@ int main(int argc, char** argv) {
       {"deal", printDeal},
       {"play", [](const Arguments& args, std::ostream& out) { return playGame(args, std::cin, out); }},
       {"poker-hand", [](const Arguments& args, std::ostream& out) { return printPokerHands(args, std::cin, out); }},
+      {"render", renderTable},
   };
   const auto found = commands.find(command);
   if (found == commands.end()) {

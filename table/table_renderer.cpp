@@ -1,0 +1,354 @@
+#include "table/table_renderer.hpp"
+
+#include <algorithm>
+
+#include "cardlib/quilloro.h"
+#include "table/empty_pile_marks.hpp"
+#include "table/fan_steps.hpp"
+
+namespace quilloro {
+namespace {
+
+// The program always asks the corner routines for three-pixel corners.
+constexpr int kThreePixelCorners = 0;
+constexpr Pixel kStripBlue = rgbPixel(0, 0, 255);
+constexpr int kDefaultBack = 11;
+constexpr int kPokerFamily = 9;
+constexpr int kPokerPanelPile = 10;  // tableau pile 11
+
+int settingNumber(const SettingsRecord& settings, const SettingsField& f, int fallback) {
+  const long long value = settings.getInteger(f).value_or(fallback);
+  return value >= 1 && value <= 999 ? static_cast<int>(value) : fallback;
+}
+
+// The corner pixels of a rectangle, which the selection marks leave alone.
+bool isCornerPixel(const PixelRect& r, int x, int y) {
+  const int dx = std::min(x - r.left, r.right() - 1 - x);
+  const int dy = std::min(y - r.top, r.bottom() - 1 - y);
+  return dx + dy <= 1;
+}
+
+void invertOutsideCorners(PixelSurface& surface, const PixelRect& r) {
+  for (int y = std::max(r.top, 0); y < std::min(r.bottom(), surface.height()); ++y)
+    for (int x = std::max(r.left, 0); x < std::min(r.right(), surface.width()); ++x)
+      if (!isCornerPixel(r, x, y)) surface.setPixel(x, y, surface.pixel(x, y) ^ 0x00FFFFFFu);
+}
+
+}  // namespace
+
+int pileDepth(int cards) {
+  if (cards <= 1) return 0;
+  if (cards == 2) return 1;
+  return cards / 7 + 1;
+}
+
+TableRenderer::TableRenderer(SettingsRecord& settings, const std::filesystem::path& programDirectory,
+                             TableRendererListener* listener, long long displayColours)
+    : settings_(settings),
+      listener_(listener),
+      displayColours_(displayColours),
+      images_(ImageFolders(programDirectory), listener),
+      painter_(ImageFolders(programDirectory), listener),
+      folders_(programDirectory) {}
+
+void TableRenderer::resizeBuffers(int screenWidth, int screenHeight) {
+  const int width = std::max(screenWidth, 0) + kBufferMargin;
+  const int height = std::max(screenHeight, 0) + kBufferMargin;
+  table_.resize(width, height);
+  background_.resize(width, height);
+  backgroundPainted_ = false;
+  selectionRects_.clear();
+}
+
+bool TableRenderer::loadCardImages(const CardSize& size) {
+  const int cardSet = settingNumber(settings_, field::Card, 1);
+  const int back = settingNumber(settings_, field::BackCard, kDefaultBack);
+  if (images_.loaded() && images_.size().letter == size.letter && images_.cardSet() == cardSet) {
+    return images_.backNumber() == back || images_.loadBack(back);
+  }
+  return images_.load(size, cardSet, back);
+}
+
+void TableRenderer::paintBackground(int windowWidth, int windowHeight, bool demo) {
+  paintedChoice_ = backgroundChoiceFrom(settings_, demo, displayColours_);
+  paintedWidth_ = windowWidth;
+  paintedHeight_ = windowHeight;
+  painter_.paint(paintedChoice_, background_, windowWidth, windowHeight);
+  backgroundPainted_ = true;
+}
+
+void TableRenderer::ensureImages(const TableScene& scene) { loadCardImages(scene.layout.cardSize()); }
+
+void TableRenderer::ensureBackground(const TableScene& scene) {
+  const WindowMetrics& window = scene.layout.window();
+  // A window larger than the screen it claims still gets its whole table.
+  const int needWidth = std::max(window.screenWidth, window.windowWidth) + kBufferMargin;
+  const int needHeight = std::max(window.screenHeight, window.windowHeight) + kBufferMargin;
+  if (background_.width() < needWidth || background_.height() < needHeight)
+    resizeBuffers(needWidth - kBufferMargin, needHeight - kBufferMargin);
+  const BackgroundChoice wanted = backgroundChoiceFrom(settings_, scene.demo, displayColours_);
+  if (!backgroundPainted_ || wanted != paintedChoice_ || window.windowWidth != paintedWidth_ ||
+      window.windowHeight != paintedHeight_)
+    paintBackground(window.windowWidth, window.windowHeight, scene.demo);
+}
+
+PixelRect TableRenderer::cardRect(int left, int top) const {
+  return {left, top, images_.size().width, images_.size().height};
+}
+
+void TableRenderer::drawCardImage(const PixelSurface& image, int left, int top, int height, bool onPile,
+                                  PixelSurface& target) {
+  const int w = images_.size().width;
+  height = std::clamp(height, 0, image.height());
+  if (height <= 0 || image.width() < w) return;
+  if (scratch_.width() != w || scratch_.height() != height) scratch_.resize(w, height);
+  scratch_.copyFrom(image, {0, 0, w, height}, 0, 0);
+
+  QuilloroSurface on = target.libraryView();
+  QuilloroSurface below = background_.libraryView();
+  QuilloroSurface card = scratch_.libraryView();
+  const int right = left + w, bottom = top + height;
+  fDisegnaAngoliSupCarta(&on, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
+  if (onPile)
+    fDisegnaAngoliInfCarta3DPile(&below, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
+  else
+    fDisegnaAngoliInfCarta(&below, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
+  target.draw(scratch_, left, top);
+}
+
+void TableRenderer::drawFaceUp(CardNumber card, int left, int top, bool onPile, PixelSurface& target) {
+  if (!isCardNumber(card)) return;
+  drawCardImage(images_.face(card), left, top, images_.size().height, onPile, target);
+}
+
+void TableRenderer::drawBack(int left, int top, int height, bool onPile, PixelSurface& target) {
+  drawCardImage(images_.back(), left, top, height, onPile, target);
+}
+
+void TableRenderer::restoreFromBackground(const PixelRect& rect, PixelSurface& target) {
+  target.copyFrom(background_, rect, rect.left, rect.top);
+}
+
+void TableRenderer::restoreCorners(const PixelRect& card, PixelSurface& target) {
+  QuilloroSurface below = background_.libraryView();
+  QuilloroSurface on = target.libraryView();
+  fDisegnaAngoliCarta(&below, card.left, card.top, card.right(), card.bottom(), &on, card.left, card.top,
+                      card.right(), card.bottom(), kThreePixelCorners);
+}
+
+void TableRenderer::drawEmptyMark(const TableScene& scene, PileRef pile, int left, int top, PixelSurface& target) {
+  if (left < 0 || top < 0) return;
+  const std::optional<int> code =
+      emptyPileMark(pile, scene.state.parameters, scene.redealCount, scene.state.piles.waste().cardCount());
+  const PixelSurface* image = code ? images_.markImage(*code) : nullptr;
+  if (image == nullptr) restoreFromBackground(cardRect(left, top), target);
+  else target.draw(*image, left, top);
+}
+
+bool TableRenderer::onSquaredPile(const TableScene& scene, PileRef pile, int slot) const {
+  if (slot <= 0) return false;
+  if (pile.list == PileList::Stock) return true;
+  return spreadOf(pile.list, fanCodeOf(scene.state.parameters, pile.list)) == Spread::None;
+}
+
+void TableRenderer::drawPileCard(const TableScene& scene, PileRef pile, int slot, PixelSurface& target) {
+  if (pile.index < 0 || pile.index >= pileListSize(pile.list) || !scene.layout.isPlaced(pile)) return;
+  const Pile& cards = scene.state.piles.pile(pile);
+  const Point at = scene.layout.cardPosition(pile, slot);
+  if (cards.empty()) {
+    drawEmptyMark(scene, pile, at.x, at.y, target);
+    return;
+  }
+  if (slot < 0 || slot >= cards.cardCount()) return;
+  const CardNumber card = cards.at(slot);
+  if (!isCardNumber(card)) return;  // a hole keeps its place and shows nothing
+  const bool onPile = onSquaredPile(scene, pile, slot);
+  if (scene.state.isFaceDown(card)) drawBack(at.x, at.y, images_.size().height, onPile, target);
+  else drawFaceUp(card, at.x, at.y, onPile, target);
+  // The lowest card always shows the bare table at its corners.
+  if (slot == 0) restoreCorners(cardRect(at.x, at.y), target);
+}
+
+void TableRenderer::drawStockListPile(const TableScene& scene, int index, bool deal, PixelSurface& target) {
+  const PileRef pile{PileList::Stock, index};
+  const Anchor anchor = scene.layout.anchors().stock[static_cast<std::size_t>(index)];
+  if (!anchor.placed() || anchor.top < 0) {
+    fSetMazzoLeft(index, anchor.left);
+    fSetMazzoTop(index, anchor.top);
+    return;
+  }
+  const Pile& cards = scene.state.piles.pile(pile);
+  const int w = images_.size().width, h = images_.size().height;
+  // The lift stops at the table's edge, so that the pile never reads as off the table.
+  const int depth = std::min({pileDepth(cards.cardCount()), anchor.left, anchor.top});
+  const int left = anchor.left - depth, top = anchor.top - depth;
+  fSetMazzoLeft(index, left);
+  fSetMazzoTop(index, top);
+
+  // What a thicker pile drew above and left of the card goes first.
+  restoreFromBackground({anchor.left - 15, anchor.top - 15, w + 16, 16 - depth}, target);
+  restoreFromBackground({anchor.left - 15, anchor.top - 14, 16 - depth, h + 15}, target);
+  if (cards.empty()) {
+    drawEmptyMark(scene, pile, anchor.left, anchor.top, target);
+    return;
+  }
+  const PixelSurface& bottomStrip = images_.borderStrip(2);
+  const PixelSurface& rightStrip = images_.borderStrip(1);
+  target.copyTransparentFrom(bottomStrip, {0, 15 - depth, w + 11, depth + 1}, anchor.left - 13,
+                             anchor.top + h - depth - 1, kStripBlue);
+  target.copyTransparentFrom(rightStrip, {15 - depth, 0, depth + 1, h + 13}, anchor.left + w - depth - 1,
+                             anchor.top - 13, kStripBlue);
+
+  const CardNumber topCard = cards.topCard();
+  const bool asBack = index == kStockIndex && (scene.state.parameters[param::kStockFaceDown] != 0 || deal);
+  if (asBack) drawBack(left, top, h, true, target);
+  else drawFaceUp(topCard, left, top, true, target);
+  if (cards.cardCount() == 1) restoreCorners(cardRect(left, top), target);
+}
+
+void TableRenderer::drawPile(const TableScene& scene, PileRef pile, PixelSurface& target) {
+  if (pile.index < 0 || pile.index >= pileListSize(pile.list)) return;
+  if (pile.list == PileList::Stock) {
+    drawStockListPile(scene, pile.index, false, target);
+    return;
+  }
+  const int count = scene.state.piles.pile(pile).cardCount();
+  for (int slot = 0; slot < std::max(count, 1); ++slot) drawPileCard(scene, pile, slot, target);
+}
+
+void TableRenderer::drawDealSource(const TableScene& scene, PixelSurface& target) {
+  const GameState& state = scene.state;
+  Point at;
+  if (scene.layout.isPlaced(kStockPile)) {
+    at = scene.layout.cardPosition(kStockPile, 0);
+  } else if (state.piles.pile(PileList::Reserves, 0).cardCount() <= 1 &&
+             scene.layout.isPlaced({PileList::Reserves, 0})) {
+    at = scene.layout.cardPosition({PileList::Reserves, 0}, 0);
+  } else if (scene.layout.isPlaced(kDiscardPile)) {
+    at = scene.layout.cardPosition(kDiscardPile, 0);
+  } else if (scene.layout.isPlaced({PileList::Foundations, 0})) {
+    at = scene.layout.cardPosition({PileList::Foundations, 0}, 0);
+  } else {
+    return;
+  }
+  drawBack(at.x, at.y, images_.size().height, true, target);
+  if (listener_ != nullptr) listener_->dealSourceShown(cardRect(at.x, at.y));
+}
+
+void TableRenderer::drawTableau(const TableScene& scene, PixelSurface& target) {
+  const int piles = scene.state.pilesInUse(PileList::Tableau);
+  if (scene.state.parameters[param::kTableauWalkOrder] != 0) {
+    for (int p = 0; p < piles; ++p) drawPile(scene, {PileList::Tableau, p}, target);
+    return;
+  }
+  // Row by row: the first card of every pile, then the second ...
+  const int rows = std::max(scene.state.longestTableauPile(), 1);
+  for (int slot = 0; slot < rows; ++slot) {
+    for (int p = 0; p < piles; ++p) {
+      const PileRef pile{PileList::Tableau, p};
+      const int count = scene.state.piles.pile(pile).cardCount();
+      if (slot < count || (slot == 0 && count == 0)) drawPileCard(scene, pile, slot, target);
+    }
+  }
+}
+
+void TableRenderer::drawPokerPanel(const TableScene& scene, PixelSurface& target) {
+  const PileRef row{PileList::Tableau, kPokerPanelPile};
+  if (!scene.layout.isPlaced(kWastePile) || !scene.layout.isPlaced(row)) return;
+  const PixelSurface* panel = images_.pokerPanel();
+  if (panel == nullptr) return;
+  const Anchor waste = scene.layout.anchors().stock[kWasteIndex];
+  const Point pile = scene.layout.cardPosition(row, 0);
+  const int w = images_.size().width, h = images_.size().height;
+  target.draw(*panel, waste.left + (w - panel->width()) / 2, pile.y + (h - panel->height()) / 2);
+}
+
+void TableRenderer::redrawTable(const TableScene& scene, PixelSurface* window, bool deal) {
+  ensureImages(scene);
+  ensureBackground(scene);
+  selectionRects_.clear();
+  PixelSurface& target = table_;
+  target.copyFrom(background_, {0, 0, background_.width(), background_.height()}, 0, 0);
+  const GameState& state = scene.state;
+  const GameParameters& p = state.parameters;
+
+  if (deal && fanCodeOf(p, PileList::Tableau) != static_cast<int>(FanDirection::SideBySide)) {
+    for (int t = 0; t < state.pilesInUse(PileList::Tableau); ++t) {
+      const PileRef pile{PileList::Tableau, t};
+      if (!scene.layout.isPlaced(pile)) continue;
+      const Point at = scene.layout.cardPosition(pile, 0);
+      drawEmptyMark(scene, pile, at.x, at.y, target);
+    }
+    for (int r = 0; r < state.pilesInUse(PileList::Reserves); ++r) {
+      const PileRef pile{PileList::Reserves, r};
+      if (!scene.layout.isPlaced(pile)) continue;
+      const Point at = scene.layout.cardPosition(pile, 0);
+      drawEmptyMark(scene, pile, at.x, at.y, target);
+    }
+  }
+
+  for (int i = 0; i < kStockListSize; ++i) drawStockListPile(scene, i, deal, target);
+  for (int f = 0; f < state.pilesInUse(PileList::Foundations); ++f) drawPile(scene, {PileList::Foundations, f}, target);
+
+  if (deal) {
+    drawDealSource(scene, target);
+    if (window != nullptr) refreshWindow(*window);
+  }
+
+  for (int r = 0; r < state.pilesInUse(PileList::Reserves); ++r) {
+    const PileRef pile{PileList::Reserves, r};
+    if (scene.layout.cardPosition(pile, 0).x <= 0) continue;
+    drawPile(scene, pile, target);
+  }
+  drawTableau(scene, target);
+  if (p[param::kGameFamily] == kPokerFamily) drawPokerPanel(scene, target);
+
+  if (window != nullptr) refreshWindow(*window);
+}
+
+void TableRenderer::refreshWindow(PixelSurface& window, const PixelRect& rect) const {
+  window.copyFrom(table_, rect, rect.left, rect.top);
+}
+
+void TableRenderer::showSelection(const TableScene& scene, PixelSurface* window, bool on) {
+  if (!on) {
+    for (const PixelRect& r : selectionRects_) {
+      invertOutsideCorners(table_, r);
+      if (window != nullptr) refreshWindow(*window, r);
+    }
+    selectionRects_.clear();
+    return;
+  }
+  if (selectionShown()) return;
+  const GameState& state = scene.state;
+  for (const CardNumber card : scene.selection) {
+    for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves}) {
+      for (int index = 0; index < pileListSize(list); ++index) {
+        const PileRef pile{list, index};
+        const Pile& cards = state.piles.pile(pile);
+        for (int slot = 0; slot < cards.cardCount(); ++slot) {
+          if (cards.at(slot) != card || !scene.layout.isPlaced(pile)) continue;
+          // Only the top card of the stock list shows.
+          if (list == PileList::Stock && slot != cards.cardCount() - 1) continue;
+          const Point at = scene.layout.cardPosition(pile, list == PileList::Stock ? 0 : slot);
+          selectionRects_.push_back(cardRect(at.x, at.y));
+        }
+      }
+    }
+  }
+  for (const PixelRect& r : selectionRects_) {
+    invertOutsideCorners(table_, r);
+    if (window != nullptr) refreshWindow(*window, r);
+  }
+}
+
+RandomChoiceOutcome TableRenderer::randomChoices(const RandomSource& random, const TableScene& scene) {
+  const RandomChoiceOutcome outcome =
+      applyRandomChoices(settings_, ImageCatalogue::scan(folders_.images()), displayColours_, random);
+  ensureImages(scene);
+  backgroundPainted_ = false;
+  ensureBackground(scene);
+  return outcome;
+}
+
+}  // namespace quilloro
