@@ -1,7 +1,8 @@
 # Shared by ./run and ./test: installs what is missing, then configures and builds.
 # Sourced, not run; expects QUILLORO_ROOT to be set.
 
-QUILLORO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev python3 binutils fonts-dejavu-core libfreetype-dev)
+QUILLORO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev python3 binutils fonts-dejavu-core libfreetype-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev xvfb xdotool)
 
 quilloro_install_packages() {
   local missing=()
