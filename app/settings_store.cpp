@@ -296,4 +296,12 @@ FileError SettingsStore::fnRememberGameNumber(std::string_view number) {
     return file.writeStrings(prefsection::GameNumbers, entries);
 }
 
+SettingsRecord startupSettings(const std::filesystem::path& programDirectory) {
+    SettingsStore store(programDirectory);
+    store.fnCfgInit();
+    constexpr long long kTrueColour = 1LL << 24;
+    store.loadAtStartup(kTrueColour);
+    return store.record();
+}
+
 }  // namespace quilloro

@@ -66,6 +66,8 @@ public:
     // The preferences file, for keys that are read where they are used.
     IniFile preferences() const { return IniFile(fnCfgPath()); }
     const SettingsRecord& record() const { return record_; }
+    // The record itself, for the game session that shares it with the window.
+    SettingsRecord& record() { return record_; }
 
     // Stores the value in the field and writes the field's key in section
     // "Preference" with the value as the field now holds it.
@@ -89,6 +91,11 @@ private:
     std::filesystem::path programDirectory_;
     SettingsRecord record_;
 };
+
+// The record a program run starts with, as the store fills it from the
+// preferences file of the program directory (written there when missing), on
+// a true-colour display.
+SettingsRecord startupSettings(const std::filesystem::path& programDirectory);
 
 // Names of the 20 keys of section "Game_Numbers" ("Game001" ...) and of section "Users".
 std::string recentGameKey(int index);

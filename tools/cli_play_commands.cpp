@@ -65,16 +65,6 @@ void printTable(const GameState& state, std::ostream& out) {
   }
 }
 
-// The settings the program would start with from the home folder's
-// preferences file (created there when missing).
-SettingsRecord startupSettings(const std::filesystem::path& home) {
-  SettingsStore store(home);
-  store.fnCfgInit();
-  constexpr long long kTrueColour = 1LL << 24;
-  store.loadAtStartup(kTrueColour);
-  return store.record();
-}
-
 // A game of the file dealt for the arguments, with autoplay kept for "sweep".
 class CliSession {
  public:

@@ -28,14 +28,6 @@ constexpr int kStatusBarGap = 45;
 constexpr int kMinSide = 100;
 constexpr int kMaxSide = 8192;
 
-SettingsRecord startupSettings(const std::filesystem::path& home) {
-  SettingsStore store(home);
-  store.fnCfgInit();
-  constexpr long long kTrueColour = 1LL << 24;
-  store.loadAtStartup(kTrueColour);
-  return store.record();
-}
-
 void parseSize(const std::string& text, int& width, int& height) {
   const std::size_t x = text.find_first_of("xX");
   const auto number = [&](std::string_view part, int& value) {
