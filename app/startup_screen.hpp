@@ -1,0 +1,23 @@
+// The borderless picture shown while the program starts.
+#pragma once
+
+#include <QWidget>
+
+namespace quilloro {
+
+class StartupScreen : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 373;
+  static constexpr int kHeight = 309;
+
+  StartupScreen();
+  // Centres the screen, shows it and lets it be drawn at once.
+  void showNow();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace quilloro
