@@ -12,6 +12,7 @@
 
 #include "table/card_dragger.hpp"
 #include "table/card_flight_player.hpp"
+#include "tests/table/four_pile_table.hpp"
 
 namespace {
 
@@ -37,13 +38,7 @@ struct BenchTable {
     settings.set(field::Card, "001");
     settings.set(field::BackCard, "011");
     settings.set(field::BackgroundDefault, "Y");
-    state.parameters.values().fill(0);
-    for (const auto& [index, value] : std::initializer_list<std::pair<int, int>>{
-             {param::kStockGroupPiles, 2}, {param::kShowStock, 1}, {param::kShowWaste, 1}, {param::kStockArrangement, 5},
-             {param::kStockRow, 1}, {param::kStockPasses, -1}, {param::kStockFaceDown, 1},
-             {param::kFoundationCount, 4}, {param::kFoundationArrangement, 8}, {param::kFoundationRow, 1},
-             {param::kTableauCount, 4}, {param::kTableauArrangement, 1}, {param::kTableauRow, 2}, {param::kTableauFan, 1}})
-      state.parameters[index] = static_cast<ParameterValue>(value);
+    testing::useFourPileTable(state);
     for (int pile = 0; pile < 4; ++pile)
       for (int card = 1; card <= 7; ++card) state.putCard(PileList::Tableau, pile, pile * 13 + card, "1");
     WindowMetrics metrics;

@@ -12,6 +12,7 @@
 #include "table/card_flight_player.hpp"
 #include "table/empty_stock_button.hpp"
 #include "tests/table/render_test_pictures.hpp"
+#include "tests/table/four_pile_table.hpp"
 
 namespace quilloro::testing {
 
@@ -73,13 +74,7 @@ class MotionTable : public ::testing::Test {
     settings.set(field::Card, "001");
     settings.set(field::BackCard, "011");
     settings.set(field::BackgroundDefault, "Y");
-    state.parameters.values().fill(0);
-    for (const auto& [index, value] : std::initializer_list<std::pair<int, int>>{
-             {param::kStockGroupPiles, 2}, {param::kShowStock, 1}, {param::kShowWaste, 1}, {param::kStockArrangement, 5},
-             {param::kStockRow, 1}, {param::kStockPasses, -1}, {param::kStockFaceDown, 1},
-             {param::kFoundationCount, 4}, {param::kFoundationArrangement, 8}, {param::kFoundationRow, 1},
-             {param::kTableauCount, 4}, {param::kTableauArrangement, 1}, {param::kTableauRow, 2}, {param::kTableauFan, 1}})
-      state.parameters[index] = static_cast<ParameterValue>(value);
+    testing::useFourPileTable(state);
     WindowMetrics metrics;
     metrics.screenWidth = metrics.windowWidth = 400;
     metrics.screenHeight = metrics.windowHeight = 300;

@@ -5,6 +5,7 @@
 #include "cardlib/quilloro.h"
 #include "table/table_renderer.hpp"
 #include "tests/table/render_test_pictures.hpp"
+#include "tests/table/four_pile_table.hpp"
 
 namespace quilloro {
 namespace {
@@ -36,14 +37,8 @@ class TableRendering : public ::testing::Test {
     settings.set(field::Card, "001");
     settings.set(field::BackCard, "011");
     settings.set(field::BackgroundDefault, "Y");
-    state.parameters.values().fill(0);
-    for (const auto& [index, value] : std::initializer_list<std::pair<int, int>>{
-             {param::kStockGroupPiles, 2}, {param::kShowStock, 1}, {param::kShowWaste, 1}, {param::kStockArrangement, 5},
-             {param::kStockRow, 1}, {param::kStockPasses, -1}, {param::kStockFaceDown, 1},
-             {param::kFoundationCount, 4}, {param::kFoundationArrangement, 8}, {param::kFoundationRow, 1},
-             {param::kTableauCount, 4}, {param::kTableauArrangement, 1}, {param::kTableauRow, 2}, {param::kTableauFan, 1},
-             {param::kTableauBaseRankFirst + 1, 13}})
-      state.parameters[index] = static_cast<ParameterValue>(value);
+    testing::useFourPileTable(state);
+    state.parameters[param::kTableauBaseRankFirst + 1] = 13;
     WindowMetrics window;
     window.screenWidth = window.windowWidth = 400;
     window.screenHeight = window.windowHeight = 300;
