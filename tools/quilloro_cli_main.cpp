@@ -11,6 +11,9 @@
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_poker_command.hpp"
 #include "tools/cli_render_command.hpp"
+#include "tools/cli_odds_command.hpp"
+#include "tools/cli_record_demo_command.hpp"
+#include "tools/cli_solve_command.hpp"
 
 namespace {
 
@@ -24,6 +27,10 @@ constexpr const char* kUsage =
     "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n"
     "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
     "       quilloro-cli render --game I --number G [--size WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
+    "       quilloro-cli solve --game I --number G [--budget-ms N] [--moves]\n"
+    "       quilloro-cli hint --game I --number G [--budget-ms N]   (play commands on standard input)\n"
+    "       quilloro-cli record-demo [--game I] [--deals N] [--budget-ms N] [--budget-nodes N]   (writes Demos/G<index>.GAM)\n"
+    "       quilloro-cli odds --game I [--deals N] [--budget-ms N] [--write FILE.game]\n"
     "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
 
 }  // namespace
@@ -39,6 +46,7 @@ int main(int argc, char** argv) {
   if (command == "poker-hand" && !rest.empty() && rest.front() == "-") rest.erase(rest.begin());
   // "-o FILE" is the render command's short form of "--output FILE".
   if (command == "render") std::replace(rest.begin(), rest.end(), std::string("-o"), std::string("--output"));
+  if (command == "solve") rest = withSolveFlagValues(rest);
   const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
       {"games", listGames},
       {"params", printParameters},
@@ -47,6 +55,10 @@ int main(int argc, char** argv) {
       {"play", [](const Arguments& args, std::ostream& out) { return playGame(args, std::cin, out); }},
       {"poker-hand", [](const Arguments& args, std::ostream& out) { return printPokerHands(args, std::cin, out); }},
       {"render", renderTable},
+      {"solve", solveDeal},
+      {"record-demo", recordDemos},
+      {"odds", measureOdds},
+      {"hint", [](const Arguments& args, std::ostream& out) { return hintMove(args, std::cin, out); }},
   };
   const auto found = commands.find(command);
   if (found == commands.end()) {
