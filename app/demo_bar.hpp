@@ -1,0 +1,68 @@
+// The demo bar under the toolbar: steps through the recorded game of the
+// current game kind, a few moves at a time or with its scroll bar.
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
+namespace quilloro {
+
+class GameSession;
+
+class DemoBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHeight = 26;
+
+  explicit DemoBar(GameSession* session, QWidget* parent = nullptr);
+
+  // After the session's demo started: the table shows position 1 of last.
+  void begin(int lastPosition);
+  int position() const { return position_; }
+  int lastPosition() const { return last_; }
+  // "position/last", as the position display shows it.
+  QString positionText() const;
+  QScrollBar* scrollBar() const { return scroll_; }
+
+ public Q_SLOTS:
+  void first();
+  void prior();
+  void next();
+  void last();
+  // From the position the table shows to another, the scroll bar following.
+  void goTo(int to);
+
+ Q_SIGNALS:
+  // "Close": the main window leaves demo mode.
+  void closeRequested();
+  void positionChanged(int position);
+
+ private:
+  void releasePlayStop();
+  void scrolled(int value);
+  void showPosition();
+
+  GameSession* session_;
+  int position_ = 1;
+  int last_ = 1;
+  // Set while the buttons move the scroll bar, so that it does not step again.
+  bool settingBar_ = false;
+
+  QToolButton* first_ = nullptr;
+  QToolButton* prior_ = nullptr;
+  QScrollBar* scroll_ = nullptr;
+  QToolButton* next_ = nullptr;
+  QToolButton* lastButton_ = nullptr;
+  QLabel* count_ = nullptr;
+  QToolButton* play_ = nullptr;
+  QToolButton* stop_ = nullptr;
+  QButtonGroup* playStop_ = nullptr;
+  QToolButton* close_ = nullptr;
+};
+
+}  // namespace quilloro

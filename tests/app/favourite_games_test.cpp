@@ -1,0 +1,91 @@
+// The favourites dialog: its two lists, the moves and what OK stores.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+
+#include "app/favourite_games_dialog.hpp"
+#include "app/game_selection_favourites.hpp"
+#include "game_selection_test_support.hpp"
+
+namespace quilloro {
+namespace {
+
+using testing::SelectionSession;
+
+QStringList texts(const QListWidget* list) {
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+  return names;
+}
+
+void select(QListWidget* list, const QString& name) {
+  list->findItems(name, Qt::MatchExactly).front()->setSelected(true);
+}
+
+TEST(FavouriteGames, ListsEachNameOnceAndKeepsFavouritesOutOfTheGameList) {
+  SelectionSession s;
+  testing::writeFile(s.home / "DATA/CFG.DAT",
+                     "[Favourite Games]\nGame000=Spider\nGame001=Spider\nGame002=Gone Away\nGame004=Klondike\n");
+  EXPECT_EQ(readFavourites(s.preferences()), (std::vector<std::string>{"Spider", "Gone Away"}));
+  FavouriteGamesDialog dialog(s.context());
+  EXPECT_EQ(texts(dialog.favouritesList()), (QStringList{"Gone Away", "Spider"}));
+  EXPECT_EQ(texts(dialog.gamesList()), (QStringList{"FreeCell", "Klondike"}));
+}
+
+TEST(FavouriteGames, AddedAndRemovedGamesPersistInThePreferencesFile) {
+  SelectionSession s;
+  {
+    FavouriteGamesDialog dialog(s.context());
+    select(dialog.gamesList(), "Spider");
+    select(dialog.gamesList(), "FreeCell");
+    dialog.addSelected();
+    EXPECT_EQ(texts(dialog.gamesList()), QStringList{"Klondike"});
+    dialog.okClicked();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+  EXPECT_EQ(s.preference("Favourite Games", "Game000"), "FreeCell");
+  EXPECT_EQ(s.preference("Favourite Games", "Game001"), "Spider");
+  EXPECT_EQ(s.preference("Favourite Games", "Game002"), "<absent>");
+  {
+    FavouriteGamesDialog dialog(s.context());
+    EXPECT_EQ(texts(dialog.favouritesList()), (QStringList{"FreeCell", "Spider"}));
+    select(dialog.favouritesList(), "FreeCell");
+    dialog.removeSelected();
+    dialog.okClicked();
+  }
+  EXPECT_EQ(s.preference("Favourite Games", "Game000"), "Spider");
+  EXPECT_EQ(s.preference("Favourite Games", "Game001"), "<absent>");
+  {
+    // Cancel writes nothing.
+    FavouriteGamesDialog dialog(s.context());
+    dialog.removeAll();
+    EXPECT_EQ(dialog.favouritesList()->count(), 0);
+    EXPECT_EQ(texts(dialog.gamesList()), (QStringList{"FreeCell", "Klondike", "Spider"}));
+    dialog.reject();
+  }
+  EXPECT_EQ(s.preference("Favourite Games", "Game000"), "Spider");
+  {
+    FavouriteGamesDialog dialog(s.context());
+    dialog.removeAll();
+    dialog.okClicked();
+  }
+  EXPECT_TRUE(s.preferences().readSection("Favourite Games").empty());
+}
+
+TEST(FavouriteGames, OkAnnouncesTheSavedFavouritesOnlyWhenTheyWereWritten) {
+  SelectionSession s;
+  // A folder where the preferences file should be: nothing can be written.
+  std::filesystem::create_directories(s.home / "DATA/CFG.DAT");
+  FavouriteGamesDialog dialog(s.context());
+  int saved = 0;
+  QObject::connect(&dialog, &FavouriteGamesDialog::favouritesSaved, [&] { ++saved; });
+  select(dialog.gamesList(), "Klondike");
+  dialog.addSelected();
+  dialog.okClicked();
+  EXPECT_EQ(saved, 0);
+  EXPECT_EQ(s.infos.size(), 1u);
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace quilloro
