@@ -14,11 +14,9 @@ std::vector<TextLine> splitLines(std::string_view content) {
             start = content.size();
         } else {
             line.text = std::string(content.substr(start, end - start));
-            line.ending = "\n";
-            if (!line.text.empty() && line.text.back() == '\r') {
-                line.text.pop_back();
-                line.ending = "\r\n";
-            }
+            const bool crlf = !line.text.empty() && line.text.back() == '\r';
+            if (crlf) line.text.pop_back();
+            line.ending = crlf ? std::string("\r\n") : std::string("\n");
             start = end + 1;
         }
         lines.push_back(std::move(line));

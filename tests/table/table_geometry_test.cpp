@@ -251,6 +251,8 @@ TEST(EngineGeometry, KlondikeDealtThroughTheLayout) {
   Game game(&dat, settings, observer, layout);
   layout.attach(game.state);
   layout.setWindow(maximised(1024, 768));
+  // Without autoplay, so that an ace dealt on top stays where it was dealt.
+  game.setAutoplay(false);
   ASSERT_FALSE(game.newGame({.deal = true, .newNumber = true}));
 
   EXPECT_EQ(layout.cardSize().letter, 'B');
