@@ -9,18 +9,6 @@
 
 namespace quilloro::cli {
 
-namespace {
-
-SettingsRecord startupSettings(const std::filesystem::path& home) {
-  SettingsStore store(home);
-  store.fnCfgInit();
-  constexpr long long kTrueColour = 1LL << 24;
-  store.loadAtStartup(kTrueColour);
-  return store.record();
-}
-
-}  // namespace
-
 SolverSession::SolverSession(const Arguments& args, int gameIndex)
     : dat_(GamesDat::load(gamesDatPath(args))),
       settings_(startupSettings(programDirectory(args))),
