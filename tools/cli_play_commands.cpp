@@ -1,11 +1,14 @@
 // The play commands: shuffle, deal and play.
 //
 // play reads one command per line and answers each on one line:
-//   drop CARD PILE   the drop check of PILE ("Dest"/"Fila"/"Appogg" + n, or
-//                    "Mazzo_Vis" for the waste, "Waste" for the discard pile),
-//                    then the move and the automatic filling: ok or refused
+//   drop CARD PILE   the take check of the card's pile and the drop check of
+//                    PILE ("Dest"/"Fila"/"Appogg" + n, or "Mazzo_Vis" for the
+//                    waste, "Waste" for the discard pile), then the move and
+//                    the automatic filling: ok or refused
 //   move CARD TARGET execute move as it stands: ok or refused
-//   stock            a click on the stock (press and release): ok or refused
+//   stock            a click on the stock (press and release), which a
+//                    selection game handles first as the table does: ok, ok:
+//                    gaps closed, ok: thrown, or refused
 //   turn PILE        turn the face-down top card of a tableau pile: ok or refused
 //   sweep            the finishing sweep with its automatic filling: ok or refused
 //   undo, redo       ok or refused
@@ -123,10 +126,23 @@ void requireWords(const std::vector<std::string>& words, std::size_t count, cons
   if (words.size() != count) throw CommandError(std::string("usage: ") + usage);
 }
 
-// The drop check of a pile, then the move and what follows a release.
+// The pile the card would be lifted from, as card location finds it.
+std::optional<PileRef> pileHolding(const MoveRules& rules, CardNumber card) {
+  const int location = rules.cardLocation(card);
+  if (location == card_location::kStock) return kStockPile;
+  if (location == card_location::kWaste) return kWastePile;
+  if (location > 0) return PileRef{PileList::Tableau, location - 1};
+  if (location <= -21) return PileRef{PileList::Reserves, -location - 21};
+  if (location < 0) return PileRef{PileList::Foundations, -location - 1};
+  return std::nullopt;
+}
+
+// The take check of the card's pile, as a drag starts, and the drop check of
+// the target pile; then the move and what follows a release.
 bool dropCard(Game& game, CardNumber card, const std::string& pileName) {
   const MoveRules rules = game.rules();
-  if (rules.cardLocation(card) == card_location::kNowhere && !game.state.piles.discard().search(card, SearchMode::Report))
+  const std::optional<PileRef> source = pileHolding(rules, card);
+  if (!source && !game.state.piles.discard().search(card, SearchMode::Report))
     throw CommandError("card " + std::to_string(card) + " is not on the table");
   std::vector<CardNumber> run = rules.runFromCard(card);
   if (run.empty()) run = {card};
@@ -142,6 +158,8 @@ bool dropCard(Game& game, CardNumber card, const std::string& pileName) {
   } else {
     throw CommandError("\"" + pileName + "\" is not a pile a card can be dropped on");
   }
+  // A card on the discard pile is out of play: nothing may lift it.
+  if (!source || !rules.mayTake(*source, card)) allowed = false;
   if (!allowed || !game.executeMove(card, target)) return false;
   game.autoFill();
   return true;
@@ -151,12 +169,6 @@ bool turnCard(Game& game, const std::string& pileName) {
   const std::optional<PileRef> pile = pileFromName(pileName);
   if (!pile || pile->list != PileList::Tableau) throw CommandError("\"" + pileName + "\" is not a tableau pile");
   return game.turnTopCard(pile->index);
-}
-
-bool clickStock(Game& game) {
-  const StockPress press = game.pressStock();
-  if (press == StockPress::Pressed) return game.releaseStock();
-  return press == StockPress::Moved;
 }
 
 // The pile that holds the card, or nothing.
@@ -171,17 +183,42 @@ std::optional<PileRef> pileOfCard(const GameState& state, CardNumber card) {
   return std::nullopt;
 }
 
-std::string selectCard(CliSession& session, CardNumber card) {
-  const std::optional<PileRef> pile = pileOfCard(session.game().state, card);
-  if (!pile) throw CommandError("card " + std::to_string(card) + " is not on the table");
-  switch (session.session().pressInSelectionGame(*pile, card)) {
+std::optional<std::string> selectReply(SelectOutcome outcome) {
+  switch (outcome) {
     case SelectOutcome::Marked: return "ok";
     case SelectOutcome::Thrown: return "ok: thrown";
     case SelectOutcome::GapsClosed: return "ok: gaps closed";
     case SelectOutcome::Refused: return "refused";
     case SelectOutcome::Ignored: break;
   }
-  return "refused: not a card this game lets you choose";
+  return std::nullopt;
+}
+
+std::string selectCard(CliSession& session, CardNumber card) {
+  const std::optional<PileRef> pile = pileOfCard(session.game().state, card);
+  if (!pile) throw CommandError("card " + std::to_string(card) + " is not on the table");
+  return selectReply(session.session().pressInSelectionGame(*pile, card))
+      .value_or("refused: not a card this game lets you choose");
+}
+
+// A click on the stock as the table handles it: a selection game sees the
+// click first (the grid closes its gaps, the pyramid adds the stock's top card
+// to a selection begun); in games chosen by click nothing else happens, in the
+// others the stock turns its cards. Nothing when the stock's own press ran,
+// whose verdict the caller words.
+std::optional<std::string> selectionStockClick(CliSession& session) {
+  Game& game = session.game();
+  if (!game.selectionGame()) return std::nullopt;
+  const SelectOutcome outcome = session.session().pressInSelectionGame(kStockPile, game.state.piles.stock().topCard());
+  if (auto reply = selectReply(outcome)) return reply;
+  if (game.state.parameters[param::kSelectByClick] != 0) return "refused: not a card this game lets you choose";
+  return std::nullopt;
+}
+
+bool pressAndReleaseStock(Game& game) {
+  const StockPress press = game.pressStock();
+  if (press == StockPress::Pressed) return game.releaseStock();
+  return press == StockPress::Moved;
 }
 
 bool sweep(Game& game) {
@@ -253,7 +290,10 @@ std::string answer(CliSession& session, const std::vector<std::string>& words, s
   if (command == "stock" || command == "sweep" || command == "undo" || command == "redo" || command == "score" ||
       command == "won" || command == "show") {
     requireWords(words, 1, command.c_str());
-    if (command == "stock") return verdict(clickStock(game));
+    if (command == "stock") {
+      if (auto reply = selectionStockClick(session)) return *reply;
+      return verdict(pressAndReleaseStock(game));
+    }
     if (command == "sweep") return verdict(sweep(game));
     if (command == "undo") return verdict(game.undo());
     if (command == "redo") return verdict(game.redo());

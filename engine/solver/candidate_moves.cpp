@@ -9,6 +9,19 @@ namespace quilloro::solver {
 namespace {
 
 constexpr int kBuriedWeight = 4;
+constexpr int kStockCardWeight = 10;
+
+// Tableau build types the safe plays understand.
+constexpr int kBuildSameSuit = 0;
+constexpr int kBuildSameColour = 1;
+constexpr int kBuildAnySuit = 2;
+constexpr int kBuildAlternateColour = 3;
+
+constexpr int kFamilyPokerGrid = 9;
+// The multi-card move rule that lets only runs of one suit move together.
+constexpr int kRunsInSuit = 10;
+// The tableau row deal that waits until no pile is empty.
+constexpr int kRowOnlyOntoFilledPiles = 2;
 
 struct Source {
   PileRef pile;
@@ -61,8 +74,10 @@ std::vector<SolverMove> candidateMoves(const Game& game, const MoveOptions& opti
   const GameState& state = game.state;
   const MoveRules rules = game.rules();
   std::vector<SolverMove> moves;
+  // Pairing games take a press as a selection first; only click-to-select
+  // games have no other way of moving a card.
   const bool byClick = state.parameters[param::kSelectByClick] != 0;
-  if (byClick) selectionMoves(game, moves);
+  if (game.selectionGame()) selectionMoves(game, moves);
 
   const std::vector<PileRef> foundations = inUse(game, PileList::Foundations);
   const std::vector<PileRef> tableau = inUse(game, PileList::Tableau);
@@ -167,30 +182,70 @@ bool wasteByMacroSuits(const GameParameters& p) {
 bool safePlaySuits(const GameParameters& p) {
   const int foundations = std::clamp<int>(p[param::kFoundationCount], 0, kMaxFoundations);
   const int tableau = std::clamp<int>(p[param::kTableauCount], 0, kMaxTableau);
-  if (foundations == 0 || p[param::kSelectByClick] != 0 || p[param::kGameFamily] != 0) return false;
+  const int packs = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
+  // One foundation per suit and pack, each taking its suit from the ace up.
+  if (foundations == 0 || foundations != 4 * packs || p[param::kSelectByClick] != 0 || p[param::kGameFamily] != 0)
+    return false;
   for (int i = 0; i < foundations; ++i)
-    if (p[param::kFoundationBaseRankFirst + i] != 1 || p[param::kFoundationDirectionFirst + i] <= 0) return false;
+    if (p[param::kFoundationBaseRankFirst + i] != 1 || p[param::kFoundationDirectionFirst + i] <= 0 ||
+        p[param::kFoundationBuildTypeFirst + i] != 0)
+      return false;
+  // Only the tableau builds on cards, downward, by one of the plain rules.
+  if (p[param::kWasteTakesNeighbours] == 2 || tableau == 0) return false;
+  const int build = p[param::kTableauBuildTypeFirst];
+  if (build != kBuildSameSuit && build != kBuildSameColour && build != kBuildAnySuit && build != kBuildAlternateColour)
+    return false;
   for (int n = 0; n < tableau; ++n)
-    if (p[param::kTableauDirectionFirst + n] > 0 || p[param::kTableauPassBaseFirst + n] > 0) return false;
+    if (p[param::kTableauDirectionFirst + n] > 0 || p[param::kTableauPassBaseFirst + n] > 0 ||
+        p[param::kTableauBuildTypeFirst + n] != build)
+      return false;
   return true;
 }
 
 std::optional<SolverMove> safeFoundationMove(const Game& game) {
   const GameState& state = game.state;
   const int foundations = std::clamp(state.pilesInUse(PileList::Foundations), 0, kMaxFoundations);
-  // How many cards of each rank lie on the foundations.
-  std::array<int, 14> played{};
+  // How many cards of each suit and rank lie on the foundations.
+  std::array<std::array<int, 14>, 4> home{};
   for (int i = 0; i < foundations; ++i)
     for (const std::uint8_t card : state.piles.pile(PileList::Foundations, i).slots())
-      if (card != kNoCard) ++played[static_cast<std::size_t>(cardRank(card))];
-  const int perRank = std::max(1, state.parameters[param::kCardsInPlay] / 13);
+      if (card != kNoCard) ++home[static_cast<std::size_t>(cardSuit(card))][static_cast<std::size_t>(cardRank(card))];
+  const int perRank = std::max(1, state.parameters[param::kCardsInPlay] / kCardsPerPack);
+  const int build = state.parameters[param::kTableauBuildTypeFirst];
+  auto allHome = [&](int suit, int rank) {
+    return home[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)] >= perRank;
+  };
+  // A card may go home whenever it is free once every card a rank below it in its suit is home.
+  auto homeable = [&](int suit, int rank) { return rank == kAce || allHome(suit, rank - 1); };
+  // Hearts and diamonds, the first two suits, are the red ones.
+  auto red = [](int suit) { return suit < 2; };
+  auto builds = [build, red](int base, int moving) {
+    switch (build) {
+      case kBuildSameSuit: return base == moving;
+      case kBuildSameColour: return red(base) == red(moving);
+      case kBuildAlternateColour: return red(base) != red(moving);
+      default: return true;
+    }
+  };
+  // A card is needed nowhere but at home when every card that could be built
+  // on it is home already, or could go home whenever free and is itself
+  // needed nowhere else: playing it home then never spoils a win.
+  std::array<std::array<std::int8_t, 14>, 4> known{};
+  auto dispensable = [&](auto& self, int suit, int rank) -> bool {
+    std::int8_t& answer = known[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
+    if (answer != 0) return answer > 0;
+    bool result = true;
+    for (int other = 0; other < 4 && result && rank > kAce; ++other)
+      if (builds(suit, other) && !allHome(other, rank - 1))
+        result = homeable(other, rank - 1) && self(self, other, rank - 1);
+    answer = result ? 1 : -1;
+    return result;
+  };
   const MoveRules rules = game.rules();
   auto consider = [&](PileRef pile) -> std::optional<SolverMove> {
     const CardNumber card = state.piles.pile(pile).topCard();
     if (card == kNoCard || state.isFaceDown(card)) return std::nullopt;
-    const int rank = cardRank(card);
-    // Nothing builds on the card any more once every card a rank below it is home.
-    if (rank > 2 && played[static_cast<std::size_t>(rank - 1)] < perRank) return std::nullopt;
+    if (!dispensable(dispensable, static_cast<int>(cardSuit(card)), cardRank(card))) return std::nullopt;
     if (!rules.mayTake(pile, card)) return std::nullopt;
     for (int i = 0; i < foundations; ++i)
       if (game.isPlaced({PileList::Foundations, i}) && rules.mayDropOnFoundation(i, card))
@@ -206,6 +261,13 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
 
 int positionScore(const Game& game) {
   const GameState& state = game.state;
+  const int tableau = std::clamp(state.pilesInUse(PileList::Tableau), 0, kMaxTableau);
+  // The poker grid is won once every one of its piles holds a card.
+  if (state.parameters[param::kGameFamily] == kFamilyPokerGrid) {
+    int filled = 0;
+    for (int n = 0; n < tableau; ++n) filled += state.piles.pile(PileList::Tableau, n).topCard() != kNoCard ? 1 : 0;
+    return 100 * filled;
+  }
   const bool selection = game.selectionGame();
   int played = state.piles.discard().cardCount();
   const int foundations = std::clamp(state.pilesInUse(PileList::Foundations), 0, kMaxFoundations);
@@ -214,7 +276,9 @@ int positionScore(const Game& game) {
   int faceDown = 0;
   int breaks = 0;
   int emptyPiles = 0;
-  const int tableau = std::clamp(state.pilesInUse(PileList::Tableau), 0, kMaxTableau);
+  // Where only runs of one suit move together, a change of suit splits a run
+  // almost as badly as a card out of sequence.
+  const int suitBreak = state.parameters[param::kMultiCardMoveRule] == kRunsInSuit ? 3 : 1;
   for (int n = 0; n < tableau; ++n) {
     const Pile& pile = state.piles.pile(PileList::Tableau, n);
     if (pile.empty()) ++emptyPiles;
@@ -233,18 +297,21 @@ int positionScore(const Game& game) {
       if (step != (upward ? 1 : -1)) {
         breaks += 2;
       } else if (cardSuit(card) != cardSuit(below)) {
-        breaks += 1;
+        breaks += suitBreak;
       }
     }
   }
   // The lowest cards still in play are the next to go home: every card
-  // above one of them must move first.
+  // above one of them must move first. Not so where only whole sequences go
+  // home.
+  const int base = state.parameters[param::kFoundationBaseRankFirst];
+  const bool wholeSequences = base == base_code::kSequencesOnly || base == base_code::kSuitSequencesOnly;
   int lowest = 14;
   for (int n = 0; n < tableau; ++n)
     for (const std::uint8_t card : state.piles.pile(PileList::Tableau, n).slots())
       if (card != kNoCard) lowest = std::min(lowest, cardRank(card));
   int buried = 0;
-  for (int n = 0; n < tableau; ++n) {
+  for (int n = 0; n < tableau && !wholeSequences; ++n) {
     const Pile& pile = state.piles.pile(PileList::Tableau, n);
     for (int slot = 0; slot < pile.cardCount(); ++slot) {
       if (pile.at(slot) != kNoCard && cardRank(pile.at(slot)) <= lowest + 1) {
@@ -257,7 +324,16 @@ int positionScore(const Game& game) {
   const int reserves = std::clamp(state.pilesInUse(PileList::Reserves), 0, kMaxReserves);
   for (int r = 0; r < reserves; ++r)
     if (state.piles.pile(PileList::Reserves, r).empty()) ++freeReserves;
-  return 100 * played - 30 * faceDown - 5 * breaks - kBuriedWeight * buried + 20 * emptyPiles + 10 * freeReserves;
+  // A stock without a waste deals its cards onto the table, covering what is
+  // there: each card still to come counts against, but less than a hidden
+  // card, so that a deal is worth a little more than moves that change nothing.
+  const bool dealsRows = state.parameters[param::kShowWaste] == 0 && state.parameters[param::kTableauRowDealFirst] != 0;
+  const int toDeal = dealsRows ? state.piles.stock().cardCount() : 0;
+  // A row that waits until every pile holds a card makes an empty pile a
+  // hindrance rather than a help while cards are still to come.
+  if (toDeal > 0 && state.parameters[param::kTableauRowDealFirst] == kRowOnlyOntoFilledPiles) emptyPiles = 0;
+  return 100 * played - 30 * faceDown - 5 * breaks - kBuriedWeight * buried + 20 * emptyPiles + 10 * freeReserves -
+         kStockCardWeight * toDeal;
 }
 
 }  // namespace quilloro::solver

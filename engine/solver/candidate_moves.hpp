@@ -28,8 +28,9 @@ std::vector<SolverMove> wasteDrops(const Game& game);
 // is one step, and stock clicks commute with every other move.
 bool wasteByMacroSuits(const GameParameters& parameters);
 
-// Foundations build up from the ace and the tableau down: a card whose rank
-// below has gone home entirely is needed nowhere else.
+// One foundation per suit and pack builds up from the ace, and only the
+// tableau builds on cards, down by a plain rule: then whether a card is still
+// needed on the table follows from the cards already home.
 bool safePlaySuits(const GameParameters& parameters);
 // A card that may go home safely, with its foundation; nothing when none may.
 std::optional<SolverMove> safeFoundationMove(const Game& game);

@@ -1,5 +1,6 @@
 // Best-first search over the engine's moves, with canonical position keys so
-// that every position is expanded once; an exhausted search proves a loss.
+// that every position is expanded once, where an exhausted search proves a
+// loss; and between its two runs a beam search that goes deep fast.
 #include "engine/solver/solver.hpp"
 
 #include <algorithm>
@@ -16,6 +17,19 @@ namespace quilloro::solver {
 namespace {
 
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
+
+// The shares of the budget after which the first look and the beam end.
+constexpr double kFirstLookShare = 0.05;
+constexpr double kBeamShare = 0.35;
+// With more than one pack the positions are far too many to see them all:
+// the beam has nearly the whole budget.
+constexpr double kManyPacksBeamShare = 0.95;
+// The beam is sized for solutions of about this many steps, expanding about
+// this many positions a millisecond, within these bounds.
+constexpr double kBeamDepth = 300.0;
+constexpr double kBeamNodesPerMillisecond = 15.0;
+constexpr std::size_t kMinBeamWidth = 4;
+constexpr std::size_t kMaxBeamWidth = 4000;
 
 // The search's own record of a position: how it was reached and where its
 // encoding lies; the key itself lives only in the set of seen positions.
@@ -55,20 +69,50 @@ class Search {
   SolveResult run();
 
  private:
+  enum class Outcome { Won, Exhausted, Spent };
+  // A child found while a beam level is expanded: kept apart until the level
+  // is done, and only the best of them become nodes.
+  struct Candidate {
+    int score;
+    std::uint32_t parent;
+    std::uint32_t firstMove;
+    std::uint32_t moveCount;
+    std::size_t offset;
+    std::uint32_t length;
+  };
+
   std::span<const std::uint8_t> bytesOf(const Node& node) const {
     return std::span<const std::uint8_t>(arena_).subspan(node.offset, node.length);
   }
   std::vector<SolverMove> pathTo(std::uint32_t node) const;
   std::size_t memoryUsed() const {
-    return arena_.capacity() + nodes_.capacity() * sizeof(Node) + moveArena_.capacity() * sizeof(SolverMove) + seen_.size() * 40 + queue_.size() * sizeof(Queued);
+    return arena_.capacity() + nodes_.capacity() * sizeof(Node) + moveArena_.capacity() * sizeof(SolverMove) +
+           (seen_.size() + levelSeen_.size()) * 40 + queue_.size() * sizeof(Queued) +
+           candidates_.capacity() * sizeof(Candidate) + candidateBytes_.capacity() +
+           candidateMoves_.capacity() * sizeof(SolverMove);
   }
-  bool budgetSpent();
+  // Whether the search must stop: the share of the budget this phase may use is spent.
+  bool budgetSpent(double share);
+  void restart();
+  // Every position reachable, best first: proves a loss when it runs dry.
+  Outcome bestFirst(double share);
+  // Level by level, keeping only the best positions of each: goes deep fast
+  // where the positions are far too many to see them all.
+  Outcome beam(double share);
+  // Leaves the beam: frees its level and answers the outcome.
+  Outcome finishBeam(Outcome outcome);
+  // Tries every move of the node. Answers whether one won.
+  bool expand(std::uint32_t current);
+  std::uint32_t addNode(std::uint32_t parent, std::span<const std::uint8_t> bytes, std::span<const SolverMove> moves);
   // The step's moves so far lie in step_; the table shows its result. Plays
-  // the safe foundation moves that follow, then records the position when it
-  // is new. Answers whether it won.
-  bool finishStep(std::uint32_t parent, int redeals);
+  // the forced moves that follow, then records the position when it is new.
+  // Answers whether it won.
+  bool finishStep(std::uint32_t parent);
   // Clicks through the stock, and at every waste card tries its drops.
-  bool stockSteps(std::uint32_t parent, int redeals);
+  bool stockSteps(std::uint32_t parent);
+  // Turns every face-down tableau top card and plays the safe foundation
+  // moves, adding them to step_, until none is left.
+  void playForcedMoves();
 
   const SolverStart& start_;
   const Budget& budget_;
@@ -89,6 +133,15 @@ class Search {
   int bestScore_ = 0;
   std::unordered_set<std::uint64_t> seen_;
   std::priority_queue<Queued> queue_;
+  // The beam's current level, the children of it and their own storage.
+  bool inBeam_ = false;
+  std::vector<Candidate> candidates_;
+  std::vector<std::uint8_t> candidateBytes_;
+  std::vector<SolverMove> candidateMoves_;
+  std::unordered_set<std::uint64_t> levelSeen_;
+  // The best position of a phase that has ended.
+  std::vector<SolverMove> bestPath_;
+  int bestPathScore_ = 0;
   std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
@@ -103,15 +156,15 @@ std::vector<SolverMove> Search::pathTo(std::uint32_t node) const {
   return {moves.rbegin(), moves.rend()};
 }
 
-bool Search::budgetSpent() {
-  if (expanded_ >= budget_.nodes) return true;
+bool Search::budgetSpent(double share) {
+  if (static_cast<double>(expanded_) >= share * static_cast<double>(budget_.nodes)) return true;
   if (stop_ && stop_->load(std::memory_order_relaxed)) {
     stopped_ = true;
     return true;
   }
   if (expanded_ % 32 != 0) return false;
-  const auto elapsed = std::chrono::steady_clock::now() - began_;
-  if (elapsed >= std::chrono::milliseconds(budget_.milliseconds)) return true;
+  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
+  if (elapsed.count() >= share * budget_.milliseconds) return true;
   return memoryUsed() >= budget_.memoryBytes;
 }
 
@@ -126,59 +179,157 @@ SolveResult Search::run() {
     return result;
   };
 
-  Game& game = table_.game();
-  if (game.wonCheck()) return finish(Verdict::Won, {});
+  if (table_.game().wonCheck()) return finish(Verdict::Won, {});
+  // A short look at every position settles the easy deals at once; then the
+  // beam, which finds most wins soon but can prove nothing; then the search
+  // that sees every position again, with the rest of the budget, which can
+  // also prove a loss.
+  restart();
+  switch (bestFirst(kFirstLookShare)) {
+    case Outcome::Won: return finish(Verdict::Won, pathTo(won_));
+    case Outcome::Exhausted: return finish(Verdict::Lost, pathTo(best_));
+    case Outcome::Spent: break;
+  }
+  if (stopped_) return finish(Verdict::Unknown, pathTo(best_));
+  restart();
+  const bool manyPacks = start_.state.parameters[param::kCardsInPlay] > kCardsPerPack;
+  if (beam(manyPacks ? kManyPacksBeamShare : kBeamShare) == Outcome::Won) return finish(Verdict::Won, pathTo(won_));
+  bestPath_ = pathTo(best_);
+  bestPathScore_ = bestScore_;
+  if (stopped_) return finish(Verdict::Unknown, bestPath_);
+  restart();
+  switch (bestFirst(1.0)) {
+    case Outcome::Won: return finish(Verdict::Won, pathTo(won_));
+    case Outcome::Exhausted: return finish(Verdict::Lost, pathTo(best_));
+    case Outcome::Spent: break;
+  }
+  return finish(Verdict::Unknown, bestScore_ > bestPathScore_ ? pathTo(best_) : bestPath_);
+}
+
+void Search::restart() {
+  arena_.clear();
+  nodes_.clear();
+  moveArena_.clear();
+  seen_.clear();
+  queue_ = {};
+  table_.load(start_.state, start_.redealCount);
   encodePosition(start_.state, start_.redealCount, arena_);
   nodes_.push_back({kNoParent, 0, 0, 0, 0, static_cast<std::uint32_t>(arena_.size())});
   seen_.insert(key_.hash(bytesOf(nodes_[0])));
-  queue_.push({positionScore(game), 0});
-  bestScore_ = queue_.top().priority;
-
-  while (!queue_.empty()) {
-    if (budgetSpent()) return finish(Verdict::Unknown, pathTo(best_));
-    const std::uint32_t current = queue_.top().node;
-    queue_.pop();
-    ++expanded_;
-    const int redeals = decodePosition(bytesOf(nodes_[current]), base_);
-    table_.load(base_, redeals);
-    const std::vector<SolverMove> moves = candidateMoves(game, options_);
-    for (const SolverMove& move : moves) {
-      table_.load(base_, redeals);
-      if (move.kind == SolverMove::Kind::Stock && options_.wasteByMacro) {
-        if (stockSteps(current, redeals)) return finish(Verdict::Won, pathTo(won_));
-        continue;
-      }
-      if (!applyMove(game, move)) continue;
-      step_.assign(1, move);
-      if (finishStep(current, redeals)) return finish(Verdict::Won, pathTo(won_));
-    }
-  }
-  return finish(Verdict::Lost, pathTo(best_));
+  best_ = 0;
+  bestScore_ = positionScore(table_.game());
 }
 
-bool Search::finishStep(std::uint32_t parent, int /*redeals*/) {
-  Game& game = table_.game();
-  if (safePlays_) {
-    while (const auto safe = safeFoundationMove(game)) {
-      if (!applyMove(game, *safe)) break;
-      step_.push_back(*safe);
+Search::Outcome Search::bestFirst(double share) {
+  queue_.push({bestScore_, 0});
+  while (!queue_.empty()) {
+    if (budgetSpent(share)) return Outcome::Spent;
+    const std::uint32_t current = queue_.top().node;
+    queue_.pop();
+    if (expand(current)) return Outcome::Won;
+  }
+  return Outcome::Exhausted;
+}
+
+Search::Outcome Search::beam(double share) {
+  // Wide enough to keep choices open, narrow enough to reach the depth of a
+  // long game within the share of the budget.
+  const double left = share - kFirstLookShare;
+  const double byNodes = left * static_cast<double>(budget_.nodes) / kBeamDepth;
+  const double byTime = left * budget_.milliseconds * kBeamNodesPerMillisecond / kBeamDepth;
+  const auto width = static_cast<std::size_t>(
+      std::clamp(std::min(byNodes, byTime), static_cast<double>(kMinBeamWidth), static_cast<double>(kMaxBeamWidth)));
+  inBeam_ = true;
+  std::vector<std::uint32_t> level{0};
+  while (!level.empty()) {
+    candidates_.clear();
+    candidateBytes_.clear();
+    candidateMoves_.clear();
+    levelSeen_.clear();
+    for (const std::uint32_t current : level) {
+      if (budgetSpent(share)) return finishBeam(Outcome::Spent);
+      if (expand(current)) return finishBeam(Outcome::Won);
+    }
+    const std::size_t kept = std::min(width, candidates_.size());
+    std::partial_sort(candidates_.begin(), candidates_.begin() + static_cast<std::ptrdiff_t>(kept), candidates_.end(),
+                      [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+    level.clear();
+    for (std::size_t i = 0; i < kept; ++i) {
+      const Candidate& c = candidates_[i];
+      const auto bytes = std::span<const std::uint8_t>(candidateBytes_).subspan(c.offset, c.length);
+      seen_.insert(key_.hash(bytes));
+      const auto moves = std::span<const SolverMove>(candidateMoves_).subspan(c.firstMove, c.moveCount);
+      level.push_back(addNode(c.parent, bytes, moves));
+      if (c.score > bestScore_) {
+        bestScore_ = c.score;
+        best_ = level.back();
+      }
     }
   }
+  return finishBeam(Outcome::Exhausted);
+}
+
+Search::Outcome Search::finishBeam(Outcome outcome) {
+  inBeam_ = false;
+  candidates_ = {};
+  candidateBytes_ = {};
+  candidateMoves_ = {};
+  levelSeen_ = {};
+  return outcome;
+}
+
+bool Search::expand(std::uint32_t current) {
+  Game& game = table_.game();
+  ++expanded_;
+  const int redeals = decodePosition(bytesOf(nodes_[current]), base_);
+  table_.load(base_, redeals);
+  const std::vector<SolverMove> moves = candidateMoves(game, options_);
+  for (const SolverMove& move : moves) {
+    table_.load(base_, redeals);
+    if (move.kind == SolverMove::Kind::Stock && options_.wasteByMacro) {
+      if (stockSteps(current)) return true;
+      continue;
+    }
+    if (!applyMove(game, move)) continue;
+    step_.assign(1, move);
+    if (finishStep(current)) return true;
+  }
+  return false;
+}
+
+std::uint32_t Search::addNode(std::uint32_t parent, std::span<const std::uint8_t> bytes,
+                              std::span<const SolverMove> moves) {
+  const auto index = static_cast<std::uint32_t>(nodes_.size());
+  nodes_.push_back({parent, static_cast<std::uint32_t>(moveArena_.size()), static_cast<std::uint32_t>(moves.size()),
+                    nodes_[parent].depth + 1, arena_.size(), static_cast<std::uint32_t>(bytes.size())});
+  moveArena_.insert(moveArena_.end(), moves.begin(), moves.end());
+  arena_.insert(arena_.end(), bytes.begin(), bytes.end());
+  return index;
+}
+
+bool Search::finishStep(std::uint32_t parent) {
+  Game& game = table_.game();
+  playForcedMoves();
   child_.clear();
   encodePosition(game.state, game.redealCount(), child_);
-  if (!seen_.insert(key_.hash(child_)).second) return false;
-  const auto index = static_cast<std::uint32_t>(nodes_.size());
-  const std::uint32_t depth = nodes_[parent].depth + 1;
-  nodes_.push_back({parent, static_cast<std::uint32_t>(moveArena_.size()), static_cast<std::uint32_t>(step_.size()),
-                    depth, arena_.size(), static_cast<std::uint32_t>(child_.size())});
-  moveArena_.insert(moveArena_.end(), step_.begin(), step_.end());
-  arena_.insert(arena_.end(), child_.begin(), child_.end());
+  const std::uint64_t hash = key_.hash(child_);
   if (game.wonCheck()) {
-    won_ = index;
+    won_ = addNode(parent, child_, step_);
     return true;
   }
   // A little for every step keeps the solutions short among equals.
-  const int score = positionScore(game) - static_cast<int>(depth);
+  const int score = positionScore(game) - static_cast<int>(nodes_[parent].depth + 1);
+  if (inBeam_) {
+    if (seen_.contains(hash) || !levelSeen_.insert(hash).second) return false;
+    candidates_.push_back({score, parent, static_cast<std::uint32_t>(candidateMoves_.size()),
+                           static_cast<std::uint32_t>(step_.size()), candidateBytes_.size(),
+                           static_cast<std::uint32_t>(child_.size())});
+    candidateMoves_.insert(candidateMoves_.end(), step_.begin(), step_.end());
+    candidateBytes_.insert(candidateBytes_.end(), child_.begin(), child_.end());
+    return false;
+  }
+  if (!seen_.insert(hash).second) return false;
+  const std::uint32_t index = addNode(parent, child_, step_);
   if (score > bestScore_) {
     bestScore_ = score;
     best_ = index;
@@ -187,32 +338,52 @@ bool Search::finishStep(std::uint32_t parent, int /*redeals*/) {
   return false;
 }
 
-bool Search::stockSteps(std::uint32_t parent, int redeals) {
+void Search::playForcedMoves() {
+  Game& game = table_.game();
+  const int tableau = std::clamp(game.state.pilesInUse(PileList::Tableau), 0, kMaxTableau);
+  for (bool moved = true; moved;) {
+    moved = false;
+    // Turning a card only shows it: no choice is lost by turning it at once.
+    for (int n = 0; n < tableau; ++n) {
+      const CardNumber top = game.state.piles.pile(PileList::Tableau, n).topCard();
+      if (!game.state.isFaceDown(top) || !game.turnTopCard(n)) continue;
+      step_.push_back({SolverMove::Kind::Turn, top, {PileList::Tableau, n}});
+      moved = true;
+    }
+    if (!safePlays_) continue;
+    if (const auto safe = safeFoundationMove(game); safe && applyMove(game, *safe)) {
+      step_.push_back(*safe);
+      moved = true;
+    }
+  }
+}
+
+bool Search::stockSteps(std::uint32_t parent) {
   Game& game = table_.game();
   const SolverMove click{SolverMove::Kind::Stock, kNoCard, kStockPile};
   // The stock and waste as they stood after each number of clicks: a
-  // repetition closes the round.
+  // repetition closes the round. The clicks are made on the table itself,
+  // which is put back only after a drop of the waste card was tried.
   std::vector<std::pair<Pile, Pile>> rounds;
-  int snapshotRedeals = redeals;
-  snapshot_.piles = base_.piles;
-  snapshot_.cards = base_.cards;
   for (int clicks = 0;; ++clicks) {
-    const std::pair<Pile, Pile> round{snapshot_.piles.stock(), snapshot_.piles.waste()};
+    std::pair<Pile, Pile> round{game.state.piles.stock(), game.state.piles.waste()};
     if (std::find(rounds.begin(), rounds.end(), round) != rounds.end()) break;
-    rounds.push_back(round);
-    table_.load(snapshot_, snapshotRedeals);
-    for (const SolverMove& drop : wasteDrops(game)) {
+    rounds.push_back(std::move(round));
+    const std::vector<SolverMove> drops = wasteDrops(game);
+    if (!drops.empty()) {
+      snapshot_.piles = game.state.piles;
+      snapshot_.cards = game.state.cards;
+      const int snapshotRedeals = game.redealCount();
+      for (const SolverMove& drop : drops) {
+        table_.load(snapshot_, snapshotRedeals);
+        if (!applyMove(game, drop)) continue;
+        step_.assign(static_cast<std::size_t>(clicks), click);
+        step_.push_back(drop);
+        if (finishStep(parent)) return true;
+      }
       table_.load(snapshot_, snapshotRedeals);
-      if (!applyMove(game, drop)) continue;
-      step_.assign(static_cast<std::size_t>(clicks), click);
-      step_.push_back(drop);
-      if (finishStep(parent, snapshotRedeals)) return true;
     }
-    table_.load(snapshot_, snapshotRedeals);
     if (!applyMove(game, click)) break;
-    snapshot_.piles = game.state.piles;
-    snapshot_.cards = game.state.cards;
-    snapshotRedeals = game.redealCount();
   }
   return false;
 }

@@ -21,8 +21,36 @@ std::optional<CardNumber> cardFromText(std::string_view text) {
   return static_cast<CardNumber>(card);
 }
 
+// The pile the card would be lifted from, as card location finds it.
+std::optional<PileRef> pileHolding(const MoveRules& rules, CardNumber card) {
+  const int location = rules.cardLocation(card);
+  if (location == card_location::kStock) return kStockPile;
+  if (location == card_location::kWaste) return kWastePile;
+  if (location > 0) return PileRef{PileList::Tableau, location - 1};
+  if (location <= -21) return PileRef{PileList::Reserves, -location - 21};
+  if (location < 0) return PileRef{PileList::Foundations, -location - 1};
+  return std::nullopt;
+}
+
+// A click on the stock as the table handles it: see the play command "stock".
+bool clickStock(Game& game) {
+  if (game.selectionGame()) {
+    const SelectOutcome outcome = game.pressInSelectionGame(kStockPile, game.state.piles.stock().topCard());
+    if (outcome != SelectOutcome::Ignored)
+      return outcome == SelectOutcome::Marked || outcome == SelectOutcome::Thrown ||
+             outcome == SelectOutcome::GapsClosed;
+    if (game.state.parameters[param::kSelectByClick] != 0) return false;
+  }
+  const StockPress press = game.pressStock();
+  if (press == StockPress::Pressed) return game.releaseStock();
+  return press == StockPress::Moved;
+}
+
 bool dropCard(Game& game, CardNumber card, PileRef target) {
   const MoveRules rules = game.rules();
+  // The take check of a drag first, as the play command makes it.
+  const std::optional<PileRef> source = pileHolding(rules, card);
+  if (!source || !rules.mayTake(*source, card)) return false;
   std::vector<CardNumber> run = rules.runFromCard(card);
   if (run.empty()) run = {card};
   if (target.list == PileList::Stock) {
@@ -107,11 +135,7 @@ bool applyMove(Game& game, const SolverMove& move) {
   switch (move.kind) {
     case SolverMove::Kind::Drop: return dropCard(game, move.card, move.target);
     case SolverMove::Kind::Turn: return game.turnTopCard(move.target.index);
-    case SolverMove::Kind::Stock: {
-      const StockPress press = game.pressStock();
-      if (press == StockPress::Pressed) return game.releaseStock();
-      return press == StockPress::Moved;
-    }
+    case SolverMove::Kind::Stock: return clickStock(game);
     case SolverMove::Kind::Select: {
       const auto pile = selectablePileOf(game.state, move.card);
       if (!pile) return false;

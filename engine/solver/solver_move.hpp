@@ -16,7 +16,7 @@ struct SolverMove {
   enum class Kind : std::uint8_t {
     Drop,    // the card (with the cards above it) onto target: drop check, execute move, filling
     Turn,    // the face-down top card of tableau pile target.index
-    Stock,   // a click on the stock: press and release
+    Stock,   // a click on the stock as the table handles it (see the play command)
     Select,  // a click of a selection or pairing game on the card
   };
   Kind kind = Kind::Stock;

@@ -92,6 +92,21 @@ PositionKey::PositionKey(const GameParameters& p, bool selectionGame) {
                   noneSet(p, param::kReserveRowDealFirst, reserves) && sameForAll(p, param::kReserveTypeFirst, reserves);
 
   redealsMatter_ = p[param::kStockPasses] != -1 || p[param::kRedealReshuffles] == 1;
+
+  // One card a click onto the waste and a redeal that turns the waste over
+  // as it lies, as often as wanted: clicks alone lead from any split of the
+  // stock and waste to any other, so the split does not count.
+  stockCycle_ = !redealsMatter_ && family == 0 && p[param::kShowWaste] == 1 &&
+                std::max<int>(1, p[param::kCardsPerClick]) == 1 && p[param::kSelectByClick] == 0 &&
+                p[param::kAutoFillTableau] == 0;
+}
+
+void PositionKey::appendStockCycle(std::span<const std::uint8_t> stock, std::span<const std::uint8_t> waste) const {
+  // The waste bottom first, then the stock from its top: the order in which
+  // the cards come round from a redeal on, whatever the split.
+  buffer_.push_back(static_cast<char>(stock.size() - 1 + waste.size() - 1));
+  for (std::size_t i = 1; i < waste.size(); ++i) buffer_.push_back(static_cast<char>(waste[i] & ~kFaceDownMark));
+  for (std::size_t i = stock.size(); i > 1; --i) buffer_.push_back(static_cast<char>(stock[i - 1] & ~kFaceDownMark));
 }
 
 std::uint64_t PositionKey::hash(std::span<const std::uint8_t> bytes) const {
@@ -110,6 +125,10 @@ std::uint64_t PositionKey::hash(std::span<const std::uint8_t> bytes) const {
       std::sort(segments_.begin(), segments_.end(), [](std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
       });
+    }
+    if (list == PileList::Stock && stockCycle_) {
+      appendStockCycle(segments_[kStockIndex], segments_[kWasteIndex]);
+      segments_.erase(segments_.begin(), segments_.begin() + kDiscardIndex);
     }
     for (const auto segment : segments_) buffer_.append(reinterpret_cast<const char*>(segment.data()), segment.size());
   }

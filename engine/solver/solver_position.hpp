@@ -1,6 +1,7 @@
 // The solver's compact position: every pile as a count byte and card bytes
 // (face-down cards marked), and the canonical key under which positions that
-// differ only in the order of interchangeable piles count as one.
+// differ only in the order of interchangeable piles, or in how far the stock
+// has been turned where it may be turned round for ever, count as one.
 #pragma once
 
 #include <cstdint>
@@ -31,12 +32,19 @@ class PositionKey {
   bool foundationsInterchangeable() const { return sortFoundations_; }
   bool tableauInterchangeable() const { return sortTableau_; }
   bool reservesInterchangeable() const { return sortReserves_; }
+  // Only the order in which the stock and waste cards come round counts,
+  // not where the stock stands in it.
+  bool stockIsACycle() const { return stockCycle_; }
 
  private:
+  // The stock and waste segments (each with its count byte) as one cycle.
+  void appendStockCycle(std::span<const std::uint8_t> stock, std::span<const std::uint8_t> waste) const;
+
   bool sortFoundations_ = false;
   bool sortTableau_ = false;
   bool sortReserves_ = false;
   bool redealsMatter_ = true;
+  bool stockCycle_ = false;
   mutable std::vector<std::span<const std::uint8_t>> segments_;
   mutable std::string buffer_;
 };

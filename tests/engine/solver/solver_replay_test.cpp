@@ -18,9 +18,9 @@ namespace {
 
 // Deals are tried in order until a kind has given kWinsPerKind wins, or
 // kDealsPerKind deals, or kDealsWithoutWin deals without any win.
-constexpr int kDealsPerKind = 12;
-constexpr int kWinsPerKind = 3;
-constexpr int kDealsWithoutWin = 8;
+constexpr int kDealsPerKind = 6;
+constexpr int kWinsPerKind = 2;
+constexpr int kDealsWithoutWin = 3;
 
 class SolverReplay : public ::testing::Test {
  protected:
@@ -56,7 +56,7 @@ TEST_F(SolverReplay, EverySolutionOfEveryShippedKindReplaysToAWin) {
   const GamesDat dat = GamesDat::load(testing::builtGamesDat());
   ASSERT_GT(dat.gameCount(), 0);
   // Nodes rather than time: the same verdicts in every build, however slow.
-  const Budget budget{.nodes = 900, .milliseconds = 60000};
+  const Budget budget{.nodes = 600, .milliseconds = 60000};
   for (int game = 0; game < dat.gameCount(); ++game) {
     cli::SolverSession session(arguments(game, 1), game);
     int won = 0;
@@ -71,8 +71,10 @@ TEST_F(SolverReplay, EverySolutionOfEveryShippedKindReplaysToAWin) {
       const std::vector<std::string> replies = replay(game, number, result.moves);
       ASSERT_EQ(replies.size(), result.moves.size() + 1);
       for (std::size_t i = 0; i < result.moves.size(); ++i)
-        ASSERT_EQ(replies[i], "ok") << "game " << game << " deal " << number << " move " << i << ": "
-                                    << playCommand(result.moves[i]);
+        // A pairing game's click may also answer "ok: thrown" or "ok: gaps closed".
+        ASSERT_TRUE(replies[i] == "ok" || replies[i].starts_with("ok: "))
+            << replies[i] << ": game " << game << " deal " << number << " move " << i << ": "
+            << playCommand(result.moves[i]);
       EXPECT_EQ(replies.back(), "yes") << "game " << game << " deal " << number;
     }
     ::testing::Test::RecordProperty("won_game_" + std::to_string(game), won);
