@@ -13,6 +13,7 @@
 #include "engine/games_dat.hpp"
 #include "engine/recording_observer.hpp"
 #include "table/bmp_image.hpp"
+#include "table/pixel_downscale.hpp"
 #include "table/png_image.hpp"
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
@@ -26,9 +27,10 @@ constexpr int kNarrowScreenWidth = 640;
 constexpr int kStatusBarHeight = 20;
 constexpr int kStatusBarGap = 45;
 constexpr int kMinSide = 100;
+constexpr int kMinScaledSide = 8;
 constexpr int kMaxSide = 8192;
 
-void parseSize(const std::string& text, int& width, int& height) {
+void parseSize(const std::string& option, const std::string& text, int minSide, int& width, int& height) {
   const std::size_t x = text.find_first_of("xX");
   const auto number = [&](std::string_view part, int& value) {
     const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
@@ -36,9 +38,9 @@ void parseSize(const std::string& text, int& width, int& height) {
   };
   if (x == std::string::npos || !number(std::string_view(text).substr(0, x), width) ||
       !number(std::string_view(text).substr(x + 1), height))
-    throw UsageError("--size needs WIDTHxHEIGHT, not \"" + text + "\"");
-  if (width < kMinSide || height < kMinSide || width > kMaxSide || height > kMaxSide)
-    throw UsageError("--size takes sides from " + std::to_string(kMinSide) + " to " + std::to_string(kMaxSide));
+    throw UsageError(option + " needs WIDTHxHEIGHT, not \"" + text + "\"");
+  if (width < minSide || height < minSide || width > kMaxSide || height > kMaxSide)
+    throw UsageError(option + " takes sides from " + std::to_string(minSide) + " to " + std::to_string(kMaxSide));
 }
 
 // The game's parameters as loaded, with the wish for the narrow screens' size
@@ -77,12 +79,22 @@ class ProblemCollector : public TableRendererListener {
 }  // namespace
 
 RenderOptions renderOptionsFrom(const Arguments& args) {
-  RenderOptions options;
+  RenderOptions options = tableOptionsFrom(args);
   options.game = args.integer("game");
+  return options;
+}
+
+RenderOptions tableOptionsFrom(const Arguments& args) {
+  RenderOptions options;
   const std::optional<std::string> number = args.text("number");
   if (!number) throw UsageError("--number is required");
   options.gameNumber = normaliseGameNumber(*number);
-  if (const auto size = args.text("size")) parseSize(*size, options.width, options.height);
+  if (const auto size = args.text("size")) parseSize("--size", *size, kMinSide, options.width, options.height);
+  if (const auto box = args.text("scale-to")) {
+    int width = 0, height = 0;
+    parseSize("--scale-to", *box, kMinScaledSide, width, height);
+    options.scaleTo = {width, height};
+  }
   if (const auto letter = args.text("card-size")) {
     if (*letter != "B" && *letter != "M" && *letter != "P") throw UsageError("--card-size takes B, M or P");
     options.cardSize = (*letter)[0];
@@ -170,14 +182,20 @@ int renderTable(const Arguments& args, std::ostream& out) {
   const bool png = extension == ".png" || extension == ".PNG";
   if (!png && extension != ".bmp" && extension != ".BMP") throw UsageError("the output file must end in .png or .bmp");
 
+  const PixelSurface picture = renderedPicture(options);
+  const bool written = png ? writePngFile(file, picture) : writeBmpFile(file, picture);
+  if (!written) throw std::runtime_error("cannot write " + file.string());
+  out << file.string() << ": " << picture.width() << "x" << picture.height() << '\n';
+  return 0;
+}
+
+PixelSurface renderedPicture(const RenderOptions& options) {
   DealtTable table(options);
   table.redraw();
-  // Like the program, which ends at the first missing picture, nothing is written then.
+  // Like the program, which ends at the first missing picture, nothing is made then.
   if (!table.imageProblems().empty()) throw std::runtime_error(table.imageProblems().front());
-  const bool written = png ? writePngFile(file, table.window()) : writeBmpFile(file, table.window());
-  if (!written) throw std::runtime_error("cannot write " + file.string());
-  out << file.string() << ": " << options.width << "x" << options.height << '\n';
-  return 0;
+  if (!options.scaleTo) return table.window();
+  return downscaleToFit(table.window(), options.scaleTo->first, options.scaleTo->second);
 }
 
 }  // namespace quilloro::cli

@@ -6,12 +6,14 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/cli_arguments.hpp"
 
+#include "table/pixel_surface.hpp"
+
 namespace quilloro {
-class PixelSurface;
 class TableRenderer;
 }  // namespace quilloro
 
@@ -26,6 +28,9 @@ struct RenderOptions {
   // of narrow screens: the table is then laid out as on a screen 640 pixels
   // wide, with the predefined card set and back of such screens.
   std::optional<char> cardSize;
+  // Width and height of a box the drawn window is shrunk into, keeping its
+  // shape (box filter); the window's own size when not given.
+  std::optional<std::pair<int, int>> scaleTo;
   std::filesystem::path home;       // DATA/ with the preferences
   std::filesystem::path imagesHome;  // Images/ and Resources/
   std::filesystem::path gamesDat;
@@ -33,6 +38,8 @@ struct RenderOptions {
 
 // The options of the command line; throws UsageError.
 RenderOptions renderOptionsFrom(const Arguments& args);
+// The same without --game, for commands that draw every game.
+RenderOptions tableOptionsFrom(const Arguments& args);
 
 // A game dealt onto a laid-out table of the window's size, with its renderer.
 class DealtTable {
@@ -53,7 +60,11 @@ class DealtTable {
   std::unique_ptr<Parts> parts_;
 };
 
-// "render --game I --number G [--size WxH] [--card-size B|M|P] [--home DIR] --output FILE";
+// The dealt table drawn, shrunk into options.scaleTo when given; throws
+// std::runtime_error when the game cannot be dealt or a picture is missing.
+PixelSurface renderedPicture(const RenderOptions& options);
+
+// "render --game I --number G [--size WxH] [--scale-to WxH] [--card-size B|M|P] [--home DIR] --output FILE";
 // the file's extension (.png or .bmp) picks the format.
 int renderTable(const Arguments& args, std::ostream& out);
 

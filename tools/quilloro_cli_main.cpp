@@ -10,6 +10,7 @@
 #include "tools/cli_catalogue_commands.hpp"
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_poker_command.hpp"
+#include "tools/cli_preview_command.hpp"
 #include "tools/cli_render_command.hpp"
 #include "tools/cli_odds_command.hpp"
 #include "tools/cli_record_demo_command.hpp"
@@ -26,7 +27,8 @@ constexpr const char* kUsage =
     "       quilloro-cli deal --game I --number G [--dat PATH]\n"
     "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n"
     "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
-    "       quilloro-cli render --game I --number G [--size WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
+    "       quilloro-cli render --game I --number G [--size WxH] [--scale-to WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
+    "       quilloro-cli previews --number G [--size WxH] [--scale-to WxH] --output DIR   (writes DIR/GAME<index>.bmp)\n"
     "       quilloro-cli solve --game I --number G [--budget-ms N] [--moves]\n"
     "       quilloro-cli hint --game I --number G [--budget-ms N]   (play commands on standard input)\n"
     "       quilloro-cli record-demo [--game I] [--deals N] [--budget-ms N] [--budget-nodes N]   (writes Demos/G<index>.GAM)\n"
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
       {"play", [](const Arguments& args, std::ostream& out) { return playGame(args, std::cin, out); }},
       {"poker-hand", [](const Arguments& args, std::ostream& out) { return printPokerHands(args, std::cin, out); }},
       {"render", renderTable},
+      {"previews", writePreviews},
       {"solve", solveDeal},
       {"record-demo", recordDemos},
       {"odds", measureOdds},

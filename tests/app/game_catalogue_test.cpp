@@ -10,9 +10,12 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
+#include <set>
 
 #include "app/favourite_games_dialog.hpp"
 #include "app/game_catalogue_dialog.hpp"
+#include "app/game_selection_pictures.hpp"
 #include "app/game_selection_favourites.hpp"
 #include "app/game_selection_tree.hpp"
 #include "game_selection_test_support.hpp"
@@ -64,13 +67,31 @@ TEST(CatalogueTree, HoldsEveryGameUnderItsFoldersInNameOrder) {
   const GamesDat& games = builtCollection();
   QTreeWidgetItem* all = tree->topLevelItem(3);
   ASSERT_EQ(all->childCount(), games.gameCount());
-  EXPECT_EQ(childNames(all), (QStringList{"FreeCell", "Klondike", "Spider"}));
+  std::set<int> listed;
   for (int i = 0; i < all->childCount(); ++i) {
     const int tag = nodeTag(all->child(i));
+    listed.insert(tag);
     EXPECT_EQ(QString::fromStdString(games.catalogue()[static_cast<std::size_t>(tag)].name()), all->child(i)->text(0));
     EXPECT_FALSE(all->child(i)->icon(0).isNull());
+    if (i > 0) {
+      EXPECT_LE(all->child(i - 1)->text(0).compare(all->child(i)->text(0), Qt::CaseInsensitive), 0)
+          << all->child(i - 1)->text(0).toStdString() << " before " << all->child(i)->text(0).toStdString();
+    }
   }
-  EXPECT_EQ(childNames(tree->topLevelItem(1)), (QStringList{"FreeCell", "Klondike", "Spider"}));
+  EXPECT_EQ(static_cast<int>(listed.size()), games.gameCount());
+  // Names that begin alike: the shorter name, padded with blanks, comes first.
+  const QStringList names = childNames(all);
+  EXPECT_LT(names.indexOf("Spider"), names.indexOf("Spider One Suit"));
+  EXPECT_LT(names.indexOf("Spider One Suit"), names.indexOf("Spiderette"));
+  EXPECT_LT(names.indexOf("Klondike"), names.indexOf("Klondike by Threes"));
+
+  // "Selected games" lists the games of "[SectS]", also in name order.
+  QStringList selected;
+  for (const int g : games.selectedGames()) selected << QString::fromStdString(games.catalogue()[static_cast<std::size_t>(g)].name());
+  std::sort(selected.begin(), selected.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  EXPECT_EQ(childNames(tree->topLevelItem(1)), selected);
+  EXPECT_TRUE(selected.contains("Klondike") && selected.contains("FreeCell") && selected.contains("Spider"));
 
   QTreeWidgetItem* folders = tree->topLevelItem(2);
   ASSERT_EQ(folders->childCount(), 10);
@@ -165,11 +186,23 @@ TEST(CatalogueDescription, ShowsTheFactsOfTheGameAndDisablesForFolders) {
   EXPECT_TRUE(ok->isEnabled());
   EXPECT_TRUE(rules->isEnabled());
 
-  // No preview pictures are installed: the empty green-to-black background shows.
+  // The installed preview of FreeCell fills the preview area: its cards show,
+  // and the colour of its top-left pixel lets the green-to-black background through.
   const QImage& preview = catalogue.previewImage();
   ASSERT_EQ(preview.size(), QSize(300, 185));
-  EXPECT_EQ(QColor(preview.pixel(10, 0)), QColor(0, 127, 0));
-  EXPECT_EQ(QColor(preview.pixel(10, 184)), QColor(0, 0, 0));
+  EXPECT_EQ(QColor(preview.pixel(0, 0)), QColor(0, 127, 0));
+  const QImage picture = loadPreviewPicture(s.context().pictureDirectory(), kFreeCell);
+  ASSERT_FALSE(picture.isNull());
+  int white = 0;
+  for (int y = 0; y < preview.height(); ++y)
+    for (int x = 0; x < preview.width(); ++x) white += QColor(preview.pixel(x, y)) == QColor(Qt::white) ? 1 : 0;
+  EXPECT_GT(white, 300 * 185 / 50);
+
+  // Without the box ticked the empty background shows.
+  catalogue.findChild<QCheckBox*>("showPreview")->setChecked(false);
+  EXPECT_EQ(QColor(catalogue.previewImage().pixel(150, 92)), QColor(catalogue.previewImage().pixel(10, 92)));
+  EXPECT_EQ(QColor(catalogue.previewImage().pixel(10, 184)), QColor(0, 0, 0));
+  catalogue.findChild<QCheckBox*>("showPreview")->setChecked(true);
 
   catalogue.tree()->setCurrentItem(catalogue.tree()->topLevelItem(2));
   EXPECT_TRUE(catalogue.descriptionText().isEmpty());

@@ -10,8 +10,8 @@ add_executable(test_game_selection ${CMAKE_CURRENT_LIST_DIR}/game_selection_test
 target_link_libraries(test_game_selection PRIVATE quilloro_selection_dialogs Qt6::Test GTest::gtest)
 target_compile_definitions(test_game_selection PRIVATE QT_NO_KEYWORDS)
 set_target_properties(test_game_selection PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-# GAMES.DAT, the texts and the pie pictures of the installation folder.
-add_dependencies(test_game_selection games_dat string_table artwork)
+# GAMES.DAT, the texts, the pie pictures and the previews of the installation folder.
+add_dependencies(test_game_selection games_dat string_table artwork previews)
 # Listed from the sources, so that nothing needs a display while the build runs.
 gtest_add_tests(TARGET test_game_selection SOURCES ${QUILLORO_SELECTION_TEST_SOURCES}
                 WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
