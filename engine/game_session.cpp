@@ -247,7 +247,8 @@ bool GameSession::restart() {
 // --- the demo ---
 
 std::filesystem::path GameSession::demoFile() const {
-  return programDirectory_ / "Demos" / ("G" + fnZeroPad(gameIndex(), 4) + ".GAM");
+  const std::filesystem::path folder = demoFolder_.empty() ? programDirectory_ / "Demos" : demoFolder_;
+  return folder / ("G" + fnZeroPad(gameIndex(), 4) + ".GAM");
 }
 
 GameSession::DemoStart GameSession::startDemo() {

@@ -73,8 +73,11 @@ class GameSession {
   bool restart();
 
   // --- the demo ---
-  // "Demos/G" + the game index in four digits + ".GAM" under the program folder.
+  // "G" + the game index in four digits + ".GAM" in the demo folder, which is
+  // "Demos" under the program folder unless another one is set.
   std::filesystem::path demoFile() const;
+  // The shipped demos may lie apart from the player's data.
+  void setDemoFolder(std::filesystem::path folder) { demoFolder_ = std::move(folder); }
   // Opens the demo of the current game kind and steps back silently to its
   // deal. Answers the number of positions (the deal is position 1, the
   // finished table the last), or the reason it could not start.
@@ -111,6 +114,7 @@ class GameSession {
   TableGeometry& geometry_;
   const TimeSource& time_;
   std::filesystem::path programDirectory_;
+  std::filesystem::path demoFolder_;
   Game game_;
   GameClock clock_;
   std::mt19937 random_;
