@@ -14,14 +14,17 @@ add_library(quilloro_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/program_paths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_player.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_play.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_widget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tool_strip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toolbar_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/top_area_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_dialogs.cpp
 )
 target_include_directories(quilloro_window PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(quilloro_window PUBLIC
-  quilloro_appcore quilloro_engine quilloro_table quilloro_render quilloro_stats
+  quilloro_appcore quilloro_engine quilloro_table quilloro_render quilloro_motion quilloro_stats
+  quilloro_selection_dialogs
   Qt6::Widgets Qt6::Multimedia)
 # The engine names things "slots", which Qt would take for its keyword.
 target_compile_definitions(quilloro_window PUBLIC QT_NO_KEYWORDS)

@@ -15,6 +15,7 @@
 #include "app/info_panel.hpp"
 #include "app/shared_routines.hpp"
 #include "app/sound_player.hpp"
+#include "app/table_play.hpp"
 #include "app/table_widget.hpp"
 #include "app/tool_strip.hpp"
 #include "stats/hi_score_table.hpp"
@@ -48,12 +49,16 @@ MainWindow::MainWindow(MainWindowOptions options)
   renderer_ = std::make_unique<TableRenderer>(settings(), paths_.pictures, static_cast<TableRendererListener*>(this),
                                               displayColours_);
   session_ = std::make_unique<GameSession>(&games_, settings(), *this, *layout_, *time_, paths_.home);
+  // The demos ship with the program; a data folder of the player's own may bring its own.
+  if (!std::filesystem::is_directory(paths_.home / "Demos", ignored))
+    session_->setDemoFolder(paths_.install / "Demos");
   layout_->attach(session_->game().state);
   sounds_ = options.sounds ? options.sounds : new SoundPlayer(settings(), paths_.install, this);
 
   table_ = new TableWidget(this);
   setCentralWidget(table_);
   table_->loadPointerShapes(paths_.pictures);
+  play_ = std::make_unique<TablePlay>(*session_, *layout_, *renderer_, *table_, *sounds_, settings(), paths_.pictures);
   buildTopArea();
   buildStatusBar();
   buildMenus();
@@ -221,27 +226,64 @@ void MainWindow::runFirstActivation() {
   }
 }
 
+int MainWindow::randomBelow(int bound) {
+  return bound <= 1 ? 0 : std::uniform_int_distribution<int>(0, bound - 1)(random_);
+}
+
+void MainWindow::chooseRandomLook() {
+  const Game& game = session_->game();
+  renderer_->randomChoices([this](int bound) { return randomBelow(bound); },
+                           TableScene{game.state, *layout_, game.redealCount()});
+}
+
 void MainWindow::dealNewGame() {
   if (games_.gameCount() == 0) return;
   // The random background, card set and back are chosen before the deal is drawn.
-  const Game& game = session_->game();
-  renderer_->randomChoices(
-      [this](int bound) { return bound <= 1 ? 0 : std::uniform_int_distribution<int>(0, bound - 1)(random_); },
-      TableScene{game.state, *layout_, game.redealCount()});
+  chooseRandomLook();
   gameOnTable_ = true;
-  if (const auto error = session_->newGame({.deal = true, .newNumber = true})) {
+  // The deal shows at the engine's first redraw, before any autoplay moves.
+  dealToShow_ = true;
+  const auto error = session_->newGame({.deal = true, .newNumber = true});
+  dealToShow_ = false;
+  if (error) {
     message(*error);
   } else if (const FileError saved = store_.fnRememberGameNumber(settings().get(field::GameNumber))) {
     fileError(*saved);
   }
-  afterNewTable();
+  afterNewTable(false);
 }
 
-void MainWindow::afterNewTable() {
+void MainWindow::showDealtGame() {
+  chooseRandomLook();
+  gameOnTable_ = true;
+  afterNewTable(session_->game().underWay());
+}
+
+void MainWindow::showOpenedGame() {
+  gameOnTable_ = true;
+  afterNewTable(false);
+}
+
+void MainWindow::showEmptyTable() {
+  gameOnTable_ = false;
+  runResizeSteps();
+}
+
+void MainWindow::afterNewTable(bool dealt) {
   timePanel_->setValue(QString::fromStdString(session_->timeDisplay()));
   syncAutoplay();
   fnUpdateCaption();
-  redrawTable();
+  if (dealt) showDeal();
+  else redrawTable();
+}
+
+void MainWindow::showDeal() {
+  if (gameOnTable_ && isVisible() && settings().get(field::CardsAnimate) != "N") {
+    table_->fitSurface();
+    play_->playDeal();
+  } else {
+    redrawTable();
+  }
 }
 
 // --- closing ---

@@ -32,6 +32,7 @@ namespace quilloro {
 class HelpWindow;
 class InfoPanel;
 class SoundPlayer;
+class TablePlay;
 class TableWidget;
 class ToolStrip;
 enum class ToolButton;
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow,
   TableLayout& tableLayout() { return *layout_; }
   TableRenderer& renderer() { return *renderer_; }
   SoundPlayer& sounds() { return *sounds_; }
+  // The pointer, the flights and the animations on the table.
+  TablePlay& play() { return *play_; }
   MessageBoxes& boxes() { return *boxes_; }
   const ProgramPaths& paths() const { return paths_; }
   HelpWindow* helpWindow() const { return help_; }
@@ -116,6 +119,15 @@ class MainWindow : public QMainWindow,
   bool startupPending() const { return startupPending_; }
   // A new deal of the game kind in the settings, the abandon check aside.
   void dealNewGame();
+  // A game that another part dealt (the catalogue, the select-number and
+  // "Game won" dialogs): the table's look is chosen and the deal is shown.
+  void showDealtGame();
+  // A game file that another part opened: its table, shown at once.
+  void showOpenedGame();
+  // The background without cards, as after a dialog closed without a game.
+  void showEmptyTable();
+  // The demo bar, placed under the toolbar while a demo plays.
+  void setDemoBar(QWidget* bar) { demoBar_ = bar; }
 
   // The winning animation and the demo set this while they run; a close
   // request meanwhile is put off until they call closeAfterAnimation.
@@ -204,7 +216,14 @@ class MainWindow : public QMainWindow,
   void runToolButton(ToolButton which);
   void runDialog(WindowDialog dialog);
   void showCardFlight(const CardFlight& flight);
-  void afterNewTable();
+  void chooseRandomLook();
+  // A number from 0 to bound - 1 of the window's own generator.
+  int randomBelow(int bound);
+  // The panels, the caption and the table after a deal, a restart or an
+  // opened file; dealt shows the cards flying to their places.
+  void afterNewTable(bool dealt);
+  // The cards fly from the deal source when animation is on; otherwise the table is drawn.
+  void showDeal();
   void syncAutoplay();
   void refreshTable();
   WindowMetrics windowMetrics() const;
@@ -223,6 +242,7 @@ class MainWindow : public QMainWindow,
   std::unique_ptr<TableRenderer> renderer_;
   std::unique_ptr<GameSession> session_;
   SoundPlayer* sounds_ = nullptr;
+  std::unique_ptr<TablePlay> play_;
 
   TableWidget* table_ = nullptr;
   ToolStrip* largeBar_ = nullptr;
@@ -232,6 +252,7 @@ class MainWindow : public QMainWindow,
   QFrame* greyLine_ = nullptr;
   QFrame* blackLine_ = nullptr;
   QFrame* statusBar_ = nullptr;
+  QWidget* demoBar_ = nullptr;
   QMenu* toolbarPopup_ = nullptr;
   QAction* largeIcons_ = nullptr;
   QAction* smallIcons_ = nullptr;
@@ -254,6 +275,8 @@ class MainWindow : public QMainWindow,
   bool closeWithoutQuestion_ = false;
   bool closed_ = false;
   bool gameOnTable_ = false;
+  // The engine's next table redraw shows a deal or a restart.
+  bool dealToShow_ = false;
   bool statusBarVisible_ = false;
 };
 

@@ -31,7 +31,10 @@ void MainWindow::openGameCatalogue() { runDialog(WindowDialog::GameCatalogue); }
 
 void MainWindow::restartGame() {
   if (!gameOnTable_) return;
-  if (session_->restart()) afterNewTable();
+  dealToShow_ = true;
+  const bool restarted = session_->restart();
+  dealToShow_ = false;
+  if (restarted) afterNewTable(false);
 }
 
 void MainWindow::selectGameNumber() { runDialog(WindowDialog::SelectNumber); }

@@ -7,7 +7,9 @@
 #include "app/info_panel.hpp"
 #include "app/main_window.hpp"
 #include "app/sound_player.hpp"
+#include "app/table_play.hpp"
 #include "app/table_widget.hpp"
+#include "table/win_animation.hpp"
 
 namespace quilloro {
 namespace {
@@ -18,10 +20,20 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 void MainWindow::cardFlight(const CardFlight& flight) { showCardFlight(flight); }
 
-// Until the flights are played back through the table code, a card lands at once.
-void MainWindow::showCardFlight(const CardFlight& /*flight*/) { redrawTable(); }
+// A hidden window, or one without a game on view, only shows the result.
+void MainWindow::showCardFlight(const CardFlight& flight) {
+  if (gameOnTable_ && isVisible()) play_->playFlight(flight);
+  else redrawTable();
+}
 
-void MainWindow::redraw(Redraw /*what*/, PileRef /*pile*/) { redrawTable(); }
+void MainWindow::redraw(Redraw what, PileRef /*pile*/) {
+  if (what == Redraw::Table && dealToShow_) {
+    dealToShow_ = false;
+    showDeal();
+    return;
+  }
+  redrawTable();
+}
 
 void MainWindow::playSound(std::string_view fileName, bool switchOn) { sounds_->play(fileName, switchOn); }
 
@@ -57,9 +69,21 @@ bool MainWindow::confirmAbandon(std::string_view message) {
 
 bool MainWindow::confirm(std::string_view question) { return boxes_->confirm(fromView(question)); }
 
-// The winning animation belongs to the table code; until it is played there
-// the won table simply stays in view.
-void MainWindow::winAnimation(int /*kind*/) { redrawTable(); }
+// Played over the won table until it ends or a key or a click stops it; a
+// close request meanwhile closes the window afterwards instead of the dialog.
+void MainWindow::winAnimation(int kind) {
+  if (settings().get(field::WinningAnimation) == "N" || !gameOnTable_ || !isVisible()) return;
+  WinAnimationArea area;
+  area.windowWidth = table_->width();
+  area.windowHeight = table_->height();
+  area.firstLineTop = topArea_.bottom;
+  const std::vector<WinAnimationStep> steps =
+      planWinAnimation(kind, renderer_->images().size(), area, [this](int limit) { return randomBelow(limit); });
+  setAnimationRunning(true);
+  play_->playWinAnimation(steps, {[this] { return animationRunning_; }, [this] { setAnimationRunning(false); }});
+  setAnimationRunning(false);
+  if (quitRequested_) QTimer::singleShot(0, this, &MainWindow::closeAfterAnimation);
+}
 
 // The result is already in the hi-score table; the entry dialog only shows it.
 void MainWindow::newHiScore(const NewHiScore& entry) {
@@ -67,6 +91,8 @@ void MainWindow::newHiScore(const NewHiScore& entry) {
 }
 
 void MainWindow::gameWon(const GameWonSummary& summary) {
+  // The player is leaving: a close asked for during the animation, or the window already closed.
+  if (quitRequested_ || closed_) return;
   if (gameWonDialog_) gameWonDialog_(summary);
   else boxes_->information(QString::fromLatin1(kNotAvailable));
 }

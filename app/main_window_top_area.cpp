@@ -127,6 +127,11 @@ void MainWindow::fnLayoutTopArea() {
   blackLine_->setGeometry(0, topArea_.blackLineTop, topArea_.lineWidth, 1);
   greyLine_->show();
   blackLine_->show();
+  if (demoBar_ != nullptr) {
+    demoBar_->setVisible(topArea_.demoShown);
+    demoBar_->setGeometry(0, topArea_.demoPanelTop, width, kDemoPanelHeight);
+    demoBar_->raise();
+  }
   timePanel_->move(topArea_.time.left, topArea_.time.top);
   scorePanel_->move(topArea_.score.left, topArea_.score.top);
   if (topArea_.scoreVisible) {

@@ -1,9 +1,9 @@
 // What the table does with the pointer: pressing, carrying, dropping and double-clicking cards.
 #pragma once
 
-namespace quilloro {
+#include "table/pointer_button.hpp"
 
-enum class PointerButton { Left, Right };
+namespace quilloro {
 
 // Coordinates are table pixels, the same as the pile anchors.
 class TablePointerHandler {
@@ -12,7 +12,8 @@ class TablePointerHandler {
   virtual void press(PointerButton button, int x, int y) = 0;
   virtual void move(int x, int y) = 0;
   virtual void release() = 0;
-  virtual void doubleClick() = 0;
+  // Where the second press of the double-click came.
+  virtual void doubleClick(int x, int y) = 0;
 };
 
 }  // namespace quilloro

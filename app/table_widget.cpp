@@ -71,6 +71,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton) handler_->press(PointerButton::Left, at.x(), at.y());
   else if (event->button() == Qt::RightButton) handler_->press(PointerButton::Right, at.x(), at.y());
+  else if (event->button() == Qt::MiddleButton) handler_->press(PointerButton::Middle, at.x(), at.y());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -85,7 +86,9 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (handler_ != nullptr && event->button() == Qt::LeftButton) handler_->doubleClick();
+  if (handler_ == nullptr || event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  handler_->doubleClick(at.x(), at.y());
 }
 
 }  // namespace quilloro

@@ -11,12 +11,11 @@
 #include "table/card_flight_player.hpp"
 #include "table/empty_stock_button.hpp"
 #include "table/hit_testing.hpp"
+#include "table/pointer_button.hpp"
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
 
 namespace quilloro {
-
-enum class PointerButton { Left, Right, Middle };
 
 // What the window shows for the pointer's actions.
 class PointerListener {

@@ -159,8 +159,10 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(installFolder().empty()) << "QUILLORO_HOME names the build's installation folder";
     std::filesystem::create_directories(home.path() / "DATA");
-    // Autoplay off: a new game then starts without its pause.
+    // Autoplay off: a new game then starts without its pause; no deal
+    // animation, so the cards lie on the table at once.
     preferences().writeString("Preference", "AutoPlay", "N");
+    preferences().writeString("Preference", "Cards_Animate", "N");
   }
 
   IniFile preferences() const { return IniFile(home.path() / "DATA" / "CFG.DAT"); }
@@ -373,10 +375,12 @@ TEST_F(MainWindowTest, CommandsOfOtherPartsSayTheyAreNotYetAvailable) {
   EXPECT_TRUE(opened);
   EXPECT_EQ(boxes.shown.size(), 1u);
 
-  // The rules page is not installed: the help window says so.
+  // The rules page of the game on the table, in the interface's language.
   w.showRules();
   ASSERT_NE(w.helpWindow(), nullptr);
-  EXPECT_TRUE(w.helpWindow()->text().contains(QStringLiteral("not installed")));
+  const auto game = static_cast<std::size_t>(w.settings().getInteger(field::Game).value_or(0));
+  EXPECT_TRUE(w.helpWindow()->text().contains(QString::fromStdString(w.games().catalogue()[game].name())));
+  EXPECT_FALSE(w.helpWindow()->text().contains(QStringLiteral("not installed")));
   EXPECT_EQ(w.helpWindow()->page().parent_path().filename(), "english");
 }
 
