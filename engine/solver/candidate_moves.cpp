@@ -4,18 +4,14 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/build_types.hpp"
+
 namespace quilloro::solver {
 
 namespace {
 
 constexpr int kBuriedWeight = 4;
 constexpr int kStockCardWeight = 10;
-
-// Tableau build types the safe plays understand.
-constexpr int kBuildSameSuit = 0;
-constexpr int kBuildSameColour = 1;
-constexpr int kBuildAnySuit = 2;
-constexpr int kBuildAlternateColour = 3;
 
 constexpr int kFamilyPokerGrid = 9;
 // The multi-card move rule that lets only runs of one suit move together.
@@ -193,7 +189,7 @@ bool safePlaySuits(const GameParameters& p) {
   // Only the tableau builds on cards, downward, by one of the plain rules.
   if (p[param::kWasteTakesNeighbours] == 2 || tableau == 0) return false;
   const int build = p[param::kTableauBuildTypeFirst];
-  if (build != kBuildSameSuit && build != kBuildSameColour && build != kBuildAnySuit && build != kBuildAlternateColour)
+  if (build != build_type::kSameSuit && build != build_type::kSameColour && build != build_type::kAnySuit && build != build_type::kAlternateColour)
     return false;
   for (int n = 0; n < tableau; ++n)
     if (p[param::kTableauDirectionFirst + n] > 0 || p[param::kTableauPassBaseFirst + n] > 0 ||
@@ -221,9 +217,9 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
   auto red = [](int suit) { return suit < 2; };
   auto builds = [build, red](int base, int moving) {
     switch (build) {
-      case kBuildSameSuit: return base == moving;
-      case kBuildSameColour: return red(base) == red(moving);
-      case kBuildAlternateColour: return red(base) != red(moving);
+      case build_type::kSameSuit: return base == moving;
+      case build_type::kSameColour: return red(base) == red(moving);
+      case build_type::kAlternateColour: return red(base) != red(moving);
       default: return true;
     }
   };
