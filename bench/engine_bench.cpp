@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/engine_observer.hpp"
 #include "engine/game.hpp"
 #include "engine/games_dat.hpp"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/engine_observer.hpp"
 #include "engine/game_state.hpp"
 #include "engine/games_dat.hpp"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/local_time.hpp"
+#include "app/core/local_time.hpp"
 
 namespace quilloro {
 

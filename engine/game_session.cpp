@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/atomic_file.hpp"
-#include "app/shared_routines.hpp"
+#include "app/core/atomic_file.hpp"
+#include "app/core/shared_routines.hpp"
 #include "engine/game_won_summary.hpp"
 #include "stats/booking.hpp"
 #include "stats/hi_score_table.hpp"

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game.hpp"
-#include "app/atomic_file.hpp"
+#include "app/core/atomic_file.hpp"
 #include "engine/game_clock.hpp"
 #include "engine/saved_game_file.hpp"
 

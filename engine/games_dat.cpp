@@ -7,7 +7,7 @@
 #include <limits>
 #include <sstream>
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 #include "engine/games_dat_transform.hpp"
 
 namespace quilloro {

@@ -4,7 +4,7 @@
 #include <bitset>
 #include <charconv>
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 
 namespace quilloro {
 

@@ -1,7 +1,7 @@
 // Booking a finished game in the statistics, and reading the totals back.
 #include "stats/booking.hpp"
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 #include "stats/statistics_file.hpp"
 
 #include <algorithm>

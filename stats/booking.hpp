@@ -1,8 +1,8 @@
 // Booking a finished game in the statistics, and reading the totals back.
 #pragma once
 
-#include "app/atomic_file.hpp"
-#include "app/settings_record.hpp"
+#include "app/core/atomic_file.hpp"
+#include "app/core/settings_record.hpp"
 #include "stats/result_files.hpp"
 #include "stats/statistics_record.hpp"
 

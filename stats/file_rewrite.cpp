@@ -1,7 +1,7 @@
 // Replacing a result file's content through a temporary file beside it.
 #include "stats/file_rewrite.hpp"
 
-#include "app/atomic_file.hpp"
+#include "app/core/atomic_file.hpp"
 
 namespace quilloro::stats {
 

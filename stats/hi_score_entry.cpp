@@ -1,6 +1,6 @@
 // Hi-score entries, the default table, ranking and the texts the dialogs show.
-#include "app/ini_file.hpp"
-#include "app/shared_routines.hpp"
+#include "app/core/ini_file.hpp"
+#include "app/core/shared_routines.hpp"
 #include "stats/hi_score_table.hpp"
 #include "stats/text_lines.hpp"
 

@@ -1,7 +1,7 @@
 // DATA/STAT_SCR.DAT: reading and rewriting the sections of the hi-score tables.
 #include "stats/hi_score_table.hpp"
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 #include "stats/file_rewrite.hpp"
 #include "stats/statistics_file.hpp"
 #include "stats/text_lines.hpp"

@@ -1,8 +1,8 @@
 // DATA/STAT_SCR.DAT: the 20 best results per game kind and scoring kind.
 #pragma once
 
-#include "app/atomic_file.hpp"
-#include "app/local_time.hpp"
+#include "app/core/atomic_file.hpp"
+#include "app/core/local_time.hpp"
 
 #include <array>
 #include <filesystem>

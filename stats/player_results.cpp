@@ -1,9 +1,9 @@
 // The players, and the operations that change every result of a player or game.
 #include "stats/player_results.hpp"
 
-#include "app/settings_record.hpp"
-#include "app/settings_store.hpp"
-#include "app/shared_routines.hpp"
+#include "app/core/settings_record.hpp"
+#include "app/core/settings_store.hpp"
+#include "app/core/shared_routines.hpp"
 #include "stats/file_rewrite.hpp"
 #include "stats/replace_in_column.hpp"
 #include "stats/result_log.hpp"

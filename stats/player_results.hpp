@@ -1,8 +1,8 @@
 // The players, and the operations that change every result of a player or game.
 #pragma once
 
-#include "app/atomic_file.hpp"
-#include "app/ini_file.hpp"
+#include "app/core/atomic_file.hpp"
+#include "app/core/ini_file.hpp"
 #include "stats/result_files.hpp"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // Replacing a text at a fixed column in every line of a file.
 #pragma once
 
-#include "app/atomic_file.hpp"
+#include "app/core/atomic_file.hpp"
 
 #include <filesystem>
 #include <string_view>

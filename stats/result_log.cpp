@@ -1,7 +1,7 @@
 // DATA/STAT_LOG.DAT: one fixed-column line per booked game.
 #include "stats/result_log.hpp"
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 #include "stats/file_rewrite.hpp"
 #include "stats/text_lines.hpp"
 

@@ -1,8 +1,8 @@
 // DATA/STAT_LOG.DAT: one fixed-column line per booked game.
 #pragma once
 
-#include "app/atomic_file.hpp"
-#include "app/local_time.hpp"
+#include "app/core/atomic_file.hpp"
+#include "app/core/local_time.hpp"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
 // DATA/STAT.DAT: one section per game kind, one key per player.
 #include "stats/statistics_file.hpp"
 
-#include "app/ini_file.hpp"
-#include "app/shared_routines.hpp"
+#include "app/core/ini_file.hpp"
+#include "app/core/shared_routines.hpp"
 
 namespace quilloro::stats {
 

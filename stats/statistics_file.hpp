@@ -1,7 +1,7 @@
 // DATA/STAT.DAT: one section per game kind, one key per player.
 #pragma once
 
-#include "app/atomic_file.hpp"
+#include "app/core/atomic_file.hpp"
 #include "stats/statistics_record.hpp"
 
 #include <filesystem>

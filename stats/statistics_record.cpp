@@ -1,8 +1,8 @@
 // One player's totals and streaks for one game kind, as a STAT.DAT value.
 #include "stats/statistics_record.hpp"
 
-#include "app/ini_file.hpp"
-#include "app/shared_routines.hpp"
+#include "app/core/ini_file.hpp"
+#include "app/core/shared_routines.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Lines of a text file with their own line ends, and fixed-width text fields.
 #pragma once
 
-#include "app/text_lines.hpp"
+#include "app/core/text_lines.hpp"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "table/card_image_files.hpp"
 #include "table/card_images.hpp"
 #include "table/pixel_surface.hpp"

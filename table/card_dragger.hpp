@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_state.hpp"
 #include "table/hit_testing.hpp"
 #include "table/motion_services.hpp"

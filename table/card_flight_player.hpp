@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/engine_observer.hpp"
 #include "table/card_dragger.hpp"
 #include "table/motion_services.hpp"

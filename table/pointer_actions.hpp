@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_session.hpp"
 #include "table/card_dragger.hpp"
 #include "table/card_flight_player.hpp"

@@ -1,7 +1,7 @@
 // The random background, card set and back that the preferences may ask for at every new game.
 #pragma once
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "table/card_image_files.hpp"
 #include "table/untidy_offsets.hpp"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 
 namespace quilloro {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 
 namespace quilloro {
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_state.hpp"
 #include "engine/table_geometry.hpp"
 #include "table/card_size.hpp"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_state.hpp"
 #include "table/background_painter.hpp"
 #include "table/card_images.hpp"

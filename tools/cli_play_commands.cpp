@@ -33,8 +33,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_record.hpp"
-#include "app/settings_store.hpp"
+#include "app/core/settings_record.hpp"
+#include "app/core/settings_store.hpp"
 #include "engine/game.hpp"
 #include "engine/game_number.hpp"
 #include "engine/game_session.hpp"

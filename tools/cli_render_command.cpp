@@ -5,8 +5,8 @@
 #include <random>
 #include <stdexcept>
 
-#include "app/settings_record.hpp"
-#include "app/settings_store.hpp"
+#include "app/core/settings_record.hpp"
+#include "app/core/settings_store.hpp"
 #include "engine/game_clock.hpp"
 #include "engine/game_number.hpp"
 #include "engine/game_session.hpp"

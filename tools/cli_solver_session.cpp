@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "app/settings_store.hpp"
+#include "app/core/settings_store.hpp"
 #include "engine/game_number.hpp"
 #include "tools/cli_catalogue_commands.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_session.hpp"
 #include "engine/games_dat.hpp"
 #include "engine/table_geometry.hpp"

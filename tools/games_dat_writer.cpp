@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/shared_routines.hpp"
+#include "app/core/shared_routines.hpp"
 #include "engine/games_dat_transform.hpp"
 #include "engine/parameter_names.hpp"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/atomic_file.hpp"
+#include "app/core/atomic_file.hpp"
 #include "engine/parameter_names.hpp"
 #include "tools/games_dat_writer.hpp"
 

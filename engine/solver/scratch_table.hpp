@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game.hpp"
 
 namespace quilloro::solver {

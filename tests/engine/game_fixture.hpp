@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game.hpp"
 #include "engine/recording_observer.hpp"
 

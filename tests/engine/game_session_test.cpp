@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "../app/temp_dir.hpp"
-#include "app/shared_routines.hpp"
+#include "tests/support/temp_dir.hpp"
+#include "app/core/shared_routines.hpp"
 #include "engine/game_number.hpp"
 #include "engine/game_session.hpp"
 #include "engine/game_won_summary.hpp"

@@ -3,7 +3,7 @@
 #include "stats/file_rewrite.hpp"
 #include "stats/replace_in_column.hpp"
 #include "stats/result_log.hpp"
-#include "tests/app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

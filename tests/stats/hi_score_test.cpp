@@ -1,6 +1,6 @@
 // Hi-score entries and tables: ranking, the default table, clearing, upgrading.
 #include "stats/hi_score_table.hpp"
-#include "tests/app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "stats/player_results.hpp"
 #include "stats/result_log.hpp"
 #include "stats/statistics_file.hpp"
-#include "tests/app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

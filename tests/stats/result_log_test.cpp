@@ -1,6 +1,6 @@
 // The result log: column positions of a line and appending to the file.
 #include "stats/result_log.hpp"
-#include "tests/app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "stats/booking.hpp"
 #include "stats/statistics_file.hpp"
 #include "stats/statistics_record.hpp"
-#include "tests/app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game_state.hpp"
 #include "table/table_layout.hpp"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../app/temp_dir.hpp"
+#include "tests/support/temp_dir.hpp"
 #include "cli_test_support.hpp"
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_poker_command.hpp"

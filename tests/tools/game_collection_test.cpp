@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_record.hpp"
+#include "app/core/settings_record.hpp"
 #include "engine/game.hpp"
 #include "engine/games_dat.hpp"
 #include "engine/recording_observer.hpp"

@@ -1,0 +1,283 @@
+// The main window of the game: menus, toolbars, time and score panels, the table and the closing steps.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "app/widgets/message_boxes.hpp"
+#include "app/core/program_paths.hpp"
+#include "app/core/settings_store.hpp"
+#include "app/core/string_table.hpp"
+#include "app/core/top_area_layout.hpp"
+#include "engine/engine_observer.hpp"
+#include "engine/game_clock.hpp"
+#include "engine/game_session.hpp"
+#include "engine/games_dat.hpp"
+#include "table/background_painter.hpp"
+#include "table/table_layout.hpp"
+#include "table/table_renderer.hpp"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace quilloro {
+
+class HelpWindow;
+class InfoPanel;
+class SoundPlayer;
+class TablePlay;
+class TableWidget;
+class ToolStrip;
+enum class ToolButton;
+
+// The commands whose windows other parts of the program supply. Until one is
+// set, its command says that this part of Quilloro is not yet available.
+enum class WindowDialog {
+  GameCatalogue, SelectNumber, Save, Players, Statistics, HiScores, Customize, Options, Favourites,
+  CardCounter, TipOfTheDay, Demo,
+};
+
+struct MainWindowOptions {
+  ProgramPaths paths;
+  // Answers the window's questions; the window system's boxes when none is given.
+  MessageBoxes* boxes = nullptr;
+  // The player of the start-up sound, kept for the whole run; the window
+  // makes its own when none is given.
+  SoundPlayer* sounds = nullptr;
+  // The clock's time; the system's when none is given.
+  const TimeSource* time = nullptr;
+  long long displayColours = kTrueColourDisplay;
+};
+
+// A menu item or menu whose caption comes from the string table.
+struct CaptionedItem {
+  QAction* action;
+  int textNumber;
+};
+
+class MainWindow : public QMainWindow,
+                   public EngineObserver,
+                   private TableLayoutListener,
+                   private TableRendererListener {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kNotAvailable = "This part of Quilloro is not yet available.";
+  static constexpr const char* kExitQuestion = "Exit Quilloro 98?";
+  static constexpr int kAbandonQuestion = 9001;
+
+  explicit MainWindow(MainWindowOptions options);
+  ~MainWindow() override;
+
+  // --- what the rest of the program works with ---
+  GameSession& session() { return *session_; }
+  SettingsStore& store() { return store_; }
+  SettingsRecord& settings() { return store_.record(); }
+  const SettingsRecord& settings() const { return store_.record(); }
+  const StringTable& strings() const { return strings_; }
+  const GamesDat& games() const { return games_; }
+  TableWidget* table() const { return table_; }
+  TableLayout& tableLayout() { return *layout_; }
+  TableRenderer& renderer() { return *renderer_; }
+  SoundPlayer& sounds() { return *sounds_; }
+  // The pointer, the flights and the animations on the table.
+  TablePlay& play() { return *play_; }
+  MessageBoxes& boxes() { return *boxes_; }
+  const ProgramPaths& paths() const { return paths_; }
+  HelpWindow* helpWindow() const { return help_; }
+  // The language base of the interface texts, 20000 or 10000.
+  int languageBase() const;
+  QString text(int offset) const;
+
+  void setDialog(WindowDialog dialog, std::function<void()> show) { dialogs_[dialog] = std::move(show); }
+  // The "Game won" dialog and the hi-score entry, supplied by other parts.
+  void setGameWonDialog(std::function<void(const GameWonSummary&)> show) { gameWonDialog_ = std::move(show); }
+  void setNewHiScoreDialog(std::function<void(const NewHiScore&)> show) { newHiScoreDialog_ = std::move(show); }
+
+  // --- operations other parts call ---
+  bool fnConfirmAbandon(const QString& text = {});
+  void fnUpdateCaption();
+  void fnLayoutTopArea();
+  void fnShowTimePanel(bool show, bool save);
+  void fnShowScorePanel(bool show, bool save);
+  // Every captioned menu item from the string table in the current language.
+  void applyLanguageCaptions();
+  const std::vector<CaptionedItem>& captionedItems() const { return captioned_; }
+  // Top area, buffers, status bar; then, once started, the layout and the table again.
+  void runResizeSteps();
+  // Background and every card into the buffers and onto the table.
+  void redrawTable();
+  // What the first activation does: caption, the first game.
+  void runFirstActivation();
+  bool startupPending() const { return startupPending_; }
+  // A new deal of the game kind in the settings, the abandon check aside.
+  void dealNewGame();
+  // A game that another part dealt (the catalogue, the select-number and
+  // "Game won" dialogs): the table's look is chosen and the deal is shown.
+  void showDealtGame();
+  // A game file that another part opened: its table, shown at once.
+  void showOpenedGame();
+  // The background without cards, as after a dialog closed without a game.
+  void showEmptyTable();
+  // The demo bar, placed under the toolbar while a demo plays.
+  void setDemoBar(QWidget* bar) { demoBar_ = bar; }
+
+  // The winning animation and the demo set this while they run; a close
+  // request meanwhile is put off until they call closeAfterAnimation.
+  void setAnimationRunning(bool running);
+  bool quitRequested() const { return quitRequested_; }
+  void closeAfterAnimation();
+
+  // --- the parts of the window the tests look at ---
+  QMenuBar* menus() const;
+  QAction* action(const QString& objectName) const;
+  ToolStrip* largeToolbar() const { return largeBar_; }
+  ToolStrip* smallToolbar() const { return smallBar_; }
+  ToolStrip* visibleToolbar() const;
+  InfoPanel* timePanel() const { return timePanel_; }
+  InfoPanel* scorePanel() const { return scorePanel_; }
+  QFrame* statusBox() const { return statusBar_; }
+  const TopAreaPlacement& topArea() const { return topArea_; }
+  // The one-second tick: the elapsed time of a running clock.
+  void tick();
+
+ public Q_SLOTS:
+  void newGame();
+  void openGameCatalogue();
+  void restartGame();
+  void selectGameNumber();
+  void saveGame();
+  void showPlayers();
+  void undo();
+  void redo();
+  void pauseGame();
+  void toggleAutoplay();
+  void startDemo();
+  void showStatistics();
+  void showHiScores();
+  void showCustomize();
+  void showOptions();
+  void showFavourites();
+  void toggleCardCounter();
+  void showRules();
+  void showHelpContents();
+  void showTipOfTheDay();
+  void openWebSite();
+  void showAbout();
+  void setLargeToolbar(bool large, bool save);
+  void setFlatToolbar(bool flat, bool save);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ public:
+  // --- EngineObserver ---
+  void cardFlight(const CardFlight& flight) override;
+  void redraw(Redraw what, PileRef pile) override;
+  void playSound(std::string_view fileName, bool switchOn) override;
+  void cardCounterMoved(CardNumber card, PileKind from, PileKind to) override;
+  void cardCounterRefresh() override;
+  void scoreChanged(int score) override;
+  void beep() override;
+  void message(std::string_view text) override;
+  void pause(int milliseconds) override;
+  void toggleSelectionMark(CardNumber card) override;
+  void pokerHand(const PokerAnnouncement& hand, bool shown) override;
+  void pokerTotal(int total) override;
+  bool confirmAbandon(std::string_view message) override;
+  bool confirm(std::string_view question) override;
+  void winAnimation(int kind) override;
+  void newHiScore(const NewHiScore& entry) override;
+  void gameWon(const GameWonSummary& summary) override;
+  void fileError(std::string_view text) override;
+
+ private:
+  // TableLayoutListener
+  void cardSizeChanged(const CardSize& size) override;
+  void customizeAvailable(bool available) override;
+  void notice(const std::string& text) override;
+  // TableRendererListener
+  void imageProblem(const std::string& title, const std::string& text) override;
+
+  void buildMenus();
+  void buildTopArea();
+  void buildStatusBar();
+  void applyStartupSettings();
+  void writeVersionMarker();
+  void showToolbarPopup(const QPoint& at);
+  void runToolButton(ToolButton which);
+  void runDialog(WindowDialog dialog);
+  void showCardFlight(const CardFlight& flight);
+  void chooseRandomLook();
+  // A number from 0 to bound - 1 of the window's own generator.
+  int randomBelow(int bound);
+  // The panels, the caption and the table after a deal, a restart or an
+  // opened file; dealt shows the cards flying to their places.
+  void afterNewTable(bool dealt);
+  // The cards fly from the deal source when animation is on; otherwise the table is drawn.
+  void showDeal();
+  void syncAutoplay();
+  void refreshTable();
+  WindowMetrics windowMetrics() const;
+  bool gameOnTable() const { return gameOnTable_; }
+
+  ProgramPaths paths_;
+  std::unique_ptr<MessageBoxes> ownBoxes_;
+  MessageBoxes* boxes_;
+  std::unique_ptr<SystemTimeSource> ownTime_;
+  const TimeSource* time_;
+  long long displayColours_;
+  SettingsStore store_;
+  StringTable strings_;
+  GamesDat games_;
+  std::unique_ptr<TableLayout> layout_;
+  std::unique_ptr<TableRenderer> renderer_;
+  std::unique_ptr<GameSession> session_;
+  SoundPlayer* sounds_ = nullptr;
+  std::unique_ptr<TablePlay> play_;
+
+  TableWidget* table_ = nullptr;
+  ToolStrip* largeBar_ = nullptr;
+  ToolStrip* smallBar_ = nullptr;
+  InfoPanel* timePanel_ = nullptr;
+  InfoPanel* scorePanel_ = nullptr;
+  QFrame* greyLine_ = nullptr;
+  QFrame* blackLine_ = nullptr;
+  QFrame* statusBar_ = nullptr;
+  QWidget* demoBar_ = nullptr;
+  QMenu* toolbarPopup_ = nullptr;
+  QAction* largeIcons_ = nullptr;
+  QAction* smallIcons_ = nullptr;
+  QAction* flatButtons_ = nullptr;
+  QAction* raisedButtons_ = nullptr;
+  QAction* showTime_ = nullptr;
+  QAction* showScore_ = nullptr;
+  QTimer* timer_ = nullptr;
+  HelpWindow* help_ = nullptr;
+  std::vector<CaptionedItem> captioned_;
+  std::map<WindowDialog, std::function<void()>> dialogs_;
+  std::function<void(const GameWonSummary&)> gameWonDialog_;
+  std::function<void(const NewHiScore&)> newHiScoreDialog_;
+  TopAreaPlacement topArea_;
+  std::mt19937 random_;
+
+  bool startupPending_ = true;
+  bool animationRunning_ = false;
+  bool quitRequested_ = false;
+  bool closeWithoutQuestion_ = false;
+  bool closed_ = false;
+  bool gameOnTable_ = false;
+  // The engine's next table redraw shows a deal or a restart.
+  bool dealToShow_ = false;
+  bool statusBarVisible_ = false;
+};
+
+}  // namespace quilloro

@@ -1,0 +1,124 @@
+// The menu and toolbar commands of the main window.
+#include <QAction>
+#include <QApplication>
+
+#include "app/window/about_box.hpp"
+#include "app/widgets/help_window.hpp"
+#include "app/widgets/link_opener.hpp"
+#include "app/window/main_window.hpp"
+#include "app/widgets/sound_player.hpp"
+#include "app/window/table_widget.hpp"
+
+namespace quilloro {
+
+void MainWindow::runDialog(WindowDialog dialog) {
+  const auto found = dialogs_.find(dialog);
+  if (found == dialogs_.end() || !found->second) {
+    boxes_->information(QString::fromLatin1(kNotAvailable));
+    return;
+  }
+  found->second();
+}
+
+void MainWindow::newGame() {
+  if (!fnConfirmAbandon()) return;
+  session_->endGame();
+  playSound("New", settings().get(field::SoundsNewGame) == "Y");
+  dealNewGame();
+}
+
+void MainWindow::openGameCatalogue() { runDialog(WindowDialog::GameCatalogue); }
+
+void MainWindow::restartGame() {
+  if (!gameOnTable_) return;
+  dealToShow_ = true;
+  const bool restarted = session_->restart();
+  dealToShow_ = false;
+  if (restarted) afterNewTable(false);
+}
+
+void MainWindow::selectGameNumber() { runDialog(WindowDialog::SelectNumber); }
+void MainWindow::saveGame() { runDialog(WindowDialog::Save); }
+void MainWindow::showPlayers() { runDialog(WindowDialog::Players); }
+
+void MainWindow::undo() {
+  if (!gameOnTable_) return;
+  session_->game().undo();
+  redrawTable();
+}
+
+void MainWindow::redo() {
+  if (!gameOnTable_) return;
+  session_->game().redo();
+  redrawTable();
+}
+
+// Pausing is not part of the game: the clock runs on, as it always has.
+void MainWindow::pauseGame() {}
+
+void MainWindow::toggleAutoplay() {
+  if (gameOnTable_) {
+    session_->game().autoplayCommand();
+    // The sweep may have finished the game.
+    session_->endIfWon();
+  } else {
+    session_->game().setAutoplay(!session_->game().autoplayOn());
+  }
+  syncAutoplay();
+  redrawTable();
+}
+
+void MainWindow::startDemo() { runDialog(WindowDialog::Demo); }
+void MainWindow::showStatistics() { runDialog(WindowDialog::Statistics); }
+void MainWindow::showHiScores() { runDialog(WindowDialog::HiScores); }
+
+void MainWindow::showCustomize() {
+  runDialog(WindowDialog::Customize);
+  table_->setPointerShape(static_cast<int>(settings().getInteger(field::Cursor).value_or(11)));
+}
+
+void MainWindow::showOptions() {
+  runDialog(WindowDialog::Options);
+  table_->setPointerShape(static_cast<int>(settings().getInteger(field::Cursor).value_or(11)));
+  table_->update();
+}
+
+void MainWindow::showFavourites() { runDialog(WindowDialog::Favourites); }
+
+void MainWindow::toggleCardCounter() {
+  runDialog(WindowDialog::CardCounter);
+  // The check mark follows the card counter window, which is not there yet.
+  if (dialogs_.count(WindowDialog::CardCounter) == 0)
+    if (QAction* item = action(QStringLiteral("mnuCardCounter"))) item->setChecked(false);
+}
+
+void MainWindow::showRules() {
+  const auto index = settings().getInteger(field::Game).value_or(-1);
+  std::optional<int> topic;
+  if (index >= 0 && index < games_.gameCount()) topic = games_.catalogue()[static_cast<std::size_t>(index)].helpTopic();
+  if (!help_) help_ = new HelpWindow(paths_.install, this);
+  // A game without a rules page number opens the contents.
+  help_->showTopic(languageBase(), topic);
+}
+
+void MainWindow::showHelpContents() {
+  if (!help_) help_ = new HelpWindow(paths_.install, this);
+  help_->showTopic(languageBase(), std::nullopt);
+}
+
+void MainWindow::showTipOfTheDay() { runDialog(WindowDialog::TipOfTheDay); }
+
+void MainWindow::openWebSite() {
+  if (boxes_->informationOkCancel(
+          QStringLiteral("Quilloro 98 will now open the home page from our Web site.\nClick OK to continue.")))
+    fnOpenLink("HTTP", kHomePage, *boxes_);
+}
+
+void MainWindow::showAbout() {
+  AboutBox box(*boxes_, this);
+  playSound("About.wav", settings().get(field::SoundsAbout) == "Y");
+  box.exec();
+  redrawTable();
+}
+
+}  // namespace quilloro

@@ -1,0 +1,124 @@
+// What the main window shows, sounds and asks while the engine changes the table.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "app/window/info_panel.hpp"
+#include "app/window/main_window.hpp"
+#include "app/widgets/sound_player.hpp"
+#include "app/window/table_play.hpp"
+#include "app/window/table_widget.hpp"
+#include "table/win_animation.hpp"
+
+namespace quilloro {
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+void MainWindow::cardFlight(const CardFlight& flight) { showCardFlight(flight); }
+
+// A hidden window, or one without a game on view, only shows the result.
+void MainWindow::showCardFlight(const CardFlight& flight) {
+  if (gameOnTable_ && isVisible()) play_->playFlight(flight);
+  else redrawTable();
+}
+
+void MainWindow::redraw(Redraw what, PileRef /*pile*/) {
+  if (what == Redraw::Table && dealToShow_) {
+    dealToShow_ = false;
+    showDeal();
+    return;
+  }
+  redrawTable();
+}
+
+void MainWindow::playSound(std::string_view fileName, bool switchOn) { sounds_->play(fileName, switchOn); }
+
+void MainWindow::cardCounterMoved(CardNumber, PileKind, PileKind) {}
+
+void MainWindow::cardCounterRefresh() {}
+
+void MainWindow::scoreChanged(int score) { scorePanel_->setValue(QString::number(score)); }
+
+void MainWindow::beep() { QApplication::beep(); }
+
+void MainWindow::message(std::string_view text) { boxes_->information(fromView(text)); }
+
+// The wait lets the window draw and the player's input arrive meanwhile.
+void MainWindow::pause(int milliseconds) {
+  if (milliseconds <= 0) return;
+  table_->update();
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void MainWindow::toggleSelectionMark(CardNumber) { redrawTable(); }
+
+void MainWindow::pokerHand(const PokerAnnouncement&, bool) { redrawTable(); }
+
+void MainWindow::pokerTotal(int total) { scorePanel_->setValue(QString::number(total)); }
+
+bool MainWindow::confirmAbandon(std::string_view message) {
+  const QString question = message.empty() ? text(kAbandonQuestion) : fromView(message);
+  return boxes_->confirm(question);
+}
+
+bool MainWindow::confirm(std::string_view question) { return boxes_->confirm(fromView(question)); }
+
+// Played over the won table until it ends or a key or a click stops it; a
+// close request meanwhile closes the window afterwards instead of the dialog.
+void MainWindow::winAnimation(int kind) {
+  if (settings().get(field::WinningAnimation) == "N" || !gameOnTable_ || !isVisible()) return;
+  WinAnimationArea area;
+  area.windowWidth = table_->width();
+  area.windowHeight = table_->height();
+  area.firstLineTop = topArea_.bottom;
+  const std::vector<WinAnimationStep> steps =
+      planWinAnimation(kind, renderer_->images().size(), area, [this](int limit) { return randomBelow(limit); });
+  setAnimationRunning(true);
+  play_->playWinAnimation(steps, {[this] { return animationRunning_; }, [this] { setAnimationRunning(false); }});
+  setAnimationRunning(false);
+  if (quitRequested_) QTimer::singleShot(0, this, &MainWindow::closeAfterAnimation);
+}
+
+// The result is already in the hi-score table; the entry dialog only shows it.
+void MainWindow::newHiScore(const NewHiScore& entry) {
+  if (newHiScoreDialog_) newHiScoreDialog_(entry);
+}
+
+void MainWindow::gameWon(const GameWonSummary& summary) {
+  // The player is leaving: a close asked for during the animation, or the window already closed.
+  if (quitRequested_ || closed_) return;
+  if (gameWonDialog_) gameWonDialog_(summary);
+  else boxes_->information(QString::fromLatin1(kNotAvailable));
+}
+
+void MainWindow::fileError(std::string_view text) { boxes_->error(QStringLiteral("Error"), fromView(text)); }
+
+// --- the table layout and the drawing ---
+
+void MainWindow::cardSizeChanged(const CardSize& size) { renderer_->loadCardImages(size); }
+
+void MainWindow::customizeAvailable(bool available) {
+  if (QAction* item = action(QStringLiteral("mnuCustomize"))) item->setEnabled(available);
+}
+
+void MainWindow::notice(const std::string& text) { boxes_->information(QString::fromStdString(text)); }
+
+// A picture the table cannot do without is missing: the program ends after the message.
+void MainWindow::imageProblem(const std::string& title, const std::string& text) {
+  QString lines = QString::fromStdString(text);
+  lines.replace('\r', '\n');
+  boxes_->error(QString::fromStdString(title), lines);
+  closeWithoutQuestion_ = true;
+  QTimer::singleShot(0, this, [this] {
+    close();
+    QApplication::exit(1);
+  });
+}
+
+}  // namespace quilloro

@@ -1,0 +1,59 @@
+// The table area of the main window: shows the finished table picture and passes the pointer on.
+#pragma once
+
+#include <QWidget>
+
+#include "app/widgets/pointer_shapes.hpp"
+#include "app/window/table_pointer_handler.hpp"
+#include "table/pixel_surface.hpp"
+
+namespace quilloro {
+
+class TableWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TableWidget(QWidget* parent = nullptr);
+
+  // The window surface the table is drawn onto, as large as the widget.
+  PixelSurface& surface() { return surface_; }
+  const PixelSurface& surface() const { return surface_; }
+  // Gives the surface the widget's size again; answers whether it changed.
+  bool fitSurface();
+
+  // Until a handler is set, pointer presses on the table do nothing.
+  void setPointerHandler(TablePointerHandler* handler) { handler_ = handler; }
+  TablePointerHandler* pointerHandler() const { return handler_; }
+
+  void loadPointerShapes(const std::filesystem::path& programDirectory) { shapes_.load(programDirectory); }
+  // The table's pointer, 10 to 14; while dragging the same kind's "B" shape (id + 10) shows.
+  void setPointerShape(int id);
+  void setDragging(bool dragging);
+  int pointerShape() const { return dragging_ ? shapeId_ + 10 : shapeId_; }
+  const PointerShapes& pointerShapes() const { return shapes_; }
+
+  // The whole surface, as the player sees it.
+  QImage picture() const;
+
+ Q_SIGNALS:
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void applyPointer();
+
+  PixelSurface surface_;
+  TablePointerHandler* handler_ = nullptr;
+  PointerShapes shapes_;
+  int shapeId_ = 11;
+  bool dragging_ = false;
+};
+
+}  // namespace quilloro

@@ -1,0 +1,83 @@
+// The dialogs of the game window: the catalogue, favourites, select-number,
+// "Game won", the demo bar, and saving and opening game files. Made once at
+// start-up, after the main window, and set into the window's commands.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+
+#include "app/selection/game_selection_context.hpp"
+
+class QWidget;
+
+namespace quilloro {
+
+class DemoBar;
+class GameCatalogueDialog;
+class GameWonDialog;
+class HelpWindow;
+class MainWindow;
+
+// Where the player names a game file. The window system's file dialogs
+// unless a test gives its own.
+class GameFileChooser {
+ public:
+  enum class Replace { Yes, No, Cancel };
+  virtual ~GameFileChooser() = default;
+  // An empty path: the player cancelled.
+  virtual std::filesystem::path saveFile(QWidget* parent, const QString& title,
+                                         const std::filesystem::path& folder) = 0;
+  virtual std::filesystem::path openFile(QWidget* parent, const QString& title,
+                                         const std::filesystem::path& folder) = 0;
+  // The chosen file exists: replace it, choose again or give up.
+  virtual Replace replaceExisting(QWidget* parent, const QString& text) = 0;
+};
+
+class QtGameFileChooser : public GameFileChooser {
+ public:
+  std::filesystem::path saveFile(QWidget* parent, const QString& title, const std::filesystem::path& folder) override;
+  std::filesystem::path openFile(QWidget* parent, const QString& title, const std::filesystem::path& folder) override;
+  Replace replaceExisting(QWidget* parent, const QString& text) override;
+};
+
+class WindowDialogs : public QObject {
+ public:
+  explicit WindowDialogs(MainWindow& window, GameFileChooser* files = nullptr);
+  ~WindowDialogs() override;
+
+  GameCatalogueDialog& catalogue() { return *catalogue_; }
+  GameWonDialog& gameWonDialog() { return *gameWon_; }
+  DemoBar& demoBar() { return *demoBar_; }
+
+  // Each answers whether a new game is on the table afterwards.
+  bool showCatalogue();
+  bool selectNumber();
+  void showFavourites();
+  // "Save game": the file is chosen in the folder of the last save or open.
+  void saveGame();
+  // "Open a saved game" of the catalogue.
+  void openSavedGame();
+  // The Demo command: the recorded game of the current game kind, or back from it.
+  void toggleDemo();
+
+ private:
+  GameSelectionContext context();
+  void gameDealt();
+  void stopDemo();
+  std::filesystem::path saveFolder() const;
+  void rememberFolder(const std::filesystem::path& file);
+  QString windowText(int offset, const char* fallback) const;
+
+  MainWindow& window_;
+  QtGameFileChooser ownFiles_;
+  GameFileChooser* files_;
+  GameCatalogueDialog* catalogue_ = nullptr;
+  GameWonDialog* gameWon_ = nullptr;
+  DemoBar* demoBar_ = nullptr;
+  HelpWindow* rules_ = nullptr;
+  // A dialog shown from "Game won" already put its deal on the table.
+  bool dealShown_ = false;
+};
+
+}  // namespace quilloro
