@@ -53,19 +53,15 @@ std::filesystem::path executableDirectory() {
   return self.parent_path();
 }
 
-std::filesystem::path programDirectory(const Arguments& args) {
-  if (const std::optional<std::string> home = args.text("home")) return std::filesystem::absolute(*home);
-  return executableDirectory();
+ProgramPaths programPaths(const Arguments& args) {
+  std::vector<std::string> options;
+  for (const char* name : {"home", "dat"})
+    if (const std::optional<std::string> value = args.text(name)) options.insert(options.end(), {std::string("--") + name, *value});
+  return programPathsFrom(executableDirectory(), options);
 }
 
-std::filesystem::path gamesDatPath(const Arguments& args) {
-  if (const std::optional<std::string> dat = args.text("dat")) return *dat;
-  // A home folder of its own may hold its own GAMES.DAT; otherwise the
-  // installed one serves.
-  std::error_code error;
-  const std::filesystem::path inHome = programDirectory(args) / "GAMES.DAT";
-  if (std::filesystem::exists(inHome, error)) return inHome;
-  return executableDirectory() / "GAMES.DAT";
-}
+std::filesystem::path programDirectory(const Arguments& args) { return programPaths(args).home; }
+
+std::filesystem::path gamesDatPath(const Arguments& args) { return programPaths(args).gamesDat; }
 
 }  // namespace quilloro::cli

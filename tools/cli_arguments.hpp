@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/core/program_paths.hpp"
+
 namespace quilloro::cli {
 
 class UsageError : public std::runtime_error {
@@ -31,12 +33,17 @@ class Arguments {
   std::map<std::string, std::string> values_;
 };
 
-// The program directory, under which DATA/ is kept: --home, or the
-// installation folder next to the program.
+// The folders of the program that runs, as the window finds them: the
+// installation folder (beside the program, or PREFIX/share/quilloro for an
+// installed one) and the program directory of DATA/ (--home, else beside a
+// portable program, else the player's data folder of an installed one).
+ProgramPaths programPaths(const Arguments& args);
+
+// The program directory, under which DATA/ is kept.
 std::filesystem::path programDirectory(const Arguments& args);
 
 // GAMES.DAT from --dat, else the one in the --home folder when it has one,
-// else the one in the installation folder next to the program.
+// else the one in the installation folder.
 std::filesystem::path gamesDatPath(const Arguments& args);
 
 // The folder that holds the running program.

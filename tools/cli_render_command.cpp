@@ -99,11 +99,10 @@ RenderOptions tableOptionsFrom(const Arguments& args) {
     if (*letter != "B" && *letter != "M" && *letter != "P") throw UsageError("--card-size takes B, M or P");
     options.cardSize = (*letter)[0];
   }
-  options.home = programDirectory(args);
-  std::error_code error;
-  options.imagesHome =
-      std::filesystem::is_directory(options.home / "Images", error) ? options.home : executableDirectory();
-  options.gamesDat = gamesDatPath(args);
+  const ProgramPaths paths = programPaths(args);
+  options.home = paths.home;
+  options.imagesHome = paths.pictures;
+  options.gamesDat = paths.gamesDat;
   return options;
 }
 

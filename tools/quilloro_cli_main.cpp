@@ -15,40 +15,53 @@
 #include "tools/cli_odds_command.hpp"
 #include "tools/cli_record_demo_command.hpp"
 #include "tools/cli_solve_command.hpp"
+#include "tools/cli_usage.hpp"
 
 namespace {
 
 using namespace quilloro::cli;
 
-constexpr const char* kUsage =
-    "usage: quilloro-cli games [--dat PATH]\n"
-    "       quilloro-cli params --game G [--dat PATH]\n"
-    "       quilloro-cli shuffle --cards N --number G\n"
-    "       quilloro-cli deal --game I --number G [--dat PATH]\n"
-    "       quilloro-cli play --game I --number G [--dat PATH]   (commands on standard input)\n"
-    "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
-    "       quilloro-cli render --game I --number G [--size WxH] [--scale-to WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
-    "       quilloro-cli previews --number G [--size WxH] [--scale-to WxH] --output DIR   (writes DIR/GAME<index>.bmp)\n"
-    "       quilloro-cli solve --game I --number G [--budget-ms N] [--moves]\n"
-    "       quilloro-cli hint --game I --number G [--budget-ms N]   (play commands on standard input)\n"
-    "       quilloro-cli record-demo [--game I] [--deals N] [--budget-ms N] [--budget-nodes N]   (writes Demos/G<index>.GAM)\n"
-    "       quilloro-cli odds --game I [--deals N] [--budget-ms N] [--write FILE.game]\n"
-    "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
+bool asksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// A mistake on the command line: one line on the error output, and status 2.
+int usageError(const std::string& text) {
+  std::cerr << "quilloro-cli: " << text << '\n';
+  return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  if (argc < 2) return usageError("no command given (quilloro-cli --help lists the commands)");
   const std::string command = argv[1];
   std::vector<std::string> rest(argv + 2, argv + argc);
+  if (asksForHelp(command) || command == "help") {
+    const CommandHelp* about = rest.empty() ? nullptr : findCliCommand(rest.front());
+    if (!rest.empty() && about == nullptr) return usageError("unknown command \"" + rest.front() + "\"");
+    std::cout << (about ? commandUsage(*about) : programUsage());
+    return 0;
+  }
+  if (command == "--version") {
+    std::cout << "quilloro-cli " << QUILLORO_VERSION << '\n';
+    return 0;
+  }
+  const CommandHelp* help = findCliCommand(command);
+  if (help == nullptr) {
+    const std::string what = command.starts_with("-") ? "unknown option " + command : "unknown command \"" + command + "\"";
+    return usageError(what + " (quilloro-cli --help lists the commands)");
+  }
+  if (std::any_of(rest.begin(), rest.end(), asksForHelp)) {
+    std::cout << commandUsage(*help);
+    return 0;
+  }
   // "poker-hand -" names standard input, the one place its hands come from.
   if (command == "poker-hand" && !rest.empty() && rest.front() == "-") rest.erase(rest.begin());
   // "-o FILE" is the render command's short form of "--output FILE".
   if (command == "render") std::replace(rest.begin(), rest.end(), std::string("-o"), std::string("--output"));
   if (command == "solve") rest = withSolveFlagValues(rest);
+  const std::string hint = " (quilloro-cli " + command + " --help shows its options)";
+  if (const std::string unknown = unknownOption(*help, rest); !unknown.empty())
+    return usageError(command + ": unknown option " + unknown + hint);
   const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands{
       {"games", listGames},
       {"params", printParameters},
@@ -63,16 +76,10 @@ int main(int argc, char** argv) {
       {"odds", measureOdds},
       {"hint", [](const Arguments& args, std::ostream& out) { return hintMove(args, std::cin, out); }},
   };
-  const auto found = commands.find(command);
-  if (found == commands.end()) {
-    std::cerr << "quilloro-cli: unknown command \"" << command << "\"\n" << kUsage;
-    return 2;
-  }
   try {
-    return found->second(Arguments(rest), std::cout);
+    return commands.at(command)(Arguments(rest), std::cout);
   } catch (const UsageError& error) {
-    std::cerr << "quilloro-cli: " << error.what() << "\n" << kUsage;
-    return 2;
+    return usageError(command + ": " + error.what() + hint);
   } catch (const std::exception& error) {
     std::cerr << "quilloro-cli: " << error.what() << "\n";
     return 1;

@@ -4,14 +4,18 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "app/core/ini_file.hpp"
 #include "app/window/main_window.hpp"
+#include "app/core/program_options.hpp"
 #include "app/core/program_paths.hpp"
 #include "app/core/settings_record.hpp"
 #include "app/core/shared_routines.hpp"
+#include "app/widgets/program_icon.hpp"
 #include "app/widgets/sound_player.hpp"
 #include "app/window/startup_screen.hpp"
 #include "app/selection/game_catalogue_dialog.hpp"
@@ -44,12 +48,38 @@ class StartReporter : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --help, --version and mistakes are answered before the window system is
+  // reached, so that they work without a display.
+  const std::string programName = std::filesystem::path(argc > 0 ? argv[0] : "quilloro").filename().string();
+  const quilloro::ProgramCommandLine commandLine =
+      quilloro::readProgramCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  switch (commandLine.action) {
+    case quilloro::ProgramCommandLine::Action::Help:
+      std::fputs(quilloro::programHelpText(programName).c_str(), stdout);
+      return 0;
+    case quilloro::ProgramCommandLine::Action::Version:
+      std::printf("%s %s\n", programName.c_str(), QUILLORO_VERSION);
+      return 0;
+    case quilloro::ProgramCommandLine::Action::Error:
+      std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", programName.c_str(), commandLine.error.c_str(),
+                   programName.c_str());
+      return 2;
+    case quilloro::ProgramCommandLine::Action::Run:
+      break;
+  }
+
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quilloro 98"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLORO_VERSION));
+  // Lets the desktop match the window to the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUILLORO_DESKTOP_ID));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   std::vector<std::string> arguments;
   for (const QString& argument : QCoreApplication::arguments()) arguments.push_back(argument.toStdString());
   const quilloro::ProgramPaths paths =
       quilloro::programPathsFrom(QCoreApplication::applicationDirPath().toStdString(), arguments);
+  const QIcon icon = quilloro::programIcon(paths.install);
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
   quilloro::StartupScreen startup;
   startup.showNow();

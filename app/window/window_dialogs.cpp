@@ -144,8 +144,8 @@ QString WindowDialogs::windowText(int offset, const char* fallback) const {
 
 std::filesystem::path WindowDialogs::saveFolder() const {
   const std::string folder =
-      window_.store().preferences().readString(prefkey::Section, prefkey::DirSave, window_.paths().home.string());
-  return folder.empty() ? window_.paths().home : std::filesystem::path(folder);
+      window_.store().preferences().readString(prefkey::Section, prefkey::DirSave, window_.paths().documents.string());
+  return folder.empty() ? window_.paths().documents : std::filesystem::path(folder);
 }
 
 void WindowDialogs::rememberFolder(const std::filesystem::path& file) {

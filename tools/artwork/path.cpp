@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <sstream>
 
 namespace quilloro::artwork {
 namespace {
@@ -158,6 +159,26 @@ std::vector<Path::Polyline> Path::flatten(double tolerance) const {
     out.push_back(std::move(line));
   }
   return out;
+}
+
+std::string Path::svgData() const {
+  std::ostringstream out;
+  out.setf(std::ios::fixed);
+  out.precision(2);
+  auto point = [&out](char command, Point p) { out << command << p.x << ' ' << p.y; };
+  for (const Subpath& sub : subpaths_) {
+    point('M', sub.start);
+    for (const Segment& segment : sub.segments) {
+      if (segment.kind == Kind::Line) {
+        point('L', segment.end);
+      } else {
+        point('C', segment.c1);
+        out << ' ' << segment.c2.x << ' ' << segment.c2.y << ' ' << segment.end.x << ' ' << segment.end.y;
+      }
+    }
+    if (sub.closed) out << 'Z';
+  }
+  return out.str();
 }
 
 }  // namespace quilloro::artwork

@@ -1,6 +1,7 @@
 // Vector outlines for the artwork: points, affine transforms and paths of lines and curves.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace quilloro::artwork {
@@ -59,6 +60,8 @@ class Path {
   };
   // Straight-line approximation, curves split until they deviate less than tolerance.
   std::vector<Polyline> flatten(double tolerance = 0.1) const;
+  // The outline in the path syntax of SVG ("M", "L", "C" and "Z"), coordinates rounded to 1/100.
+  std::string svgData() const;
 
  private:
   enum class Kind { Line, Cubic };
