@@ -24,6 +24,12 @@ FileError rewriteFile(const fs::path& file, std::string_view content) {
     if (forcedFault == RewriteFault::Rename) {
         return "Error renaming file: " + (file.parent_path() / "rpl.tmp").string() + "\n" + "with:" + " " + file.string();
     }
+    // A file the player made read-only stays as it is.
+    if (isReadOnlyFile(file)) {
+        return "Error writing file: " + file.string() + "\nThe file is read-only.";
+    }
+    // Temporary files of writes that a crash cut short go first.
+    removeStaleTemporaryFiles(file.has_parent_path() ? file.parent_path() : std::filesystem::path("."));
     const auto failure = writeFileAtomically(file, content, "rpl");
     if (!failure) {
         return std::nullopt;

@@ -13,6 +13,8 @@ namespace quilloro::stats {
 // the file, so at every moment the file holds either its old content or the
 // new one; there is no moment without it. A symbolic link is followed, an
 // existing file keeps its permission bits, a missing directory is created.
+// A read-only file is refused and kept. Temporary files that earlier writes
+// left behind in the directory (older than a minute) are removed first.
 // On failure the temporary file is removed and the file is left as it was:
 // "Error creating temp file.", or "Error renaming file: " + temporary name +
 // a line break + "with: " + file name, or a message about the write.
