@@ -4,6 +4,8 @@
 #include "app/core/atomic_file.hpp"
 
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace quilloro::stats {
@@ -19,6 +21,14 @@ namespace quilloro::stats {
 // "Error creating temp file.", or "Error renaming file: " + temporary name +
 // a line break + "with: " + file name, or a message about the write.
 FileError rewriteFile(const std::filesystem::path& file, std::string_view content);
+
+// Gives file new content line by line, for files of any size (the result
+// log): edit sees each line's text without its line end, may change it, and
+// answers false to leave the line out. Line ends stay as they were. The new
+// content goes through a temporary file as with rewriteFile, which replaces
+// the file only when a line changed; the same failures are reported. A
+// missing file is left missing and is no error.
+FileError rewriteFileByLines(const std::filesystem::path& file, const std::function<bool(std::string& text)>& edit);
 
 // Failures that tests force on the following rewrites, to show that the old
 // file survives them.

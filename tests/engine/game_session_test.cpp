@@ -44,6 +44,19 @@ TEST(EndGame, AnAbandonedGameIsBookedLostWithItsScoreAndTime) {
   EXPECT_TRUE(s.observer.wonDialogs.empty());
 }
 
+TEST(EndGame, APlayerNameTheResultFilesCannotStoreBooksNothingAndSaysWhy) {
+  for (const std::string bad : {"a=b", "[x", ";x", "#x", "line\nbreak", ""}) {
+    Session s;
+    s.deal("3");
+    s.settings.set(field::UserDefault, bad);
+    s.observer.clear();
+    EXPECT_EQ(s.session.endGame(), std::optional<bool>(false)) << bad;
+    EXPECT_FALSE(std::filesystem::exists(s.home / "DATA")) << bad;
+    ASSERT_EQ(s.observer.fileErrors.size(), 1u) << bad;
+    EXPECT_NE(s.observer.fileErrors[0].find("not booked"), std::string::npos) << s.observer.fileErrors[0];
+  }
+}
+
 TEST(EndGame, AWinIsCelebratedAndShowsTheTotals) {
   Session s;
   s.deal("1");

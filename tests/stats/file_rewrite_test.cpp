@@ -143,5 +143,27 @@ TEST(FileRewrite, TemporaryFilesLeftByACrashGoBeforeTheRewrite) {
     EXPECT_EQ(filesIn(dir.path()), 2u);
 }
 
+TEST(FileRewrite, LineByLineKeepsLineEndsDropsLinesAndLeavesAnUnchangedFileAlone) {
+    TempDir dir;
+    const auto file = dir / "STAT_LOG.DAT";
+    writeFile(file, "keep one\r\ndrop me\nkeep two\ntorn");
+    ASSERT_FALSE(rewriteFileByLines(file, [](std::string& text) {
+        if (text == "keep two") text = "kept two";
+        return text != "drop me";
+    }));
+    EXPECT_EQ(readFile(file), "keep one\r\nkept two\ntorn");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+
+    // Nothing to change: a read-only file is no error then, and nothing is written.
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_FALSE(rewriteFileByLines(file, [](std::string&) { return true; }));
+    const FileError refused = rewriteFileByLines(file, [](std::string&) { return false; });
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("read-only"), std::string::npos) << *refused;
+    EXPECT_EQ(readFile(file), "keep one\r\nkept two\ntorn");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_FALSE(rewriteFileByLines(dir / "missing", [](std::string&) { return false; }));
+}
+
 }  // namespace
 }  // namespace quilloro::stats
