@@ -26,7 +26,7 @@ TEST(ExecuteMove, ARunArrivesInOrderFaceUpAndLeavesTheCardBelowAsItWas) {
   EXPECT_FALSE(t.game.won());
 }
 
-TEST(ExecuteMove, ACardOfAFannedReserveMovesAloneAndAPlainReserveGivesItsTop) {
+TEST(ExecuteMove, ACardOfAFannedReserveMovesAloneAndUndoesBackInPlace) {
   TestTable t;
   t.set({{param::kReserveCount, 1}, {param::kReserveFannedStacks, -11}});
   t.lay("Appogg1", "0481" "0081" "0331");  // 9S 8H 7C
