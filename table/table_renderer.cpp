@@ -141,8 +141,9 @@ void TableRenderer::drawEmptyMark(const TableScene& scene, PileRef pile, int lef
   const std::optional<int> code =
       emptyPileMark(pile, scene.state.parameters, scene.redealCount, scene.state.piles.waste().cardCount());
   const PixelSurface* image = code ? images_.markImage(*code) : nullptr;
-  if (image == nullptr) restoreFromBackground(cardRect(left, top), target);
-  else target.draw(*image, left, top);
+  // The mark is an outline laid over the bare table, which shows through it.
+  restoreFromBackground(cardRect(left, top), target);
+  if (image != nullptr) target.overlayLightFrom(*image, left, top);
 }
 
 bool TableRenderer::onSquaredPile(const TableScene& scene, PileRef pile, int slot) const {

@@ -57,6 +57,10 @@ struct MainWindowOptions {
 };
 
 // A menu item or menu whose caption comes from the string table.
+// Text numbers of the time and score panels' captions.
+inline constexpr int kTimeCaption = 4610;
+inline constexpr int kScoreCaption = 4611;
+
 struct CaptionedItem {
   QAction* action;
   int textNumber;
