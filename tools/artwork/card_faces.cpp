@@ -90,9 +90,12 @@ class FacePainter {
     const double boxHeight = strip.rows - 1.5;
     const double cx = 1 + boxWidth / 2;
     const bool tab = style_.indexLook == IndexLook::Tab;
-    const double rankTop = tab ? 2.0 : 1.5;
-    double cap = std::round(boxHeight * (size_.letter == 'B' ? 0.5 : 0.46));
-    const double suitHeight = boxHeight - rankTop - cap - 1.2;
+    const bool big = size_.letter == 'B';
+    const double rankTop = tab ? 2.0 : (big ? 1.5 : 1.2);
+    // The small card gives the suit a little more of its strip: clubs and
+    // spades must still be told apart.
+    double cap = big ? 7.5 : 5.5;
+    const double suitHeight = boxHeight - rankTop - cap - (big ? 1.0 : 0.7);
     const int maxRankWidth = static_cast<int>(boxWidth) - (tab ? 2 : 0);
     Font& font = fonts_.get(style_.indexFont);
     Mask ink = font.render(rankText(rank_), cap, widthFactor());
@@ -101,6 +104,12 @@ class FacePainter {
     if (ink.height > cap + 1) {
       cap = cap * (cap + 1) / ink.height;
       ink = font.render(rankText(rank_), cap, std::min(widthFactor(), widthFactor() * maxRankWidth / ink.width));
+    }
+    if (style_.innerFrame) {
+      // The frame gives way to the index, as on printed cards.
+      const double w = strip.columns - 1.0, h = strip.rows - 1.0;
+      const Point corner = turned ? Point{size_.width - 1.0 - w, size_.height - 1.0 - h} : Point{1.0, 1.0};
+      canvas_.fill(Path().rect(corner.x, corner.y, w, h), style_.face);
     }
     Rgb textColour = ink_;
     if (tab) {
