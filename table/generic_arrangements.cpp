@@ -90,7 +90,7 @@ void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firs
   const int right = a.width - kGridEdgeMargin;
   if (perRow > 1 && x0 + perRow * a.W() + (perRow - 1) * gap > right)
     gap = std::max((right - x0 - perRow * a.W()) / (perRow - 1), kGridLeastGap);
-  const int bottom = a.top + a.availableHeight;
+  const int bottom = a.top + a.availableHeight - kGridEdgeMargin;
   int pitch = a.H() + 10;
   if (rows > 1 && firstRow + (rows - 1) * pitch + a.H() > bottom) {
     firstRow = std::max(std::min(firstRow, bottom - a.H() - (rows - 1) * pitch), a.top + 2);
