@@ -15,6 +15,7 @@
 #include "tools/artwork/card_backs.hpp"
 #include "tools/artwork/card_faces.hpp"
 #include "tools/artwork/marks.hpp"
+#include "tools/artwork/option_pictures.hpp"
 #include "tools/artwork/pointer_shapes.hpp"
 #include "tools/artwork/resource_bitmaps.hpp"
 #include "tools/artwork/sounds.hpp"
@@ -74,6 +75,10 @@ std::vector<Job> allJobs(const fs::path& home) {
   jobs.push_back([=](FontBook&) {
     writeBmp(resources / "Panel_pk.bmp", renderPokerPanel());
     for (const auto& [name, picture] : renderPieCharts()) writeBmp(resources / (name + ".bmp"), picture);
+  });
+  jobs.push_back([=](FontBook& fonts) {
+    for (const auto& [name, picture] : renderCounterPictures(fonts)) writeBmp(resources / (name + ".bmp"), picture);
+    for (const auto& [name, picture] : renderEffectSamples(fonts)) writeBmp(resources / (name + ".bmp"), picture);
   });
   jobs.push_back([=](FontBook&) {
     std::ofstream hotspots(resources / "POINTERS.TXT", std::ios::trunc);
