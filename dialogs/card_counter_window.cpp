@@ -89,7 +89,8 @@ void TfrmCardCounter::loadSettings() {
   const long long left = file.readInteger(prefkey::Section, prefkey::CardCounterLeft, -1);
   const long long top = file.readInteger(prefkey::Section, prefkey::CardCounterTop, -1);
   if (left > 0 && top > 0) move(static_cast<int>(left), static_cast<int>(top));
-  else if (parentWidget()) move(parentWidget()->geometry().topRight() - QPoint(width() + 40, -90));
+  // The default place: the main window's lower right corner, where the table is seldom used.
+  else if (parentWidget()) move(parentWidget()->geometry().bottomRight() - QPoint(width() + 24, height() + 48));
   const bool stockOnly = file.readString(prefkey::Section, prefkey::CardCounterStock, "N") == "Y";
   stock_->setChecked(stockOnly);
   tableau_->setChecked(!stockOnly && file.readString(prefkey::Section, prefkey::CardCounterTableau, "N") == "Y");

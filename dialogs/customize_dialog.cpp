@@ -135,54 +135,62 @@ QWidget* TfrmPersonalizza::buildCardsPage() {
 
 QWidget* TfrmPersonalizza::buildBacksPage() {
   auto* page = new QWidget;
-  auto* layout = new QGridLayout(page);
-  layout->addWidget(new QLabel(host_.text(1360, "Select a card back: "), page), 0, 0);
+  auto* layout = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel(host_.text(1360, "Select a card back: "), page));
   backTree_ = lookTree(page, "tvBacks");
   fillTree(backTree_, quilloro::cardBackTree(), nullptr);
   connect(backTree_, &QTreeWidget::currentItemChanged, this, [this] { backChosen(); });
-  layout->addWidget(backTree_, 1, 0);
+  left->addWidget(backTree_, 1);
   randomBacks_ = new QCheckBox(host_.text(6409, "R&andom backs"), page);
   randomBacks_->setObjectName(QStringLiteral("chkRandomBacks"));
   randomBacks_->setChecked(host_.store().get(field::RandomDeck) == "Y");
-  layout->addWidget(randomBacks_, 2, 0);
+  left->addWidget(randomBacks_);
+  layout->addLayout(left, 1);
+  auto* right = new QVBoxLayout;
   backSample_ = samplePicture(page, kBackSampleSize, "imgBackSample");
-  layout->addWidget(backSample_, 0, 1, 2, 1, Qt::AlignTop);
+  right->addWidget(backSample_);
   backCaption_ = new QLabel(page);
   backCaption_->setObjectName(QStringLiteral("lblBackCaption"));
   backCaption_->setAlignment(Qt::AlignCenter);
-  layout->addWidget(backCaption_, 2, 1);
+  right->addWidget(backCaption_);
+  right->addStretch();
+  layout->addLayout(right);
   return page;
 }
 
 QWidget* TfrmPersonalizza::buildBackgroundsPage() {
   auto* page = new QWidget;
-  auto* layout = new QGridLayout(page);
-  layout->addWidget(new QLabel(host_.text(1361, "Select a background:"), page), 0, 0);
+  auto* layout = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel(host_.text(1361, "Select a background:"), page));
   backgroundTree_ = lookTree(page, "tvBackgrounds");
   fillTree(backgroundTree_, quilloro::backgroundTree(), nullptr);
   connect(backgroundTree_, &QTreeWidget::currentItemChanged, this, [this] { backgroundChosen(); });
-  layout->addWidget(backgroundTree_, 1, 0, 4, 1);
+  left->addWidget(backgroundTree_, 1);
+  randomBackgrounds_ = new QCheckBox(host_.text(1452, "&Random backgrounds"), page);
+  randomBackgrounds_->setObjectName(QStringLiteral("chkRandomBackgrounds"));
+  randomBackgrounds_->setChecked(host_.store().get(field::RandomBackground) == "Y");
+  left->addWidget(randomBackgrounds_);
+  layout->addLayout(left, 1);
+  auto* right = new QVBoxLayout;
   backgroundSample_ = samplePicture(page, kBackgroundSampleSize, "imgBackgroundSample");
-  layout->addWidget(backgroundSample_, 0, 1, 2, 1, Qt::AlignTop);
+  right->addWidget(backgroundSample_);
   backgroundCaption_ = new QLabel(page);
   backgroundCaption_->setObjectName(QStringLiteral("lblBackgroundCaption"));
   backgroundCaption_->setAlignment(Qt::AlignCenter);
-  layout->addWidget(backgroundCaption_, 2, 1);
+  right->addWidget(backgroundCaption_);
   selectColour_ = new QPushButton(host_.text(1363, "&Select color..."), page);
   selectColour_->setObjectName(QStringLiteral("btnSelectColor"));
   connect(selectColour_, &QPushButton::clicked, this, &TfrmPersonalizza::btnSelectColorClick);
-  layout->addWidget(selectColour_, 3, 1);
-  auto* checks = new QHBoxLayout;
+  right->addWidget(selectColour_);
   fade_ = new QCheckBox(host_.text(1362, "&Fade background"), page);
   fade_->setObjectName(QStringLiteral("chkFade"));
   fade_->setChecked(host_.store().get(field::FadeBackground) == "Y");
   connect(fade_, &QCheckBox::toggled, this, [this] { drawBackgroundSample(); });
-  randomBackgrounds_ = new QCheckBox(host_.text(1452, "&Random backgrounds"), page);
-  randomBackgrounds_->setObjectName(QStringLiteral("chkRandomBackgrounds"));
-  randomBackgrounds_->setChecked(host_.store().get(field::RandomBackground) == "Y");
-  checks->addWidget(fade_);
-  checks->addWidget(randomBackgrounds_);
-  layout->addLayout(checks, 4, 1);
+  right->addWidget(fade_);
+  right->addStretch();
+  layout->addLayout(right);
   return page;
 }
 
@@ -226,8 +234,10 @@ QWidget* TfrmPersonalizza::buildEffectsPage() {
 QWidget* TfrmPersonalizza::buildSoundsPage() {
   const SettingsStore& store = host_.store();
   auto* page = new QWidget;
-  auto* layout = new QGridLayout(page);
-  layout->addWidget(new QLabel(host_.text(1466, "Events:"), page), 0, 0);
+  auto* layout = new QVBoxLayout(page);
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel(host_.text(1466, "Events:"), page));
   sounds_ = new QListWidget(page);
   sounds_->setObjectName(QStringLiteral("lstSounds"));
   for (const SoundEventChoice& event : soundEventChoices()) {
@@ -236,23 +246,30 @@ QWidget* TfrmPersonalizza::buildSoundsPage() {
     item->setCheckState(store.get(event.preference) == "Y" ? Qt::Checked : Qt::Unchecked);
   }
   sounds_->setCurrentRow(0);
-  layout->addWidget(sounds_, 1, 0, 5, 1);
-  auto button = [&](int offset, const char* english, const char* name, int row, void (TfrmPersonalizza::*slot)()) {
+  left->addWidget(sounds_, 1);
+  columns->addLayout(left, 1);
+  auto* buttons = new QVBoxLayout;
+  buttons->addSpacing(QLabel().sizeHint().height());
+  auto button = [&](int offset, const char* english, const char* name, void (TfrmPersonalizza::*slot)()) {
     auto* b = new QPushButton(host_.text(offset, english), page);
     b->setObjectName(QString::fromLatin1(name));
     connect(b, &QPushButton::clicked, this, slot);
-    layout->addWidget(b, row, 1);
+    buttons->addWidget(b);
     soundButtons_.push_back(b);
   };
-  button(6414, "E&nable", "btnEnable", 1, &TfrmPersonalizza::btnEnableClick);
-  button(6415, "D&isable", "btnDisable", 2, &TfrmPersonalizza::btnDisableClick);
-  button(6416, "&Play", "btnPlay", 3, &TfrmPersonalizza::btnPlayClick);
-  button(6417, "S&top", "btnStop", 4, &TfrmPersonalizza::btnStopClick);
+  button(6414, "E&nable", "btnEnable", &TfrmPersonalizza::btnEnableClick);
+  button(6415, "D&isable", "btnDisable", &TfrmPersonalizza::btnDisableClick);
+  buttons->addSpacing(12);
+  button(6416, "&Play", "btnPlay", &TfrmPersonalizza::btnPlayClick);
+  button(6417, "S&top", "btnStop", &TfrmPersonalizza::btnStopClick);
+  buttons->addStretch();
+  columns->addLayout(buttons);
+  layout->addLayout(columns, 1);
   disableSounds_ = new QCheckBox(host_.text(6418, "Disable all &sounds"), page);
   disableSounds_->setObjectName(QStringLiteral("chkDisableSounds"));
   disableSounds_->setChecked(store.get(field::SoundsEnabled) == "N");
   connect(disableSounds_, &QCheckBox::toggled, this, [this] { soundsSwitched(); });
-  layout->addWidget(disableSounds_, 6, 0, 1, 2);
+  layout->addWidget(disableSounds_);
   soundsSwitched();
   return page;
 }

@@ -523,7 +523,7 @@ std::optional<Bitmap> renderNamedBackground(int number, FontBook& fonts) {
     case 260: return paint(chalk({238, 236, 228}, 260));
     case 298: return paint(chalk({236, 214, 206}, 298));
     case 261: return paint(marble({30, 100, 70}, {200, 240, 220}, 261, 2, 7));
-    case 262: return paint(granite({150, 140, 140}, {30, 30, 34}, {220, 170, 160}, 262));
+    case 262: return paint(granite({160, 150, 150}, {70, 66, 70}, {200, 160, 150}, 262));
     case 263: return paint(marble({240, 238, 232}, {110, 110, 120}, 263, 3, 6));
     // Wood.
     case 269: return paint(planks({230, 200, 150}, {190, 150, 100}, 269, 8));
