@@ -85,6 +85,9 @@ TfrmPersonalizza::TfrmPersonalizza(DialogHost& host, QWidget* parent)
   cancel->setObjectName(QStringLiteral("btnCancel"));
   QPushButton* apply = buttons->addButton(host_.text(6407, "&Apply"), QDialogButtonBox::ApplyRole);
   apply->setObjectName(QStringLiteral("btnApply"));
+  QPushButton* help = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
+  help->setObjectName(QStringLiteral("btnHelp"));
+  connect(help, &QPushButton::clicked, this, [this] { host_.showHelp(); });
   connect(ok, &QPushButton::clicked, this, &TfrmPersonalizza::btnOKClick);
   connect(cancel, &QPushButton::clicked, this, &TfrmPersonalizza::btnCancelClick);
   connect(apply, &QPushButton::clicked, this, &TfrmPersonalizza::btnApplyClick);

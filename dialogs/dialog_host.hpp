@@ -40,6 +40,9 @@ class DialogHost {
   // The window's pointer again from the Cursor setting.
   virtual void applyPointer() = 0;
 
+  // The help file at its contents: the "&?" buttons.
+  virtual void showHelp() = 0;
+
   // The game on the table, or none before the first deal.
   virtual const GameState* gameOnTable() const = 0;
 

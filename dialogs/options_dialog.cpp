@@ -128,6 +128,9 @@ void TfrmOpzioni::buildPages() {
   ok->setDefault(true);
   QPushButton* cancel = buttons->addButton(host_.text(3, "Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("btnCancel"));
+  QPushButton* help = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
+  help->setObjectName(QStringLiteral("btnHelp"));
+  connect(help, &QPushButton::clicked, this, [this] { host_.showHelp(); });
   connect(ok, &QPushButton::clicked, this, &TfrmOpzioni::btnOKClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);

@@ -98,6 +98,8 @@ void WindowExtras::applyPointer() {
   window_.table()->setPointerShape(static_cast<int>(window_.settings().getInteger(field::Cursor).value_or(11)));
 }
 
+void WindowExtras::showHelp() { window_.showHelpContents(); }
+
 const GameState* WindowExtras::gameOnTable() const { return window_.tableGame(); }
 
 }  // namespace quilloro

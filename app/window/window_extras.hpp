@@ -33,6 +33,7 @@ class WindowExtras : public QObject, public DialogHost {
   void applyLanguage() override;
   void applyLook() override;
   void applyPointer() override;
+  void showHelp() override;
   const GameState* gameOnTable() const override;
 
  private:
