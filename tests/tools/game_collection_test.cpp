@@ -18,6 +18,7 @@
 #include "table/table_layout.hpp"
 #include "tools/cli_preview_command.hpp"
 #include "tools/cli_render_command.hpp"
+#include "tests/support/temp_dir.hpp"
 
 namespace quilloro {
 namespace {
@@ -298,7 +299,9 @@ TEST(CollectionLayout, EveryGameFitsEightHundredBySixHundredAndTheSmallScreen) {
 TEST(CollectionPictures, EveryGameDrawsAndShrinksIntoThePreviewArea) {
   cli::RenderOptions options;
   options.gameNumber = "0000000000001";
-  options.home = installationFolder() / "no-such-home";
+  // The drawing keeps its settings in a home of its own, never in the installation folder.
+  const testing::TempDir home;
+  options.home = home.path();
   options.imagesHome = installationFolder();
   options.gamesDat = installationFolder() / "GAMES.DAT";
   options.width = 1200;
