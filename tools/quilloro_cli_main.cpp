@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "       quilloro-cli solve --game I --number G [--budget-ms N] [--moves]\n"
     "       quilloro-cli hint --game I --number G [--budget-ms N]   (play commands on standard input)\n"
     "       quilloro-cli record-demo [--game I] [--deals N] [--budget-ms N] [--budget-nodes N]   (writes Demos/G<index>.GAM)\n"
-    "       quilloro-cli odds --game I [--deals N] [--budget-ms N] [--write FILE.game]\n"
+    "       quilloro-cli odds --game I [--first F] [--deals N] [--nodes K] [--budget-ms N] [--write FILE.game]\n"
     "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
 
 }  // namespace

@@ -227,7 +227,13 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
   // on it is home already, or could go home whenever free and is itself
   // needed nowhere else: playing it home then never spoils a win.
   std::array<std::array<std::int8_t, 14>, 4> known{};
+  // Where cards may come back from the foundations, a card at home may still
+  // be wanted back on the table as a base, and so may the card it would sit
+  // on: then only an ace, which nothing is built on, goes home without a choice.
+  const int takeBack = state.parameters[param::kFoundationTakeBack];
+  const bool homeCardsReturn = takeBack == 1 || takeBack == 2;
   auto dispensable = [&](auto& self, int suit, int rank) -> bool {
+    if (homeCardsReturn) return rank == kAce;
     std::int8_t& answer = known[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
     if (answer != 0) return answer > 0;
     bool result = true;

@@ -24,10 +24,8 @@ constexpr double kBeamShare = 0.35;
 // With more than one pack the positions are far too many to see them all:
 // the beam has nearly the whole budget.
 constexpr double kManyPacksBeamShare = 0.95;
-// The beam is sized for solutions of about this many steps, expanding about
-// this many positions a millisecond, within these bounds.
+// The beam is sized for solutions of about this many steps, within these bounds.
 constexpr double kBeamDepth = 300.0;
-constexpr double kBeamNodesPerMillisecond = 15.0;
 constexpr std::size_t kMinBeamWidth = 4;
 constexpr std::size_t kMaxBeamWidth = 4000;
 
@@ -91,7 +89,8 @@ class Search {
            candidates_.capacity() * sizeof(Candidate) + candidateBytes_.capacity() +
            candidateMoves_.capacity() * sizeof(SolverMove);
   }
-  // Whether the search must stop: the share of the budget this phase may use is spent.
+  // Whether the phase must end: its share of the positions, or the memory, is
+  // spent; or the search must end: stopped, or out of time.
   bool budgetSpent(double share);
   void restart();
   // Every position reachable, best first: proves a loss when it runs dry.
@@ -145,6 +144,7 @@ class Search {
   std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
+  bool outOfTime_ = false;
 };
 
 std::vector<SolverMove> Search::pathTo(std::uint32_t node) const {
@@ -163,9 +163,13 @@ bool Search::budgetSpent(double share) {
     return true;
   }
   if (expanded_ % 32 != 0) return false;
+  // The memory is counted in what the containers hold, the same on every
+  // run; the clock differs from run to run and so ends the whole search.
+  if (memoryUsed() >= budget_.memoryBytes) return true;
   const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() >= share * budget_.milliseconds) return true;
-  return memoryUsed() >= budget_.memoryBytes;
+  if (elapsed.count() < budget_.milliseconds) return false;
+  outOfTime_ = true;
+  return true;
 }
 
 SolveResult Search::run() {
@@ -175,6 +179,7 @@ SolveResult Search::run() {
     result.moves = std::move(moves);
     result.nodes = expanded_;
     result.stopped = stopped_;
+    result.outOfTime = outOfTime_;
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
     return result;
   };
@@ -190,13 +195,13 @@ SolveResult Search::run() {
     case Outcome::Exhausted: return finish(Verdict::Lost, pathTo(best_));
     case Outcome::Spent: break;
   }
-  if (stopped_) return finish(Verdict::Unknown, pathTo(best_));
+  if (stopped_ || outOfTime_) return finish(Verdict::Unknown, pathTo(best_));
   restart();
   const bool manyPacks = start_.state.parameters[param::kCardsInPlay] > kCardsPerPack;
   if (beam(manyPacks ? kManyPacksBeamShare : kBeamShare) == Outcome::Won) return finish(Verdict::Won, pathTo(won_));
   bestPath_ = pathTo(best_);
   bestPathScore_ = bestScore_;
-  if (stopped_) return finish(Verdict::Unknown, bestPath_);
+  if (stopped_ || outOfTime_) return finish(Verdict::Unknown, bestPath_);
   restart();
   switch (bestFirst(1.0)) {
     case Outcome::Won: return finish(Verdict::Won, pathTo(won_));
@@ -236,9 +241,8 @@ Search::Outcome Search::beam(double share) {
   // long game within the share of the budget.
   const double left = share - kFirstLookShare;
   const double byNodes = left * static_cast<double>(budget_.nodes) / kBeamDepth;
-  const double byTime = left * budget_.milliseconds * kBeamNodesPerMillisecond / kBeamDepth;
   const auto width = static_cast<std::size_t>(
-      std::clamp(std::min(byNodes, byTime), static_cast<double>(kMinBeamWidth), static_cast<double>(kMaxBeamWidth)));
+      std::clamp(byNodes, static_cast<double>(kMinBeamWidth), static_cast<double>(kMaxBeamWidth)));
   inBeam_ = true;
   std::vector<std::uint32_t> level{0};
   while (!level.empty()) {
