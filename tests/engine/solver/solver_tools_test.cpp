@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "engine/solver/solver.hpp"
@@ -12,6 +14,8 @@
 #include "tools/cli_record_demo_command.hpp"
 #include "tools/cli_solve_command.hpp"
 #include "tools/cli_solver_session.hpp"
+#include "tools/game_source.hpp"
+#include "tools/odds_record.hpp"
 
 namespace quilloro::cli {
 namespace {
@@ -114,6 +118,37 @@ TEST(OddsRecord, IntervalAndRecordLine) {
   EXPECT_EQ(chanceOfWinningIndex(899, 1000), 1);
   EXPECT_EQ(chanceOfWinningIndex(900, 1000), 0);
   EXPECT_EQ(chanceOfWinningIndex(1, 1000), 4);
+}
+
+// Every shipped kind has been measured, and the catalogue shows exactly what
+// its record says: the wins of the decided deals and the chance that follows.
+TEST(OddsRecord, EveryShippedKindShowsWhatItsMeasurementSays) {
+  const std::filesystem::path folder = std::filesystem::path(QUILLORO_SOURCE_DIR) / "data" / "games";
+  int kinds = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() != ".game") continue;
+    ++kinds;
+    std::ifstream in(entry.path());
+    std::string text;
+    std::optional<OddsMeasurement> record;
+    for (std::string line; std::getline(in, line);) {
+      text += line + '\n';
+      if (line.starts_with("# measured:")) {
+        ASSERT_FALSE(record) << entry.path() << ": two records";
+        record = parseOddsRecord(line);
+        ASSERT_TRUE(record) << entry.path() << ": a record that does not add up: " << line;
+      }
+    }
+    ASSERT_TRUE(record) << entry.path() << " has no measured odds";
+    const GameSource game = parseGameSource(text, entry.path());
+    EXPECT_EQ(game.values[param::kOddsWins], record->won) << entry.path();
+    EXPECT_EQ(game.values[param::kOddsDeals], record->decided()) << entry.path();
+    if (record->decided() > 0) {
+      EXPECT_EQ(game.values[param::kChanceOfWinning], chanceOfWinningIndex(record->won, record->decided()))
+          << entry.path();
+    }
+  }
+  EXPECT_GT(kinds, 0);
 }
 
 }  // namespace
