@@ -41,7 +41,7 @@ solved=0
 for ((deal = first; deal < first + deals; deal++)); do
   board=$("$cli" solve --game $freecell --number $deal --board --home "$home" --dat "$build/quilloro/GAMES.DAT")
   start=$(now)
-  answer=$(fc-solve -l as <<< "$board" || true)
+  answer=$(FREECELL_SOLVER_QUIET=1 fc-solve -l as <<< "$board" || true)
   theirs+=($(($(now) - start)))
   [[ $answer == *"This game is solveable"* ]] && solved=$((solved + 1))
 done
