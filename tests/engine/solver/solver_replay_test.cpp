@@ -21,10 +21,10 @@ namespace {
 // sanitized build runs many times slower: there one win a kind, within a
 // smaller budget, shows the same faults.
 #ifdef QUILLORO_SMALL_SAMPLES
-constexpr int kDealsPerKind = 3;
+constexpr int kDealsPerKind = 2;
 constexpr int kWinsPerKind = 1;
 constexpr int kDealsWithoutWin = 2;
-constexpr std::int64_t kNodesPerDeal = 300;
+constexpr std::int64_t kNodesPerDeal = 200;
 #else
 constexpr int kDealsPerKind = 6;
 constexpr int kWinsPerKind = 2;

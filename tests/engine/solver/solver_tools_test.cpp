@@ -35,7 +35,8 @@ class SolverTools : public ::testing::Test {
 
 TEST_F(SolverTools, RecordedDemoOpensAsADemoAndStepsFromDealToWin) {
   std::vector<std::string> args = base();
-  for (const char* word : {"--game", "1", "--deals", "1", "--budget-ms", "5000"}) args.push_back(word);
+  for (const char* word : {"--game", "1", "--deals", "1", "--budget-nodes", "2000", "--budget-ms", "600000"})
+    args.push_back(word);
   std::ostringstream out;
   ASSERT_EQ(recordDemos(Arguments(args), out), 0) << out.str();
   EXPECT_TRUE(out.str().starts_with("G0001.GAM: deal 1, won")) << out.str();
