@@ -198,7 +198,11 @@ bool safePlaySuits(const GameParameters& p) {
   return true;
 }
 
-std::optional<SolverMove> safeFoundationMove(const Game& game) {
+bool homeCardsReturn(const GameParameters& p) {
+  return p[param::kFoundationTakeBack] == 1 || p[param::kFoundationTakeBack] == 2;
+}
+
+std::optional<SolverMove> safeFoundationMove(const Game& game, CardNumber keepOut) {
   const GameState& state = game.state;
   const int foundations = std::clamp(state.pilesInUse(PileList::Foundations), 0, kMaxFoundations);
   // How many cards of each suit and rank lie on the foundations.
@@ -227,13 +231,7 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
   // on it is home already, or could go home whenever free and is itself
   // needed nowhere else: playing it home then never spoils a win.
   std::array<std::array<std::int8_t, 14>, 4> known{};
-  // Where cards may come back from the foundations, a card at home may still
-  // be wanted back on the table as a base, and so may the card it would sit
-  // on: then only an ace, which nothing is built on, goes home without a choice.
-  const int takeBack = state.parameters[param::kFoundationTakeBack];
-  const bool homeCardsReturn = takeBack == 1 || takeBack == 2;
   auto dispensable = [&](auto& self, int suit, int rank) -> bool {
-    if (homeCardsReturn) return rank == kAce;
     std::int8_t& answer = known[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
     if (answer != 0) return answer > 0;
     bool result = true;
@@ -246,7 +244,7 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
   const MoveRules rules = game.rules();
   auto consider = [&](PileRef pile) -> std::optional<SolverMove> {
     const CardNumber card = state.piles.pile(pile).topCard();
-    if (card == kNoCard || state.isFaceDown(card)) return std::nullopt;
+    if (card == kNoCard || card == keepOut || state.isFaceDown(card)) return std::nullopt;
     if (!dispensable(dispensable, static_cast<int>(cardSuit(card)), cardRank(card))) return std::nullopt;
     if (!rules.mayTake(pile, card)) return std::nullopt;
     for (int i = 0; i < foundations; ++i)

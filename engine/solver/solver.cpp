@@ -59,9 +59,11 @@ class Search {
         table_(start.state, start.placed),
         key_(start.state.parameters, table_.game().selectionGame()),
         base_(start.state),
-        snapshot_(start.state) {
+        snapshot_(start.state),
+        beforeSafePlay_(start.state) {
     options_.wasteByMacro = wasteByMacroSuits(start.state.parameters);
     safePlays_ = safePlaySuits(start.state.parameters);
+    homeCardsReturn_ = homeCardsReturn(start.state.parameters);
   }
 
   SolveResult run();
@@ -112,6 +114,10 @@ class Search {
   // Turns every face-down tableau top card and plays the safe foundation
   // moves, adding them to step_, until none is left.
   void playForcedMoves();
+  // The tableau pile or reserve whose top card the card is.
+  static std::optional<PileRef> topPileOf(const GameState& state, CardNumber card);
+  // Whether the card just played home may be taken back to where it lay.
+  static bool mayComeBack(const Game& game, const SolverMove& home, PileRef from);
 
   const SolverStart& start_;
   const Budget& budget_;
@@ -125,8 +131,12 @@ class Search {
   std::vector<SolverMove> step_;
   std::vector<std::uint8_t> child_;
   GameState snapshot_;
+  GameState beforeSafePlay_;
   MoveOptions options_;
   bool safePlays_ = false;
+  bool homeCardsReturn_ = false;
+  // Whether the step's first move takes a card back from the foundations.
+  bool takenBack_ = false;
   std::uint32_t won_ = kNoParent;
   std::uint32_t best_ = 0;
   int bestScore_ = 0;
@@ -146,6 +156,12 @@ class Search {
   bool stopped_ = false;
   bool outOfTime_ = false;
 };
+
+bool isFoundationTop(const GameState& state, CardNumber card) {
+  for (int index = 0; index < state.pilesInUse(PileList::Foundations); ++index)
+    if (state.piles.pile(PileList::Foundations, index).topCard() == card) return true;
+  return false;
+}
 
 std::vector<SolverMove> Search::pathTo(std::uint32_t node) const {
   std::vector<SolverMove> moves;
@@ -294,6 +310,7 @@ bool Search::expand(std::uint32_t current) {
       if (stockSteps(current)) return true;
       continue;
     }
+    takenBack_ = move.kind == SolverMove::Kind::Drop && isFoundationTop(game.state, move.card);
     if (!applyMove(game, move)) continue;
     step_.assign(1, move);
     if (finishStep(current)) return true;
@@ -344,6 +361,9 @@ bool Search::finishStep(std::uint32_t parent) {
 
 void Search::playForcedMoves() {
   Game& game = table_.game();
+  // A card the step took back from the foundations is there to stay a while.
+  const SolverMove& first = step_.front();
+  const CardNumber keepOut = first.kind == SolverMove::Kind::Drop && takenBack_ ? first.card : kNoCard;
   const int tableau = std::clamp(game.state.pilesInUse(PileList::Tableau), 0, kMaxTableau);
   for (bool moved = true; moved;) {
     moved = false;
@@ -355,11 +375,41 @@ void Search::playForcedMoves() {
       moved = true;
     }
     if (!safePlays_) continue;
-    if (const auto safe = safeFoundationMove(game); safe && applyMove(game, *safe)) {
-      step_.push_back(*safe);
-      moved = true;
+    const auto safe = safeFoundationMove(game, keepOut);
+    if (!safe) continue;
+    const std::optional<PileRef> from = homeCardsReturn_ ? topPileOf(game.state, safe->card) : std::nullopt;
+    if (homeCardsReturn_) {
+      beforeSafePlay_.piles = game.state.piles;
+      beforeSafePlay_.cards = game.state.cards;
     }
+    if (!applyMove(game, *safe)) continue;
+    // Where cards come back from the foundations, a card goes home unasked
+    // only where it could come straight back: then the two positions lead to
+    // the same places, and keeping one of them loses nothing. An ace is never
+    // wanted back, as nothing is built on it.
+    if (homeCardsReturn_ && cardRank(safe->card) != kAce && !(from && mayComeBack(game, *safe, *from))) {
+      game.state.piles = beforeSafePlay_.piles;
+      game.state.cards = beforeSafePlay_.cards;
+      game.setWon(false);
+      continue;
+    }
+    step_.push_back(*safe);
+    moved = true;
   }
+}
+
+std::optional<PileRef> Search::topPileOf(const GameState& state, CardNumber card) {
+  for (const PileList list : {PileList::Tableau, PileList::Reserves})
+    for (int index = 0; index < state.pilesInUse(list); ++index)
+      if (state.piles.pile(list, index).topCard() == card) return PileRef{list, index};
+  return std::nullopt;
+}
+
+bool Search::mayComeBack(const Game& game, const SolverMove& home, PileRef from) {
+  const MoveRules rules = game.rules();
+  if (!rules.mayTake(home.target, home.card)) return false;
+  return from.list == PileList::Tableau ? rules.mayDropOnTableau(from.index, {home.card})
+                                        : rules.mayDropOnReserve(from.index, home.card);
 }
 
 bool Search::stockSteps(std::uint32_t parent) {
@@ -381,6 +431,7 @@ bool Search::stockSteps(std::uint32_t parent) {
       for (const SolverMove& drop : drops) {
         table_.load(snapshot_, snapshotRedeals);
         if (!applyMove(game, drop)) continue;
+        takenBack_ = false;
         step_.assign(static_cast<std::size_t>(clicks), click);
         step_.push_back(drop);
         if (finishStep(parent)) return true;

@@ -37,7 +37,6 @@ constexpr int kFiveOfHearts = 5;
 
 TEST(SolverSafePlays, AlternateColoursLetACardGoHomeOnceNothingCanStillNeedIt) {
   TestTable table;
-  table.set({{param::kFoundationTakeBack, 0}});
   ASSERT_TRUE(safePlaySuits(table.game.state.parameters));
   table.lay("Dest1", up({1, 2, 3, 4}));
   table.lay("Dest3", up({27, 28, 29}));
@@ -58,15 +57,8 @@ TEST(SolverSafePlays, AlternateColoursLetACardGoHomeOnceNothingCanStillNeedIt) {
   table.lay("Dest3", up({27, 28, 29, 30}));
   table.lay("Dest4", up({40, 41, 42, 43}));
   EXPECT_TRUE(safeFoundationMove(table.game));
-  // Where cards come back from the foundations a black four may come back to
-  // sit on the five: only aces go home without a choice.
-  table.set({{param::kFoundationTakeBack, 1}});
-  EXPECT_FALSE(safeFoundationMove(table.game));
-  table.lay("Fila1", up({kFiveOfHearts, 14}));
-  table.lay("Dest2", "");
-  const auto ace = safeFoundationMove(table.game);
-  ASSERT_TRUE(ace);
-  EXPECT_EQ(ace->card, 14);
+  // A card just taken back from the foundations stays on the table.
+  EXPECT_FALSE(safeFoundationMove(table.game, kFiveOfHearts));
 }
 
 TEST(SolverSafePlays, OnlyPlainBuildingRulesHaveSafePlays) {
