@@ -19,7 +19,7 @@ namespace {
 using testing::TestTable;
 
 #ifdef QUILLORO_SMALL_SAMPLES
-constexpr int kGamesPerRuleSet = 10;
+constexpr int kGamesPerRuleSet = 6;
 #else
 constexpr int kGamesPerRuleSet = 80;
 #endif

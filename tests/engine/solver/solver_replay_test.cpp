@@ -24,7 +24,7 @@ namespace {
 constexpr int kDealsPerKind = 2;
 constexpr int kWinsPerKind = 1;
 constexpr int kDealsWithoutWin = 2;
-constexpr std::int64_t kNodesPerDeal = 200;
+constexpr std::int64_t kNodesPerDeal = 150;
 #else
 constexpr int kDealsPerKind = 6;
 constexpr int kWinsPerKind = 2;
@@ -32,7 +32,7 @@ constexpr int kDealsWithoutWin = 3;
 constexpr std::int64_t kNodesPerDeal = 600;
 #endif
 // The kinds are shared out among this many tests, which ctest runs side by side.
-constexpr int kShards = 6;
+constexpr int kShards = 8;
 
 class SolverReplay : public ::testing::TestWithParam<int> {
  protected:
