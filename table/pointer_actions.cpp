@@ -247,6 +247,13 @@ void PointerActions::settleDragged() {
 
 // --- double-click ---
 
+bool PointerActions::onStock(int x, int y) const {
+  const Game& g = c_.session.game();
+  if (!g.underWay()) return false;
+  const PileHit hit = findPileAtPoint(g.state, c_.layout, x, y);
+  return hit.hit() && hit.pile == kStockPile;
+}
+
 void PointerActions::doubleClick() {
   if (!game().underWay() || c_.session.demoMode()) return;
   const Point at = c_.dragger.state().lastPress;
