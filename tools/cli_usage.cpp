@@ -13,6 +13,7 @@ constexpr OptionHelp kHome{"home", "DIR",
 constexpr OptionHelp kGame{"game", "I", "the game kind, by its index in GAMES.DAT (see \"games\")"};
 constexpr OptionHelp kNumber{"number", "G", "the game number of the deal, up to 13 digits"};
 constexpr OptionHelp kBudget{"budget-ms", "N", "the time the solver may take, in milliseconds"};
+constexpr OptionHelp kNodes{"nodes", "K", "the positions the solver may search"};
 constexpr OptionHelp kSize{"size", "WxH", "the size of the table in pixels"};
 constexpr OptionHelp kScaleTo{"scale-to", "WxH", "shrink the picture to fit this box"};
 constexpr OptionHelp kCardSize{"card-size", "B|M|P", "large, medium or small cards"};
@@ -42,20 +43,24 @@ const std::vector<CommandHelp>& cliCommands() {
       {"previews", "--number G [--size WxH] [--scale-to WxH] --output DIR",
        "draw the catalogue's preview of every game kind into DIR/GAME<index>.bmp",
        {kNumber, kSize, kScaleTo, kCardSize, {"output", "DIR", "the folder to write into"}, kDat, kHome}, {}},
-      {"solve", "--game I --number G [--budget-ms N] [--moves] [--stats]", "tell whether a deal can be won",
-       {kGame, kNumber, kBudget, {"moves", "", "also print the winning moves"},
-        {"stats", "", "also print the positions searched"}, kDat, kHome},
+      {"solve", "--game I --number G [--nodes K] [--budget-ms N] [--moves] [--stats] [--board]",
+       "tell whether a deal can be won",
+       {kGame, kNumber, kNodes, kBudget, {"moves", "", "also print the winning moves"},
+        {"stats", "", "also print the positions searched"},
+        {"board", "", "only print the dealt tableau, one pile a line"}, kDat, kHome},
        {}},
-      {"hint", "--game I --number G [--budget-ms N]", "name a good next move after the play commands on standard input",
-       {kGame, kNumber, kBudget, kDat, kHome}, {}},
+      {"hint", "--game I --number G [--nodes K] [--budget-ms N]",
+       "name a good next move after the play commands on standard input",
+       {kGame, kNumber, kNodes, kBudget, kDat, kHome}, {}},
       {"record-demo", "[--game I] [--deals N] [--budget-ms N] [--budget-nodes N]",
        "record the demo games, as Demos/G<index>.GAM under the program folder",
        {kGame, {"deals", "N", "the deals tried per game kind"}, kBudget,
         {"budget-nodes", "N", "the positions the solver may search"}, kDat, kHome},
        {}},
-      {"odds", "--game I [--deals N] [--budget-ms N] [--write FILE.game]", "measure how many deals of a game kind win",
-       {kGame, {"deals", "N", "the deals to try"}, kBudget, {"write", "FILE", "store the odds in this game source"},
-        kDat, kHome},
+      {"odds", "--game I [--first F] [--deals N] [--nodes K] [--budget-ms N] [--write FILE.game]",
+       "measure how many deals of a game kind win",
+       {kGame, {"first", "F", "the first deal to try (default 1)"}, {"deals", "N", "the deals to try"}, kNodes,
+        kBudget, {"write", "FILE", "store the odds in this game source"}, kDat, kHome},
        {}},
   };
   return commands;
