@@ -192,6 +192,13 @@ void MainWindow::redrawTable() {
   TableScene scene{game.state, *layout_, game.redealCount()};
   scene.demo = session_->demoMode();
   if (game.selectionGame()) scene.selection = game.selection();
+  // A new deal of the poker grid shows the total it starts from.
+  if (game.state.parameters[param::kGameFamily] == kPokerGridFamily && pokerPanel_.total.empty())
+    pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") +
+                         pointsText(static_cast<int>(settings().getInteger(field::Score).value_or(0))))
+                            .toStdString();
+  scene.pokerPanel = pokerPanel_;
+  scene.rankHints = game.rankHints();
   renderer_->redrawTable(scene, &table_->surface());
   if (!scene.selection.empty()) renderer_->showSelection(scene, &table_->surface(), true);
   table_->update();
@@ -248,6 +255,7 @@ void MainWindow::dealNewGame() {
   // The random background, card set and back are chosen before the deal is drawn.
   chooseRandomLook();
   gameOnTable_ = true;
+  pokerPanel_ = {};
   // The deal shows at the engine's first redraw, before any autoplay moves.
   dealToShow_ = true;
   const auto error = session_->newGame({.deal = true, .newNumber = true});

@@ -65,6 +65,14 @@ struct MainWindowOptions {
 };
 
 // A menu item or menu whose caption comes from the string table.
+// Text numbers of the time and score panels' captions.
+inline constexpr int kTimeCaption = 4610;
+inline constexpr int kScoreCaption = 4611;
+// " points" after a number of points, and "Total", on the poker panel.
+inline constexpr int kPointsCaption = 4620;
+inline constexpr int kTotalCaption = 4621;
+inline constexpr int kPokerGridFamily = 9;
+
 struct CaptionedItem {
   QAction* action;
   int textNumber;
@@ -206,6 +214,7 @@ class MainWindow : public QMainWindow,
   void toggleSelectionMark(CardNumber card) override;
   void pokerHand(const PokerAnnouncement& hand, bool shown) override;
   void pokerTotal(int total) override;
+  QString pointsText(int points) const;
   bool confirmAbandon(std::string_view message) override;
   bool confirm(std::string_view question) override;
   void winAnimation(int kind) override;
@@ -277,6 +286,8 @@ class MainWindow : public QMainWindow,
   QTimer* timer_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::vector<CaptionedItem> captioned_;
+  // What the poker panel shows.
+  PokerPanelLines pokerPanel_;
   std::map<WindowDialog, std::function<void()>> dialogs_;
   std::function<void(const GameWonSummary&)> gameWonDialog_;
   std::function<void(const NewHiScore&)> newHiScoreDialog_;

@@ -62,9 +62,24 @@ void MainWindow::pause(int milliseconds) {
 
 void MainWindow::toggleSelectionMark(CardNumber) { redrawTable(); }
 
-void MainWindow::pokerHand(const PokerAnnouncement&, bool) { redrawTable(); }
+QString MainWindow::pointsText(int points) const { return QString::number(points) + text(kPointsCaption); }
 
-void MainWindow::pokerTotal(int total) { scorePanel_->setValue(QString::number(total)); }
+void MainWindow::pokerHand(const PokerAnnouncement& hand, bool shown) {
+  if (shown) {
+    pokerPanel_.hand = hand.name;
+    pokerPanel_.points = pointsText(hand.points).toStdString();
+    pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") + pointsText(hand.runningTotal)).toStdString();
+    scorePanel_->setValue(QString::number(hand.runningTotal));
+  }
+  redrawTable();
+}
+
+void MainWindow::pokerTotal(int total) {
+  pokerPanel_ = {};
+  pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") + pointsText(total)).toStdString();
+  scorePanel_->setValue(QString::number(total));
+  redrawTable();
+}
 
 bool MainWindow::confirmAbandon(std::string_view message) {
   const QString question = message.empty() ? text(kAbandonQuestion) : fromView(message);

@@ -80,6 +80,9 @@ std::vector<Job> allJobs(const fs::path& home) {
   }
   jobs.push_back([=](FontBook&) {
     writeBmp(resources / "Panel_pk.bmp", renderPokerPanel());
+  });
+  jobs.push_back([=](FontBook& fonts) { writeBmp(resources / "PANEL_FONT.bmp", renderPanelFont(fonts)); });
+  jobs.push_back([=](FontBook&) {
     for (const auto& [name, picture] : renderPieCharts()) writeBmp(resources / (name + ".bmp"), picture);
   });
   jobs.push_back([=](FontBook& fonts) {
