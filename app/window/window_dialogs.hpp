@@ -18,7 +18,6 @@ namespace quilloro {
 class DemoBar;
 class GameCatalogueDialog;
 class GameWonDialog;
-
 class MainWindow;
 
 // Where the player names a game file. The window system's file dialogs
