@@ -179,6 +179,12 @@ void MainWindow::runResizeSteps() {
   table_->update();
 }
 
+void MainWindow::setStatusBarShown(bool shown) {
+  statusBarVisible_ = shown;
+  statusBar_->setVisible(shown);
+  runResizeSteps();
+}
+
 void MainWindow::redrawTable() {
   if (!gameOnTable_) return;
   table_->fitSurface();
@@ -231,6 +237,7 @@ void MainWindow::runFirstActivation() {
     if (chosen < games_.catalogue().size()) layout_->markGameJustChosen(games_.catalogue()[chosen].name());
     dealNewGame();
   }
+  if (cardCounter_.restore) cardCounter_.restore();
 }
 
 int MainWindow::randomBelow(int bound) {
@@ -328,6 +335,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   closed_ = true;
+  if (cardCounter_.save) cardCounter_.save();
   timer_->stop();
   sounds_->stop();
   // A game under way counts as lost.

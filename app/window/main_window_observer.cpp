@@ -37,9 +37,13 @@ void MainWindow::redraw(Redraw what, PileRef /*pile*/) {
 
 void MainWindow::playSound(std::string_view fileName, bool switchOn) { sounds_->play(fileName, switchOn); }
 
-void MainWindow::cardCounterMoved(CardNumber, PileKind, PileKind) {}
+void MainWindow::cardCounterMoved(CardNumber, PileKind, PileKind) {
+  if (cardCounter_.cardMoved) cardCounter_.cardMoved();
+}
 
-void MainWindow::cardCounterRefresh() {}
+void MainWindow::cardCounterRefresh() {
+  if (cardCounter_.refresh) cardCounter_.refresh();
+}
 
 void MainWindow::scoreChanged(int score) { scorePanel_->setValue(QString::number(score)); }
 
