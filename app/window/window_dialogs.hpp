@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <filesystem>
 
 #include "app/selection/game_selection_context.hpp"
+#include "app/widgets/help_window.hpp"
 
 class QWidget;
 
@@ -16,7 +18,6 @@ namespace quilloro {
 class DemoBar;
 class GameCatalogueDialog;
 class GameWonDialog;
-class HelpWindow;
 class MainWindow;
 
 // Where the player names a game file. The window system's file dialogs
@@ -47,6 +48,8 @@ class WindowDialogs : public QObject {
   ~WindowDialogs() override;
 
   GameCatalogueDialog& catalogue() { return *catalogue_; }
+  // The rules window, once a rules page was asked for.
+  HelpWindow* rulesWindow() const { return rules_; }
   GameWonDialog& gameWonDialog() { return *gameWon_; }
   DemoBar& demoBar() { return *demoBar_; }
 
@@ -75,7 +78,8 @@ class WindowDialogs : public QObject {
   GameCatalogueDialog* catalogue_ = nullptr;
   GameWonDialog* gameWon_ = nullptr;
   DemoBar* demoBar_ = nullptr;
-  HelpWindow* rules_ = nullptr;
+  // Owned by the window it was last opened over; gone with it.
+  QPointer<HelpWindow> rules_;
   // A dialog shown from "Game won" already put its deal on the table.
   bool dealShown_ = false;
 };
