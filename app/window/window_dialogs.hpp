@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <memory>
 
 #include "app/selection/game_selection_context.hpp"
 
@@ -18,6 +19,7 @@ class GameCatalogueDialog;
 class GameWonDialog;
 class HelpWindow;
 class MainWindow;
+class StatisticsWindows;
 
 // Where the player names a game file. The window system's file dialogs
 // unless a test gives its own.
@@ -49,6 +51,7 @@ class WindowDialogs : public QObject {
   GameCatalogueDialog& catalogue() { return *catalogue_; }
   GameWonDialog& gameWonDialog() { return *gameWon_; }
   DemoBar& demoBar() { return *demoBar_; }
+  StatisticsWindows& statistics() { return *statistics_; }
 
   // Each answers whether a new game is on the table afterwards.
   bool showCatalogue();
@@ -63,6 +66,7 @@ class WindowDialogs : public QObject {
 
  private:
   GameSelectionContext context();
+  void makeStatisticsWindows();
   void gameDealt();
   void stopDemo();
   std::filesystem::path saveFolder() const;
@@ -76,6 +80,7 @@ class WindowDialogs : public QObject {
   GameWonDialog* gameWon_ = nullptr;
   DemoBar* demoBar_ = nullptr;
   HelpWindow* rules_ = nullptr;
+  std::unique_ptr<StatisticsWindows> statistics_;
   // A dialog shown from "Game won" already put its deal on the table.
   bool dealShown_ = false;
 };
