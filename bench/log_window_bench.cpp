@@ -11,6 +11,7 @@
 #include "app/core/settings_store.hpp"
 #include "stats/result_log.hpp"
 #include "stats/windows/log_dialog.hpp"
+#include "stats/windows/result_log_model.hpp"
 #include "stats/windows/statistics_context.hpp"
 
 namespace {

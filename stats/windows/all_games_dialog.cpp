@@ -52,6 +52,7 @@ AllGamesDialog::AllGamesDialog(const StatisticsContext& context, const QString& 
                                     context_.text(statstext::Lost, "Lost"),
                                     context_.text(statstext::Percent, "Percent")});
   grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);

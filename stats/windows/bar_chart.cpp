@@ -38,7 +38,8 @@ void BarChart::setBars(const std::vector<ChartBar>& bars, bool marks, bool lower
     for (std::size_t j = 0; j < bars.size(); ++j) *set << (i == j ? bars[i].value : 0.0);
     set->setColor(bars[i].colour);
     set->setBorderColor(Qt::black);
-    set->setLabelColor(Qt::black);
+    // Marks stay readable on dark bars.
+    set->setLabelColor(bars[i].colour.lightness() < 100 || bars[i].colour == QColor(Qt::red) ? Qt::white : Qt::black);
     series->append(set);
     labels << bars[i].label;
     smallest = std::min(smallest, bars[i].value);
@@ -57,7 +58,11 @@ void BarChart::setBars(const std::vector<ChartBar>& bars, bool marks, bool lower
   if (lowerFollowsSmallest) axisLow_ = smallest < 0 ? smallest * 1.5 : smallest / 2;
   else if (smallest < 0) axisLow_ = smallest * 1.5;
   axisLow_ = std::floor(axisLow_);
-  values->setRange(axisLow_, high > axisLow_ ? std::ceil(high * 1.1) : axisLow_ + 1);
+  const double top = std::max(std::ceil(high * 1.1), axisLow_ + 1);
+  values->setRange(axisLow_, top);
+  // Small counts get one mark per unit, larger ones round marks.
+  if (top - axisLow_ <= 5) values->setTickCount(static_cast<int>(top - axisLow_) + 1);
+  else values->applyNiceNumbers();
   values->setLabelFormat(QStringLiteral("%d"));
   c->addAxis(values, Qt::AlignLeft);
   series->attachAxis(values);

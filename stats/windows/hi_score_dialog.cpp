@@ -55,6 +55,7 @@ HiScoreDialog::HiScoreDialog(const StatisticsContext& context, int gameIndex, in
   scores_->setObjectName(QStringLiteral("slScores"));
   scores_->setHorizontalHeaderLabels(hiScoreHeadings(context_));
   scores_->verticalHeader()->hide();
+  scores_->verticalHeader()->setDefaultSectionSize(scores_->fontMetrics().height() + 6);
   scores_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   scores_->setSelectionBehavior(QAbstractItemView::SelectRows);
   scores_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -100,7 +101,8 @@ void HiScoreDialog::showChosenGame() {
     if (!entry.empty) {
       cells << QString::fromStdString(entry.player).trimmed() << QString::number(entry.score)
             << QString::fromStdString(stats::elapsedTimeText(entry.elapsedSeconds))
-            << (entry.won ? QStringLiteral("Won ") : QStringLiteral("Lost")) << shortDate(entry.date)
+            << (entry.won ? context_.text(statstext::LogWon, "Won") : context_.text(statstext::LogLost, "Lost"))
+            << shortDate(entry.date)
             << QString::fromStdString(entry.gameNumber).trimmed();
     }
     for (int column = 0; column < cells.size(); ++column) {
