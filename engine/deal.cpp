@@ -78,6 +78,15 @@ std::optional<std::string> Game::dealCards(std::vector<CardNumber>& deck, int co
   return std::nullopt;
 }
 
+void resolveTableauBaseBelowFoundation(GameParameters& p) {
+  const int foundationBase = p[param::kFoundationBaseRankFirst];
+  if (foundationBase < kAce || foundationBase > kKing) return;
+  for (int n = 1; n <= kMaxTableau; ++n) {
+    ParameterValue& base = p[param::kTableauBaseRankFirst + n - 1];
+    if (base == base_code::kFromDeckTop) base = static_cast<ParameterValue>(rankBelow(foundationBase));
+  }
+}
+
 std::optional<std::string> Game::deal() {
   GameParameters& p = state.parameters;
   const int cardCount = cardsInPlay();
@@ -196,13 +205,7 @@ std::optional<std::string> Game::deal() {
       p[param::kFoundationBaseRankFirst + i] = static_cast<ParameterValue>(cardRank(card));
   }
 
-  // Empty tableau piles that take the rank below the foundations' base rank.
-  const int foundationBase = p[param::kFoundationBaseRankFirst];
-  for (int n = 1; n <= kMaxTableau; ++n) {
-    ParameterValue& base = p[param::kTableauBaseRankFirst + n - 1];
-    if (base == base_code::kFromDeckTop && foundationBase >= kAce && foundationBase <= kKing)
-      base = static_cast<ParameterValue>(rankBelow(foundationBase));
-  }
+  resolveTableauBaseBelowFoundation(p);
 
   if (p[param::kDealCardToFoundation1] == 1) {
     if (auto error = dealTo(foundation1, 1)) return error;

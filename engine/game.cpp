@@ -13,9 +13,12 @@ bool Game::settingIs(const SettingsField& field, std::string_view value) const {
 
 int Game::cardsInPlay() const { return state.parameters[param::kCardsInPlay]; }
 
-bool Game::selectionGame() const {
-  return gameFamily() == 3 || gameFamily() == 4 || state.parameters[param::kSelectByClick] != 0;
+bool holdsSelection(const GameParameters& parameters) {
+  const int family = parameters[param::kGameFamily];
+  return family == 3 || family == 4 || parameters[param::kSelectByClick] != 0;
 }
+
+bool Game::selectionGame() const { return holdsSelection(state.parameters); }
 
 bool Game::autoplayAvailable() const { return state.parameters[param::kAutoplayAvailable] != 0; }
 

@@ -29,6 +29,15 @@ struct NewGameOptions {
   bool newNumber = true;
 };
 
+// Empty tableau piles whose base code says "the rank below foundation 1's
+// base" get that rank, once foundation 1's base rank is known: at the deal, and
+// again when a saved game restores the base ranks it was dealt with.
+void resolveTableauBaseBelowFoundation(GameParameters& parameters);
+
+// Foundation 1 holds the player's selection rather than played cards: game
+// families 3 and 4, and every game that selects by click.
+bool holdsSelection(const GameParameters& parameters);
+
 // What a click of a selection or pairing game did.
 enum class SelectOutcome {
   Ignored,   // not a card the game lets the player choose

@@ -9,6 +9,7 @@
 #include "engine/game_won_summary.hpp"
 #include "stats/booking.hpp"
 #include "stats/hi_score_table.hpp"
+#include "stats/player_name.hpp"
 #include "stats/result_files.hpp"
 #include "stats/result_log.hpp"
 
@@ -74,6 +75,11 @@ void GameSession::book(bool won, const LocalDateTime& end, int elapsed) {
   auto report = [this](const FileError& error) {
     if (error) observer_.fileError(*error);
   };
+  // Every file is booked or none: a name one of them cannot store stops all.
+  if (const std::string fault = stats::playerNameFault(player); !fault.empty()) {
+    report("The game was not booked for the player \"" + player + "\": " + fault);
+    return;
+  }
 
   stats::ResultLogEntry line;
   line.end = end;
@@ -192,6 +198,10 @@ OpenOutcome GameSession::open(const std::filesystem::path& file, bool demo) {
       return {OpenOutcome::Status::Failed, error.what()};
     }
   }
+  if (const std::string fault =
+          checkSavedGameCards(saved, parameters[param::kCardsInPlay], holdsSelection(parameters), file.string());
+      !fault.empty())
+    return {OpenOutcome::Status::Failed, fault};
 
   if (!confirmAbandon()) return {OpenOutcome::Status::Cancelled, {}};
   endGame();
@@ -206,8 +216,16 @@ void GameSession::putOnTable(const SavedGameFile& saved, bool demo) {
   settings_.setInteger(field::Score, saved.score);
   game_.setRedealCount(saved.redealCount);
   settings_.setInteger(field::Game, saved.gameIndex);
-  // A demo is somebody else's game: the player stays who they are.
-  if (!demo) settings_.set(field::UserDefault, saved.player);
+  // A demo is somebody else's game: the player stays who they are. A name
+  // the result files could not store stays out, so the game is booked whole.
+  if (!demo) {
+    if (const std::string fault = stats::playerNameFault(saved.player); fault.empty()) {
+      settings_.set(field::UserDefault, saved.player);
+    } else {
+      observer_.message("The game file's player \"" + saved.player + "\" is ignored: " + fault +
+                        " The game goes on for " + settings_.get(field::UserDefault) + ".");
+    }
+  }
   settings_.set(field::GameNumber, saved.gameNumber);
 
   game_.state.piles.clear();
@@ -215,7 +233,7 @@ void GameSession::putOnTable(const SavedGameFile& saved, bool demo) {
     const PileRef pile = pileOfLine(line);
     game_.state.restorePile(pile.list, pile.index, saved.piles[line]);
   }
-  game_.undoHistory() = *UndoHistory::fromLines(saved.undoLines);
+  game_.undoHistory() = *UndoHistory::fromLines(saved.undoLines, game_.selectionGame());
   clock_.resume(time_.now(), saved.elapsedSeconds);
 
   geometry_.prepareTable();
@@ -223,6 +241,8 @@ void GameSession::putOnTable(const SavedGameFile& saved, bool demo) {
     if (saved.foundationBaseRanks[f])
       game_.state.parameters[param::kFoundationBaseRankFirst + static_cast<int>(f)] =
           static_cast<ParameterValue>(*saved.foundationBaseRanks[f]);
+  // The empty tableau piles take what they took when the game was dealt.
+  resolveTableauBaseBelowFoundation(game_.state.parameters);
   if (otherKind) stats::resetRunCounters(settings_);
   game_.newGame({.deal = false, .newNumber = false});
   game_.recomputeScore();

@@ -8,6 +8,8 @@ namespace quilloro {
 
 namespace {
 
+constexpr int kReservesFannedStacks = -11;  // parameter 12: any reserve card may be taken
+
 // The 1-based pile number written after a prefix; nothing unless it is a whole
 // decimal number from 1 to the list's size.
 std::optional<int> pileNumberAfter(std::string_view target, std::size_t prefixLength, int listSize) {
@@ -107,11 +109,15 @@ void Game::reorderFoundation(int foundation) {
 
 bool Game::moveToTableau(CardNumber card, int pile) {
   const PileRef target{PileList::Tableau, pile};
-  const std::vector<CardNumber> run = rules().runFromCard(card);
+  std::vector<CardNumber> run = rules().runFromCard(card);
+  // A reserve of fanned stacks gives any of its cards alone.
+  const auto from = locate(card);
+  if (from && from->pile.list == PileList::Reserves &&
+      state.parameters[param::kReserveFannedStacks] == kReservesFannedStacks)
+    run = {card};
   if (run.size() <= 1) {
     if (!moveSingleCard(card, target, CardFlight::Kind::Landing)) return false;
   } else {
-    const auto from = locate(card);
     if (!from) return false;
     pushUndoStep();
     const PileKind fromKind = pileKindOf(from->pile);

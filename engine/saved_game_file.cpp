@@ -3,8 +3,10 @@
 
 #include <bitset>
 #include <charconv>
+#include <functional>
 
 #include "app/core/shared_routines.hpp"
+#include "engine/game_number.hpp"
 
 namespace quilloro {
 
@@ -107,7 +109,9 @@ class Reader {
     const std::string_view line = lines_[1];
     game.player = std::string(trimmed(columns(line, 1, 30)));
     game.gameNumber = std::string(trimmed(columns(line, 51, 63)));
-    if (game.gameNumber.empty() || game.gameNumber.find_first_not_of("0123456789") != std::string::npos)
+    // A game number left blank is game 0.
+    if (game.gameNumber.empty()) game.gameNumber = normaliseGameNumber("");
+    if (game.gameNumber.find_first_not_of("0123456789") != std::string::npos)
       return failed(1, "the game number (characters 51 to 63) is \"" + game.gameNumber + "\", not a number");
     for (std::size_t f = 0; f < game.foundationBaseRanks.size(); ++f) {
       const std::size_t from = 67 + 2 * f;
@@ -116,22 +120,33 @@ class Reader {
     return true;
   }
 
-  // Checks a line of state tokens; seen collects the cards of one table or step.
-  bool tokens(std::size_t lineIndex, std::bitset<105>& seen) {
+  // Reads a line of state tokens into its normal form: only whole tokens, and
+  // face state "0" (face down) or "1" (any other character). Refuses what no
+  // table can hold: a token that is no card number, more slots than a pile
+  // can have, a card twice (seen collects the cards of one table or step).
+  bool tokens(std::size_t lineIndex, std::bitset<kMaxCard + 1>& seen, std::string& normal) {
     const std::string_view line = lines_[lineIndex];
-    if (line.size() % 4 != 0)
-      return failed(lineIndex, "a pile line is made of four-character card tokens, but this one has " +
-                                   std::to_string(line.size()) + " characters");
-    for (std::size_t i = 0; i < line.size(); i += 4) {
+    const std::size_t slots = line.size() / 4;
+    if (slots > static_cast<std::size_t>(kMaxPileSlots))
+      return failed(lineIndex, "the pile line holds " + std::to_string(slots) + " card tokens; a pile holds at most " +
+                                   std::to_string(kMaxPileSlots));
+    normal.clear();
+    normal.reserve(slots * 4);
+    for (std::size_t i = 0; i < slots * 4; i += 4) {
       const std::string_view digits = line.substr(i, 3);
-      const char face = line[i + 3];
       const std::string token(line.substr(i, 4));
       if (digits.find_first_not_of("0123456789") != std::string_view::npos)
         return failed(lineIndex, "\"" + token + "\" is not a card token");
       const int card = (digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0');
-      if (card > 104) return failed(lineIndex, "\"" + token + "\" is not a card token");
-      if (face != '0' && face != '1') return failed(lineIndex, "\"" + token + "\" has no face state 0 or 1");
-      if (card == 0) continue;
+      if (card > kMaxCard)
+        return failed(lineIndex, "\"" + token + "\" names card " + std::to_string(card) + ", but there are only " +
+                                     std::to_string(kMaxCard) + " cards");
+      normal += digits;
+      normal += card != kNoCard && line[i + 3] == kFaceDown ? kFaceDown : kFaceUp;
+      if (card == kNoCard) {
+        normal.back() = kFaceDown;
+        continue;
+      }
       if (seen.test(static_cast<std::size_t>(card)))
         return failed(lineIndex, "card " + std::to_string(card) + " appears twice");
       seen.set(static_cast<std::size_t>(card));
@@ -143,10 +158,13 @@ class Reader {
     const std::size_t needed = kFirstPileLine + kPilesPerStep;
     if (lines_.size() < needed)
       return failed(lines_.size() - 1, "the file ends before its " + std::to_string(kPilesPerStep) + " pile lines");
-    std::bitset<105> seen;
+    // Foundation 1 may hold a selection of cards that lie elsewhere on the
+    // table; whether the game allows it is checked once the game is known.
+    std::bitset<kMaxCard + 1> seen;
+    std::bitset<kMaxCard + 1> selection;
     for (std::size_t p = 0; p < game.piles.size(); ++p) {
-      if (!tokens(kFirstPileLine + p, seen)) return false;
-      game.piles[p] = std::string(lines_[kFirstPileLine + p]);
+      const bool foundation1 = p == static_cast<std::size_t>(kStockListSize);
+      if (!tokens(kFirstPileLine + p, foundation1 ? selection : seen, game.piles[p])) return false;
     }
     return true;
   }
@@ -165,11 +183,13 @@ class Reader {
         }
       }
       if (marker || list < 0) continue;
-      std::bitset<105> unused;
-      if (!tokens(i, unused)) return false;
-      game.undoLines[static_cast<std::size_t>(list)].emplace_back(line);
+      std::bitset<kMaxCard + 1> unused;
+      std::string normal;
+      if (!tokens(i, unused, normal)) return false;
+      game.undoLines[static_cast<std::size_t>(list)].push_back(std::move(normal));
+      game.undoLineNumbers[static_cast<std::size_t>(list)].push_back(static_cast<int>(i + 1));
     }
-    if (!UndoHistory::fromLines(game.undoLines))
+    if (!UndoHistory::fromLines(game.undoLines, true))
       return failed(list < 0 ? lines_.size() - 1 : listStart,
                     "the undo history does not hold whole steps of every pile, or a step holds a card twice");
     return true;
@@ -217,6 +237,77 @@ std::string formatSavedGame(const SavedGameFile& game) {
 
 SavedGameReading parseSavedGame(std::string_view content, std::string_view fileName) {
   return Reader(content, fileName).read();
+}
+
+std::string checkSavedGameCards(const SavedGameFile& game, int packCards, bool selectionGame,
+                                std::string_view fileName) {
+  if (packCards < 1 || packCards > kMaxCard) packCards = kMaxCard;
+  auto fault = [fileName](int lineNumber, const std::string& what) {
+    return "Cannot open the game file " + std::string(fileName) + ": line " + std::to_string(lineNumber) + ": " +
+           what + ".";
+  };
+  // Calls visit(card) for every card of a normal-form line; stops at the
+  // first fault it answers.
+  auto eachCard = [](const std::string& line, const std::function<std::string(int)>& visit) {
+    for (std::size_t i = 0; i + 4 <= line.size(); i += 4) {
+      const int card = (line[i] - '0') * 100 + (line[i + 1] - '0') * 10 + (line[i + 2] - '0');
+      if (card == kNoCard) continue;
+      if (std::string error = visit(card); !error.empty()) return error;
+    }
+    return std::string();
+  };
+  auto beyondPack = [packCards](int card) {
+    return card > packCards ? "card " + std::to_string(card) + " is not in this game's pack of " +
+                                  std::to_string(packCards) + " cards"
+                            : std::string();
+  };
+
+  // The table: the selection on foundation 1 must be cards of the table.
+  constexpr std::size_t kFoundation1 = kStockListSize;
+  constexpr int kFirstPileLineNumber = 13;
+  std::bitset<kMaxCard + 1> onTable;
+  for (std::size_t p = 0; p < game.piles.size(); ++p) {
+    const int lineNumber = kFirstPileLineNumber + static_cast<int>(p);
+    const std::string error = eachCard(game.piles[p], [&](int card) {
+      if (std::string e = beyondPack(card); !e.empty()) return e;
+      if (p != kFoundation1) onTable.set(static_cast<std::size_t>(card));
+      return std::string();
+    });
+    if (!error.empty()) return fault(lineNumber, error);
+  }
+  const std::string selectionError = eachCard(game.piles[kFoundation1], [&](int card) {
+    if (selectionGame && !onTable.test(static_cast<std::size_t>(card)))
+      return "card " + std::to_string(card) + " is selected but lies on no pile of the table";
+    if (!selectionGame && onTable.test(static_cast<std::size_t>(card)))
+      return "card " + std::to_string(card) + " appears twice";
+    return std::string();
+  });
+  if (!selectionError.empty()) return fault(kFirstPileLineNumber + static_cast<int>(kFoundation1), selectionError);
+
+  // The history, step by step: foundation 1 is an ordinary pile except in a
+  // selection game, whose steps record it empty.
+  const std::size_t steps = game.undoLines[0].size() / kStockListSize;
+  constexpr std::array<int, 4> kPerStep{kStockListSize, kMaxFoundations, kMaxTableau, kMaxReserves};
+  for (std::size_t step = 0; step < steps; ++step) {
+    std::bitset<kMaxCard + 1> seen;
+    for (std::size_t l = 0; l < kPerStep.size(); ++l) {
+      const auto perStep = static_cast<std::size_t>(kPerStep[l]);
+      for (std::size_t p = 0; p < perStep; ++p) {
+        const std::size_t at = step * perStep + p;
+        if (at >= game.undoLines[l].size()) continue;
+        if (selectionGame && l == 1 && p == 0) continue;
+        const std::string error = eachCard(game.undoLines[l][at], [&](int card) {
+          if (std::string e = beyondPack(card); !e.empty()) return e;
+          if (seen.test(static_cast<std::size_t>(card))) return "card " + std::to_string(card) + " appears twice";
+          seen.set(static_cast<std::size_t>(card));
+          return std::string();
+        });
+        const int lineNumber = at < game.undoLineNumbers[l].size() ? game.undoLineNumbers[l][at] : 0;
+        if (!error.empty()) return fault(lineNumber, error);
+      }
+    }
+  }
+  return {};
 }
 
 }  // namespace quilloro

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/card.hpp"
 #include "engine/undo_history.hpp"
 
 namespace quilloro {
@@ -53,6 +54,8 @@ struct SavedGameFile {
   std::array<std::string, kPilesPerStep> piles;
   // The undo history: stock list, foundations, tableau and reserve lines.
   std::array<std::vector<std::string>, 4> undoLines;
+  // Where each history line stood in the file read (1-based), for messages.
+  std::array<std::vector<int>, 4> undoLineNumbers;
 };
 
 // The file's text, lines ended by CR LF.
@@ -65,9 +68,18 @@ struct SavedGameReading {
 };
 
 // Reads and checks a whole file; lines may end in CR LF or LF. Every pile and
-// history line is checked (card numbers 1 to 104, face states, no card twice
-// on the table or in one history step), so that a file that reads without
-// error can be put on the table as it is.
+// history line is checked (card numbers 0 to 104, at most kMaxPileSlots slots,
+// no card twice on the table or in one history step, foundation 1 apart) and
+// kept in its normal form: whole tokens only, face state "0" for face down
+// and "1" for anything else. A blank game number is game 0.
 SavedGameReading parseSavedGame(std::string_view content, std::string_view fileName);
+
+// What the parse cannot know before the game kind is: no card beyond the
+// game's pack of packCards cards, and foundation 1 holding either the
+// player's selection (selectionGame: cards that lie on the table as well) or
+// cards of its own. Answers the fault naming the file and line, or an empty
+// text when the file's game can be put on the table as it is.
+std::string checkSavedGameCards(const SavedGameFile& game, int packCards, bool selectionGame,
+                                std::string_view fileName);
 
 }  // namespace quilloro

@@ -155,7 +155,8 @@ SelectOutcome Game::selectByClick(PileRef pile, CardNumber card) {
 
 SelectOutcome Game::completeSelection() {
   if (!executeMove(kNoCard, move_command::kSelectedDest)) return SelectOutcome::Marked;
-  if (gameFamily() != kFamilyGrid) executeMove(kNoCard, move_command::kSelectedFila);
+  // The refill follows the throw on its own: one undo takes back both.
+  if (gameFamily() != kFamilyGrid && executeMove(kNoCard, move_command::kSelectedFila)) dropLastUndoStep();
   return SelectOutcome::Thrown;
 }
 

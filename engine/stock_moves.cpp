@@ -57,8 +57,9 @@ bool Game::turnStockCards(bool toDiscard) {
 }
 
 void Game::redealWaste() {
-  ++redealCount_;
+  // The step keeps the count from before the redeal, which its undo restores.
   pushUndoStep();
+  ++redealCount_;
   state.piles.stock().clear();
   if (!settingIs(field::CardsAnimate, "N")) observer_.playSound("Redeal", soundSwitch(field::SoundsRedeal));
   Pile& waste = state.piles.waste();

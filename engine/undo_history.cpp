@@ -33,22 +33,33 @@ constexpr std::array kLists{PileList::Stock, PileList::Foundations, PileList::Ta
 void UndoHistory::clear() {
   bytes_.clear();
   stepStarts_.clear();
+  redealCounts_.clear();
+}
+
+void UndoHistory::appendCount(std::size_t count) {
+  bytes_.push_back(static_cast<std::uint8_t>(count & 0xFF));
+  bytes_.push_back(static_cast<std::uint8_t>((count >> 8) & 0xFF));
+}
+
+std::size_t UndoHistory::countAt(std::size_t at) const {
+  return static_cast<std::size_t>(bytes_[at]) | (static_cast<std::size_t>(bytes_[at + 1]) << 8);
 }
 
 void UndoHistory::appendPile(const GameState& state, const Pile& pile) {
-  bytes_.push_back(static_cast<std::uint8_t>(pile.cardCount()));
+  appendCount(static_cast<std::size_t>(pile.cardCount()));
   for (const std::uint8_t card : pile.slots()) {
     const bool faceDown = card != kNoCard && state.isFaceDown(card);
     bytes_.push_back(faceDown ? static_cast<std::uint8_t>(card | kFaceDownBit) : card);
   }
 }
 
-void UndoHistory::push(const GameState& state, bool emptyFoundation1) {
+void UndoHistory::push(const GameState& state, bool emptyFoundation1, std::optional<int> redealCount) {
   stepStarts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+  redealCounts_.push_back(redealCount ? *redealCount : kNoRedealCount);
   for (int p = 0; p < kPilesPerStep; ++p) {
     const PileRef ref = pileOfStep(p);
     if (emptyFoundation1 && ref == PileRef{PileList::Foundations, 0})
-      bytes_.push_back(0);
+      appendCount(0);
     else
       appendPile(state, state.piles.pile(ref));
   }
@@ -59,8 +70,9 @@ void UndoHistory::restoreStep(std::size_t step, GameState& state) const {
   for (int p = 0; p < kPilesPerStep; ++p) {
     Pile& pile = state.piles.pile(pileOfStep(p));
     pile.clear();
-    const int count = bytes_[at++];
-    for (int i = 0; i < count; ++i) {
+    const std::size_t count = countAt(at);
+    at += 2;
+    for (std::size_t i = 0; i < count; ++i) {
       const std::uint8_t stored = bytes_[at++];
       const CardNumber card = stored & ~kFaceDownBit;
       pile.append(card);
@@ -82,15 +94,21 @@ bool UndoHistory::restoreFirstInto(GameState& state) const {
   return true;
 }
 
+std::optional<int> UndoHistory::lastRedealCount() const {
+  if (empty() || redealCounts_.back() == kNoRedealCount) return std::nullopt;
+  return redealCounts_.back();
+}
+
 void UndoHistory::dropLast() {
   if (empty()) return;
   bytes_.resize(stepStarts_.back());
   stepStarts_.pop_back();
+  redealCounts_.pop_back();
 }
 
 std::size_t UndoHistory::pileOffset(int step, int pileNumber) const {
   std::size_t at = stepStarts_[static_cast<std::size_t>(step)];
-  for (int p = 0; p < pileNumber; ++p) at += 1 + bytes_[at];
+  for (int p = 0; p < pileNumber; ++p) at += 2 + countAt(at);
   return at;
 }
 
@@ -102,10 +120,11 @@ std::vector<std::string> UndoHistory::lines(PileList list) const {
   for (int step = 0; step < stepCount(); ++step) {
     std::size_t at = pileOffset(step, first);
     for (int p = 0; p < count; ++p) {
-      const int slots = bytes_[at++];
+      const std::size_t slots = countAt(at);
+      at += 2;
       std::string line;
-      line.reserve(static_cast<std::size_t>(slots) * 4);
-      for (int i = 0; i < slots; ++i) {
+      line.reserve(slots * 4);
+      for (std::size_t i = 0; i < slots; ++i) {
         const std::uint8_t stored = bytes_[at++];
         const CardNumber card = stored & ~kFaceDownBit;
         if (card == kNoCard) {
@@ -121,7 +140,8 @@ std::vector<std::string> UndoHistory::lines(PileList list) const {
   return result;
 }
 
-std::optional<UndoHistory> UndoHistory::fromLines(const std::array<std::vector<std::string>, 4>& lists) {
+std::optional<UndoHistory> UndoHistory::fromLines(const std::array<std::vector<std::string>, 4>& lists,
+                                                  bool selectionInFoundation1) {
   const std::size_t steps = lists[0].size() / kStockListSize;
   for (std::size_t l = 0; l < kLists.size(); ++l) {
     const auto perStep = static_cast<std::size_t>(pileListSize(kLists[l]));
@@ -130,14 +150,16 @@ std::optional<UndoHistory> UndoHistory::fromLines(const std::array<std::vector<s
   UndoHistory history;
   for (std::size_t step = 0; step < steps; ++step) {
     history.stepStarts_.push_back(static_cast<std::uint32_t>(history.bytes_.size()));
+    history.redealCounts_.push_back(kNoRedealCount);
     std::bitset<kMaxCard + 1> seen;
     for (std::size_t l = 0; l < kLists.size(); ++l) {
       const auto perStep = static_cast<std::size_t>(pileListSize(kLists[l]));
       for (std::size_t p = 0; p < perStep; ++p) {
         const std::string& line = lists[l][step * perStep + p];
-        const std::size_t slots = line.size() / 4;
-        if (slots > kMaxCard) return std::nullopt;
-        history.bytes_.push_back(static_cast<std::uint8_t>(slots));
+        const bool selection = selectionInFoundation1 && kLists[l] == PileList::Foundations && p == 0;
+        const std::size_t slots = selection ? 0 : line.size() / 4;
+        if (slots > kMaxPileSlots) return std::nullopt;
+        history.appendCount(slots);
         for (std::size_t i = 0; i < slots; ++i) {
           const std::string_view token = std::string_view(line).substr(i * 4, 4);
           int card = 0;

@@ -4,7 +4,7 @@
 namespace quilloro {
 
 void Game::pushUndoStep() {
-  undo_.push(state, selectionGame());
+  undo_.push(state, selectionGame(), redealCount_);
   settings_.set(field::LastActionUndo, "0");
 }
 
@@ -45,16 +45,23 @@ bool Game::step(UndoHistory& from, UndoHistory& to, const HistoryDirection& dire
     settings_.set(direction.ownFlag, "1");
     observer_.playSound(direction.sound, soundSwitch(direction.soundSwitch));
   }
-  to.push(state, selectionGame());
+  to.push(state, selectionGame(), redealCount_);
   settings_.set(direction.otherFlag, "0");
 
   const bool stockWasEmpty = state.piles.stock().empty();
+  const std::optional<int> recordedRedeals = from.lastRedealCount();
   from.popInto(state);
   const bool stockIsEmpty = state.piles.stock().empty();
-  // A step across a redeal takes the redeal back, or makes it again.
+  // A step across a redeal takes the redeal back, or makes it again. A step
+  // taken in this run knows its count (also for the reshuffle, which leaves
+  // the stock as it is); a step read from a game file goes by the stock.
   const bool undoing = &from == &undo_;
-  if (undoing && !stockWasEmpty && stockIsEmpty) --redealCount_;
-  if (!undoing && stockWasEmpty && !stockIsEmpty) ++redealCount_;
+  if (recordedRedeals) {
+    redealCount_ = *recordedRedeals;
+  } else {
+    if (undoing && !stockWasEmpty && stockIsEmpty) --redealCount_;
+    if (!undoing && stockWasEmpty && !stockIsEmpty) ++redealCount_;
+  }
 
   if (!silent) {
     observer_.redraw(Redraw::Table, {PileList::Stock, kStockIndex});

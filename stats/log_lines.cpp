@@ -24,7 +24,7 @@ ResultLogLines ResultLogLines::fromContent(std::string content) {
     if (end == std::string_view::npos) end = all.size();
     std::size_t stop = end;
     if (stop > start && all[stop - 1] == '\r') --stop;
-    log.lines_.push_back(all.substr(start, stop - start));
+    log.lines_.push_back({start, stop - start});
     start = next;
   }
   return log;

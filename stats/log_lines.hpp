@@ -19,11 +19,19 @@ class ResultLogLines {
   static ResultLogLines fromContent(std::string content);
 
   std::size_t size() const { return lines_.size(); }
-  std::string_view line(std::size_t index) const { return lines_[index]; }
+  std::string_view line(std::size_t index) const {
+    return std::string_view(content_).substr(lines_[index].start, lines_[index].length);
+  }
 
  private:
+  // Places rather than views, so that a moved log (whose short text may move
+  // with the object) still finds its lines.
+  struct Span {
+    std::size_t start;
+    std::size_t length;
+  };
   std::string content_;
-  std::vector<std::string_view> lines_;
+  std::vector<Span> lines_;
 };
 
 // The text of a line at column (counted from 1) and width, blanks trimmed at

@@ -1,21 +1,11 @@
 // Which player names the result files can store.
 #include "stats/player_name.hpp"
 
-#include <algorithm>
+#include "app/core/player_name_check.hpp"
 
 namespace quilloro::stats {
 
-std::string playerNameFault(std::string_view name) {
-  if (name.empty()) return "A player name needs at least 1 character.";
-  if (name.size() > kPlayerNameMaxLength) return "A player name has at most 30 characters.";
-  const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; };
-  if (std::any_of(name.begin(), name.end(), control))
-    return "A player name cannot hold a line break, a tab or another control character.";
-  if (name.find('=') != std::string_view::npos) return "A player name cannot hold \"=\".";
-  if (name.front() == '[' || name.front() == ';' || name.front() == '#')
-    return "A player name cannot start with \"[\", \";\" or \"#\".";
-  if (name.front() == ' ' || name.back() == ' ') return "A player name cannot start or end with a space.";
-  return {};
-}
+// The preferences hold the same names as the result files: one rule for both.
+std::string playerNameFault(std::string_view name) { return storablePlayerNameFault(name); }
 
 }  // namespace quilloro::stats

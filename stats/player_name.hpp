@@ -6,7 +6,7 @@
 
 namespace quilloro::stats {
 
-inline constexpr std::size_t kPlayerNameMaxLength = 30;
+inline constexpr std::size_t kPlayerNameMaxLength = 30;  // as storablePlayerNameFault allows
 
 // Why a name cannot be stored as a player, in plain English, or an empty text
 // when it can. A name is the key of a line in STAT.DAT and a column of the

@@ -259,17 +259,8 @@ bool logLineMatches(std::string_view line, const std::optional<int>& gameIndex,
 
 FileError clearInLog(const std::filesystem::path& path, const std::optional<int>& gameIndex,
                      const std::optional<std::string>& player) {
-    auto current = readWholeFile(path);
-    if (current.error || !current.exists) {
-        return current.error;
-    }
-    auto lines = splitLines(current.content);
-    const auto before = lines.size();
-    std::erase_if(lines, [&](const TextLine& line) { return logLineMatches(line.text, gameIndex, player); });
-    if (lines.size() == before) {
-        return std::nullopt;
-    }
-    return rewriteFile(path, joinLines(lines));
+    // Line by line: the result log may be of any size.
+    return rewriteFileByLines(path, [&](std::string& text) { return !logLineMatches(text, gameIndex, player); });
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include "stats/replace_in_column.hpp"
 
 #include "stats/file_rewrite.hpp"
-#include "stats/text_lines.hpp"
 
 namespace quilloro::stats {
 
@@ -14,27 +13,14 @@ FileError replaceInColumn(const std::filesystem::path& file, int column, std::st
     if (oldText.empty() || oldText == newText) {
         return std::nullopt;
     }
-    auto current = readWholeFile(file);
-    if (current.error) {
-        return current.error;
-    }
-    if (!current.exists) {
-        return std::nullopt;
-    }
-    auto lines = splitLines(current.content);
+    // Line by line: the result log may be of any size.
     const auto offset = static_cast<std::size_t>(column - 1);
-    bool changed = false;
-    for (TextLine& line : lines) {
-        if (line.text.size() >= offset + oldText.size() &&
-            std::string_view(line.text).substr(offset, oldText.size()) == oldText) {
-            line.text.replace(offset, oldText.size(), newText);
-            changed = true;
+    return rewriteFileByLines(file, [&](std::string& text) {
+        if (text.size() >= offset + oldText.size() && std::string_view(text).substr(offset, oldText.size()) == oldText) {
+            text.replace(offset, oldText.size(), newText);
         }
-    }
-    if (!changed) {
-        return std::nullopt;
-    }
-    return rewriteFile(file, joinLines(lines));
+        return true;
+    });
 }
 
 }  // namespace quilloro::stats

@@ -5,7 +5,9 @@
 #include "app/core/local_time.hpp"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace quilloro::stats {
 
@@ -36,9 +38,15 @@ inline constexpr int kResultLogLineLength = 147;
 // and the game index are held to what their columns can show.
 std::string formatResultLogLine(const ResultLogEntry& entry);
 
-// Adds the line (with CR LF) at the end of the log, creating it when missing.
-// The whole log is rewritten through a temporary file, so a failure never
-// leaves half a line behind.
+// Adds the line (with CR LF) at the end of the log, creating it when missing:
+// one appending write, flushed to disk, whatever the log's size. A crash in
+// the middle can leave only the new line torn, which the readers skip. A log
+// that is read-only or not a regular file is refused and left alone.
 FileError appendResultLogLine(const std::filesystem::path& log, const ResultLogEntry& entry);
+
+// Calls visit with every whole line of the log (without its line end), one
+// at a time, so a log of any size can be read; a last line without its line
+// end (torn by a crash) is skipped. A missing log has no lines.
+FileError forEachResultLogLine(const std::filesystem::path& log, const std::function<void(std::string_view)>& visit);
 
 }  // namespace quilloro::stats

@@ -37,10 +37,13 @@ void EmptyStockButton::press(const TableLayout& layout) {
   const CardSize& size = renderer_.images().size();
   const Point at = layout.cardPosition(kStockPile, 0);
   stock_ = {at.x, at.y, size.width, size.height};
-  if (const PixelSurface* picture = pressedPicture(size))
-    window_.draw(*picture, at.x, at.y);
-  else
+  if (const PixelSurface* picture = pressedPicture(size)) {
+    // Like every mark, the pressed one lies over the bare table.
+    window_.copyFrom(renderer_.backgroundBuffer(), stock_, stock_.left, stock_.top);
+    window_.overlayLightFrom(*picture, at.x, at.y);
+  } else {
     window_.invertRect(stock_);  // without the picture the button still looks pressed
+  }
   pressed_ = true;
 }
 

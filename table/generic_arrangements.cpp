@@ -8,6 +8,12 @@
 namespace quilloro {
 namespace {
 
+// Grids that must close up keep this much room at the right edge, and at least this gap between columns.
+constexpr int kGridEdgeMargin = 5;
+constexpr int kGridLeastGap = 4;
+
+int stockAtLeftEdgeLeft(const TableArea& a) { return 15 + (a.lowScreen() ? 0 : a.shadow / 2); }
+
 using namespace arrangement;
 
 constexpr int kConstantStep = 15;  // v
@@ -73,12 +79,24 @@ int placeRowRightOfStock(const LayoutContext& c, Placer& placer, int number) {
 
 // A grid that starts a new row after every trunc(g / rows) piles.
 void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firstRow) {
+  const TableArea& a = c.area;
   const int g = c.counts.tableau;
   // No row count, or more rows than piles, would give no piles per row.
-  const int rows = std::max<int>(c.value(param::kTableauRows), 1);
-  const int perRow = std::max(g / rows, 1);
-  for (int i = 0; i < g; ++i)
-    placer.tableau(i + 1, x0 + (i % perRow) * (c.area.W() + gap), c.area.blockRow(firstRow, i / perRow));
+  const int rowsWanted = std::max<int>(c.value(param::kTableauRows), 1);
+  const int perRow = std::max(g / rowsWanted, 1);
+  const int rows = (g + perRow - 1) / perRow;
+  // A grid wider than the table closes its columns up; one taller than the
+  // table rises to the top and closes its rows up, down to cards that touch.
+  const int right = a.width - kGridEdgeMargin;
+  if (perRow > 1 && x0 + perRow * a.W() + (perRow - 1) * gap > right)
+    gap = std::max((right - x0 - perRow * a.W()) / (perRow - 1), kGridLeastGap);
+  const int bottom = a.top + a.availableHeight - kGridEdgeMargin;
+  int pitch = a.H() + 10;
+  if (rows > 1 && firstRow + (rows - 1) * pitch + a.H() > bottom) {
+    firstRow = std::max(std::min(firstRow, bottom - a.H() - (rows - 1) * pitch), a.top + 2);
+    pitch = std::max((bottom - firstRow - a.H()) / (rows - 1), a.H());
+  }
+  for (int i = 0; i < g; ++i) placer.tableau(i + 1, x0 + (i % perRow) * (a.W() + gap), firstRow + (i / perRow) * pitch);
 }
 
 // Edges count as inside; rectangles that cross without a corner inside overlap too.
@@ -127,7 +145,10 @@ int placeTableau(const LayoutContext& c, Placer& placer, std::optional<int> star
     case kTableauGridFourRows: {
       const int perRow = std::max(g / std::max<int>(c.value(param::kTableauRows), 1), 1);
       const int gap = std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2);
-      const int x0 = a.margin + (a.lowScreen() ? 15 : 10);
+      int x0 = a.margin + (a.lowScreen() ? 15 : 10);
+      // A stock standing at the left edge keeps its column to itself.
+      if (c.counts.stockGroup > 0 && c.value(param::kStockArrangement) == kStockAtLeftEdge)
+        x0 = std::max(x0, stockAtLeftEdgeLeft(a) + W + kGridEdgeMargin + 10);
       placeGrid(c, placer, x0, gap, a.fourRowBlockRowOf(c.rowDigit(param::kTableauRow)));
       return gap;
     }
@@ -172,7 +193,7 @@ void placeStockGroup(const LayoutContext& c, Placer& placer) {
       break;
     }
     case kStockAtLeftEdge: {
-      const int left = 15 + (a.lowScreen() ? 0 : a.shadow / 2);
+      const int left = stockAtLeftEdgeLeft(a);
       placer.stock(left, top);
       if (c.counts.stockGroup > 1) placer.waste(left + W + 15, top);
       break;

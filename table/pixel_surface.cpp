@@ -107,6 +107,26 @@ void PixelSurface::copyTransparentFrom(const PixelSurface& source, const PixelRe
   }
 }
 
+void PixelSurface::overlayLightFrom(const PixelSurface& source, int dx, int dy) {
+  PixelRect r{0, 0, source.width(), source.height()};
+  if (!clipCopy(source, r, dx, dy)) return;
+  for (int k = 0; k < r.height; ++k) {
+    const Pixel* s = source.row(r.top + k) + r.left;
+    Pixel* d = row(dy + k) + dx;
+    for (int x = 0; x < r.width; ++x) {
+      const unsigned red = (s[x] >> 16) & 0xFFu, green = (s[x] >> 8) & 0xFFu, blue = s[x] & 0xFFu;
+      const unsigned opacity = std::max({red, green, blue});
+      if (opacity == 0) continue;
+      const unsigned keep = 255 - opacity;
+      auto channel = [&](unsigned ink, int shift) {
+        const unsigned below = (d[x] >> shift) & 0xFFu;
+        return std::min(255u, ink + (below * keep + 127) / 255);
+      };
+      d[x] = rgbPixel(channel(red, 16), channel(green, 8), channel(blue, 0));
+    }
+  }
+}
+
 PixelSurface PixelSurface::cropped(const PixelRect& rect) const {
   PixelSurface out(rect.width, rect.height, kOpaqueAlpha);
   out.copyFrom(*this, rect, 0, 0);

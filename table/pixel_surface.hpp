@@ -68,6 +68,11 @@ class PixelSurface {
   void copyInvertedFrom(const PixelSurface& source, const PixelRect& from, int dx, int dy);
   // The same, leaving out the source pixels of the transparent colour (alpha ignored).
   void copyTransparentFrom(const PixelSurface& source, const PixelRect& from, int dx, int dy, Pixel transparent);
+  // Lays the whole source over (dx, dy) as light: each source pixel is its
+  // colour already weighed by its opacity, which is its strongest channel.
+  // Black leaves the surface as it was, a channel at full strength covers it,
+  // anything between lets the surface show through.
+  void overlayLightFrom(const PixelSurface& source, int dx, int dy);
   // The whole of source at (dx, dy).
   void draw(const PixelSurface& source, int dx, int dy) {
     copyFrom(source, {0, 0, source.width(), source.height()}, dx, dy);

@@ -53,6 +53,11 @@ void PointerActions::press(PointerButton button, int x, int y) {
   }
   // A second button during a drag, or a press with no game, changes nothing.
   if (!game().underWay() || c_.dragger.dragging() || c_.stockButton.pressed()) return;
+  // A demonstration is watched, not played.
+  if (c_.session.demoMode()) {
+    c_.listener.beep();
+    return;
+  }
   DragState& drag = c_.dragger.state();
   drag.moved = false;
   const PileHit hit = findPileAtPoint(game().state, c_.layout, x, y);
@@ -99,8 +104,8 @@ void PointerActions::pressTableau(const PileHit& hit) {
     if (!onTop) return;
     switch (rules.mayDropOnDiscard(hit.card)) {
       case DiscardVerdict::Accepted: playToDiscard(hit.card); return;
-      case DiscardVerdict::RefusedWithBeep: c_.listener.beep(); return;
-      case DiscardVerdict::Refused: return;
+      case DiscardVerdict::RefusedWithBeep:
+      case DiscardVerdict::Refused: c_.listener.beep(); return;
     }
     return;
   }
@@ -188,6 +193,8 @@ void PointerActions::release() {
     c_.renderer.refreshWindow(c_.window, peek_);
     peek_ = {};
   }
+  // In a demonstration the release plays nothing: autoplay would end its redo history.
+  if (c_.session.demoMode()) return;
   if (game().underWay() && !game().won()) game().finishAfterRelease();
   c_.session.endIfWon();
 }
@@ -240,8 +247,15 @@ void PointerActions::settleDragged() {
 
 // --- double-click ---
 
+bool PointerActions::onStock(int x, int y) const {
+  const Game& g = c_.session.game();
+  if (!g.underWay()) return false;
+  const PileHit hit = findPileAtPoint(g.state, c_.layout, x, y);
+  return hit.hit() && hit.pile == kStockPile;
+}
+
 void PointerActions::doubleClick() {
-  if (!game().underWay()) return;
+  if (!game().underWay() || c_.session.demoMode()) return;
   const Point at = c_.dragger.state().lastPress;
   const PileHit hit = findPileAtPoint(game().state, c_.layout, at.x, at.y);
   if (!hit.hit() || hit.card == kNoCard || hit.pile == kStockPile) {

@@ -54,6 +54,8 @@ class PointerActions {
   void playFlight(const CardFlight& flight) { c_.flights.play(scene(), flight); }
 
   bool skipNextPress() const { return skipNextPress_; }
+  // Whether the point lies on the stock pile of the game under way.
+  bool onStock(int x, int y) const;
   // A card shown whole by a right-button press, until the release.
   bool peeking() const { return peek_.width > 0; }
   TableScene scene() const;

@@ -15,6 +15,17 @@ constexpr Pixel kStripBlue = rgbPixel(0, 0, 255);
 constexpr int kDefaultBack = 11;
 constexpr int kPokerFamily = 9;
 constexpr int kPokerPanelPile = 10;  // tableau pile 11
+constexpr int kRankHintFamily = 10;
+// The panel's lines: 7 pixels from its left, the hand 5, the points 21 and the total 41 below its top.
+constexpr int kPanelTextLeft = 7;
+constexpr int kPanelHandTop = 5;
+constexpr int kPanelPointsTop = 21;
+constexpr int kPanelTotalTop = 41;
+constexpr int kPanelClearance = 2;
+// A rank-hint box: 21 x 14, its top 18 pixels above the foundation's.
+constexpr int kHintWidth = 21;
+constexpr int kHintHeight = 14;
+constexpr int kHintRise = 18;
 
 int settingNumber(const SettingsRecord& settings, const SettingsField& f, int fallback) {
   const long long value = settings.getInteger(f).value_or(fallback);
@@ -141,8 +152,9 @@ void TableRenderer::drawEmptyMark(const TableScene& scene, PileRef pile, int lef
   const std::optional<int> code =
       emptyPileMark(pile, scene.state.parameters, scene.redealCount, scene.state.piles.waste().cardCount());
   const PixelSurface* image = code ? images_.markImage(*code) : nullptr;
-  if (image == nullptr) restoreFromBackground(cardRect(left, top), target);
-  else target.draw(*image, left, top);
+  // The mark is an outline laid over the bare table, which shows through it.
+  restoreFromBackground(cardRect(left, top), target);
+  if (image != nullptr) target.overlayLightFrom(*image, left, top);
 }
 
 bool TableRenderer::onSquaredPile(const TableScene& scene, PileRef pile, int slot) const {
@@ -252,15 +264,66 @@ void TableRenderer::drawTableau(const TableScene& scene, PixelSurface& target) {
   }
 }
 
-void TableRenderer::drawPokerPanel(const TableScene& scene, PixelSurface& target) {
+PixelRect pokerPanelRect(const TableScene& scene, int panelWidth, int panelHeight) {
   const PileRef row{PileList::Tableau, kPokerPanelPile};
-  if (!scene.layout.isPlaced(kWastePile) || !scene.layout.isPlaced(row)) return;
-  const PixelSurface* panel = images_.pokerPanel();
-  if (panel == nullptr) return;
+  if (!scene.layout.isPlaced(kWastePile) || !scene.layout.isPlaced(row)) return {};
   const Anchor waste = scene.layout.anchors().stock[kWasteIndex];
   const Point pile = scene.layout.cardPosition(row, 0);
-  const int w = images_.size().width, h = images_.size().height;
-  target.draw(*panel, waste.left + (w - panel->width()) / 2, pile.y + (h - panel->height()) / 2);
+  const int w = scene.layout.cardSize().width, h = scene.layout.cardSize().height;
+  PixelRect panel{waste.left + (w - panelWidth) / 2, pile.y + (h - panelHeight) / 2, panelWidth, panelHeight};
+  // Small cards leave the panel taller than the rows: it stays clear of the waste.
+  const int wasteBottom = waste.top + h;
+  if (panel.top < wasteBottom && panel.bottom() > waste.top) panel.top = wasteBottom + kPanelClearance;
+  return panel;
+}
+
+PixelRect rankHintRect(const TableScene& scene, int foundation) {
+  const PileRef pile{PileList::Foundations, foundation};
+  if (!scene.layout.isPlaced(pile)) return {};
+  const Anchor at = scene.layout.anchors().at(pile);
+  const CardSize& card = scene.layout.cardSize();
+  PixelRect box{at.left + card.width / 2 - 10, at.top - kHintRise, kHintWidth, kHintHeight};
+  // Above the table's top the box would be hidden under the toolbar, or off the window.
+  if (box.top < scene.layout.window().barsBottom.value_or(0)) box.top = at.top + card.height + kHintRise - kHintHeight;
+  return box;
+}
+
+const PanelFont& TableRenderer::panelFont() {
+  if (!panelFontTried_) {
+    panelFontTried_ = true;
+    panelFont_.load(folders_.resources() / "PANEL_FONT.bmp");
+  }
+  return panelFont_;
+}
+
+void TableRenderer::drawPokerPanel(const TableScene& scene, PixelSurface& target) {
+  const PixelSurface* panel = images_.pokerPanel();
+  if (panel == nullptr) return;
+  const PixelRect at = pokerPanelRect(scene, panel->width(), panel->height());
+  if (at.empty()) return;
+  target.draw(*panel, at.left, at.top);
+  const PanelFont& font = panelFont();
+  const Pixel black = rgbPixel(0, 0, 0);
+  font.draw(target, scene.pokerPanel.hand, at.left + kPanelTextLeft, at.top + kPanelHandTop, black);
+  font.draw(target, scene.pokerPanel.points, at.left + kPanelTextLeft, at.top + kPanelPointsTop, black);
+  font.draw(target, scene.pokerPanel.total, at.left + kPanelTextLeft, at.top + kPanelTotalTop, black);
+}
+
+void TableRenderer::drawRankHints(const TableScene& scene, PixelSurface& target) {
+  const PanelFont& font = panelFont();
+  for (int f = 0; f < static_cast<int>(scene.rankHints.size()); ++f) {
+    const std::string& hint = scene.rankHints[static_cast<std::size_t>(f)];
+    const PixelRect box = rankHintRect(scene, f);
+    if (box.empty()) continue;
+    if (hint.empty()) {
+      restoreFromBackground(box, target);
+      continue;
+    }
+    target.fillRect(box, rgbPixel(0, 0, 0));
+    target.fillRect({box.left + 1, box.top + 1, box.width - 2, box.height - 2}, rgbPixel(255, 255, 255));
+    font.draw(target, hint, box.left + (box.width - font.width(hint) + 1) / 2, box.top + (box.height - font.height()) / 2,
+              rgbPixel(0, 0, 0));
+  }
 }
 
 void TableRenderer::redrawTable(const TableScene& scene, PixelSurface* window, bool deal) {
@@ -302,6 +365,7 @@ void TableRenderer::redrawTable(const TableScene& scene, PixelSurface* window, b
   }
   drawTableau(scene, target);
   if (p[param::kGameFamily] == kPokerFamily) drawPokerPanel(scene, target);
+  if (p[param::kGameFamily] == kRankHintFamily) drawRankHints(scene, target);
 
   if (window != nullptr) refreshWindow(*window);
 }

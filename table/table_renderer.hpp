@@ -2,18 +2,28 @@
 // stock's thickness and the inverted look of selected cards, all through the two off-screen buffers.
 #pragma once
 
+#include <array>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "app/core/settings_record.hpp"
 #include "engine/game_state.hpp"
 #include "table/background_painter.hpp"
 #include "table/card_images.hpp"
+#include "table/panel_font.hpp"
 #include "table/pixel_surface.hpp"
 #include "table/random_table_choices.hpp"
 #include "table/table_layout.hpp"
 
 namespace quilloro {
+
+// The score panel of poker games: the hand just completed with its points, and the total.
+struct PokerPanelLines {
+  std::string hand;
+  std::string points;
+  std::string total;
+};
 
 // What a drawing of the table is made from: the game on the table and where its piles lie.
 struct TableScene {
@@ -25,7 +35,17 @@ struct TableScene {
   bool demo = false;
   // The selected cards, for the selection marks.
   std::vector<CardNumber> selection;
+  // The poker panel's lines (family 9).
+  PokerPanelLines pokerPanel;
+  // The rank each of foundations 1 to 4 takes next (family 10); empty: no box.
+  std::array<std::string, 4> rankHints;
 };
+
+// Where the poker panel and the rank-hint boxes go.
+PixelRect pokerPanelRect(const TableScene& scene, int panelWidth, int panelHeight);
+// The box of foundation index (0 to 3): above the foundation, or below it
+// where the table's top leaves no room above.
+PixelRect rankHintRect(const TableScene& scene, int foundation);
 
 class TableRendererListener : public ImageProblemListener {
  public:
@@ -101,6 +121,8 @@ class TableRenderer {
   void drawDealSource(const TableScene& scene, PixelSurface& target);
   void drawTableau(const TableScene& scene, PixelSurface& target);
   void drawPokerPanel(const TableScene& scene, PixelSurface& target);
+  void drawRankHints(const TableScene& scene, PixelSurface& target);
+  const PanelFont& panelFont();
   void ensureImages(const TableScene& scene);
   void ensureBackground(const TableScene& scene);
   bool onSquaredPile(const TableScene& scene, PileRef pile, int slot) const;
@@ -124,6 +146,8 @@ class TableRenderer {
   int paintedHeight_ = 0;
 
   std::vector<PixelRect> selectionRects_;
+  PanelFont panelFont_;
+  bool panelFontTried_ = false;
 };
 
 }  // namespace quilloro

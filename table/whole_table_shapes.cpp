@@ -192,7 +192,9 @@ void pokerSquare(const LayoutContext& c, Placer& placer) {
   const int W = a.W();
   const int H = a.H();
   const int pitchX = W + 12;
-  const int pitchY = H + (a.lowScreen() ? 2 : 8);
+  int pitchY = H + (a.lowScreen() ? 2 : 8);
+  // On a table too low for the gaps the rows close up, down to cards that touch.
+  if (4 * pitchY + H + 2 > a.availableHeight) pitchY = std::max((a.availableHeight - H - 2) / 4, H);
   int x0 = (a.width - 4 * pitchX - W) / 2;
   int d = 0;
   sideDistance(a, x0, d);

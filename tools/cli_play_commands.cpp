@@ -145,7 +145,11 @@ bool dropCard(Game& game, CardNumber card, const std::string& pileName) {
   if (!source && !game.state.piles.discard().search(card, SearchMode::Report))
     throw CommandError("card " + std::to_string(card) + " is not on the table");
   std::vector<CardNumber> run = rules.runFromCard(card);
-  if (run.empty()) run = {card};
+  // A reserve of fanned stacks gives any of its cards alone.
+  constexpr int kReservesFannedStacks = -11;
+  if (run.empty() || (source && source->list == PileList::Reserves &&
+                      game.state.parameters[param::kReserveFannedStacks] == kReservesFannedStacks))
+    run = {card};
   bool allowed = false;
   std::string target = pileName;
   if (pileName == "Mazzo_Vis") {

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -165,6 +164,63 @@ std::optional<AtomicWriteFailure> writeFileAtomically(const fs::path& path, std:
     return std::nullopt;
 }
 
+namespace {
+
+bool isHexName(std::string_view text) {
+    return !text.empty() && text.size() <= 8 &&
+           text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// The names TemporaryFile::create gives.
+bool isOurTemporaryName(std::string_view name) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (!name.ends_with(kSuffix)) {
+        return false;
+    }
+    name.remove_suffix(kSuffix.size());
+    if (name.starts_with("rpl")) {
+        return isHexName(name.substr(3));
+    }
+    if (!name.starts_with('.')) {
+        return false;
+    }
+    const std::size_t dot = name.rfind('.');
+    return dot > 1 && isHexName(name.substr(dot + 1));
+}
+
+}  // namespace
+
+int removeStaleTemporaryFiles(const fs::path& directory, std::chrono::seconds minimumAge) {
+    std::error_code error;
+    fs::directory_iterator entries(directory, error);
+    if (error) {
+        return 0;
+    }
+    const auto now = fs::file_time_type::clock::now();
+    int removed = 0;
+    for (const fs::directory_entry& entry : entries) {
+        if (!isOurTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(error)) {
+            continue;
+        }
+        const auto changed = entry.last_write_time(error);
+        if (error || now - changed < minimumAge) {
+            continue;
+        }
+        if (fs::remove(entry.path(), error)) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+bool isReadOnlyFile(const fs::path& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0) {
+        return false;
+    }
+    return (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 FileError writeFileAtomically(const fs::path& path, std::string_view content) {
     if (const auto failure = writeFileAtomically(path, content, {})) {
         return failure->message;
@@ -188,26 +244,47 @@ ReadResult readWholeFile(const fs::path& path, std::uintmax_t maxBytes) {
         result.error = "Cannot read " + path.string() + ": it is a folder.";
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // A pipe or a device in a data file's place would block or never end: only
+    // regular files are read. The open does not wait, and the check is made
+    // again on what was opened.
+    const std::string notRegular = "Cannot read " + path.string() + ": it is not a regular file.";
+    if (!fs::is_regular_file(status)) {
+        result.error = notRegular;
+        return result;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         result.error = "Cannot open " + path.string() + ": " + describe(errno);
         return result;
     }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        result.error = notRegular;
+        return result;
+    }
     std::array<char, 65536> buffer{};
-    while (in) {
-        in.read(buffer.data(), buffer.size());
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (result.content.size() + got > maxBytes) {
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            result.content.clear();
+            result.error = "Cannot read " + path.string() + ": " + describe(errno);
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        if (result.content.size() + static_cast<std::size_t>(got) > maxBytes) {
             result.content.clear();
             result.error = "Cannot read " + path.string() + ": the file is too large.";
-            return result;
+            break;
         }
-        result.content.append(buffer.data(), got);
+        result.content.append(buffer.data(), static_cast<std::size_t>(got));
     }
-    if (in.bad()) {
-        result.content.clear();
-        result.error = "Cannot read " + path.string() + ".";
-    }
+    ::close(fd);
     return result;
 }
 

@@ -1,6 +1,7 @@
 // Whole-file writes that never leave a half-written file behind.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -32,9 +33,23 @@ struct AtomicWriteFailure {
 std::optional<AtomicWriteFailure> writeFileAtomically(const std::filesystem::path& path, std::string_view content,
                                                       std::string_view temporaryPrefix);
 
+// Removes the temporary files that writes of this program left behind in
+// directory when they were cut short (a crash, a kill): regular files named
+// "rpl" + hex digits + ".tmp" or "." + a file name + "." + hex digits + ".tmp",
+// last changed at least minimumAge ago, so that a write in progress in
+// another instance keeps its file. Nothing else is touched; failures are
+// ignored. Answers how many were removed.
+int removeStaleTemporaryFiles(const std::filesystem::path& directory, std::chrono::seconds minimumAge = std::chrono::seconds(60));
+
+// True when the file exists and nobody may write it (no write permission
+// bit), whoever runs the program: such a file is not replaced behind the
+// player's back.
+bool isReadOnlyFile(const std::filesystem::path& path);
+
 // The whole content of a file, or nothing when it does not exist. A file that
-// exists but cannot be read, or is larger than maxBytes, is an error: callers
-// that rewrite it must not mistake it for an empty one.
+// exists but cannot be read, is larger than maxBytes or is not a regular
+// file (a pipe would block) is an error: callers that rewrite it must not
+// mistake it for an empty one.
 struct ReadResult {
     bool exists = false;
     std::string content;

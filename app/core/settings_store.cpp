@@ -1,6 +1,8 @@
 // The settings record of the run: start-up loading, writing back, recent game numbers.
 #include "app/core/settings_store.hpp"
 
+#include "app/core/atomic_file.hpp"
+#include "app/core/player_name_check.hpp"
 #include "app/core/shared_routines.hpp"
 
 #include <algorithm>
@@ -122,6 +124,8 @@ FileError SettingsStore::setAndSave(const SettingsField& f, long long value) {
 
 StartupAppearance SettingsStore::loadAtStartup(long long displayColours) {
     StartupAppearance appearance;
+    // What writes cut short by a crash left in DATA/ goes before anything is read.
+    removeStaleTemporaryFiles(fnCfgPath().parent_path());
     IniFile file = preferences();
     const SectionValues prefs(file.readSection(prefkey::Section));
 
@@ -215,6 +219,14 @@ StartupAppearance SettingsStore::loadAtStartup(long long displayColours) {
     appearance.showTimePanel = get(field::ShowTime) != "N";
     appearance.showScorePanel = get(field::ShowScore) != "N";
 
+    // A name the result files cannot store would split every booking: the
+    // first player takes its place.
+    if (const std::string fault = storablePlayerNameFault(get(field::UserDefault));
+        !fault.empty() && !get(field::UserDefault).empty()) {
+        addError(appearance, "The player \"" + get(field::UserDefault) + "\" in " + fnCfgPath().string() +
+                                 " is not used: " + fault + " The player is now " + std::string(kFirstUser) + ".");
+        set(field::UserDefault, "");
+    }
     if (get(field::UserDefault).empty()) {
         addError(appearance, file.writeString(prefkey::Section, field::UserDefault.key, kFirstUser));
         // The first player goes into the player list, but never over a player

@@ -1,6 +1,8 @@
 // Where the time and score panels and the lines under the toolbar go for a window width.
 #include "app/core/top_area_layout.hpp"
 
+#include <algorithm>
+
 namespace quilloro {
 namespace {
 
@@ -22,10 +24,12 @@ int roundHalfEven(int numerator, int denominator) {
 
 TopAreaPlacement layoutTopArea(const TopAreaInput& input) {
   TopAreaPlacement out;
-  out.time = {input.windowWidth - kTimePanelWidth - kRightMargin, 0, kTimePanelWidth, kTimePanelHeight};
-  const int scoreLeft = input.showTime ? out.time.left - kScorePanelWidth - kPanelGap
-                                       : input.windowWidth - kScorePanelWidth - kRightMargin;
-  out.score = {scoreLeft, 0, kScorePanelWidth, kScorePanelHeight};
+  const int timeWidth = std::max(input.timeWidth, kTimePanelWidth);
+  const int scoreWidth = std::max(input.scoreWidth, kScorePanelWidth);
+  out.time = {input.windowWidth - timeWidth - kRightMargin, 0, timeWidth, kTimePanelHeight};
+  const int scoreLeft =
+      input.showTime ? out.time.left - scoreWidth - kPanelGap : input.windowWidth - scoreWidth - kRightMargin;
+  out.score = {scoreLeft, 0, scoreWidth, kScorePanelHeight};
   out.time.top = input.toolbarTop + roundHalfEven(input.toolbarHeight - kTimePanelHeight, 2) + kPanelDrop;
   out.score.top = out.time.top;
 

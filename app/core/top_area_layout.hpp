@@ -21,6 +21,9 @@ struct TopAreaInput {
   bool showTime = true;   // Show_Time is "Y"
   bool showScore = true;  // Show_Score is "Y"
   bool demo = false;      // a demo plays: its panel stands under the toolbar
+  // The panels' widths: as designed, or wider where their texts need it.
+  int timeWidth = 77;
+  int scoreWidth = 70;
 };
 
 struct TopAreaPlacement {

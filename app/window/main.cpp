@@ -17,6 +17,7 @@
 #include "app/selection/game_catalogue_dialog.hpp"
 #include "app/window/table_widget.hpp"
 #include "app/window/window_dialogs.hpp"
+#include "app/window/window_extras.hpp"
 
 namespace {
 
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
   }
   // The catalogue, the "Game won" dialog and the demo bar live as long as the window.
   auto* dialogs = new quilloro::WindowDialogs(*window);
+  // The options, customize, card counter and tips windows.
+  new quilloro::WindowExtras(*window);
   StartReporter reporter;
   if (qEnvironmentVariableIsSet("QUILLORO_REPORT_START")) dialogs->catalogue().installEventFilter(&reporter);
 

@@ -179,6 +179,12 @@ void MainWindow::runResizeSteps() {
   table_->update();
 }
 
+void MainWindow::setStatusBarShown(bool shown) {
+  statusBarVisible_ = shown;
+  statusBar_->setVisible(shown);
+  runResizeSteps();
+}
+
 void MainWindow::redrawTable() {
   if (!gameOnTable_) return;
   table_->fitSurface();
@@ -186,6 +192,13 @@ void MainWindow::redrawTable() {
   TableScene scene{game.state, *layout_, game.redealCount()};
   scene.demo = session_->demoMode();
   if (game.selectionGame()) scene.selection = game.selection();
+  // A new deal of the poker grid shows the total it starts from.
+  if (game.state.parameters[param::kGameFamily] == kPokerGridFamily && pokerPanel_.total.empty())
+    pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") +
+                         pointsText(static_cast<int>(settings().getInteger(field::Score).value_or(0))))
+                            .toStdString();
+  scene.pokerPanel = pokerPanel_;
+  scene.rankHints = game.rankHints();
   renderer_->redrawTable(scene, &table_->surface());
   if (!scene.selection.empty()) renderer_->showSelection(scene, &table_->surface(), true);
   table_->update();
@@ -224,6 +237,7 @@ void MainWindow::runFirstActivation() {
     if (chosen < games_.catalogue().size()) layout_->markGameJustChosen(games_.catalogue()[chosen].name());
     dealNewGame();
   }
+  if (cardCounter_.restore) cardCounter_.restore();
 }
 
 int MainWindow::randomBelow(int bound) {
@@ -241,6 +255,7 @@ void MainWindow::dealNewGame() {
   // The random background, card set and back are chosen before the deal is drawn.
   chooseRandomLook();
   gameOnTable_ = true;
+  pokerPanel_ = {};
   // The deal shows at the engine's first redraw, before any autoplay moves.
   dealToShow_ = true;
   const auto error = session_->newGame({.deal = true, .newNumber = true});
@@ -320,6 +335,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   closed_ = true;
+  if (cardCounter_.save) cardCounter_.save();
   timer_->stop();
   sounds_->stop();
   // A game under way counts as lost.

@@ -44,6 +44,14 @@ enum class WindowDialog {
   CardCounter, TipOfTheDay, Demo,
 };
 
+// The card counter as the window sees it; every part may be left empty.
+struct CardCounterLink {
+  std::function<void()> cardMoved;  // a card moved or turned
+  std::function<void()> refresh;    // the table changed as a whole: a deal, undo, redo
+  std::function<void()> restore;    // the first activation: the saved place and state
+  std::function<void()> save;       // the window closes
+};
+
 struct MainWindowOptions {
   ProgramPaths paths;
   // Answers the window's questions; the window system's boxes when none is given.
@@ -57,6 +65,14 @@ struct MainWindowOptions {
 };
 
 // A menu item or menu whose caption comes from the string table.
+// Text numbers of the time and score panels' captions.
+inline constexpr int kTimeCaption = 4610;
+inline constexpr int kScoreCaption = 4611;
+// " points" after a number of points, and "Total", on the poker panel.
+inline constexpr int kPointsCaption = 4620;
+inline constexpr int kTotalCaption = 4621;
+inline constexpr int kPokerGridFamily = 9;
+
 struct CaptionedItem {
   QAction* action;
   int textNumber;
@@ -82,6 +98,7 @@ class MainWindow : public QMainWindow,
   SettingsRecord& settings() { return store_.record(); }
   const SettingsRecord& settings() const { return store_.record(); }
   const StringTable& strings() const { return strings_; }
+  long long displayColours() const { return displayColours_; }
   const GamesDat& games() const { return games_; }
   TableWidget* table() const { return table_; }
   TableLayout& tableLayout() { return *layout_; }
@@ -100,6 +117,11 @@ class MainWindow : public QMainWindow,
   // The "Game won" dialog and the hi-score entry, supplied by other parts.
   void setGameWonDialog(std::function<void(const GameWonSummary&)> show) { gameWonDialog_ = std::move(show); }
   void setNewHiScoreDialog(std::function<void(const NewHiScore&)> show) { newHiScoreDialog_ = std::move(show); }
+  void setCardCounterLink(CardCounterLink link) { cardCounter_ = std::move(link); }
+  // The game on the table, or none before the first deal.
+  const GameState* tableGame() const { return gameOnTable_ ? &session_->game().state : nullptr; }
+  // Shows or hides the status bar at the window's bottom edge and lays the table out again.
+  void setStatusBarShown(bool shown);
 
   // --- operations other parts call ---
   bool fnConfirmAbandon(const QString& text = {});
@@ -192,6 +214,7 @@ class MainWindow : public QMainWindow,
   void toggleSelectionMark(CardNumber card) override;
   void pokerHand(const PokerAnnouncement& hand, bool shown) override;
   void pokerTotal(int total) override;
+  QString pointsText(int points) const;
   bool confirmAbandon(std::string_view message) override;
   bool confirm(std::string_view question) override;
   void winAnimation(int kind) override;
@@ -263,9 +286,12 @@ class MainWindow : public QMainWindow,
   QTimer* timer_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::vector<CaptionedItem> captioned_;
+  // What the poker panel shows.
+  PokerPanelLines pokerPanel_;
   std::map<WindowDialog, std::function<void()>> dialogs_;
   std::function<void(const GameWonSummary&)> gameWonDialog_;
   std::function<void(const NewHiScore&)> newHiScoreDialog_;
+  CardCounterLink cardCounter_;
   TopAreaPlacement topArea_;
   std::mt19937 random_;
 

@@ -31,6 +31,7 @@ void MainWindow::openGameCatalogue() { runDialog(WindowDialog::GameCatalogue); }
 
 void MainWindow::restartGame() {
   if (!gameOnTable_) return;
+  pokerPanel_ = {};
   dealToShow_ = true;
   const bool restarted = session_->restart();
   dealToShow_ = false;

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/window/info_panel.hpp"
 #include "app/window/main_window.hpp"
 
 namespace quilloro {
@@ -41,32 +42,34 @@ const std::vector<MenuSpec>& menuTable() {
         {"mnuExit", "E&xit", 213, "", nullptr}}},
       {"mnuGame", "&Game", 206,
        {{"mnuUndo", "&Undo", 217, "Ctrl+Z", &MainWindow::undo},
-        {"mnuRedo", "&Redo", 219, "", &MainWindow::redo, false, "Ctrl+Y"},
+        {"mnuRedo", "&Redo", 219, "Ctrl+Shift+Z", &MainWindow::redo},
         {"-", "", 0, "", nullptr},
-        {"mnuPause", "Pa&use", 0, "Ctrl+P", &MainWindow::pauseGame},
+        {"mnuPause", "Pa&use", 4602, "Ctrl+P", &MainWindow::pauseGame},
         {"mnuAutoplay", "&Autoplay", 226, "F7", &MainWindow::toggleAutoplay, true},
         {"-", "", 0, "", nullptr},
-        {"mnuDemo", "&Demo", 0, "Ctrl+D", &MainWindow::startDemo}}},
-      {"mnuStatistics", "&Statistics", 0,
+        {"mnuDemo", "&Demo", 4603, "Ctrl+D", &MainWindow::startDemo}}},
+      {"mnuStatistics", "&Statistics", 4601,
        {{"mnuStatisticsDialog", "&Statistics...", 221, "F4", &MainWindow::showStatistics},
         {"mnuHiScores", "&Hi-Scores...", 0, "F9", &MainWindow::showHiScores}}},
       {"mnuTools", "&Tools", 205,
        {{"mnuCustomize", "&Customize...", 212, "Ctrl+U", &MainWindow::showCustomize},
         {"mnuOptions", "&Options...", 223, "Ctrl+O", &MainWindow::showOptions},
         {"-", "", 0, "", nullptr},
-        {"mnuFavourites", "&Favorite games...", 0, "", &MainWindow::showFavourites},
-        {"mnuCardCounter", "&Card counter...", 0, "F8", &MainWindow::toggleCardCounter, true}}},
+        {"mnuFavourites", "&Favorite games...", 4605, "", &MainWindow::showFavourites},
+        {"mnuCardCounter", "&Card counter...", 4606, "F8", &MainWindow::toggleCardCounter, true}}},
       {"mnuHelp", "&?", 0,
        {{"mnuRules", "&Rules", 231, "F1", &MainWindow::showRules},
         {"mnuContents", "&Contents", 233, "", &MainWindow::showHelpContents},
-        {"mnuTipOfTheDay", "&Tip of the Day...", 0, "", &MainWindow::showTipOfTheDay},
+        {"mnuTipOfTheDay", "&Tip of the Day...", 4607, "", &MainWindow::showTipOfTheDay},
         {"-", "", 0, "", nullptr},
-        {"mnuWeb", "[Program] on the &Web...", 0, "", nullptr},
+        {"mnuWeb", "[Program] on the &Web...", 4608, "", nullptr},
         {"-", "", 0, "", nullptr},
         {"mnuAbout", "&About...", 235, "", &MainWindow::showAbout}}},
   };
   return table;
 }
+
+constexpr int kWebSiteCaption = 4609;
 
 // Start-up puts the program's name in place of the first "[Program]".
 QString withProgramName(QString caption) {
@@ -94,8 +97,10 @@ void MainWindow::buildMenus() {
       if (name == QLatin1String("mnuWeb")) {
         QMenu* web = menu->addMenu(withProgramName(QString::fromLatin1(item.caption)));
         web->menuAction()->setObjectName(name);
+        captioned_.push_back({web->menuAction(), item.textNumber});
         QAction* site = web->addAction(withProgramName(QStringLiteral("[Program] &Web Site...")));
         site->setObjectName(QStringLiteral("mnuWebSite"));
+        captioned_.push_back({site, kWebSiteCaption});
         connect(site, &QAction::triggered, this, &MainWindow::openWebSite);
         continue;
       }
@@ -115,12 +120,16 @@ void MainWindow::buildMenus() {
 void MainWindow::applyLanguageCaptions() {
   const int base = languageBase();
   for (const CaptionedItem& item : captioned_) {
-    QString caption = QString::fromStdString(std::string(captionPart(strings_.text(base, item.textNumber))));
+    QString caption =
+        withProgramName(QString::fromStdString(std::string(captionPart(strings_.text(base, item.textNumber)))));
     if (caption.isEmpty()) continue;
     const QString shown = item.action->property("shownShortcut").toString();
     if (!shown.isEmpty()) caption += '\t' + shown;
     item.action->setText(caption);
   }
+  timePanel_->setLabel(text(kTimeCaption));
+  scorePanel_->setLabel(text(kScoreCaption));
+  fnLayoutTopArea();
 }
 
 QAction* MainWindow::action(const QString& objectName) const {

@@ -37,9 +37,13 @@ void MainWindow::redraw(Redraw what, PileRef /*pile*/) {
 
 void MainWindow::playSound(std::string_view fileName, bool switchOn) { sounds_->play(fileName, switchOn); }
 
-void MainWindow::cardCounterMoved(CardNumber, PileKind, PileKind) {}
+void MainWindow::cardCounterMoved(CardNumber, PileKind, PileKind) {
+  if (cardCounter_.cardMoved) cardCounter_.cardMoved();
+}
 
-void MainWindow::cardCounterRefresh() {}
+void MainWindow::cardCounterRefresh() {
+  if (cardCounter_.refresh) cardCounter_.refresh();
+}
 
 void MainWindow::scoreChanged(int score) { scorePanel_->setValue(QString::number(score)); }
 
@@ -58,9 +62,24 @@ void MainWindow::pause(int milliseconds) {
 
 void MainWindow::toggleSelectionMark(CardNumber) { redrawTable(); }
 
-void MainWindow::pokerHand(const PokerAnnouncement&, bool) { redrawTable(); }
+QString MainWindow::pointsText(int points) const { return QString::number(points) + text(kPointsCaption); }
 
-void MainWindow::pokerTotal(int total) { scorePanel_->setValue(QString::number(total)); }
+void MainWindow::pokerHand(const PokerAnnouncement& hand, bool shown) {
+  if (shown) {
+    pokerPanel_.hand = hand.name;
+    pokerPanel_.points = pointsText(hand.points).toStdString();
+    pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") + pointsText(hand.runningTotal)).toStdString();
+    scorePanel_->setValue(QString::number(hand.runningTotal));
+  }
+  redrawTable();
+}
+
+void MainWindow::pokerTotal(int total) {
+  pokerPanel_ = {};
+  pokerPanel_.total = (text(kTotalCaption) + QStringLiteral(": ") + pointsText(total)).toStdString();
+  scorePanel_->setValue(QString::number(total));
+  redrawTable();
+}
 
 bool MainWindow::confirmAbandon(std::string_view message) {
   const QString question = message.empty() ? text(kAbandonQuestion) : fromView(message);

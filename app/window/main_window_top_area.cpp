@@ -15,6 +15,15 @@ namespace quilloro {
 namespace {
 
 constexpr int kStatusBarHeight = 22;
+// Text numbers of the panels' captions and of the pop-up menus' items.
+constexpr int kHideTimeCaption = 4612;
+constexpr int kHideScoreCaption = 4613;
+constexpr int kLargeIconsCaption = 4614;
+constexpr int kSmallIconsCaption = 4615;
+constexpr int kFlatButtonCaption = 4616;
+constexpr int kNoFlatButtonCaption = 4617;
+constexpr int kShowTimeCaption = 4618;
+constexpr int kShowScoreCaption = 4619;
 constexpr int kStatusBoxWidths[] = {116, 81};
 
 QFrame* line(QWidget* parent, const QColor& colour) {
@@ -38,15 +47,21 @@ void MainWindow::buildTopArea() {
   }
   largeBar_->hide();
 
-  timePanel_ = new InfoPanel(QStringLiteral("Time:"), QStringLiteral("0:00:00"), kTimePanelWidth, kTimePanelHeight,
-                             table_);
-  scorePanel_ = new InfoPanel(QStringLiteral("Score:"), QStringLiteral("0"), kScorePanelWidth, kScorePanelHeight,
-                              table_);
+  // The widest values the panels are sized for: hours of play, a four-digit
+  // score below zero. Longer texts widen them again.
+  timePanel_ = new InfoPanel(text(kTimeCaption), QStringLiteral("0:00:00"), kTimePanelWidth, kTimePanelHeight,
+                             QStringLiteral("0:00:00"), table_);
+  scorePanel_ = new InfoPanel(text(kScoreCaption), QStringLiteral("0"), kScorePanelWidth, kScorePanelHeight,
+                              QStringLiteral("-0000"), table_);
+  for (InfoPanel* panel : {timePanel_, scorePanel_})
+    connect(panel, &InfoPanel::widened, this, [this] { fnLayoutTopArea(); });
   auto* timeMenu = new QMenu(this);
-  timeMenu->addAction(QStringLiteral("&Hide"), this, [this] { fnShowTimePanel(false, true); });
+  captioned_.push_back(
+      {timeMenu->addAction(QStringLiteral("&Hide"), this, [this] { fnShowTimePanel(false, true); }), kHideTimeCaption});
   connect(timePanel_, &InfoPanel::popupRequested, timeMenu, [timeMenu](const QPoint& at) { timeMenu->popup(at); });
   auto* scoreMenu = new QMenu(this);
-  scoreMenu->addAction(QStringLiteral("Hide"), this, [this] { fnShowScorePanel(false, true); });
+  captioned_.push_back(
+      {scoreMenu->addAction(QStringLiteral("Hide"), this, [this] { fnShowScorePanel(false, true); }), kHideScoreCaption});
   connect(scorePanel_, &InfoPanel::popupRequested, scoreMenu,
           [scoreMenu](const QPoint& at) { scoreMenu->popup(at); });
 
@@ -83,6 +98,12 @@ void MainWindow::buildTopArea() {
   flatButtons_->setChecked(true);
   showTime_->setEnabled(false);
   showScore_->setEnabled(false);
+  captioned_.insert(captioned_.end(), {{largeIcons_, kLargeIconsCaption},
+                                       {smallIcons_, kSmallIconsCaption},
+                                       {flatButtons_, kFlatButtonCaption},
+                                       {raisedButtons_, kNoFlatButtonCaption},
+                                       {showTime_, kShowTimeCaption},
+                                       {showScore_, kShowScoreCaption}});
 }
 
 void MainWindow::buildStatusBar() {
@@ -121,6 +142,8 @@ void MainWindow::fnLayoutTopArea() {
   input.showTime = settings().get(field::ShowTime) == "Y";
   input.showScore = settings().get(field::ShowScore) == "Y";
   input.demo = session_->demoMode();
+  input.timeWidth = timePanel_->width();
+  input.scoreWidth = scorePanel_->width();
   topArea_ = layoutTopArea(input);
 
   greyLine_->setGeometry(0, topArea_.greyLineTop, topArea_.lineWidth, 1);

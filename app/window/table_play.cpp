@@ -79,6 +79,7 @@ TablePlay::~TablePlay() {
 
 void TablePlay::press(PointerButton button, int x, int y) {
   Busy busy(blocking_);
+  pressOpen_ = true;
   actions_.press(button, x, y);
   table_.update();
 }
@@ -90,12 +91,24 @@ void TablePlay::move(int x, int y) {
 
 void TablePlay::release() {
   Busy busy(blocking_);
+  pressOpen_ = false;
   actions_.release();
   table_.update();
 }
 
 void TablePlay::doubleClick(int x, int y) {
   Busy busy(blocking_);
+  // On the stock a double-click is simply one more click: quick clicks turn
+  // as many cards as they are. The window system may report the second press
+  // only as the double-click, so it is pressed here when no press came.
+  if (actions_.onStock(x, y)) {
+    if (!pressOpen_) {
+      pressOpen_ = true;
+      actions_.press(PointerButton::Left, x, y);
+    }
+    table_.update();
+    return;
+  }
   // The card under the double-click goes home, whatever the press before it saw.
   if (!dragger_.dragging()) dragger_.state().lastPress = {x, y};
   actions_.doubleClick();

@@ -77,6 +77,9 @@ class TablePlay : public QObject,
   void playSound(std::string_view fileName, bool switchOn) override;
   void playLoopingSound(std::string_view fileName, bool switchOn) override;
 
+  // A press reached the table and its release has not yet.
+  bool pressOpen_ = false;
+
   // Shows the window surface now and waits, letting paint and timer events through.
   void showAndWait(int milliseconds);
 

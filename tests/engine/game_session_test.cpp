@@ -12,70 +12,15 @@
 #include "engine/games_dat.hpp"
 #include "engine/recording_observer.hpp"
 #include "game_fixture.hpp"
+#include "session_fixture.hpp"
 
 namespace quilloro {
 namespace {
 
 using quilloro::testing::readFile;
 using quilloro::testing::TempDir;
-
-class FakeTime : public TimeSource {
- public:
-  LocalDateTime now() const override { return localTimeAt(epoch); }
-  std::int64_t epoch = 1796119200;  // a December morning
-};
-
-const GamesDat& collection() {
-  static const GamesDat dat = GamesDat::load(testing::builtGamesDat());
-  return dat;
-}
-
-// Klondike from the built collection, under a player of our own, with the
-// result files in a folder of the test's own.
-struct Session {
-  explicit Session(const GamesDat* games = &collection())
-      : session(games, settings, observer, geometry, time, home.path()) {
-    settings.set(field::ScoringKind, "01");
-    settings.set(field::UndoEnabled, "0");
-    settings.set(field::UserDefault, "Tester");
-    settings.set(field::ConfirmEnterHiScores, "N");
-    settings.setInteger(field::Game, 0);
-    session.game().setAutoplay(false);
-  }
-
-  void deal(const std::string& number) {
-    settings.set(field::GameNumber, normaliseGameNumber(number));
-    ASSERT_FALSE(session.newGame({.deal = true, .newNumber = false}));
-  }
-  // Stock clicks: each one a step of the undo history.
-  void clickStock(int times) {
-    for (int i = 0; i < times; ++i) {
-      const StockPress press = game().pressStock();
-      if (press == StockPress::Pressed) game().releaseStock();
-    }
-  }
-  std::vector<std::string> table() const {
-    std::vector<std::string> piles;
-    for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves})
-      for (int i = 0; i < pileListSize(list); ++i)
-        piles.push_back(session.game().state.stateTokens(session.game().state.piles.pile(list, i)));
-    return piles;
-  }
-  std::vector<std::string> logLines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(readFile(home / "DATA/STAT_LOG.DAT"));
-    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
-  }
-  Game& game() { return session.game(); }
-
-  TempDir home;
-  SettingsRecord settings;
-  RecordingObserver observer;
-  LibraryAnchorGeometry geometry;
-  FakeTime time;
-  GameSession session;
-};
+using quilloro::testing::collection;
+using quilloro::testing::Session;
 
 TEST(EndGame, AnAbandonedGameIsBookedLostWithItsScoreAndTime) {
   Session s;
@@ -97,6 +42,19 @@ TEST(EndGame, AnAbandonedGameIsBookedLostWithItsScoreAndTime) {
   EXPECT_EQ(s.session.endGame(), std::nullopt);
   EXPECT_EQ(s.logLines().size(), 1u);
   EXPECT_TRUE(s.observer.wonDialogs.empty());
+}
+
+TEST(EndGame, APlayerNameTheResultFilesCannotStoreBooksNothingAndSaysWhy) {
+  for (const std::string bad : {"a=b", "[x", ";x", "#x", "line\nbreak", ""}) {
+    Session s;
+    s.deal("3");
+    s.settings.set(field::UserDefault, bad);
+    s.observer.clear();
+    EXPECT_EQ(s.session.endGame(), std::optional<bool>(false)) << bad;
+    EXPECT_FALSE(std::filesystem::exists(s.home / "DATA")) << bad;
+    ASSERT_EQ(s.observer.fileErrors.size(), 1u) << bad;
+    EXPECT_NE(s.observer.fileErrors[0].find("not booked"), std::string::npos) << s.observer.fileErrors[0];
+  }
 }
 
 TEST(EndGame, AWinIsCelebratedAndShowsTheTotals) {

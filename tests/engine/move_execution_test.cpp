@@ -26,6 +26,18 @@ TEST(ExecuteMove, ARunArrivesInOrderFaceUpAndLeavesTheCardBelowAsItWas) {
   EXPECT_FALSE(t.game.won());
 }
 
+TEST(ExecuteMove, ACardOfAFannedReserveMovesAloneAndUndoesBackInPlace) {
+  TestTable t;
+  t.set({{param::kReserveCount, 1}, {param::kReserveFannedStacks, -11}});
+  t.lay("Appogg1", "0481" "0081" "0331");  // 9S 8H 7C
+  t.lay("Fila2", "0101");                  // 10 of hearts
+  ASSERT_TRUE(t.game.executeMove(48, "Fila2"));
+  EXPECT_EQ(t.tokens("Fila2"), "0101" "0481");
+  EXPECT_EQ(t.tokens("Appogg1"), "0081" "0331");
+  ASSERT_TRUE(t.game.undo());
+  EXPECT_EQ(t.tokens("Appogg1"), "0481" "0081" "0331");
+}
+
 TEST(ExecuteMove, FoundationMovesScoreAndSoundByHowTheyWereMade) {
   TestTable t;
   t.lay("Fila1", "0021" "0011");

@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <csignal>
 
 namespace quilloro::stats {
@@ -96,7 +97,7 @@ TEST(FileRewrite, FullDiskDuringTheWriteKeepsTheOldLog) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->starts_with("Error writing temp file: ")) << *error;
+    EXPECT_TRUE(error->starts_with("Error writing file: " + log.string())) << *error;
     EXPECT_EQ(readFile(log), old);
     EXPECT_EQ(filesIn(dir.path()), 1u);
 }
@@ -111,6 +112,57 @@ TEST(FileRewrite, KeepsPermissionsAndFollowsLinks) {
     EXPECT_TRUE(fs::is_symlink(dir / "link.dat"));
     EXPECT_EQ(readFile(real), "new");
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(FileRewrite, AReadOnlyFileIsRefusedAndKept) {
+    TempDir dir;
+    const auto file = dir / "STAT.DAT";
+    writeFile(file, "[Klondike]\r\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const FileError error = rewriteFile(file, "new");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("read-only"), std::string::npos) << *error;
+    EXPECT_EQ(readFile(file), "[Klondike]\r\n");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(FileRewrite, TemporaryFilesLeftByACrashGoBeforeTheRewrite) {
+    TempDir dir;
+    const auto file = dir / "STAT.DAT";
+    writeFile(dir / "rpl5e1f.tmp", std::string(1000, 'x'));
+    writeFile(dir / ".STAT.DAT.77.tmp", "y");
+    writeFile(dir / "rplnew.tmp", "z");  // no hex name: not ours
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(3);
+    for (const char* name : {"rpl5e1f.tmp", ".STAT.DAT.77.tmp", "rplnew.tmp"}) fs::last_write_time(dir / name, old);
+    ASSERT_FALSE(rewriteFile(file, "new"));
+    EXPECT_FALSE(fs::exists(dir / "rpl5e1f.tmp"));
+    EXPECT_FALSE(fs::exists(dir / ".STAT.DAT.77.tmp"));
+    EXPECT_TRUE(fs::exists(dir / "rplnew.tmp"));
+    EXPECT_EQ(filesIn(dir.path()), 2u);
+}
+
+TEST(FileRewrite, LineByLineKeepsLineEndsDropsLinesAndLeavesAnUnchangedFileAlone) {
+    TempDir dir;
+    const auto file = dir / "STAT_LOG.DAT";
+    writeFile(file, "keep one\r\ndrop me\nkeep two\ntorn");
+    ASSERT_FALSE(rewriteFileByLines(file, [](std::string& text) {
+        if (text == "keep two") text = "kept two";
+        return text != "drop me";
+    }));
+    EXPECT_EQ(readFile(file), "keep one\r\nkept two\ntorn");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+
+    // Nothing to change: a read-only file is no error then, and nothing is written.
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_FALSE(rewriteFileByLines(file, [](std::string&) { return true; }));
+    const FileError refused = rewriteFileByLines(file, [](std::string&) { return false; });
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("read-only"), std::string::npos) << *refused;
+    EXPECT_EQ(readFile(file), "keep one\r\nkept two\ntorn");
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_FALSE(rewriteFileByLines(dir / "missing", [](std::string&) { return false; }));
 }
 
 }  // namespace

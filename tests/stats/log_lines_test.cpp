@@ -44,6 +44,10 @@ TEST(ResultLogLines, SplitsEveryLineEndAndReadsFieldsByColumn) {
     EXPECT_FALSE(logNumber(""));
     EXPECT_FALSE(logNumber("-5"));
     EXPECT_EQ(ResultLogLines::read("/nonexistent/STAT_LOG.DAT").size(), 0u);
+    // A log short enough to live inside the object keeps its lines when moved.
+    ResultLogLines moved = ResultLogLines::fromContent("ab\ncd");
+    const ResultLogLines kept = std::move(moved);
+    EXPECT_EQ(kept.line(1), "cd");
     EXPECT_EQ(ResultLogLines::fromContent("").size(), 0u);
 }
 

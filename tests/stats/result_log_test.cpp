@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
 namespace quilloro::stats {
 namespace {
 
@@ -86,6 +91,41 @@ TEST(ResultLogFile, AppendsWholeLinesWithCrLf) {
     writeFile(log, "old line\nunfinished");
     ASSERT_FALSE(appendResultLogLine(log, sampleEntry()));
     EXPECT_EQ(readFile(log), "old line\nunfinished\r\n" + line + "\r\n");
+}
+
+TEST(ResultLogFile, ReadersSkipATornLastLineAndTheNextLineStartsAfreshBehindIt) {
+    TempDir dir;
+    const auto log = dir / "STAT_LOG.DAT";
+    const std::string line = formatResultLogLine(sampleEntry());
+    writeFile(log, line + "\r\n" + line.substr(0, 60));
+    std::vector<std::string> seen;
+    ASSERT_FALSE(forEachResultLogLine(log, [&seen](std::string_view l) { seen.emplace_back(l); }));
+    EXPECT_EQ(seen, std::vector<std::string>{line});
+
+    ASSERT_FALSE(appendResultLogLine(log, sampleEntry()));
+    seen.clear();
+    ASSERT_FALSE(forEachResultLogLine(log, [&seen](std::string_view l) { seen.emplace_back(l); }));
+    EXPECT_EQ(seen, (std::vector<std::string>{line, line.substr(0, 60), line}));
+    EXPECT_FALSE(forEachResultLogLine(dir / "none", [](std::string_view) { FAIL(); }));
+}
+
+TEST(ResultLogFile, AReadOnlyLogOrAPipeIsRefusedAndKept) {
+    TempDir dir;
+    const auto log = dir / "STAT_LOG.DAT";
+    writeFile(log, "kept\r\n");
+    std::filesystem::permissions(log, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                          std::filesystem::perms::others_read);
+    const FileError readOnly = appendResultLogLine(log, sampleEntry());
+    ASSERT_TRUE(readOnly);
+    EXPECT_NE(readOnly->find("read-only"), std::string::npos) << *readOnly;
+    EXPECT_EQ(readFile(log), "kept\r\n");
+
+    const auto pipe = dir / "PIPE.DAT";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    const FileError piped = appendResultLogLine(pipe, sampleEntry());
+    ASSERT_TRUE(piped);
+    EXPECT_NE(piped->find("not a regular file"), std::string::npos) << *piped;
+    EXPECT_TRUE(forEachResultLogLine(pipe, [](std::string_view) {}));
 }
 
 }  // namespace

@@ -140,3 +140,24 @@ TEST(PngImage, StoredBlocksCarryEveryScanLine) {
 
 }  // namespace
 }  // namespace quilloro
+
+// Marks are light laid over the table: black keeps the table, full strength
+// covers it, and anything between lets the table show through.
+TEST(PixelSurface, LightOverlayLetsTheSurfaceShowThroughFaintLight) {
+  using quilloro::PixelSurface;
+  using quilloro::rgbPixel;
+  PixelSurface table(4, 1, rgbPixel(0, 0, 200));
+  PixelSurface mark(3, 1, rgbPixel(0, 0, 0));
+  mark.setPixel(1, 0, rgbPixel(255, 255, 255));
+  mark.setPixel(2, 0, rgbPixel(100, 100, 100));
+  table.overlayLightFrom(mark, 1, 0);
+  EXPECT_EQ(table.pixel(0, 0), rgbPixel(0, 0, 200));
+  EXPECT_EQ(table.pixel(1, 0), rgbPixel(0, 0, 200));
+  EXPECT_EQ(table.pixel(2, 0), rgbPixel(255, 255, 255));
+  // 100 of light, and 155/255 of the blue below it.
+  EXPECT_EQ(table.pixel(3, 0), rgbPixel(100, 100, 100 + (200 * 155 + 127) / 255));
+  // Past the edges nothing is touched.
+  table.overlayLightFrom(mark, 3, 0);
+  table.overlayLightFrom(mark, -5, -5);
+  EXPECT_EQ(table.pixel(3, 0), rgbPixel(100, 100, 100 + (200 * 155 + 127) / 255));
+}

@@ -237,5 +237,51 @@ TEST_F(KlondikeTable, EmptyStockPressedMovedOffAndReleasedMakesNoRedeal) {
   EXPECT_FALSE(game().state.piles.stock().empty());
 }
 
+TEST_F(KlondikeTable, InADemoAClickOnlyBeepsAndTheRestOfTheDemoStays) {
+  ASSERT_EQ(game().pressStock(), StockPress::Moved);
+  ASSERT_EQ(game().pressStock(), StockPress::Moved);
+  std::filesystem::create_directories(folder.home() / "Demos");
+  ASSERT_FALSE(session.save(session.demoFile()));
+  ASSERT_EQ(session.startDemo().lastPosition, 3);
+  ASSERT_EQ(session.goToDemoPosition(1, 2), 2);
+  game().setAutoplay(true);
+  draw();
+  const std::vector<std::string> before = table();
+  const int redo = game().redoHistory().stepCount();
+  const int beeps = observer.beeps;
+
+  dragTo(onTop({PileList::Tableau, 6}), onTop({PileList::Tableau, 5}));
+  actions.press(PointerButton::Left, onTop(kStockPile).x, onTop(kStockPile).y);
+  actions.release();
+  actions.doubleClick();
+  EXPECT_EQ(observer.beeps, beeps + 2);
+  EXPECT_FALSE(dragger.dragging());
+  EXPECT_EQ(table(), before);
+  EXPECT_EQ(game().redoHistory().stepCount(), redo);
+  EXPECT_EQ(session.goToDemoPosition(2, 3), 3);
+}
+
+TEST_F(KlondikeTable, ADiscardGameBeepsForEveryTopCardItRefuses) {
+  for (const int family : {2, 12, 15}) {
+    game().state.parameters[param::kGameFamily] = static_cast<ParameterValue>(family);
+    putOnTop(20, kDiscardPile);  // the 7 of diamonds
+    putOnTop(5, kFila1);         // a 5 is two ranks away
+    draw();
+    const std::vector<std::string> before = table();
+    const int beeps = observer.beeps;
+    actions.press(PointerButton::Left, onTop(kFila1).x, onTop(kFila1).y);
+    actions.release();
+    EXPECT_EQ(observer.beeps, beeps + 1) << "family " << family;
+    EXPECT_EQ(table(), before) << "family " << family;
+
+    putOnTop(6, kFila1);  // the 6 goes on the 7
+    draw();
+    actions.press(PointerButton::Left, onTop(kFila1).x, onTop(kFila1).y);
+    actions.release();
+    EXPECT_EQ(game().state.piles.discard().topCard(), 6) << "family " << family;
+    EXPECT_EQ(observer.beeps, beeps + 1) << "family " << family;
+  }
+}
+
 }  // namespace
 }  // namespace quilloro

@@ -19,7 +19,8 @@ namespace quilloro::testing {
 // Every face has its own colour, so a drawn card can be told by one pixel.
 inline Pixel faceColour(CardNumber card) { return rgbPixel(static_cast<unsigned>(card), 100, 200); }
 inline constexpr Pixel kBackColour = rgbPixel(0, 0, 150);
-inline Pixel markColour(int code) { return rgbPixel(200, static_cast<unsigned>(code), 0); }
+// Marks at full strength cover the table where they are drawn.
+inline Pixel markColour(int code) { return rgbPixel(255, static_cast<unsigned>(code), 0); }
 
 class RecordingProblems : public ImageProblemListener {
  public:

@@ -6,6 +6,7 @@
 #include "table/table_renderer.hpp"
 #include "tests/table/render_test_pictures.hpp"
 #include "tests/table/four_pile_table.hpp"
+#include "tests/table/layout_bench.hpp"
 
 namespace quilloro {
 namespace {
@@ -241,5 +242,90 @@ TEST_F(TableRendering, ImagesFollowTheSettingsAndTheCardSize) {
   EXPECT_TRUE(listener.problems.empty());
 }
 
+
+// A sheet for the panel print: every glyph a bar three pixels wide, so that
+// each character advances by four.
+void writeBarFont(const testing::PictureFolder& folder) {
+  constexpr int kCells = 95 + 12;
+  PixelSurface sheet(kCells * kPanelFontCell, 14, rgbPixel(255, 255, 255));
+  for (int cell = 1; cell < kCells; ++cell) sheet.fillRect({cell * kPanelFontCell, 2, 3, 10}, rgbPixel(0, 0, 0));
+  folder.write("PANEL_FONT.bmp", sheet, true);
+}
+
+TEST(PanelFont, MeasuresAndPrintsUtf8TextFromItsSheet) {
+  testing::PictureFolder folder;
+  writeBarFont(folder);
+  PanelFont font;
+  EXPECT_FALSE(font.load(folder.home() / "Resources" / "missing.bmp"));
+  ASSERT_TRUE(font.load(folder.home() / "Resources" / "PANEL_FONT.bmp"));
+  EXPECT_EQ(font.width("AB"), 7);
+  // An accented letter has a glyph of its own; a character without one spaces.
+  EXPECT_EQ(font.width("Più"), 11);
+  EXPECT_EQ(decodeUtf8("Più"), U"Più");
+  EXPECT_EQ(decodeUtf8("a\xC3"), U"a?");
+  PixelSurface target(20, 16, rgbPixel(255, 255, 255));
+  font.draw(target, "I", 4, 1, rgbPixel(0, 0, 0));
+  EXPECT_EQ(target.pixel(4, 5), rgbPixel(0, 0, 0));
+  EXPECT_EQ(target.pixel(7, 5), rgbPixel(255, 255, 255));
+  font.draw(target, "x", 18, 1, rgbPixel(0, 0, 0));  // clipped at the edge, not past it
+  EXPECT_EQ(target.pixel(19, 5), rgbPixel(0, 0, 0));
+}
+
+TEST_F(TableRendering, RankHintBoxesNameTheNextRankOfEachFoundation) {
+  writeBarFont(folder);
+  state.parameters[param::kGameFamily] = 10;
+  ASSERT_TRUE(state.restorePile(PileList::Foundations, 0, "0121"));
+  TableScene s = scene();
+  s.rankHints = {"Q", "", "", ""};
+  renderer.redrawTable(s, &window);
+  const PixelRect box = rankHintRect(s, 0);
+  const Anchor dest = anchor(kDest1);
+  ASSERT_FALSE(box.empty());
+  EXPECT_EQ(box.width, 21);
+  EXPECT_EQ(box.height, 14);
+  EXPECT_EQ(box.left, dest.left + 25 / 2 - 10);
+  const PixelSurface& table = renderer.tableBuffer();
+  EXPECT_EQ(table.pixel(box.left, box.top), rgbPixel(0, 0, 0));
+  EXPECT_EQ(table.pixel(box.left + 1, box.top + 1), rgbPixel(255, 255, 255));
+  int print = 0;
+  for (int y = box.top + 1; y < box.bottom() - 1; ++y)
+    for (int x = box.left + 1; x < box.right() - 1; ++x) print += table.pixel(x, y) == rgbPixel(0, 0, 0) ? 1 : 0;
+  EXPECT_GT(print, 10);
+  // The second foundation needs no hint: its place shows the table.
+  const PixelRect none = rankHintRect(s, 1);
+  EXPECT_EQ(table.pixel(none.left + 5, none.top + 5), renderer.backgroundBuffer().pixel(none.left + 5, none.top + 5));
+  // Too near the table's top the box goes under the foundation.
+  if (box.top >= 0) {
+    WindowMetrics high = layout.window();
+    high.barsBottom = dest.top;
+    layout.setWindow(high);
+    EXPECT_EQ(rankHintRect(s, 0).top, anchor(kDest1).top + 32 + 4);
+  } else {
+    ADD_FAILURE() << "the four-pile table leaves room above its foundations";
+  }
+}
+
+
+// The poker panel stands left of the grid's third row, centred under the
+// waste; with the miniature cards it keeps clear of the waste.
+TEST(PokerPanel, StandsBesideTheGridAndClearOfTheWaste) {
+  for (const char* size : {"B", "M", "P"}) {
+    SCOPED_TRACE(size);
+    testing::LayoutBench bench;
+    bench.settings.set(field::CardSize, size);
+    bench.set({{param::kGameFamily, 9}, {param::kTableauCount, 25}, {param::kStockGroupPiles, 2}, {param::kShowStock, 1},
+               {param::kShowWaste, 1}, {param::kTableauArrangement, 70}, {param::kTableauRow, 2}});
+    const PileAnchors& a = bench.runAt(800, 600);
+    const TableScene scene(bench.state, bench.layout);
+    const PixelRect panel = pokerPanelRect(scene, 160, 60);
+    ASSERT_FALSE(panel.empty());
+    const CardSize& card = bench.layout.cardSize();
+    const Anchor w = testing::waste(a);
+    EXPECT_EQ(panel.left, w.left + (card.width - 160) / 2);
+    const bool overlaps = panel.left < w.left + card.width && w.left < panel.right() && panel.top < w.top + card.height &&
+                          w.top < panel.bottom();
+    EXPECT_FALSE(overlaps) << "panel top " << panel.top << ", waste " << w.top << " to " << w.top + card.height;
+  }
+}
 }  // namespace
 }  // namespace quilloro

@@ -15,6 +15,8 @@
 #include "tools/artwork/card_backs.hpp"
 #include "tools/artwork/card_faces.hpp"
 #include "tools/artwork/marks.hpp"
+#include "tools/artwork/named_backgrounds.hpp"
+#include "tools/artwork/option_pictures.hpp"
 #include "tools/artwork/pointer_shapes.hpp"
 #include "tools/artwork/resource_bitmaps.hpp"
 #include "tools/artwork/sounds.hpp"
@@ -39,6 +41,11 @@ std::vector<Job> allJobs(const fs::path& home) {
   // The whole pictures take longest: start them first so the workers finish together.
   for (int number : backgroundNumbers()) {
     jobs.push_back([=](FontBook&) { writeBmp(images / ("B" + threeDigits(number) + ".bmp"), renderBackground(number)); });
+  }
+  for (int number : namedBackgroundNumbers()) {
+    jobs.push_back([=](FontBook& fonts) {
+      writeBmp(images / ("B" + threeDigits(number) + ".bmp"), *renderNamedBackground(number, fonts));
+    });
   }
   std::reverse(jobs.begin(), jobs.end());
   jobs.push_back([=](FontBook& fonts) { writeBmp(images / "Y001.bmp", renderDemoBackground(fonts)); });
@@ -73,7 +80,14 @@ std::vector<Job> allJobs(const fs::path& home) {
   }
   jobs.push_back([=](FontBook&) {
     writeBmp(resources / "Panel_pk.bmp", renderPokerPanel());
+  });
+  jobs.push_back([=](FontBook& fonts) { writeBmp(resources / "PANEL_FONT.bmp", renderPanelFont(fonts)); });
+  jobs.push_back([=](FontBook&) {
     for (const auto& [name, picture] : renderPieCharts()) writeBmp(resources / (name + ".bmp"), picture);
+  });
+  jobs.push_back([=](FontBook& fonts) {
+    for (const auto& [name, picture] : renderCounterPictures(fonts)) writeBmp(resources / (name + ".bmp"), picture);
+    for (const auto& [name, picture] : renderEffectSamples(fonts)) writeBmp(resources / (name + ".bmp"), picture);
   });
   jobs.push_back([=](FontBook&) {
     std::ofstream hotspots(resources / "POINTERS.TXT", std::ios::trunc);

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "tools/artwork/back_scenes.hpp"
 #include "tools/artwork/canvas.hpp"
 #include "tools/artwork/noise.hpp"
 
@@ -376,13 +377,15 @@ const std::vector<BackDesign>& designs() {
 int cardBackCount() { return static_cast<int>(designs().size()); }
 
 Bitmap renderCardBack(int number, CardSize size) {
-  const BackDesign& design = designs().at(static_cast<std::size_t>(number - 1));
+  const std::optional<BackScene> scene = backScene(number);
+  const BackDesign& plain = designs().at(static_cast<std::size_t>(number - 1));
+  const BackDesign design = scene ? BackDesign{scene->ground, scene->line} : plain;
   const bool tiny = size.letter == 'P';
   const int samples = tiny ? 4 : 3;
   const double margin = tiny ? 2.0 : 3.0;  // white margin in pixels
   const double radius = tiny ? 1.5 : 3.0;
   // On the miniature card the pattern is drawn coarser, or it would blur to one colour.
-  const double unit = tiny ? 0.55 : size.width / 71.0;
+  const double unit = tiny && !scene ? 0.55 : size.width / 71.0;
   const double halfW = size.width / 2.0 - margin, halfH = size.height / 2.0 - margin;
   Bitmap back(size.width, size.height, {255, 255, 255});
   for (int y = 0; y < size.height; ++y) {
@@ -406,6 +409,18 @@ Bitmap renderCardBack(int number, CardSize size) {
       const double n = samples * samples;
       back.at(x, y) = {static_cast<std::uint8_t>(r / n + 0.5), static_cast<std::uint8_t>(g / n + 0.5), static_cast<std::uint8_t>(b / n + 0.5)};
     }
+  }
+  if (scene && scene->figure) {
+    // The figure stays inside the thin line.
+    Canvas canvas(size.width, size.height);
+    canvas.bitmap() = back;
+    const double inset = tiny ? margin : margin + 2;
+    Path field;
+    field.roundedRect(inset, inset, size.width - 2 * inset, size.height - 2 * inset, radius);
+    canvas.clipTo(field);
+    canvas.setTransform(Affine::translate(size.width / 2.0, size.height / 2.0) * Affine::scale(unit, unit));
+    scene->figure(canvas);
+    back = canvas.bitmap();
   }
   const Rgb border{90, 90, 90};
   for (int x = 0; x < size.width; ++x) back.at(x, 0) = back.at(x, size.height - 1) = border;

@@ -1,6 +1,7 @@
 // Card face layout: border, corner indices, pips as on real cards, aces and court frames.
 #include "tools/artwork/card_faces.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -53,6 +54,11 @@ class FacePainter {
       : style_(style), size_(size), suit_(suit), rank_(rank), fonts_(fonts), canvas_(size.width, size.height, style.face),
         ink_(style.ink[static_cast<std::size_t>(suit)]), sx_(size.width / kDesignWidth), sy_(size.height / kDesignHeight) {}
 
+  Bitmap cornerIndexAlone() {
+    if (size_.letter != 'P') index(false);
+    return canvas_.bitmap();
+  }
+
   Bitmap paint() {
     if (size_.letter == 'P') {
       miniature();
@@ -75,27 +81,56 @@ class FacePainter {
  private:
   double widthFactor() const { return rank_ == 10 ? style_.tenWidth : style_.indexWidth; }
 
-  // The rank and a small suit in the top-left corner, or turned round in the bottom-right.
+  // The rank over a small suit in the top-left corner, or turned round in the
+  // bottom-right. Both fit the strip a fan leaves showing, so that a covered
+  // card still tells its rank and suit.
   void index(bool turned) {
-    const double s = sx_;
-    const double cap = style_.indexCap * s;
-    const double cx = (bigIndex(style_) ? 8.6 : 7.6) * s;
-    const double top = 4.5 * s;
-    const double rankY = top + cap / 2;
-    const double suitH = style_.indexSuit * s;
-    const double suitY = top + cap + 2.4 * s + suitH / 2;
-    auto at = [&](double x, double y) { return turned ? Point{size_.width - x, size_.height - y} : Point{x, y}; };
+    const VisibleStrip strip = visibleStrip(size_);
+    const double boxWidth = strip.columns - 1.5;  // the border column and a little air
+    const double boxHeight = strip.rows - 1.5;
+    const double cx = 1 + boxWidth / 2;
+    const bool tab = style_.indexLook == IndexLook::Tab;
+    const bool big = size_.letter == 'B';
+    const double rankTop = tab ? 2.0 : (big ? 1.5 : 1.2);
+    // The small card gives the suit a little more of its strip: clubs and
+    // spades must still be told apart.
+    double cap = big ? 7.5 : 5.5;
+    const double suitHeight = boxHeight - rankTop - cap - (big ? 1.0 : 0.7);
+    const int maxRankWidth = static_cast<int>(boxWidth) - (tab ? 2 : 0);
+    Font& font = fonts_.get(style_.indexFont);
+    Mask ink = font.render(rankText(rank_), cap, widthFactor());
+    if (ink.width > maxRankWidth) ink = font.render(rankText(rank_), cap, widthFactor() * maxRankWidth / ink.width);
+    // A tail below the line (the queen's) may not reach the suit.
+    if (ink.height > cap + 1) {
+      cap = cap * (cap + 1) / ink.height;
+      ink = font.render(rankText(rank_), cap, std::min(widthFactor(), widthFactor() * maxRankWidth / ink.width));
+    }
+    if (style_.innerFrame) {
+      // The frame gives way to the index, as on printed cards.
+      const double w = strip.columns - 1.0, h = strip.rows - 1.0;
+      const Point corner = turned ? Point{size_.width - 1.0 - w, size_.height - 1.0 - h} : Point{1.0, 1.0};
+      canvas_.fill(Path().rect(corner.x, corner.y, w, h), style_.face);
+    }
     Rgb textColour = ink_;
-    if (style_.indexLook == IndexLook::Tab) {
-      const double w = 13 * s, h = cap + 5 * s;
-      const Point corner = turned ? Point{size_.width - 1.5 * s - w, size_.height - 1.5 * s - h} : Point{1.5 * s, 1.5 * s};
-      canvas_.fill(Path().roundedRect(corner.x, corner.y, w, h, 2.4 * s), ink_);
+    if (tab) {
+      const double h = rankTop + ink.height + 1.5;
+      const double w = strip.columns - 1.5;
+      const Point corner = turned ? Point{size_.width - 0.5 - w, size_.height - 0.5 - h} : Point{0.5, 0.5};
+      canvas_.fill(Path().roundedRect(corner.x, corner.y, w, h, 2.0), ink_);
       textColour = {255, 255, 255};
     }
-    const Point rankAt = at(cx, rankY + (style_.indexLook == IndexLook::Tab ? 1 * s : 0));
-    drawTextCentred(canvas_, fonts_.get(style_.indexFont), rankText(rank_), cap, rankAt.x, rankAt.y, textColour, turned, widthFactor());
-    const Point suitAt = at(cx, suitY + (style_.indexLook == IndexLook::Tab ? 2 * s : 0));
-    drawSuit(canvas_, suit_, suitAt.x, suitAt.y, suitH, ink_, turned);
+    const int left = static_cast<int>(std::lround(cx - ink.width / 2.0));
+    const int top = static_cast<int>(std::lround(rankTop));
+    if (turned) {
+      const int turnedLeft = size_.width - left - ink.width, turnedTop = size_.height - top - ink.height;
+      canvas_.paintMask(placed(rotated180(std::move(ink)), turnedLeft, turnedTop), textColour);
+    } else {
+      canvas_.paintMask(placed(std::move(ink), left, top), textColour);
+    }
+    const double suitCentreY = strip.rows - 1.0 - suitHeight / 2;
+    const double suitX = turned ? size_.width - cx : cx;
+    const double suitY = turned ? size_.height - suitCentreY : suitCentreY;
+    drawSuit(canvas_, suit_, suitX, suitY, suitHeight, ink_, turned);
   }
 
   void pips() {
@@ -167,6 +202,18 @@ class FacePainter {
 };
 
 }  // namespace
+
+VisibleStrip visibleStrip(CardSize size) {
+  switch (size.letter) {
+    case 'B': return {18, 12};
+    case 'M': return {14, 10};
+    default: return {3, 3};
+  }
+}
+
+Bitmap renderCornerIndex(const CardStyle& style, CardSize size, Suit suit, int rank, FontBook& fonts) {
+  return FacePainter(style, size, suit, rank, fonts).cornerIndexAlone();
+}
 
 Bitmap renderCardFace(const CardStyle& style, CardSize size, Suit suit, int rank, FontBook& fonts) {
   return FacePainter(style, size, suit, rank, fonts).paint();

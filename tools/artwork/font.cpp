@@ -87,6 +87,28 @@ Mask Font::render(const std::string& text, double capHeight, double widthFactor)
   return ink;
 }
 
+Mask Font::glyph(char32_t character, int pixelSize, int height, int baseline) {
+  FT_Face face = library_->face;
+  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(std::max(pixelSize, 4)));
+  FT_Set_Transform(face, nullptr, nullptr);
+  Mask out;
+  if (FT_Get_Char_Index(face, character) == 0 || FT_Load_Char(face, character, FT_LOAD_RENDER) != 0) return out;
+  const FT_GlyphSlot slot = face->glyph;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  const int left = std::max(slot->bitmap_left, 0);
+  out.width = std::max(left + static_cast<int>(bitmap.width), 1);
+  out.height = height;
+  out.cover.assign(static_cast<std::size_t>(out.width * out.height), 0.0f);
+  for (unsigned row = 0; row < bitmap.rows; ++row)
+    for (unsigned col = 0; col < bitmap.width; ++col) {
+      const int x = left + static_cast<int>(col), y = baseline - slot->bitmap_top + static_cast<int>(row);
+      if (y < 0 || y >= height) continue;
+      out.cover[static_cast<std::size_t>(y * out.width + x)] =
+          bitmap.buffer[row * static_cast<unsigned>(bitmap.pitch) + col] / 255.0f;
+    }
+  return out;
+}
+
 Font& FontBook::get(const std::string& fileName) {
   for (auto& [name, font] : fonts_)
     if (name == fileName) return *font;

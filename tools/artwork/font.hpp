@@ -23,6 +23,10 @@ class Font {
   // capital letters and digits about capHeight pixels tall. widthFactor < 1
   // narrows the glyphs, as for a "10" in a narrow corner.
   Mask render(const std::string& text, double capHeight, double widthFactor = 1.0);
+  // One character at a pixel size, hinted for small print, untrimmed: a mask
+  // `height` rows tall with the baseline at row `baseline`, as wide as the
+  // glyph's ink reaches from its pen position. Empty when the font lacks it.
+  Mask glyph(char32_t character, int pixelSize, int height, int baseline);
 
  private:
   struct Library;

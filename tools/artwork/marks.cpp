@@ -1,4 +1,5 @@
-// Mark pictures: a darker slot of the table's green with a light outline and a symbol for its meaning.
+// Mark pictures: a light outline and a symbol for the pile's meaning, drawn as light on black. The
+// table lays them over its background, which shows through wherever the light is faint or absent.
 #include "tools/artwork/marks.hpp"
 
 #include <cmath>
@@ -9,12 +10,17 @@
 namespace quilloro::artwork {
 namespace {
 
-constexpr Rgb kSlot{0, 74, 10};
-constexpr Rgb kPressedSlot{0, 46, 6};
-constexpr Rgb kLine{104, 170, 104};
-constexpr Rgb kSymbol{126, 192, 126};
-constexpr Rgb kStop{206, 92, 76};
-constexpr Rgb kGo{176, 230, 140};
+// Black is the table itself; the other colours are light laid over it.
+constexpr Rgb kClear{0, 0, 0};
+constexpr Rgb kLine{232, 240, 226};
+constexpr Rgb kSymbol{214, 226, 206};
+constexpr Rgb kStop{236, 96, 70};
+constexpr Rgb kGo{170, 238, 130};
+// A faint veil over the slot, so that the place reads as a place on any table.
+constexpr double kVeil = 0.10;
+constexpr double kPressedVeil = 0.30;
+constexpr double kLineOpacity = 0.85;
+constexpr double kSymbolOpacity = 0.6;
 
 constexpr double kW = 71, kH = 96;  // marks are designed on the big card and scaled
 
@@ -56,17 +62,18 @@ std::vector<int> markCodes() {
 
 Bitmap renderMark(int code, CardSize size, FontBook& fonts) {
   const bool pressed = code == 5;
-  Canvas c(size.width, size.height, pressed ? kPressedSlot : kSlot);
+  Canvas c(size.width, size.height, kClear);
   const bool tiny = size.letter == 'P';
   const double sx = size.width / kW, sy = size.height / kH;
   c.setTransform(Affine::scale(sx, sy));
   const double inset = tiny ? 4.5 : 3.0;
   const Path outline = Path().roundedRect(inset, inset, kW - 2 * inset, kH - 2 * inset, tiny ? 8 : 5);
-  const double lineWidth = tiny ? 2.6 : 1.3;
+  const double lineWidth = tiny ? 2.6 : 1.6;
+  c.fill(outline, kLine, pressed ? kPressedVeil : kVeil);
 
   if (code == 1) {
     // A free cell: its outline drawn in dashes.
-    c.stroke(outline, lineWidth, kLine, 0.5);
+    c.stroke(outline, lineWidth, kLine, 0.5 * kLineOpacity);
     const double inner = inset + (tiny ? 6 : 5);
     const double w = kW - 2 * inner, h = kH - 2 * inner;
     Path dashes;
@@ -81,9 +88,9 @@ Bitmap renderMark(int code, CardSize size, FontBook& fonts) {
       dashes.moveTo(inner, y).lineTo(inner, y + 0.5 * h / down);
       dashes.moveTo(inner + w, y).lineTo(inner + w, y + 0.5 * h / down);
     }
-    c.stroke(dashes, lineWidth, kSymbol);
+    c.stroke(dashes, lineWidth, kSymbol, kSymbolOpacity);
   } else {
-    c.stroke(outline, lineWidth, kLine);
+    c.stroke(outline, lineWidth, kLine, kLineOpacity);
   }
 
   const int rank = baseRank(code);
@@ -91,30 +98,33 @@ Bitmap renderMark(int code, CardSize size, FontBook& fonts) {
     c.setTransform({});
     const double cap = tiny ? 14.0 : 32.0 * sx;
     drawTextCentred(c, fonts.get("DejaVuSerif-Bold.ttf"), rankText(rank), cap, size.width / 2.0, size.height / 2.0,
-                    kSymbol, false, rank == 10 ? 0.75 : 1.0);
+                    mix(kClear, kSymbol, kSymbolOpacity), false, rank == 10 ? 0.75 : 1.0);
   } else if (code == 2) {
     // Two cards fanned: where the turned cards will lie.
     for (int i = 0; i < 2; ++i) {
       const Affine turn = Affine::translate(kW / 2, kH / 2) * Affine::rotate((i == 0 ? -0.25 : 0.2)) * Affine::translate(-12, -17);
       Path card = Path().roundedRect(0, 0, 24, 34, 3).transformed(turn);
-      if (i == 1) c.fill(card, kSlot);
-      c.stroke(card, tiny ? 3.0 : 1.6, kSymbol);
+      // The upper card hides the outline of the lower one.
+      if (i == 1) c.fill(card, kClear);
+      c.stroke(card, tiny ? 3.0 : 1.6, kSymbol, kSymbolOpacity);
     }
   } else if (code == 4) {
     const double h = tiny ? 19 : 15, dx = tiny ? 14 : 11, dy = tiny ? 18 : 13;
-    drawSuit(c, Suit::Spades, kW / 2 - dx, kH / 2 - dy, h, kSymbol);
-    drawSuit(c, Suit::Hearts, kW / 2 + dx, kH / 2 - dy, h, kSymbol);
-    drawSuit(c, Suit::Diamonds, kW / 2 - dx, kH / 2 + dy, h, kSymbol);
-    drawSuit(c, Suit::Clubs, kW / 2 + dx, kH / 2 + dy, h, kSymbol);
+    const Rgb ink = mix(kClear, kSymbol, kSymbolOpacity);
+    drawSuit(c, Suit::Spades, kW / 2 - dx, kH / 2 - dy, h, ink);
+    drawSuit(c, Suit::Hearts, kW / 2 + dx, kH / 2 - dy, h, ink);
+    drawSuit(c, Suit::Diamonds, kW / 2 - dx, kH / 2 + dy, h, ink);
+    drawSuit(c, Suit::Clubs, kW / 2 + dx, kH / 2 + dy, h, ink);
   } else if (code == 8) {
     c.stroke(Path().circle(kW / 2, kH / 2, 16), tiny ? 6 : 4, kStop);
     const double d = 16 / std::sqrt(2.0);
     c.stroke(Path().moveTo(kW / 2 - d, kH / 2 - d).lineTo(kW / 2 + d, kH / 2 + d), tiny ? 6 : 4, kStop);
   } else if (code == 9) {
-    c.fill(Path().star(kW / 2, kH / 2 + 1, tiny ? 24 : 17, tiny ? 10 : 7, 5), kSymbol);
+    c.fill(Path().star(kW / 2, kH / 2 + 1, tiny ? 24 : 17, tiny ? 10 : 7, 5), kSymbol, kSymbolOpacity);
   } else if (code == 21) {
     for (int i = 0; i < 3; ++i)
-      for (int j = 0; j < 3; ++j) c.fill(Path().roundedRect(kW / 2 - 19 + i * 14, kH / 2 - 25 + j * 18, 10, 14, 2), kSymbol);
+      for (int j = 0; j < 3; ++j) c.fill(Path().roundedRect(kW / 2 - 19 + i * 14, kH / 2 - 25 + j * 18, 10, 14, 2), kSymbol,
+                                           kSymbolOpacity);
   } else if (code == 22 || code == 5) {
     recycleArrow(c, pressed ? Rgb{230, 250, 200} : kGo);
   }

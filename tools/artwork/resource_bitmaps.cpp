@@ -5,6 +5,33 @@
 #include <numbers>
 
 namespace quilloro::artwork {
+
+const std::u32string& panelFontCharacters() {
+  static const std::u32string characters = [] {
+    std::u32string all;
+    for (char32_t c = 32; c < 127; ++c) all += c;
+    return all + U"àèéìòùÀÈÉÌÒÙ";
+  }();
+  return characters;
+}
+
+Bitmap renderPanelFont(FontBook& fonts) {
+  constexpr int kPixelSize = 11, kBaseline = 11;
+  const std::u32string& characters = panelFontCharacters();
+  Bitmap sheet(kPanelFontCell * static_cast<int>(characters.size()), kPanelFontHeight, Rgb{255, 255, 255});
+  Font& font = fonts.get("DejaVuSans-Bold.ttf");
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    const Mask ink = font.glyph(characters[i], kPixelSize, kPanelFontHeight, kBaseline);
+    const int left = static_cast<int>(i) * kPanelFontCell;
+    for (int y = 0; y < ink.height; ++y)
+      for (int x = 0; x < std::min(ink.width, kPanelFontCell); ++x) {
+        const auto grey = static_cast<unsigned char>(std::lround(255.0 * (1.0 - ink.at(x, y))));
+        sheet.at(left + x, y) = {grey, grey, grey};
+      }
+  }
+  return sheet;
+}
+
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/artwork/bmp_writer.hpp"
+#include "tools/artwork/font.hpp"
 #include "tools/artwork/card_geometry.hpp"
 
 namespace quilloro::artwork {
@@ -28,6 +29,13 @@ Bitmap renderShadowStrip(CardSize size, int which);
 Bitmap renderStockEdgeStrip(CardSize size, int which);
 // "Panel_pk": white writing area in a raised frame.
 Bitmap renderPokerPanel();
+
+// "PANEL_FONT": the small bold print of the table's panels and hint boxes,
+// black on white, one cell per character of panelFontCharacters() in one row.
+inline constexpr int kPanelFontCell = 14;
+inline constexpr int kPanelFontHeight = 14;
+const std::u32string& panelFontCharacters();
+Bitmap renderPanelFont(FontBook& fonts);
 
 // Resource names and pictures: "imgGraph0500" to "imgGraph1000" in steps of
 // 25 (the larger share in tenths of a percent) and "imgGraphNoValues".

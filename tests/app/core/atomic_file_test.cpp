@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
 
 namespace quilloro {
 namespace {
@@ -90,6 +95,34 @@ TEST(WholeFileRead, DistinguishesMissingUnreadableAndTooLarge) {
         EXPECT_TRUE(unreadable.exists);
         EXPECT_TRUE(unreadable.error);
     }
+}
+
+TEST(WholeFileRead, APipeInAFilesPlaceIsRefusedAtOnce) {
+    testing::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "CFG.DAT").c_str(), 0644), 0);
+    // Nobody writes the pipe: a read that waited would never come back.
+    const ReadResult read = readWholeFile(dir / "CFG.DAT");
+    EXPECT_TRUE(read.exists);
+    ASSERT_TRUE(read.error);
+    EXPECT_NE(read.error->find("not a regular file"), std::string::npos) << *read.error;
+}
+
+TEST(StaleTemporaryFiles, OnlyOurOldOnesAreRemoved) {
+    testing::TempDir dir;
+    const std::vector<std::string> ours{"rpl1a2b3c.tmp", ".STAT.DAT.ff01.tmp", ".CFG.DAT.0.tmp"};
+    const std::vector<std::string> others{"rpl.txt", "notes.tmp", ".STAT.DAT.xyz.tmp", "STAT.DAT", "rplzz.tmp"};
+    for (const std::string& name : ours) testing::writeFile(dir / name, "x");
+    for (const std::string& name : others) testing::writeFile(dir / name, "x");
+    testing::writeFile(dir / "rplfresh.tmp", "a write in progress");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const std::string& name : ours) fs::last_write_time(dir / name, old);
+    for (const std::string& name : others) fs::last_write_time(dir / name, old);
+
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 3);
+    for (const std::string& name : ours) EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const std::string& name : others) EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_TRUE(fs::exists(dir / "rplfresh.tmp"));
+    EXPECT_EQ(removeStaleTemporaryFiles(dir / "missing"), 0);
 }
 
 }  // namespace

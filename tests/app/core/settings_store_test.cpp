@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace quilloro {
 namespace {
 
@@ -169,6 +171,26 @@ TEST_F(SettingsStoreTest, FirstPlayerNeverReplacesAListedPlayer) {
     writeCfg("[Users]\nUser001=Ann\nUser005=user1\n");
     store_.loadAtStartup(kTrueColour);
     EXPECT_EQ(store_.preferences().readSection("Users").size(), 2u);
+}
+
+TEST_F(SettingsStoreTest, APlayerNameTheResultFilesCannotStoreFallsBackToTheFirstPlayer) {
+    for (const std::string bad : {"a=b", "[Game]", ";x", "#x"}) {
+        writeCfg("[Preference]\nUserDefault=" + bad + "\n");
+        const StartupAppearance appearance = store_.loadAtStartup(kTrueColour);
+        EXPECT_EQ(store_.record().get(field::UserDefault), "User1") << bad;
+        EXPECT_EQ(store_.preferences().readString("Preference", "UserDefault", ""), "User1") << bad;
+        ASSERT_FALSE(appearance.fileErrors.empty()) << bad;
+        EXPECT_NE(appearance.fileErrors.front().find(bad), std::string::npos) << appearance.fileErrors.front();
+    }
+}
+
+TEST_F(SettingsStoreTest, StartUpRemovesOldTemporaryFilesFromTheDataFolder) {
+    writeCfg("[Preference]\nUserDefault=Ann\n");
+    testing::writeFile(dir_ / "DATA" / "rpl12ab.tmp", "left by a crash");
+    fs::last_write_time(dir_ / "DATA" / "rpl12ab.tmp", fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    store_.loadAtStartup(kTrueColour);
+    EXPECT_FALSE(fs::exists(dir_ / "DATA" / "rpl12ab.tmp"));
+    EXPECT_EQ(store_.record().get(field::UserDefault), "Ann");
 }
 
 TEST_F(SettingsStoreTest, LegacyRepairOnlyWithHiScoreFile) {

@@ -213,27 +213,52 @@ TEST_F(MainWindowTest, MenuCaptionsComeFromTheStringTableInBothLanguages) {
   EXPECT_EQ(w.action("mnuHiScores")->text(), QStringLiteral("&Hi-Scores..."));
   EXPECT_EQ(w.action("mnuWeb")->text(), QStringLiteral("Quilloro 98 on the &Web..."));
   EXPECT_EQ(w.action("mnuWebSite")->text(), QStringLiteral("Quilloro 98 &Web Site..."));
-  // Ctrl+Y belongs to the first item carrying it; Redo only shows it.
+  // Ctrl+Y opens the players; Redo has a key of its own, and its entry shows that key.
   EXPECT_EQ(w.action("mnuPlayers")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
-  EXPECT_TRUE(w.action("mnuRedo")->shortcut().isEmpty());
-  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Redo\tCtrl+Y"));
+  EXPECT_EQ(w.action("mnuRedo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Redo"));
   EXPECT_EQ(w.action("mnuNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
 
   w.settings().set(field::Language, "10000");
   w.applyLanguageCaptions();
   EXPECT_EQ(w.action("mnuNewGame")->text(), QStringLiteral("&Nuova partita"));
-  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Ripeti\tCtrl+Y"));
+  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Ripeti"));
   EXPECT_EQ(w.action("mnuHiScores")->text(), QStringLiteral("&Hi-Scores..."));
   w.fnConfirmAbandon();
   EXPECT_EQ(boxes.asked.back(), QStringLiteral("Abbandonare questa partita?"));
+}
+
+TEST_F(MainWindowTest, TimeAndScorePanelsShowTheirWholeTextInBothLanguages) {
+  MainWindow& w = start();
+  InfoPanel* time = w.timePanel();
+  InfoPanel* score = w.scorePanel();
+  time->setValue(QStringLiteral("0:00:02"));
+  EXPECT_TRUE(time->showsWholeText());
+  EXPECT_EQ(time->label(), QStringLiteral("Time:"));
+  // A long score widens its panel, which moves left and stays clear of the time.
+  w.scoreChanged(-104);
+  EXPECT_TRUE(score->showsWholeText());
+  w.scoreChanged(-1234567);
+  EXPECT_TRUE(score->showsWholeText());
+  EXPECT_LE(score->x() + score->width(), time->x());
+  EXPECT_EQ(time->x() + time->width(), w.table()->width() - 15);
+
+  w.settings().set(field::Language, "10000");
+  w.applyLanguageCaptions();
+  EXPECT_EQ(time->label(), QStringLiteral("Tempo:"));
+  EXPECT_EQ(score->label(), QStringLiteral("Punti:"));
+  EXPECT_TRUE(time->showsWholeText());
+  EXPECT_TRUE(score->showsWholeText());
+  EXPECT_EQ(w.findChild<QAction*>("popShowTime")->text(), QStringLiteral("Mostra il tempo"));
 }
 
 TEST_F(MainWindowTest, TopAreaFollowsTheWindowWidthAndThePanelSwitches) {
   MainWindow& w = start();
   EXPECT_TRUE(w.timePanel()->isVisible());
   EXPECT_TRUE(w.scorePanel()->isVisible());
-  EXPECT_EQ(w.timePanel()->x(), w.table()->width() - 77 - 15);
-  EXPECT_EQ(w.timePanel()->width(), 77);
+  EXPECT_EQ(w.timePanel()->x(), w.table()->width() - w.timePanel()->width() - 15);
+  EXPECT_GE(w.timePanel()->width(), 77);
+  EXPECT_GE(w.scorePanel()->width(), 70);
   EXPECT_EQ(w.scorePanel()->height(), 26);
 
   w.resize(w.visibleToolbar()->exitRight() + 60, 600);
@@ -245,7 +270,7 @@ TEST_F(MainWindowTest, TopAreaFollowsTheWindowWidthAndThePanelSwitches) {
   QApplication::processEvents();
   w.fnShowTimePanel(false, true);
   EXPECT_FALSE(w.timePanel()->isVisible());
-  EXPECT_EQ(w.scorePanel()->x(), w.table()->width() - 70 - 15);
+  EXPECT_EQ(w.scorePanel()->x(), w.table()->width() - w.scorePanel()->width() - 15);
   EXPECT_EQ(preferences().readString("Preference", "Show_Time", ""), "N");
   EXPECT_EQ(w.settings().get(field::ShowTime), "N");
   EXPECT_TRUE(w.findChild<QAction*>("popShowTime")->isEnabled());

@@ -10,6 +10,7 @@
 
 #include "tools/artwork/bmp_writer.hpp"
 #include "tools/artwork/card_backs.hpp"
+#include "tools/artwork/card_faces.hpp"
 #include "tools/artwork/card_geometry.hpp"
 #include "tools/artwork/card_styles.hpp"
 #include "tools/artwork/marks.hpp"
@@ -97,6 +98,64 @@ TEST(GeneratedArtwork, CardSheetsBacksAndMarksHaveTheirSizes) {
   }
   for (int code : {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 20, 21, 22}) {
     EXPECT_NE(std::find(markCodes().begin(), markCodes().end(), code), markCodes().end()) << code;
+  }
+}
+
+int distance(Rgb a, Rgb b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
+
+// Whether a pixel is at least half ink on the ground, allowing for the softened edges of small print.
+bool isInk(Rgb pixel, Rgb ink, Rgb ground) { return 2 * distance(pixel, ink) < distance(ground, ink); }
+
+// A fan that covers a card leaves its top rows (downward) or its left columns
+// (rightward) showing: the rank and the suit of the corner index must both lie
+// there, and nothing of them outside, on every card of every set.
+TEST(GeneratedArtwork, TheCornerIndexLiesInTheStripEveryFanLeavesShowing) {
+  ASSERT_FALSE(home().empty()) << "QUILLORO_HOME is not set";
+  const std::vector<CardStyle>& styles = cardStyles();
+  for (CardSize size : kCardSizes) {
+    if (size.letter == 'P') continue;  // the miniature fans by three pixels: it shows its corner only when on top
+    const VisibleStrip strip = visibleStrip(size);
+    for (std::size_t set = 0; set < styles.size(); ++set) {
+      const CardStyle& style = styles[set];
+      for (Suit suit : kSuits) {
+        const fs::path file = home() / "Images" /
+                              (std::string("C") + size.letter + threeDigits(static_cast<int>(set) + 1) + suitLetter(suit) + ".bmp");
+        const Bitmap sheet = readBmp(file);
+        // On a tab the rank is printed white; the suit stays in ink below it.
+        const Rgb ink = style.ink[static_cast<std::size_t>(suit)];
+        const bool tab = style.indexLook == IndexLook::Tab;
+        const Rgb rankInk = tab ? Rgb{255, 255, 255} : ink;
+        const Rgb rankGround = tab ? ink : style.face;
+        for (int rank = 1; rank <= 13; ++rank) {
+          SCOPED_TRACE(file.string() + " rank " + std::to_string(rank));
+          const int cellX = ((rank - 1) % 5) * size.width, cellY = ((rank - 1) / 5) * size.height;
+          auto at = [&](int x, int y) { return sheet.at(cellX + x, cellY + y); };
+          const int rankRows = strip.rows / 2;
+          int rankInkPixels = 0, suitInkPixels = 0;
+          for (int y = 1; y < strip.rows; ++y)
+            for (int x = 1; x < strip.columns; ++x) {
+              if (y < rankRows && isInk(at(x, y), rankInk, rankGround)) ++rankInkPixels;
+              if (y > rankRows && isInk(at(x, y), ink, style.face)) ++suitInkPixels;
+            }
+          EXPECT_GE(rankInkPixels, 4);
+          EXPECT_GE(suitInkPixels, 4);
+          // Nothing of the index reaches past the strip: the column right of it
+          // above the court frames, the rows below it.
+          // A set's inner frame runs 3 to 4 pixels inside the edge.
+          auto onFrame = [&](int v) { return style.innerFrame && (v == 3 || v == 4); };
+          const int courtFrameTop = 8 * size.height / 96 - 1;
+          for (int y = 1; y < std::min(strip.rows, courtFrameTop); ++y)
+            if (!onFrame(y)) {
+              EXPECT_FALSE(isInk(at(strip.columns, y), ink, style.face)) << "y " << y;
+            }
+          for (int x = 1; x < strip.columns - 1; ++x)
+            for (int y = strip.rows; y < strip.rows + 2; ++y)
+              if (!onFrame(x)) {
+                EXPECT_FALSE(isInk(at(x, y), ink, style.face)) << "x " << x << " y " << y;
+              }
+        }
+      }
+    }
   }
 }
 
