@@ -291,6 +291,8 @@ GameSession::DemoStart GameSession::startDemo() {
   while (game_.undo(true)) ++steps;
   // Position 1 is the deal; after the last step the finished table shows.
   demoLastPosition_ = steps + 1;
+  // The score is that of the position shown, not of the finished demo.
+  game_.recomputeScore();
   observer_.redraw(Redraw::Table, kStockPile);
   return {demoLastPosition_, {}};
 }
@@ -316,7 +318,10 @@ int GameSession::goToDemoPosition(int from, int to) {
     if (!moved) break;
     reached += to < from ? -1 : 1;
   }
-  if (silent) observer_.redraw(Redraw::Table, kStockPile);
+  if (silent) {
+    game_.recomputeScore();
+    observer_.redraw(Redraw::Table, kStockPile);
+  }
   return reached;
 }
 

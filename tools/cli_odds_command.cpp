@@ -11,36 +11,50 @@
 
 namespace quilloro::cli {
 
-int chanceOfWinningIndex(int won, int deals) {
-  if (deals <= 0) return 4;
-  const double share = static_cast<double>(won) / deals;
-  if (share >= 0.9) return 0;
-  if (share >= 0.7) return 1;
-  if (share >= 0.4) return 2;
-  if (share >= 0.15) return 3;
-  return 4;
-}
+namespace {
 
-std::string withMeasuredOdds(const std::string& source, int won, int deals) {
-  // No win found proves nothing ("about 0 in N" would claim it): the
-  // catalogue then shows only the chance of winning.
-  const int values[] = {chanceOfWinningIndex(won, deals), won > 0 ? won : 0, won > 0 ? deals : 0};
-  const std::string comments[] = {"measured by the solver", "deals won of", "deals played"};
+// A deal's budget unless the command names one: ten seconds are the most,
+// and the positions end the search well within them on an idle machine.
+constexpr int kDefaultNodes = 100'000;
+constexpr int kDefaultMilliseconds = 10'000;
+
+}  // namespace
+
+std::string withMeasuredOdds(const std::string& source, const OddsMeasurement& m) {
+  const bool decided = m.decided() > 0;
   std::istringstream in(source);
   std::string result;
   bool found[3] = {false, false, false};
+  bool recorded = false;
+  const std::string record = formatOddsRecord(m);
   // "321 name: value   # comment": the value and comment change, the name stays.
   static const std::regex kLine(R"(^(32[123])(\s+[A-Za-z_]+:\s*)(-?\d+)(.*)$)");
   for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("# measured:")) {
+      if (!recorded) result += record + '\n';
+      recorded = true;
+      continue;
+    }
     std::smatch match;
     if (std::regex_match(line, match, kLine)) {
       const int which = std::stoi(match[1].str()) - 321;
       found[which] = true;
+      if (which == 0 && !recorded) {
+        result += record + '\n';
+        recorded = true;
+      }
+      if (which == 0 && !decided) {
+        result += line + '\n';
+        continue;
+      }
+      const int values[] = {chanceOfWinningIndex(m.won, m.decided()), m.won, m.decided()};
+      const std::string comments[] = {"measured by the solver", "deals won of the decided",
+                                      decided ? "deals decided" : "no deal decided"};
       std::string text = match[1].str() + match[2].str() + std::to_string(values[which]);
       const std::size_t width = match[1].length() + match[2].length() + match[3].length() + match[4].length();
       text += "  ";
       while (text.size() < std::min<std::size_t>(width, 36)) text += ' ';
-      line = text + "# " + comments[which] + (which == 1 ? " " + std::to_string(deals) : "");
+      line = text + "# " + comments[which];
     }
     result += line + '\n';
   }
@@ -50,27 +64,29 @@ std::string withMeasuredOdds(const std::string& source, int won, int deals) {
 }
 
 int measureOdds(const Arguments& args, std::ostream& out) {
+  OddsMeasurement m;
   const int game = args.integer("game");
-  const int deals = args.optionalInteger("deals").value_or(100);
-  solver::Budget budget;
-  budget.milliseconds = args.optionalInteger("budget-ms").value_or(1000);
-  if (deals < 1 || budget.milliseconds < 0) throw UsageError("--deals must be at least 1 and --budget-ms not negative");
+  m.firstDeal = args.optionalInteger("first").value_or(1);
+  m.deals = args.optionalInteger("deals").value_or(200);
+  m.nodes = args.optionalInteger("nodes").value_or(kDefaultNodes);
+  m.milliseconds = args.optionalInteger("budget-ms").value_or(kDefaultMilliseconds);
+  if (m.firstDeal < 1 || m.deals < 1 || m.nodes < 1 || m.milliseconds < 1)
+    throw UsageError("--first, --deals, --nodes and --budget-ms must be at least 1");
+  const solver::Budget budget{.nodes = m.nodes, .milliseconds = m.milliseconds};
   SolverSession session(args, game);
-  int won = 0;
-  int lost = 0;
-  for (int number = 1; number <= deals; ++number) {
+  for (int number = m.firstDeal; number < m.firstDeal + m.deals; ++number) {
     session.deal(std::to_string(number));
     const solver::Verdict verdict = solver::solve(solver::SolverStart::of(session.game()), budget).verdict;
-    if (verdict == solver::Verdict::Won) ++won;
-    if (verdict == solver::Verdict::Lost) ++lost;
+    if (verdict == solver::Verdict::Won) ++m.won;
+    if (verdict == solver::Verdict::Lost) ++m.lost;
   }
-  out << "won " << won << " lost " << lost << " unknown " << deals - won - lost << " of " << deals << '\n';
+  out << describeOdds(m);
   if (const auto file = args.text("write")) {
     std::ifstream in(*file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + *file);
     std::ostringstream text;
     text << in.rdbuf();
-    const std::string updated = withMeasuredOdds(text.str(), won, deals);
+    const std::string updated = withMeasuredOdds(text.str(), m);
     in.close();
     const std::string temporary = *file + ".tmp";
     {

@@ -15,6 +15,7 @@
 #include "table/bmp_image.hpp"
 #include "table/pixel_downscale.hpp"
 #include "table/png_image.hpp"
+#include "table/small_screen_policy.hpp"
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
 #include "tools/cli_catalogue_commands.hpp"
@@ -144,6 +145,11 @@ DealtTable::DealtTable(const RenderOptions& options) {
   p.settings.set(field::GameNumber, options.gameNumber);
   p.settings.set(field::ConfirmEnterHiScores, "N");
   if (options.cardSize) p.settings.set(field::CardSize, std::string(1, *options.cardSize));
+  // The small cards come with their own set and back, as the window shows them on a small screen.
+  if (options.cardSize == 'M') {
+    p.settings.set(field::Card, std::string(kPredefinedCardSet));
+    p.settings.set(field::BackCard, std::string(kPredefinedBack));
+  }
 
   WindowMetrics metrics;
   metrics.windowWidth = metrics.screenWidth = options.width;

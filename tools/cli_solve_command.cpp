@@ -21,8 +21,16 @@ std::string requiredNumber(const Arguments& args) {
 solver::Budget budgetOf(const Arguments& args, int defaultMilliseconds) {
   solver::Budget budget;
   budget.milliseconds = args.optionalInteger("budget-ms").value_or(defaultMilliseconds);
-  if (budget.milliseconds < 0) throw UsageError("--budget-ms must not be negative");
+  budget.nodes = args.optionalInteger("nodes").value_or(budget.nodes);
+  if (budget.milliseconds < 0 || budget.nodes < 0) throw UsageError("--budget-ms and --nodes must not be negative");
   return budget;
+}
+
+// "AH", "TD", "KS": rank and suit letters, as solvers of FreeCell write cards.
+std::string cardText(CardNumber card) {
+  static constexpr char kRanks[] = "A23456789TJQK";
+  static constexpr char kSuits[] = "HDCS";
+  return {kRanks[cardRank(card) - 1], kSuits[static_cast<int>(cardSuit(card))]};
 }
 
 // The play commands the hint understands besides the solver's own moves.
@@ -44,7 +52,7 @@ bool playOther(Game& game, const std::string& line) {
 
 std::vector<std::string> withSolveFlagValues(std::vector<std::string> args) {
   for (auto at = args.begin(); at != args.end(); ++at) {
-    if (*at != "--moves" && *at != "--stats") continue;
+    if (*at != "--moves" && *at != "--stats" && *at != "--board") continue;
     const bool hasValue = at + 1 != args.end() && !(at + 1)->starts_with("--");
     if (!hasValue) at = args.insert(at + 1, "yes");
   }
@@ -55,6 +63,20 @@ int solveDeal(const Arguments& args, std::ostream& out) {
   SolverSession session(args, args.integer("game"));
   session.deal(requiredNumber(args));
   const solver::SolverStart start = solver::SolverStart::of(session.game());
+  if (args.text("board")) {
+    // One tableau pile a line, bottom card first; a face-down card in brackets.
+    const GameState& state = session.game().state;
+    for (int n = 0; n < state.pilesInUse(PileList::Tableau); ++n) {
+      std::string line;
+      for (const std::uint8_t card : state.piles.pile(PileList::Tableau, n).slots()) {
+        if (card == kNoCard) continue;
+        if (!line.empty()) line += ' ';
+        line += state.isFaceDown(card) ? "<" + cardText(card) + ">" : cardText(card);
+      }
+      out << line << '\n';
+    }
+    return 0;
+  }
   const solver::SolveResult result = solver::solve(start, budgetOf(args, 10000));
   if (args.text("stats")) out << "# " << result.nodes << " positions in " << result.seconds << " s\n";
   if (result.verdict != solver::Verdict::Won) {

@@ -29,10 +29,10 @@ constexpr const char* kUsage =
     "       quilloro-cli poker-hand -   (lines of five card numbers on standard input)\n"
     "       quilloro-cli render --game I --number G [--size WxH] [--scale-to WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp\n"
     "       quilloro-cli previews --number G [--size WxH] [--scale-to WxH] --output DIR   (writes DIR/GAME<index>.bmp)\n"
-    "       quilloro-cli solve --game I --number G [--budget-ms N] [--moves]\n"
-    "       quilloro-cli hint --game I --number G [--budget-ms N]   (play commands on standard input)\n"
+    "       quilloro-cli solve --game I --number G [--nodes K] [--budget-ms N] [--moves] [--stats] [--board]\n"
+    "       quilloro-cli hint --game I --number G [--nodes K] [--budget-ms N]   (play commands on standard input)\n"
     "       quilloro-cli record-demo [--game I] [--deals N] [--budget-ms N] [--budget-nodes N]   (writes Demos/G<index>.GAM)\n"
-    "       quilloro-cli odds --game I [--deals N] [--budget-ms N] [--write FILE.game]\n"
+    "       quilloro-cli odds --game I [--first F] [--deals N] [--nodes K] [--budget-ms N] [--write FILE.game]\n"
     "every command also takes --home DIR, the program folder under which DATA/ is kept\n";
 
 }  // namespace

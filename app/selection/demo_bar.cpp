@@ -5,7 +5,10 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -17,14 +20,54 @@ namespace {
 
 constexpr int kStep = 3;
 
-QToolButton* makeButton(QWidget* parent, const char* name, const char* hint, Qt::ArrowType arrow, const char* text) {
+constexpr int kDefaultPlayInterval = 500;
+
+enum class Glyph { First, Prior, Next, Last, Play, Stop, Close };
+
+// The buttons' pictures: dark shapes on a clear ground, drawn at the size they are shown.
+QIcon glyphIcon(Glyph glyph) {
+  constexpr int kSide = 16;
+  QPixmap picture(kSide, kSide);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor ink(30, 40, 60);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  auto triangle = [&p](double tipX, double baseX) {
+    QPainterPath path;
+    path.moveTo(baseX, 3);
+    path.lineTo(tipX, 8);
+    path.lineTo(baseX, 13);
+    path.closeSubpath();
+    p.drawPath(path);
+  };
+  switch (glyph) {
+    case Glyph::First: p.drawRect(QRectF(3, 3, 2, 10)); triangle(5, 12); break;
+    case Glyph::Prior: triangle(2, 8); triangle(8, 14); break;
+    case Glyph::Next: triangle(8, 2); triangle(14, 8); break;
+    case Glyph::Last: triangle(11, 4); p.drawRect(QRectF(11, 3, 2, 10)); break;
+    case Glyph::Play: triangle(13, 4); break;
+    case Glyph::Stop: p.drawRect(QRectF(4, 4, 8, 8)); break;
+    case Glyph::Close: {
+      QPen pen(ink, 2.2, Qt::SolidLine, Qt::RoundCap);
+      p.setPen(pen);
+      p.drawLine(QPointF(4, 4), QPointF(12, 12));
+      p.drawLine(QPointF(12, 4), QPointF(4, 12));
+      break;
+    }
+  }
+  return QIcon(picture);
+}
+
+QToolButton* makeButton(QWidget* parent, const char* name, const char* hint, Glyph glyph) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromUtf8(name));
   button->setToolTip(QString::fromUtf8(hint));
   button->setAutoRaise(true);
   button->setFixedSize(24, 22);
-  if (arrow != Qt::NoArrow) button->setArrowType(arrow);
-  if (text != nullptr) button->setText(QString::fromUtf8(text));
+  button->setIcon(glyphIcon(glyph));
+  button->setIconSize(QSize(16, 16));
   return button;
 }
 
@@ -37,8 +80,8 @@ DemoBar::DemoBar(GameSession* session, QWidget* parent) : QWidget(parent), sessi
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(2);
 
-  first_ = makeButton(this, "btnDemoFirst", "First", Qt::NoArrow, "|<");
-  prior_ = makeButton(this, "btnDemoPrior", "Previous 3 moves", Qt::NoArrow, "<<");
+  first_ = makeButton(this, "btnDemoFirst", "First", Glyph::First);
+  prior_ = makeButton(this, "btnDemoPrior", "Previous 3 moves", Glyph::Prior);
   scroll_ = new QScrollBar(Qt::Horizontal, this);
   scroll_->setObjectName(QStringLiteral("scbDemoMove"));
   scroll_->setToolTip(QStringLiteral("Previous/Next move"));
@@ -46,22 +89,29 @@ DemoBar::DemoBar(GameSession* session, QWidget* parent) : QWidget(parent), sessi
   scroll_->setMaximum(1);
   scroll_->setPageStep(kStep);
   scroll_->setFixedWidth(160);
-  next_ = makeButton(this, "btnDemoNext", "Next 3 moves", Qt::NoArrow, ">>");
-  lastButton_ = makeButton(this, "btnDemoLast", "Last", Qt::NoArrow, ">|");
+  next_ = makeButton(this, "btnDemoNext", "Next 3 moves", Glyph::Next);
+  lastButton_ = makeButton(this, "btnDemoLast", "Last", Glyph::Last);
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("pnlDemoCount"));
   count_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   count_->setAlignment(Qt::AlignCenter);
   count_->setMinimumWidth(64);
-  play_ = makeButton(this, "btnDemoPlay", "Play", Qt::RightArrow, nullptr);
-  stop_ = makeButton(this, "btnDemoStop", "Stop", Qt::NoArrow, "[]");
-  // Play and Stop form one group of toggles and carry no action of their own.
+  play_ = makeButton(this, "btnDemoPlay", "Play", Glyph::Play);
+  stop_ = makeButton(this, "btnDemoStop", "Stop", Glyph::Stop);
+  // Play and Stop form one group of toggles: Play steps by itself while it is down.
   playStop_ = new QButtonGroup(this);
   for (QToolButton* button : {play_, stop_}) {
     button->setCheckable(true);
     playStop_->addButton(button);
   }
-  close_ = makeButton(this, "btnDemoClose", "Close", Qt::NoArrow, "X");
+  playTimer_ = new QTimer(this);
+  playTimer_->setInterval(kDefaultPlayInterval);
+  connect(playTimer_, &QTimer::timeout, this, &DemoBar::playStep);
+  connect(play_, &QToolButton::toggled, this, [this](bool down) {
+    if (down && position_ < last_) playTimer_->start();
+    else playTimer_->stop();
+  });
+  close_ = makeButton(this, "btnDemoClose", "Close", Glyph::Close);
 
   for (QWidget* widget : std::initializer_list<QWidget*>{first_, prior_, scroll_, next_, lastButton_, count_, play_,
                                                          stop_, close_})
@@ -96,6 +146,19 @@ void DemoBar::begin(int lastPosition) {
 QString DemoBar::positionText() const { return QStringLiteral("%1/%2").arg(position_).arg(last_); }
 
 void DemoBar::showPosition() { count_->setText(positionText()); }
+
+void DemoBar::setPlayInterval(int milliseconds) { playTimer_->setInterval(std::max(milliseconds, 1)); }
+
+bool DemoBar::playing() const { return playTimer_->isActive(); }
+
+void DemoBar::playStep() {
+  if (position_ >= last_) {
+    releasePlayStop();
+    return;
+  }
+  goTo(position_ + 1);
+  if (position_ >= last_) releasePlayStop();
+}
 
 void DemoBar::releasePlayStop() {
   playStop_->setExclusive(false);
@@ -137,8 +200,10 @@ void DemoBar::last() {
 }
 
 void DemoBar::scrolled(int value) {
+  // The bar following the buttons or the playing is no control of the player's.
+  if (settingBar_) return;
   releasePlayStop();
-  if (settingBar_ || scroll_->isSliderDown()) return;
+  if (scroll_->isSliderDown()) return;
   // The table still shows the position from before the drag or the step.
   if (value != position_) goTo(value);
 }

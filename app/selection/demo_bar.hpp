@@ -1,5 +1,5 @@
 // The demo bar under the toolbar: steps through the recorded game of the
-// current game kind, a few moves at a time or with its scroll bar.
+// current game kind, a few moves at a time, with its scroll bar, or by itself.
 #pragma once
 
 #include <QWidget>
@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QLabel;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 
 namespace quilloro {
@@ -28,6 +29,11 @@ class DemoBar : public QWidget {
   // "position/last", as the position display shows it.
   QString positionText() const;
   QScrollBar* scrollBar() const { return scroll_; }
+  // Play steps one move each interval until Stop, the end or another control.
+  void setPlayInterval(int milliseconds);
+  bool playing() const;
+  QToolButton* playButton() const { return play_; }
+  QToolButton* stopButton() const { return stop_; }
 
  public Q_SLOTS:
   void first();
@@ -45,6 +51,7 @@ class DemoBar : public QWidget {
  private:
   void releasePlayStop();
   void scrolled(int value);
+  void playStep();
   void showPosition();
 
   GameSession* session_;
@@ -63,6 +70,7 @@ class DemoBar : public QWidget {
   QToolButton* stop_ = nullptr;
   QButtonGroup* playStop_ = nullptr;
   QToolButton* close_ = nullptr;
+  QTimer* playTimer_ = nullptr;
 };
 
 }  // namespace quilloro

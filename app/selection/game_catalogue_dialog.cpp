@@ -13,8 +13,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "app/selection/favourite_games_dialog.hpp"
 #include "app/selection/game_selection_description.hpp"
@@ -43,13 +45,16 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
   return label;
 }
 
+constexpr int kTreeWidth = 200;
+
 }  // namespace
 
 GameCatalogueDialog::GameCatalogueDialog(GameSelectionContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("TfrmApri"));
   setModal(true);
-  setFixedSize(kWindowSize);
+  // Never smaller than designed; larger where the texts of a language need it.
+  setMinimumSize(kWindowSize);
   background_ = previewBackground(kPreviewSize);
   const IniFile preferences = context_.preferences();
   const long long rememberedNode = preferences.readInteger(prefkey::Section, prefkey::GameTreeNum, -1);
@@ -62,6 +67,7 @@ GameCatalogueDialog::GameCatalogueDialog(GameSelectionContext context, QWidget* 
 
   tree_->setEnabled(false);
   if (context_.games != nullptr) buildCatalogueTree(*tree_, *context_.games, readFavourites(preferences));
+  fitTreeToNames();
   if (QTreeWidgetItem* first = initialSelection(*tree_, rememberedNode)) {
     tree_->scrollToItem(first);
     tree_->setCurrentItem(first);
@@ -88,6 +94,7 @@ GameCatalogueDialog::GameCatalogueDialog(GameSelectionContext context, QWidget* 
 
 void GameCatalogueDialog::buildWidgets() {
   auto* root = new QVBoxLayout(this);
+  root->setSizeConstraint(QLayout::SetMinimumSize);
   auto* top = new QHBoxLayout;
   root->addLayout(top, 1);
 
@@ -99,7 +106,7 @@ void GameCatalogueDialog::buildWidgets() {
   tree_->setObjectName(QStringLiteral("tree"));
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
-  tree_->setFixedWidth(200);
+  tree_->setMinimumWidth(kTreeWidth);
   tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tree_->setIconSize(QSize(16, 16));
   selectLabel->setBuddy(tree_);
@@ -201,6 +208,20 @@ int GameCatalogueDialog::showCatalogue() {
   return result;
 }
 
+void GameCatalogueDialog::fitTreeToNames() {
+  // The widest name at its depth, with its picture, the frame and the scroll bar.
+  int widest = 0;
+  std::function<void(QTreeWidgetItem*, int)> measure = [&](QTreeWidgetItem* item, int depth) {
+    const int width = (depth + 1) * tree_->indentation() + tree_->iconSize().width() + 8 +
+                      tree_->fontMetrics().horizontalAdvance(item->text(0));
+    widest = std::max(widest, width);
+    for (int i = 0; i < item->childCount(); ++i) measure(item->child(i), depth + 1);
+  };
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) measure(tree_->topLevelItem(i), 0);
+  const int chrome = 2 * tree_->frameWidth() + tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  tree_->setMinimumWidth(std::max(kTreeWidth, widest + chrome));
+}
+
 void GameCatalogueDialog::prepareToShow() {
   WaitCursor wait;
   describeSelected();
@@ -245,6 +266,11 @@ void GameCatalogueDialog::describeSelected() {
   gameTimePicture_->setPixmap(meterPicture(Meter::GameTime, facts.timeLevel));
   description_->setCurrentIndex(1);
   paintPreview();
+  // A longer fact widens the dialog at once rather than being cut.
+  description_->currentWidget()->updateGeometry();
+  description_->updateGeometry();
+  if (layout() != nullptr) layout()->activate();
+  resize(size().expandedTo(minimumSizeHint()));
 }
 
 void GameCatalogueDialog::paintPreview() {

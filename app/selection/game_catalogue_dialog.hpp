@@ -63,6 +63,8 @@ class GameCatalogueDialog : public QDialog {
 
  private:
   void buildWidgets();
+  // The tree as wide as its longest name needs, never narrower than designed.
+  void fitTreeToNames();
   void describeSelected();
   void paintPreview();
   void fillPlayers();

@@ -3,6 +3,7 @@
 #include "app/window/window_dialogs.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -129,7 +130,12 @@ GameSelectionContext WindowDialogs::context() {
   c.programDirectory = window_.paths().home;
   c.installationDirectory = window_.paths().pictures;
   c.openRules = [this](int contextNumber) {
-    if (rules_ == nullptr) rules_ = new HelpWindow(window_.paths().install, &window_);
+    // Opened from a dialog, the rules belong to that dialog: they stand in
+    // front of it and take input while it waits.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = &window_;
+    if (rules_ == nullptr) rules_ = new HelpWindow(window_.paths().install, owner);
+    else if (rules_->parentWidget() != owner) rules_->setParent(owner, rules_->windowFlags());
     rules_->showTopic(window_.languageBase(), contextNumber > 0 ? std::optional<int>(contextNumber) : std::nullopt);
   };
   c.showStatistics = [this](int gameIndex, const QString& player) {

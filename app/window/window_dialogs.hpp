@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <filesystem>
 #include <memory>
 
 #include "app/selection/game_selection_context.hpp"
+#include "app/widgets/help_window.hpp"
 
 class QWidget;
 
@@ -17,7 +19,6 @@ namespace quilloro {
 class DemoBar;
 class GameCatalogueDialog;
 class GameWonDialog;
-class HelpWindow;
 class MainWindow;
 class StatisticsWindows;
 
@@ -49,6 +50,8 @@ class WindowDialogs : public QObject {
   ~WindowDialogs() override;
 
   GameCatalogueDialog& catalogue() { return *catalogue_; }
+  // The rules window, once a rules page was asked for.
+  HelpWindow* rulesWindow() const { return rules_; }
   GameWonDialog& gameWonDialog() { return *gameWon_; }
   DemoBar& demoBar() { return *demoBar_; }
   StatisticsWindows& statistics() { return *statistics_; }
@@ -79,7 +82,8 @@ class WindowDialogs : public QObject {
   GameCatalogueDialog* catalogue_ = nullptr;
   GameWonDialog* gameWon_ = nullptr;
   DemoBar* demoBar_ = nullptr;
-  HelpWindow* rules_ = nullptr;
+  // Owned by the window it was last opened over; gone with it.
+  QPointer<HelpWindow> rules_;
   std::unique_ptr<StatisticsWindows> statistics_;
   // A dialog shown from "Game won" already put its deal on the table.
   bool dealShown_ = false;

@@ -198,7 +198,11 @@ bool safePlaySuits(const GameParameters& p) {
   return true;
 }
 
-std::optional<SolverMove> safeFoundationMove(const Game& game) {
+bool homeCardsReturn(const GameParameters& p) {
+  return p[param::kFoundationTakeBack] == 1 || p[param::kFoundationTakeBack] == 2;
+}
+
+std::optional<SolverMove> safeFoundationMove(const Game& game, CardNumber keepOut) {
   const GameState& state = game.state;
   const int foundations = std::clamp(state.pilesInUse(PileList::Foundations), 0, kMaxFoundations);
   // How many cards of each suit and rank lie on the foundations.
@@ -240,7 +244,7 @@ std::optional<SolverMove> safeFoundationMove(const Game& game) {
   const MoveRules rules = game.rules();
   auto consider = [&](PileRef pile) -> std::optional<SolverMove> {
     const CardNumber card = state.piles.pile(pile).topCard();
-    if (card == kNoCard || state.isFaceDown(card)) return std::nullopt;
+    if (card == kNoCard || card == keepOut || state.isFaceDown(card)) return std::nullopt;
     if (!dispensable(dispensable, static_cast<int>(cardSuit(card)), cardRank(card))) return std::nullopt;
     if (!rules.mayTake(pile, card)) return std::nullopt;
     for (int i = 0; i < foundations; ++i)

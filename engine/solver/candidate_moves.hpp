@@ -33,7 +33,13 @@ bool wasteByMacroSuits(const GameParameters& parameters);
 // needed on the table follows from the cards already home.
 bool safePlaySuits(const GameParameters& parameters);
 // A card that may go home safely, with its foundation; nothing when none may.
-std::optional<SolverMove> safeFoundationMove(const Game& game);
+// keepOut, a card just taken back from the foundations, stays where it is.
+std::optional<SolverMove> safeFoundationMove(const Game& game, CardNumber keepOut = kNoCard);
+
+// Cards may be taken back from the foundations. Then a card at home may still
+// be wanted back on the table as a base: a safe play is made only where the
+// card could come straight back (see the search's forced moves).
+bool homeCardsReturn(const GameParameters& parameters);
 
 // Higher is closer to a win: cards played off, cards shown, order on the tableau.
 int positionScore(const Game& game);

@@ -24,10 +24,8 @@ constexpr double kBeamShare = 0.35;
 // With more than one pack the positions are far too many to see them all:
 // the beam has nearly the whole budget.
 constexpr double kManyPacksBeamShare = 0.95;
-// The beam is sized for solutions of about this many steps, expanding about
-// this many positions a millisecond, within these bounds.
+// The beam is sized for solutions of about this many steps, within these bounds.
 constexpr double kBeamDepth = 300.0;
-constexpr double kBeamNodesPerMillisecond = 15.0;
 constexpr std::size_t kMinBeamWidth = 4;
 constexpr std::size_t kMaxBeamWidth = 4000;
 
@@ -61,9 +59,11 @@ class Search {
         table_(start.state, start.placed),
         key_(start.state.parameters, table_.game().selectionGame()),
         base_(start.state),
-        snapshot_(start.state) {
+        snapshot_(start.state),
+        beforeSafePlay_(start.state) {
     options_.wasteByMacro = wasteByMacroSuits(start.state.parameters);
     safePlays_ = safePlaySuits(start.state.parameters);
+    homeCardsReturn_ = homeCardsReturn(start.state.parameters);
   }
 
   SolveResult run();
@@ -91,7 +91,8 @@ class Search {
            candidates_.capacity() * sizeof(Candidate) + candidateBytes_.capacity() +
            candidateMoves_.capacity() * sizeof(SolverMove);
   }
-  // Whether the search must stop: the share of the budget this phase may use is spent.
+  // Whether the phase must end: its share of the positions, or the memory, is
+  // spent; or the search must end: stopped, or out of time.
   bool budgetSpent(double share);
   void restart();
   // Every position reachable, best first: proves a loss when it runs dry.
@@ -113,6 +114,10 @@ class Search {
   // Turns every face-down tableau top card and plays the safe foundation
   // moves, adding them to step_, until none is left.
   void playForcedMoves();
+  // The tableau pile or reserve whose top card the card is.
+  static std::optional<PileRef> topPileOf(const GameState& state, CardNumber card);
+  // Whether the card just played home may be taken back to where it lay.
+  static bool mayComeBack(const Game& game, const SolverMove& home, PileRef from);
 
   const SolverStart& start_;
   const Budget& budget_;
@@ -126,8 +131,12 @@ class Search {
   std::vector<SolverMove> step_;
   std::vector<std::uint8_t> child_;
   GameState snapshot_;
+  GameState beforeSafePlay_;
   MoveOptions options_;
   bool safePlays_ = false;
+  bool homeCardsReturn_ = false;
+  // Whether the step's first move takes a card back from the foundations.
+  bool takenBack_ = false;
   std::uint32_t won_ = kNoParent;
   std::uint32_t best_ = 0;
   int bestScore_ = 0;
@@ -145,7 +154,14 @@ class Search {
   std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
+  bool outOfTime_ = false;
 };
+
+bool isFoundationTop(const GameState& state, CardNumber card) {
+  for (int index = 0; index < state.pilesInUse(PileList::Foundations); ++index)
+    if (state.piles.pile(PileList::Foundations, index).topCard() == card) return true;
+  return false;
+}
 
 std::vector<SolverMove> Search::pathTo(std::uint32_t node) const {
   std::vector<SolverMove> moves;
@@ -163,9 +179,13 @@ bool Search::budgetSpent(double share) {
     return true;
   }
   if (expanded_ % 32 != 0) return false;
+  // The memory is counted in what the containers hold, the same on every
+  // run; the clock differs from run to run and so ends the whole search.
+  if (memoryUsed() >= budget_.memoryBytes) return true;
   const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() >= share * budget_.milliseconds) return true;
-  return memoryUsed() >= budget_.memoryBytes;
+  if (elapsed.count() < budget_.milliseconds) return false;
+  outOfTime_ = true;
+  return true;
 }
 
 SolveResult Search::run() {
@@ -175,6 +195,7 @@ SolveResult Search::run() {
     result.moves = std::move(moves);
     result.nodes = expanded_;
     result.stopped = stopped_;
+    result.outOfTime = outOfTime_;
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
     return result;
   };
@@ -190,13 +211,13 @@ SolveResult Search::run() {
     case Outcome::Exhausted: return finish(Verdict::Lost, pathTo(best_));
     case Outcome::Spent: break;
   }
-  if (stopped_) return finish(Verdict::Unknown, pathTo(best_));
+  if (stopped_ || outOfTime_) return finish(Verdict::Unknown, pathTo(best_));
   restart();
   const bool manyPacks = start_.state.parameters[param::kCardsInPlay] > kCardsPerPack;
   if (beam(manyPacks ? kManyPacksBeamShare : kBeamShare) == Outcome::Won) return finish(Verdict::Won, pathTo(won_));
   bestPath_ = pathTo(best_);
   bestPathScore_ = bestScore_;
-  if (stopped_) return finish(Verdict::Unknown, bestPath_);
+  if (stopped_ || outOfTime_) return finish(Verdict::Unknown, bestPath_);
   restart();
   switch (bestFirst(1.0)) {
     case Outcome::Won: return finish(Verdict::Won, pathTo(won_));
@@ -236,9 +257,8 @@ Search::Outcome Search::beam(double share) {
   // long game within the share of the budget.
   const double left = share - kFirstLookShare;
   const double byNodes = left * static_cast<double>(budget_.nodes) / kBeamDepth;
-  const double byTime = left * budget_.milliseconds * kBeamNodesPerMillisecond / kBeamDepth;
   const auto width = static_cast<std::size_t>(
-      std::clamp(std::min(byNodes, byTime), static_cast<double>(kMinBeamWidth), static_cast<double>(kMaxBeamWidth)));
+      std::clamp(byNodes, static_cast<double>(kMinBeamWidth), static_cast<double>(kMaxBeamWidth)));
   inBeam_ = true;
   std::vector<std::uint32_t> level{0};
   while (!level.empty()) {
@@ -290,6 +310,7 @@ bool Search::expand(std::uint32_t current) {
       if (stockSteps(current)) return true;
       continue;
     }
+    takenBack_ = move.kind == SolverMove::Kind::Drop && isFoundationTop(game.state, move.card);
     if (!applyMove(game, move)) continue;
     step_.assign(1, move);
     if (finishStep(current)) return true;
@@ -340,6 +361,9 @@ bool Search::finishStep(std::uint32_t parent) {
 
 void Search::playForcedMoves() {
   Game& game = table_.game();
+  // A card the step took back from the foundations is there to stay a while.
+  const SolverMove& first = step_.front();
+  const CardNumber keepOut = first.kind == SolverMove::Kind::Drop && takenBack_ ? first.card : kNoCard;
   const int tableau = std::clamp(game.state.pilesInUse(PileList::Tableau), 0, kMaxTableau);
   for (bool moved = true; moved;) {
     moved = false;
@@ -351,11 +375,41 @@ void Search::playForcedMoves() {
       moved = true;
     }
     if (!safePlays_) continue;
-    if (const auto safe = safeFoundationMove(game); safe && applyMove(game, *safe)) {
-      step_.push_back(*safe);
-      moved = true;
+    const auto safe = safeFoundationMove(game, keepOut);
+    if (!safe) continue;
+    const std::optional<PileRef> from = homeCardsReturn_ ? topPileOf(game.state, safe->card) : std::nullopt;
+    if (homeCardsReturn_) {
+      beforeSafePlay_.piles = game.state.piles;
+      beforeSafePlay_.cards = game.state.cards;
     }
+    if (!applyMove(game, *safe)) continue;
+    // Where cards come back from the foundations, a card goes home unasked
+    // only where it could come straight back: then the two positions lead to
+    // the same places, and keeping one of them loses nothing. An ace is never
+    // wanted back, as nothing is built on it.
+    if (homeCardsReturn_ && cardRank(safe->card) != kAce && !(from && mayComeBack(game, *safe, *from))) {
+      game.state.piles = beforeSafePlay_.piles;
+      game.state.cards = beforeSafePlay_.cards;
+      game.setWon(false);
+      continue;
+    }
+    step_.push_back(*safe);
+    moved = true;
   }
+}
+
+std::optional<PileRef> Search::topPileOf(const GameState& state, CardNumber card) {
+  for (const PileList list : {PileList::Tableau, PileList::Reserves})
+    for (int index = 0; index < state.pilesInUse(list); ++index)
+      if (state.piles.pile(list, index).topCard() == card) return PileRef{list, index};
+  return std::nullopt;
+}
+
+bool Search::mayComeBack(const Game& game, const SolverMove& home, PileRef from) {
+  const MoveRules rules = game.rules();
+  if (!rules.mayTake(home.target, home.card)) return false;
+  return from.list == PileList::Tableau ? rules.mayDropOnTableau(from.index, {home.card})
+                                        : rules.mayDropOnReserve(from.index, home.card);
 }
 
 bool Search::stockSteps(std::uint32_t parent) {
@@ -377,6 +431,7 @@ bool Search::stockSteps(std::uint32_t parent) {
       for (const SolverMove& drop : drops) {
         table_.load(snapshot_, snapshotRedeals);
         if (!applyMove(game, drop)) continue;
+        takenBack_ = false;
         step_.assign(static_cast<std::size_t>(clicks), click);
         step_.push_back(drop);
         if (finishStep(parent)) return true;

@@ -24,10 +24,13 @@ struct SolverStart {
   static SolverStart of(const Game& game);
 };
 
+// What a search may spend. The positions expanded and the memory held decide
+// the verdict and the moves: for a deal and these two, both are the same on
+// every run. The time only cuts a search short, which then answers Unknown.
 struct Budget {
-  std::int64_t nodes = 2'000'000;
+  std::int64_t nodes = 1'000'000;
   int milliseconds = 2000;
-  std::size_t memoryBytes = std::size_t{768} << 20;
+  std::size_t memoryBytes = std::size_t{1} << 30;
 };
 
 enum class Verdict { Won, Lost, Unknown };
@@ -41,6 +44,8 @@ struct SolveResult {
   double seconds = 0.0;
   // Whether the stop flag ended the search.
   bool stopped = false;
+  // Whether the time ran out before the positions or the memory did.
+  bool outOfTime = false;
 };
 
 const char* verdictName(Verdict verdict);

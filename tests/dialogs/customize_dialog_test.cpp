@@ -81,6 +81,15 @@ TEST_F(DialogsTest, WhiteStoresItsColourWithPictureZeroAndTheCustomColourStays) 
   EXPECT_EQ(tablePixel(w), qRgb(0x39, 0x30, 0x00));
 }
 
+TEST_F(DialogsTest, OnAPaletteDisplayTheFadeBoxStaysOffForEveryNode) {
+  MainWindow& w = start(256);
+  TfrmPersonalizza dialog(*extras, &w);
+  for (long long value : {1LL, 16777215LL, 8388608LL, 263LL}) {
+    ASSERT_TRUE(dialog.selectBackground(value));
+    EXPECT_FALSE(dialog.chkFade()->isEnabled()) << value;
+  }
+}
+
 TEST_F(DialogsTest, APictureBackgroundDisablesTheFadeAndTheColourButton) {
   MainWindow& w = start();
   TfrmPersonalizza dialog(*extras, &w);

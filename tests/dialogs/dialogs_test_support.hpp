@@ -53,8 +53,9 @@ class DialogsTest : public ::testing::Test {
   std::string key(std::string_view name) const { return preferences().readString("Preference", name, "(none)"); }
 
   // The window with the first game of the settings dealt.
-  MainWindow& start() {
+  MainWindow& start(long long displayColours = kTrueColourDisplay) {
     MainWindowOptions options;
+    options.displayColours = displayColours;
     options.paths = programPathsFrom(installFolder(), {"Quilloro", "--home", home.path().string()});
     options.boxes = &boxes;
     window = std::make_unique<MainWindow>(options);

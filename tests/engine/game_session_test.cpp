@@ -265,9 +265,12 @@ TEST(Demo, ThePositionsRunFromTheDealToTheFinishedTable) {
   Session s;
   s.deal("9");
   const std::vector<std::string> dealt = s.table();
+  const int dealtScore = s.game().score();
   s.clickStock(29);
   const int steps = s.game().undoHistory().stepCount();
   const std::vector<std::string> finished = s.table();
+  // The recorded game ends with a score of its own, which the deal does not have.
+  s.settings.setInteger(field::Score, dealtScore + 208);
   std::filesystem::create_directories(s.home / "Demos");
   s.settings.set(field::UserDefault, "Recorder");
   ASSERT_FALSE(s.session.save(s.session.demoFile()));
@@ -279,6 +282,7 @@ TEST(Demo, ThePositionsRunFromTheDealToTheFinishedTable) {
   EXPECT_EQ(demo.lastPosition, steps + 1);
   EXPECT_TRUE(s.session.demoMode());
   EXPECT_EQ(s.table(), dealt);
+  EXPECT_EQ(s.game().score(), dealtScore);  // the score follows the position shown
   EXPECT_EQ(s.settings.get(field::UserDefault), "Tester");
   // Giving up the game for the demo books nothing.
   EXPECT_FALSE(std::filesystem::exists(s.home / "DATA/STAT_LOG.DAT"));

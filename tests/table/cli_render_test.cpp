@@ -54,6 +54,9 @@ TEST(RenderCommand, EachCardSizeIsDrawnWithItsPictures) {
     table.redraw();
     EXPECT_TRUE(table.imageProblems().empty()) << size.letter;
     EXPECT_EQ(table.renderer().images().size().letter, size.letter);
+    // The small cards show the small screen's set and back, as the window does.
+    EXPECT_EQ(table.renderer().images().cardSet(), size.letter == 'M' ? 3 : 1) << size.letter;
+    EXPECT_EQ(table.renderer().images().backNumber(), size.letter == 'M' ? 6 : 11) << size.letter;
     EXPECT_EQ(table.window().width(), 800);
     EXPECT_EQ(table.window().height(), 600);
     // Klondike's seventh pile ends in a face-up card: somewhere a face colour shows.

@@ -64,6 +64,11 @@ def facts(game, words):
         rows.append((words["score"], words["card_score"].format(v(255))))
     rows.append((words["length"], words["lengths"][v(319)]))
     rows.append((words["difficulty"], words["difficulties"][v(320)]))
+    chance = words["chances"][v(321)] if 0 <= v(321) <= 4 else ""
+    if v(323) > 0:
+        chance = words["odds"].format(chance, v(322), v(323))
+    if chance:
+        rows.append((words["chance"], chance))
     return rows
 
 

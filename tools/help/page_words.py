@@ -22,6 +22,8 @@ WORDS = {
         "poker_score": "the points of the poker hands in the rows and columns",
         "length": "Length", "lengths": ["long", "medium", "quick"],
         "difficulty": "Difficulty", "difficulties": ["easy", "medium", "hard"],
+        "chance": "Chance of winning", "chances": ["very high", "high", "medium", "low", "very low"],
+        "odds": "{0}: the solver, seeing every card, won {1} of the {2} test deals it decided",
         "contents_title": "Quilloro 98 - Help",
         "contents_intro": "Quilloro 98 is a collection of patience games for one player. Choose a game below "
                           "to read its rules, or read on for how the cards are moved with the mouse.",
@@ -78,6 +80,8 @@ WORDS = {
         "poker_score": "i punti delle combinazioni di poker delle righe e delle colonne",
         "length": "Durata", "lengths": ["lunga", "media", "breve"],
         "difficulty": "Difficoltà", "difficulties": ["facile", "media", "difficile"],
+        "chance": "Probabilità di vincere", "chances": ["molto alta", "alta", "media", "bassa", "molto bassa"],
+        "odds": "{0}: il risolutore, vedendo tutte le carte, ha vinto {1} delle {2} partite di prova che ha deciso",
         "contents_title": "Quilloro 98 - Guida",
         "contents_intro": "Quilloro 98 è una raccolta di solitari per un giocatore. Scegli qui sotto un gioco "
                           "per leggerne le regole, oppure continua a leggere per sapere come si muovono le "

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/selection/demo_bar.hpp"
@@ -100,6 +101,40 @@ TEST(DemoBar, TheScrollBarMovesTheTableExceptWhileItsThumbIsDragged) {
   bar.scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
   EXPECT_EQ(bar.positionText(), "9/11");
   EXPECT_EQ(s.table(), s.tables[8]);
+}
+
+TEST(DemoBar, PlayStepsByItselfUntilStopTheEndOrAnotherControl) {
+  RecordedDemo s;
+  const GameSession::DemoStart demo = s.session.startDemo();
+  ASSERT_EQ(demo.lastPosition, 11) << demo.error;
+  DemoBar bar(&s.session);
+  bar.begin(demo.lastPosition);
+  bar.setPlayInterval(5);
+  EXPECT_FALSE(bar.playButton()->icon().isNull());
+
+  bar.playButton()->click();
+  EXPECT_TRUE(bar.playing());
+  EXPECT_TRUE(QTest::qWaitFor([&bar] { return bar.position() >= 3; }, 2000));
+  bar.stopButton()->click();
+  EXPECT_FALSE(bar.playing());
+  const int stopped = bar.position();
+  EXPECT_GE(stopped, 3);
+  QTest::qWait(30);
+  EXPECT_EQ(bar.position(), stopped);
+  EXPECT_EQ(s.table(), s.tables[static_cast<std::size_t>(stopped - 1)]);
+
+  // Another control ends the playing.
+  bar.playButton()->click();
+  bar.first();
+  EXPECT_FALSE(bar.playing());
+  EXPECT_FALSE(bar.playButton()->isChecked());
+
+  // Played to the end, it stops there by itself.
+  bar.playButton()->click();
+  EXPECT_TRUE(QTest::qWaitFor([&bar] { return !bar.playing(); }, 3000));
+  EXPECT_EQ(bar.positionText(), "11/11");
+  EXPECT_EQ(s.table(), s.tables[10]);
+  EXPECT_FALSE(bar.playButton()->isChecked());
 }
 
 TEST(DemoBar, CloseAsksTheWindowToLeaveDemoMode) {

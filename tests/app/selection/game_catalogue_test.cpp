@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QComboBox>
 #include <QPushButton>
@@ -157,6 +158,33 @@ TEST(CatalogueTree, InitialSelectionUsesTheRememberedNodeOrTheLastNodeOfGameOne)
     if (nodeTag(node) == 1) lastOfGameOne = node;
   EXPECT_EQ(catalogue.tree()->currentItem(), lastOfGameOne);
   EXPECT_EQ(catalogue.selectedTag(), 1);
+}
+
+// Every fact and every game name shows whole: the dialog grows where its texts need it.
+TEST(CatalogueDescription, NoFactOrGameNameIsCut) {
+  SelectionSession s;
+  GameCatalogueDialog catalogue(s.context());
+  catalogue.show();
+  QApplication::processEvents();
+  QTreeWidget* tree = catalogue.tree();
+  for (const char* name : {"Klondike", "Beleaguered Castle", "Spider", "Grandfather's Clock"}) {
+    selectGame(catalogue, QString::fromUtf8(name));
+    QApplication::processEvents();
+    for (QLabel* label : catalogue.findChildren<QLabel*>()) {
+      if (!label->isVisible() || label->text().isEmpty() || label->text().contains('\n') || !label->pixmap().isNull())
+        continue;
+      const QString shown = QString(label->text()).remove('&');
+      EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(shown))
+          << name << ": " << label->text().toStdString();
+    }
+    const QTreeWidgetItem* item = tree->currentItem();
+    ASSERT_NE(item, nullptr);
+    const QRect row = tree->visualItemRect(item);
+    EXPECT_LE(row.left() + tree->iconSize().width() + 8 + tree->fontMetrics().horizontalAdvance(item->text(0)),
+              tree->viewport()->width())
+        << name;
+  }
+  EXPECT_GE(catalogue.width(), 554);
 }
 
 TEST(CatalogueDescription, ShowsTheFactsOfTheGameAndDisablesForFolders) {

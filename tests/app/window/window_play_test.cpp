@@ -24,6 +24,7 @@
 #include "app/selection/game_catalogue_dialog.hpp"
 #include "app/selection/game_won_dialog.hpp"
 #include "app/core/ini_file.hpp"
+#include "app/widgets/help_window.hpp"
 #include "app/window/main_window.hpp"
 #include "app/core/program_paths.hpp"
 #include "app/selection/select_number_dialog.hpp"
@@ -388,6 +389,23 @@ TEST_F(WindowPlayTest, QuickClicksOnTheStockAreNeverLost) {
   QTest::mouseDClick(&table(), Qt::LeftButton, {}, onTopOf(stock));
   QTest::mouseRelease(&table(), Qt::LeftButton, {}, onTopOf(stock));
   EXPECT_EQ(game().state.piles.pile(stock).cardCount(), inStock - 6 * perClick);
+}
+
+TEST_F(WindowPlayTest, RulesFromTheCatalogueOpenInFrontOfIt) {
+  start(kKlondike);
+  HelpWindow* shown = nullptr;
+  QWidget* owner = nullptr;
+  whenModal<GameCatalogueDialog>(&guard, [&](GameCatalogueDialog* catalogue) {
+    catalogue->rulesClicked();
+    shown = dialogs->rulesWindow();
+    owner = shown != nullptr ? shown->parentWidget() : nullptr;
+    catalogue->reject();
+  });
+  window->openGameCatalogue();
+  ASSERT_NE(shown, nullptr);
+  // It belongs to the catalogue, so the catalogue's modality leaves it usable and on top.
+  EXPECT_EQ(owner, &dialogs->catalogue());
+  EXPECT_TRUE(dialogs->rulesWindow()->isVisible());
 }
 
 TEST_F(WindowPlayTest, ASavedGameOpensAgainWithItsTableAndHistory) {

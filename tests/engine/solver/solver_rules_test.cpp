@@ -57,6 +57,8 @@ TEST(SolverSafePlays, AlternateColoursLetACardGoHomeOnceNothingCanStillNeedIt) {
   table.lay("Dest3", up({27, 28, 29, 30}));
   table.lay("Dest4", up({40, 41, 42, 43}));
   EXPECT_TRUE(safeFoundationMove(table.game));
+  // A card just taken back from the foundations stays on the table.
+  EXPECT_FALSE(safeFoundationMove(table.game, kFiveOfHearts));
 }
 
 TEST(SolverSafePlays, OnlyPlainBuildingRulesHaveSafePlays) {

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "engine/solver/solver.hpp"
@@ -12,6 +14,8 @@
 #include "tools/cli_record_demo_command.hpp"
 #include "tools/cli_solve_command.hpp"
 #include "tools/cli_solver_session.hpp"
+#include "tools/game_source.hpp"
+#include "tools/odds_record.hpp"
 
 namespace quilloro::cli {
 namespace {
@@ -31,7 +35,8 @@ class SolverTools : public ::testing::Test {
 
 TEST_F(SolverTools, RecordedDemoOpensAsADemoAndStepsFromDealToWin) {
   std::vector<std::string> args = base();
-  for (const char* word : {"--game", "1", "--deals", "1", "--budget-ms", "5000"}) args.push_back(word);
+  for (const char* word : {"--game", "1", "--deals", "1", "--budget-nodes", "2000", "--budget-ms", "600000"})
+    args.push_back(word);
   std::ostringstream out;
   ASSERT_EQ(recordDemos(Arguments(args), out), 0) << out.str();
   EXPECT_TRUE(out.str().starts_with("G0001.GAM: deal 1, won")) << out.str();
@@ -67,21 +72,84 @@ TEST_F(SolverTools, SolveCommandPrintsMovesThatPlayAccepts) {
   EXPECT_TRUE(hint.str().starts_with("drop ")) << hint.str();
 }
 
-TEST(OddsWriter, SetsTheThreeLinesAndKeepsTheRest) {
+TEST(OddsWriter, RecordsTheMeasurementSetsTheThreeLinesAndKeepsTheRest) {
   const std::string source =
       "# a game\n321 chance_of_winning: 2            # medium\n322 odds_wins: 0                    # not measured yet\n"
       "323 odds_deals: 0\n13 redeals: -1\n";
-  const std::string updated = withMeasuredOdds(source, 812, 1000);
-  EXPECT_NE(updated.find("321 chance_of_winning: 1 "), std::string::npos) << updated;
+  const OddsMeasurement m{.firstDeal = 1001, .deals = 1000, .nodes = 5000, .milliseconds = 10000, .won = 812, .lost = 88};
+  const std::string updated = withMeasuredOdds(source, m);
+  // Undecided deals are no losses: 812 of the 900 decided deals, "high".
+  EXPECT_NE(updated.find("321 chance_of_winning: 0 "), std::string::npos) << updated;
   EXPECT_NE(updated.find("322 odds_wins: 812 "), std::string::npos) << updated;
-  EXPECT_NE(updated.find("323 odds_deals: 1000 "), std::string::npos) << updated;
-  EXPECT_TRUE(updated.starts_with("# a game\n"));
+  EXPECT_NE(updated.find("323 odds_deals: 900 "), std::string::npos) << updated;
+  EXPECT_TRUE(updated.starts_with("# a game\n" + formatOddsRecord(m) + "\n321 ")) << updated;
   EXPECT_NE(updated.find("\n13 redeals: -1\n"), std::string::npos);
-  EXPECT_THROW(withMeasuredOdds("# nothing\n", 1, 2), std::runtime_error);
-  EXPECT_NE(withMeasuredOdds(source, 0, 20).find("323 odds_deals: 0 "), std::string::npos);
-  EXPECT_EQ(chanceOfWinningIndex(999, 1000), 0);
+  // Measured again: the record is replaced, not added.
+  const OddsMeasurement again{.firstDeal = 1, .deals = 10, .nodes = 50, .milliseconds = 10, .won = 0, .lost = 0};
+  const std::string twice = withMeasuredOdds(updated, again);
+  EXPECT_EQ(twice.find("# measured:"), twice.rfind("# measured:"));
+  EXPECT_NE(twice.find(formatOddsRecord(again)), std::string::npos);
+  // No deal decided: nothing to show, and the chance of winning keeps its estimate.
+  EXPECT_NE(twice.find("321 chance_of_winning: 0 "), std::string::npos) << twice;
+  EXPECT_NE(twice.find("323 odds_deals: 0 "), std::string::npos) << twice;
+  EXPECT_THROW(withMeasuredOdds("# nothing\n", m), std::runtime_error);
+}
+
+TEST(OddsRecord, IntervalAndRecordLine) {
+  // Wilson intervals as published tables give them.
+  const Interval half = wilsonInterval(5, 10);
+  EXPECT_NEAR(half.low, 0.2366, 1e-4);
+  EXPECT_NEAR(half.high, 0.7634, 1e-4);
+  const Interval none = wilsonInterval(0, 20);
+  EXPECT_EQ(none.low, 0.0);
+  EXPECT_NEAR(none.high, 0.1611, 1e-4);
+  EXPECT_NEAR(wilsonInterval(20, 20).low, 1 - 0.1611, 1e-4);
+  EXPECT_EQ(wilsonInterval(0, 0).high, 1.0);
+
+  const OddsMeasurement m{.firstDeal = 1001, .deals = 200, .nodes = 100000, .milliseconds = 10000, .won = 150, .lost = 10};
+  const std::string line = formatOddsRecord(m);
+  EXPECT_EQ(line, "# measured: deals 1001-1200 nodes 100000 ms 10000 won 150 lost 10 undecided 40 interval 88.9-96.6");
+  EXPECT_EQ(parseOddsRecord(line), m);
+  // Figures that do not add up, or an interval that does not follow from them.
+  for (const char* bad : {"# measured: deals 1001-1200 nodes 100000 ms 10000 won 150 lost 10 undecided 41 interval 88.9-96.6",
+                          "# measured: deals 1001-1200 nodes 100000 ms 10000 won 150 lost 10 undecided 40 interval 80.0-96.6",
+                          "# measured: deals 1200-1001 nodes 1 ms 1 won 0 lost 0 undecided 0 interval 0.0-100.0",
+                          "# measured: deals", "321 chance_of_winning: 0"})
+    EXPECT_FALSE(parseOddsRecord(bad)) << bad;
+  EXPECT_EQ(chanceOfWinningIndex(899, 1000), 1);
+  EXPECT_EQ(chanceOfWinningIndex(900, 1000), 0);
   EXPECT_EQ(chanceOfWinningIndex(1, 1000), 4);
-  EXPECT_EQ(chanceOfWinningIndex(0, 0), 4);
+}
+
+// Every shipped kind has been measured, and the catalogue shows exactly what
+// its record says: the wins of the decided deals and the chance that follows.
+TEST(OddsRecord, EveryShippedKindShowsWhatItsMeasurementSays) {
+  const std::filesystem::path folder = std::filesystem::path(QUILLORO_SOURCE_DIR) / "data" / "games";
+  int kinds = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() != ".game") continue;
+    ++kinds;
+    std::ifstream in(entry.path());
+    std::string text;
+    std::optional<OddsMeasurement> record;
+    for (std::string line; std::getline(in, line);) {
+      text += line + '\n';
+      if (line.starts_with("# measured:")) {
+        ASSERT_FALSE(record) << entry.path() << ": two records";
+        record = parseOddsRecord(line);
+        ASSERT_TRUE(record) << entry.path() << ": a record that does not add up: " << line;
+      }
+    }
+    ASSERT_TRUE(record) << entry.path() << " has no measured odds";
+    const GameSource game = parseGameSource(text, entry.path());
+    EXPECT_EQ(game.values[param::kOddsWins], record->won) << entry.path();
+    EXPECT_EQ(game.values[param::kOddsDeals], record->decided()) << entry.path();
+    if (record->decided() > 0) {
+      EXPECT_EQ(game.values[param::kChanceOfWinning], chanceOfWinningIndex(record->won, record->decided()))
+          << entry.path();
+    }
+  }
+  EXPECT_GT(kinds, 0);
 }
 
 }  // namespace

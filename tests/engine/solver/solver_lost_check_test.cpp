@@ -1,0 +1,207 @@
+// A "lost" from the solver is a proof: on small games a plain exhaustive
+// search, which knows none of the solver's shortcuts (safe plays, stock
+// macros, interchangeable piles, move ordering), must agree with every verdict.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <span>
+#include <unordered_set>
+#include <string>
+
+#include "engine/solver/solver.hpp"
+#include "engine/solver/solver_position.hpp"
+#include "tests/engine/game_fixture.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+using testing::TestTable;
+
+#ifdef QUILLORO_SMALL_SAMPLES
+constexpr int kGamesPerRuleSet = 6;
+#else
+constexpr int kGamesPerRuleSet = 80;
+#endif
+// Few enough for the plain search to see every position at once.
+constexpr std::size_t kMostCardsLeft = 13;
+
+// Whether any sequence of moves wins: every card of every pile tried on every
+// pile, every turn, the stock; each position reached, in full (nothing is
+// taken as equal to anything else), is searched once.
+class ExhaustiveSearch {
+ public:
+  explicit ExhaustiveSearch(Game& game) : game_(game) {}
+
+  bool winnable() {
+    if (game_.wonCheck()) return true;
+    std::vector<std::string> waiting{encoded()};
+    seen_.insert(waiting.front());
+    GameState position = game_.state;
+    while (!waiting.empty()) {
+      const std::string bytes = std::move(waiting.back());
+      waiting.pop_back();
+      const auto span = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+      const int redeals = decodePosition(span, position);
+      for (const SolverMove& move : everyMove(position)) {
+        game_.state.piles = position.piles;
+        game_.state.cards = position.cards;
+        game_.setRedealCount(redeals);
+        game_.setWon(false);
+        if (!applyMove(game_, move)) continue;
+        if (game_.wonCheck()) return true;
+        std::string next = encoded();
+        if (seen_.insert(next).second) waiting.push_back(std::move(next));
+      }
+    }
+    return false;
+  }
+
+  std::size_t positions() const { return seen_.size(); }
+
+ private:
+  // With passes without end the count of redeals changes nothing: it is left out.
+  std::string encoded() const {
+    std::vector<std::uint8_t> bytes;
+    const bool endless = game_.state.parameters[param::kStockPasses] == -1;
+    encodePosition(game_.state, endless ? 1 : game_.redealCount(), bytes);
+    return {bytes.begin(), bytes.end()};
+  }
+
+  std::vector<SolverMove> everyMove(const GameState& state) const {
+    std::vector<PileRef> targets;
+    for (const PileList list : {PileList::Foundations, PileList::Tableau, PileList::Reserves})
+      for (int index = 0; index < state.pilesInUse(list); ++index) targets.push_back({list, index});
+    std::vector<CardNumber> cards;
+    for (const PileRef pile : targets)
+      for (const std::uint8_t card : state.piles.pile(pile).slots())
+        if (card != kNoCard && !state.isFaceDown(card)) cards.push_back(card);
+    if (const CardNumber top = state.piles.waste().topCard(); top != kNoCard) cards.push_back(top);
+    std::vector<SolverMove> moves;
+    for (const CardNumber card : cards)
+      for (const PileRef target : targets) moves.push_back({SolverMove::Kind::Drop, card, target});
+    for (int index = 0; index < state.pilesInUse(PileList::Tableau); ++index)
+      moves.push_back({SolverMove::Kind::Turn, kNoCard, {PileList::Tableau, index}});
+    moves.push_back({SolverMove::Kind::Stock, kNoCard, kStockPile});
+    return moves;
+  }
+
+  Game& game_;
+  std::unordered_set<std::string> seen_;
+};
+
+std::string token(int card, bool faceUp) {
+  std::string text = std::to_string(card);
+  return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
+}
+
+// An endgame: every suit home up to a random rank, the few cards left dealt
+// at random to the stock and the tableau piles, face up but for the bottom
+// card of some piles.
+void dealEndgame(TestTable& table, std::mt19937& random) {
+  std::vector<int> left;
+  std::string foundations[4];
+  do {
+    left.clear();
+    for (int suit = 0; suit < 4; ++suit) {
+      const int home = std::uniform_int_distribution<int>(8, 13)(random);
+      foundations[suit].clear();
+      for (int rank = 1; rank <= home; ++rank) foundations[suit] += token(suit * 13 + rank, true);
+      for (int rank = home + 1; rank <= 13; ++rank) left.push_back(suit * 13 + rank);
+    }
+  } while (left.size() > kMostCardsLeft);
+  for (int suit = 0; suit < 4; ++suit) table.lay("Dest" + std::to_string(suit + 1), foundations[suit]);
+  std::shuffle(left.begin(), left.end(), random);
+  const int piles = table.game.state.pilesInUse(PileList::Tableau);
+  std::vector<std::string> tableau(static_cast<std::size_t>(piles));
+  std::string stock;
+  for (const int card : left) {
+    const int where = std::uniform_int_distribution<int>(0, piles)(random);
+    if (where == piles) {
+      stock += token(card, false);
+    } else {
+      std::string& pile = tableau[static_cast<std::size_t>(where)];
+      pile += token(card, !pile.empty() || std::bernoulli_distribution(0.7)(random));
+    }
+  }
+  table.lay("Mazzo", stock);
+  for (int n = 0; n < piles; ++n) table.lay("Fila" + std::to_string(n + 1), tableau[static_cast<std::size_t>(n)]);
+}
+
+struct RuleSet {
+  const char* name;
+  std::initializer_list<std::pair<int, int>> parameters;
+};
+
+TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) {
+  const RuleSet ruleSets[] = {
+      // Endless stock one card a click, cards may come back from the foundations.
+      {"klondike", {{param::kTableauCount, 3}}},
+      // Three cards a click and two passes: the split of stock and waste counts.
+      {"by threes", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kStockPasses, 2},
+                     {param::kFoundationTakeBack, 0}}},
+      // One pass, a reserve, tableau building in suit, empty piles taking nothing.
+      {"reserves", {{param::kTableauCount, 3}, {param::kStockPasses, 1}, {param::kReserveCount, 1},
+                    {param::kFoundationTakeBack, 0}}},
+  };
+  std::mt19937 random(2026);
+  for (const RuleSet& rules : ruleSets) {
+    int won = 0;
+    int lost = 0;
+    for (int deal = 0; deal < kGamesPerRuleSet; ++deal) {
+      TestTable table;
+      table.set(rules.parameters);
+      if (std::string(rules.name) == "reserves")
+        for (int n = 0; n < kMaxTableau; ++n) {
+          table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
+          table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+        }
+      dealEndgame(table, random);
+      const SolverStart start = SolverStart::of(table.game);
+      const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+      ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal;
+      std::string layout;
+      for (const std::string pile : {"Mazzo", "Mazzo_Vis", "Dest1", "Dest2", "Dest3", "Dest4", "Fila1", "Fila2",
+                                     "Fila3", "Fila4", "Appogg1", "Appogg2"})
+        layout += " " + pile + "=" + table.tokens(pile);
+      ExhaustiveSearch check(table.game);
+      const bool winnable = check.winnable();
+      EXPECT_EQ(result.verdict == Verdict::Won, winnable)
+          << rules.name << " game " << deal << ": the solver says " << verdictName(result.verdict)
+          << ", the exhaustive search saw " << check.positions() << " positions;" << layout;
+      if (result.verdict == Verdict::Won) {
+        EXPECT_TRUE(replayWins(start, result.moves)) << rules.name << " " << deal;
+      }
+      (result.verdict == Verdict::Won ? won : lost) += 1;
+    }
+    // The sample must hold both verdicts, or it checks nothing.
+    EXPECT_GE(won, kGamesPerRuleSet / 20) << rules.name;
+    EXPECT_GE(lost, kGamesPerRuleSet / 20) << rules.name;
+    ::testing::Test::RecordProperty(std::string(rules.name) + "_lost", lost);
+  }
+}
+
+TEST(SolverRepeatable, TheNodeBudgetDecidesAndTheTimeOnlyCutsShort) {
+  // The same deal with the same positions twice, once with far more time: the
+  // same verdict and the same moves; and with no time at all, cut short.
+  TestTable table;
+  table.set({{param::kTableauCount, 4}, {param::kStockPasses, 2}, {param::kCardsPerClick, 3}});
+  std::mt19937 random(7);
+  for (int deal = 0; deal < 6; ++deal) {
+    dealEndgame(table, random);
+    if (table.game.wonCheck()) continue;
+    const SolverStart start = SolverStart::of(table.game);
+    const SolveResult first = solve(start, Budget{.nodes = 400, .milliseconds = 600'000});
+    const SolveResult second = solve(start, Budget{.nodes = 400, .milliseconds = 6'000'000});
+    EXPECT_EQ(first.verdict, second.verdict) << deal;
+    EXPECT_EQ(first.moves, second.moves) << deal;
+    EXPECT_EQ(first.nodes, second.nodes) << deal;
+    EXPECT_FALSE(first.outOfTime);
+    const SolveResult noTime = solve(start, Budget{.nodes = 400, .milliseconds = 0});
+    EXPECT_EQ(noTime.verdict, Verdict::Unknown) << deal;
+    EXPECT_TRUE(noTime.outOfTime) << deal;
+  }
+}
+
+}  // namespace
+}  // namespace quilloro::solver
