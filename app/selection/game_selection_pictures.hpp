@@ -1,5 +1,5 @@
 // The pictures of the game selection dialogs: tree icons, the description
-// meters, the catalogue's title, the preview and the pie charts of "Game won".
+// meters, the catalogue's title and the preview; the pies of "Game won" come from app/widgets.
 #pragma once
 
 #include <QImage>
@@ -7,6 +7,8 @@
 #include <QSize>
 #include <filesystem>
 #include <string>
+
+#include "app/widgets/pie_pictures.hpp"
 
 namespace quilloro {
 
@@ -30,12 +32,5 @@ QImage previewBackground(QSize size);
 // "GAME" + index in four digits + ".bmp" from the Images folder with the
 // colour of its top-left pixel transparent; a null image when it is missing.
 QImage loadPreviewPicture(const std::filesystem::path& pictureDirectory, int gameIndex);
-
-// The pie pictures show the larger share in red with a maroon rim; for a
-// larger won share red and green, maroon and dark green change places.
-QImage exchangePieColours(const QImage& picture);
-// The named pie picture from the Resources folder (drawn here when it is
-// missing), exchanged when asked, silver made transparent.
-QPixmap piePicture(const std::filesystem::path& pictureDirectory, const std::string& name, bool exchange);
 
 }  // namespace quilloro

@@ -15,6 +15,7 @@
 #include "app/window/main_window.hpp"
 #include "app/selection/select_number_dialog.hpp"
 #include "app/window/table_widget.hpp"
+#include "stats/windows/statistics_windows.hpp"
 
 namespace quilloro {
 namespace {
@@ -92,6 +93,30 @@ WindowDialogs::WindowDialogs(MainWindow& window, GameFileChooser* files)
   window_.setDialog(WindowDialog::Favourites, [this] { showFavourites(); });
   window_.setDialog(WindowDialog::Save, [this] { saveGame(); });
   window_.setDialog(WindowDialog::Demo, [this] { toggleDemo(); });
+  makeStatisticsWindows();
+}
+
+void WindowDialogs::makeStatisticsWindows() {
+  StatisticsContext c;
+  c.games = &window_.games();
+  c.store = &window_.store();
+  c.session = &window_.session();
+  c.strings = &window_.strings();
+  c.boxes = &window_.boxes();
+  c.sounds = &window_.sounds();
+  c.pictureDirectory = window_.paths().pictures;
+  c.confirmAbandon = [this](const QString& text) { return window_.fnConfirmAbandon(text); };
+  c.playerChanged = [this] {
+    window_.showEmptyTable();
+    showCatalogue();
+  };
+  c.updateCaption = [this] { window_.fnUpdateCaption(); };
+  statistics_ = std::make_unique<StatisticsWindows>(std::move(c), &window_);
+  statistics_->setAfterWindow([this] { window_.redrawTable(); });
+  window_.setDialog(WindowDialog::Players, [this] { statistics_->showPlayers(); });
+  window_.setDialog(WindowDialog::Statistics, [this] { statistics_->showStatistics(); });
+  window_.setDialog(WindowDialog::HiScores, [this] { statistics_->showHiScores(); });
+  window_.setNewHiScoreDialog([this](const NewHiScore& entry) { statistics_->showNewHiScore(entry); });
 }
 
 WindowDialogs::~WindowDialogs() = default;
@@ -113,7 +138,9 @@ GameSelectionContext WindowDialogs::context() {
     else if (rules_->parentWidget() != owner) rules_->setParent(owner, rules_->windowFlags());
     rules_->showTopic(window_.languageBase(), contextNumber > 0 ? std::optional<int>(contextNumber) : std::nullopt);
   };
-  c.showStatistics = [this](int, const QString&) { window_.showStatistics(); };
+  c.showStatistics = [this](int gameIndex, const QString& player) {
+    if (statistics_) statistics_->showStatistics(gameIndex, player);
+  };
   c.showInfo = [this](QWidget*, const QString& text) { window_.boxes().information(text); };
   c.refreshMainWindow = [this] { window_.table()->repaint(); };
   c.updateCaption = [this] { window_.fnUpdateCaption(); };

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <memory>
 
 #include "app/selection/game_selection_context.hpp"
 #include "app/widgets/help_window.hpp"
@@ -19,6 +20,7 @@ class DemoBar;
 class GameCatalogueDialog;
 class GameWonDialog;
 class MainWindow;
+class StatisticsWindows;
 
 // Where the player names a game file. The window system's file dialogs
 // unless a test gives its own.
@@ -52,6 +54,7 @@ class WindowDialogs : public QObject {
   HelpWindow* rulesWindow() const { return rules_; }
   GameWonDialog& gameWonDialog() { return *gameWon_; }
   DemoBar& demoBar() { return *demoBar_; }
+  StatisticsWindows& statistics() { return *statistics_; }
 
   // Each answers whether a new game is on the table afterwards.
   bool showCatalogue();
@@ -66,6 +69,7 @@ class WindowDialogs : public QObject {
 
  private:
   GameSelectionContext context();
+  void makeStatisticsWindows();
   void gameDealt();
   void stopDemo();
   std::filesystem::path saveFolder() const;
@@ -80,6 +84,7 @@ class WindowDialogs : public QObject {
   DemoBar* demoBar_ = nullptr;
   // Owned by the window it was last opened over; gone with it.
   QPointer<HelpWindow> rules_;
+  std::unique_ptr<StatisticsWindows> statistics_;
   // A dialog shown from "Game won" already put its deal on the table.
   bool dealShown_ = false;
 };

@@ -153,6 +153,8 @@ class WindowPlayTest : public ::testing::Test {
     cfg.writeString("Preference", "Winning_Animation", "N");
     cfg.writeString("Preference", "Sounds_Enabled", "N");
     cfg.writeString("Preference", "ConfirmQuit", "N");
+    // A won game may enter the hi-scores; "Compliments!" is tested with the statistics windows.
+    cfg.writeString("Preference", "ConfirmEnterHiScores", "N");
   }
 
   IniFile preferences() const { return IniFile(home.path() / "DATA" / "CFG.DAT"); }
