@@ -78,6 +78,8 @@ TEST(InstalledWindow, PlaysADealToItsEndAndBooksItInThePlayersDataFolder) {
   for (const char* off : {"AutoPlay", "Cards_Animate", "Cards_Shadowed", "Winning_Animation", "Sounds_Enabled"})
     preferences.writeString("Preference", off, "N");
   preferences.writeString("Preference", "ConfirmQuit", "N");
+  // A won game may enter the hi-scores; the modal "Compliments!" is tested with the statistics windows.
+  preferences.writeString("Preference", "ConfirmEnterHiScores", "N");
 
   QObject guard;
   AgreeingBoxes boxes;
