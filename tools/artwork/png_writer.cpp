@@ -6,34 +6,10 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "table/png_image.hpp"
+
 namespace quilloro::artwork {
 namespace {
-
-constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t n = 0; n < 256; ++n) {
-    std::uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
-}();
-
-std::uint32_t crc32(std::string_view bytes) {
-  std::uint32_t c = 0xFFFFFFFFu;
-  for (const char ch : bytes) c = kCrcTable[(c ^ static_cast<std::uint8_t>(ch)) & 0xFF] ^ (c >> 8);
-  return c ^ 0xFFFFFFFFu;
-}
-
-std::uint32_t adler32(std::string_view bytes) {
-  constexpr std::uint32_t kModulus = 65521;
-  std::uint32_t a = 1, b = 0;
-  for (const char ch : bytes) {
-    a = (a + static_cast<std::uint8_t>(ch)) % kModulus;
-    b = (b + a) % kModulus;
-  }
-  return (b << 16) | a;
-}
 
 void putBig32(std::string& out, std::uint32_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
@@ -44,7 +20,7 @@ void putChunk(std::string& out, std::string_view type, std::string_view data) {
   const std::size_t start = out.size();
   out += type;
   out += data;
-  putBig32(out, crc32(std::string_view(out).substr(start)));
+  putBig32(out, crc32Of(std::string_view(out).substr(start)));
 }
 
 }  // namespace
@@ -76,7 +52,7 @@ std::string encodeRgbaPng(int width, int height, const std::vector<std::uint8_t>
     z.append(raw, at, n);
     at += n;
   } while (at < raw.size());
-  putBig32(z, adler32(raw));
+  putBig32(z, adler32Of(raw));
 
   std::string header;
   putBig32(header, static_cast<std::uint32_t>(width));
