@@ -108,11 +108,13 @@ TEST(CollectionContent, EveryFamilyArrangementAndWholeTableLayoutIsPlayed) {
   expectEveryValueUsed(param::kFoundationArrangement,
                        {a::kFoundationsSpread, a::kFoundationsCentred, a::kFoundationsOverLastPiles,
                         a::kFoundationsRightOfWindow, a::kFoundationsRightOfTableau,
-                        a::kFoundationsOverLastPilesTight, a::kFoundationsRightOfWaste});
+                        a::kFoundationsOverLastPilesTight, a::kFoundationsRightOfWaste,
+                        a::kFoundationColumnsRightOfTableau});
   expectEveryValueUsed(param::kTableauArrangement,
                        {a::kTableauCentredRow, a::kTableauTenGapRow, a::kTableauRightOfStock, a::kTableauGridThreeRows,
                         a::kTableauRightOfTwoSlots, a::kTableauRightOfOneSlot, a::kTableauPackedLeft,
-                        a::kTableauFittedRow, a::kTableauFittedRowHigh, a::kTableauGridFourRows});
+                        a::kTableauFittedRow, a::kTableauFittedRowHigh, a::kTableauTwoRows,
+                        a::kTableauGridFourRows});
   expectEveryValueUsed(param::kReserveArrangement,
                        {a::kReservesOverSamePiles, a::kReservesFromMargin, a::kReservesFromFirstPile,
                         a::kReservesOverLastPiles, a::kReserveAtWaste, a::kReserveLeftOfTableau});
