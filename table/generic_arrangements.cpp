@@ -126,7 +126,8 @@ int foundationColumnsWidth(const LayoutContext& c) {
 
 // Two rows, the first holding the larger half, from the tableau's row; the
 // second row halfway down the table below it, so that the fans of both rows
-// have the same room, and centred under the first. Foundation columns at the
+// have the same room (on a tall table, the room of a whole suit), and
+// centred under the first. Foundation columns at the
 // right are centred together with the rows.
 int placeTwoRows(const LayoutContext& c, Placer& placer) {
   const TableArea& a = c.area;
@@ -138,7 +139,9 @@ int placeTwoRows(const LayoutContext& c, Placer& placer) {
   const int rowWidth = first * W + (first - 1) * gap;
   const int x0 = std::max(a.margin, (a.width - rowWidth - side) / 2);
   const int top = a.row(c.rowDigit(param::kTableauRow));
-  const int second = top + (a.top + a.availableHeight - top) / 2;
+  // On a tall table, no further than a whole suit fanned down needs.
+  const int suitFan = a.H() + 12 * c.steps.downFaceUp + 2 * a.rowGap;
+  const int second = top + std::min((a.top + a.availableHeight - top) / 2, suitFan);
   const int indent = (first - (g - first)) * (W + gap) / 2;
   for (int n = 1; n <= g; ++n) {
     if (n <= first) placer.tableau(n, x0 + (n - 1) * (W + gap), top);

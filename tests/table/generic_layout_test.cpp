@@ -222,7 +222,7 @@ TEST_F(GenericLayout, TwoRowsWithTheFoundationsInColumnsAtTheirRight) {
   // Thirteen piles: seven over six, the six under the middle of the seven;
   // the second row halfway down the table under the first.
   bench.set({{param::kTableauArrangement, 16}, {param::kTableauCount, 13}, {param::kTableauRow, 1},
-             {param::kFoundationArrangement, 10}, {param::kFoundationCount, 4}});
+             {param::kTableauFan, 1}, {param::kFoundationArrangement, 10}, {param::kFoundationCount, 4}});
   PileAnchors a = bench.runAt(800, 600);
   const int gap = bench.layout.tableauGap();
   EXPECT_EQ(tableau(a, 1).top, 60);
@@ -243,6 +243,10 @@ TEST_F(GenericLayout, TwoRowsWithTheFoundationsInColumnsAtTheirRight) {
   EXPECT_LE(foundation(a, 8).left + 71, 798);
   EXPECT_LE(foundation(a, 4).top + 96, 535);
   EXPECT_GE(tableau(a, 1).left, 10);
+
+  // On a tall table the second row stands a whole suit's fan below the first.
+  a = bench.runAt(1920, 1080);
+  EXPECT_EQ(tableau(a, 8).top, 60 + 96 + 12 * 18 + 20);
 
   // On a lower table the column closes up, down to cards that touch.
   a = bench.runAt(800, 520);
