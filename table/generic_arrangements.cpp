@@ -48,7 +48,13 @@ int placeCentredRow(const LayoutContext& c, Placer& placer, int number) {
   }
   // The stock and waste stand over the first columns; keep them apart.
   int wideGaps = 0;
-  if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = c.counts.stockGroup;
+  if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = std::min(c.counts.stockGroup, g - 1);
+  // The wide gaps come out of the others, down to 4, rather than push the row past the table.
+  const int narrowGaps = g - 1 - wideGaps;
+  if (wideGaps > 0 && narrowGaps > 0) {
+    const int overrun = x0 + g * W + wideGaps * 15 + narrowGaps * gap - S;
+    if (overrun > 0) gap = std::max(gap - (overrun + narrowGaps - 1) / narrowGaps, 4);
+  }
 
   const int top = a.row(c.rowDigit(param::kTableauRow));
   int x = x0;

@@ -270,6 +270,14 @@ TEST_F(GenericLayout, FittedRowKeepsRoomForTheStockOverIt) {
   EXPECT_EQ(stock(a), (Anchor{25, 75}));
   EXPECT_EQ(waste(a), (Anchor{111, 75}));
 
+  // Ten piles on 800 pixels: the gap of 6 with two wide gaps would end the
+  // row at 807; the other gaps give up the 9 pixels, down to 4.
+  bench.set({{param::kTableauCount, 10}});
+  const PileAnchors& narrow = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.tableauGap(), 4);
+  EXPECT_EQ(tableau(narrow, 3).left, 25 + 2 * 86);
+  EXPECT_EQ(tableau(narrow, 10).left + 71, 25 + 710 + 30 + 7 * 4);
+
   // A lone waste takes the first column; one tableau pile has no gap to give.
   bench.set({{param::kShowStock, 0}, {param::kTableauCount, 1}});
   bench.runAt(60, 768);
