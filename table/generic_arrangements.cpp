@@ -100,10 +100,8 @@ void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firs
   const int right = a.width - kGridEdgeMargin - fanRoom;
   if (perRow > 1 && x0 + perRow * a.W() + (perRow - 1) * gap > right)
     gap = std::max((right - x0 - perRow * a.W()) / (perRow - 1), fanRoom + kGridLeastGap);
-  // A grid narrower than the table stands in its middle, unless a stock at the
-  // left edge heads it.
-  const bool stockHeadsGrid = c.counts.stockGroup > 0 && c.value(param::kStockArrangement) == kStockAtLeftEdge;
-  if (!stockHeadsGrid) x0 = std::max(x0, (a.width - perRow * a.W() - (perRow - 1) * gap - fanRoom) / 2);
+  // A grid narrower than the table stands in its middle.
+  x0 = std::max(x0, (a.width - perRow * a.W() - (perRow - 1) * gap - fanRoom) / 2);
   const int bottom = a.top + a.availableHeight - kGridEdgeMargin;
   int pitch = a.H() + 10;
   if (rows > 1 && firstRow + (rows - 1) * pitch + a.H() > bottom) {
@@ -204,7 +202,9 @@ int placeTableau(const LayoutContext& c, Placer& placer, std::optional<int> star
     }
     case kTableauGridFourRows: {
       const int perRow = std::max(g / std::max<int>(c.value(param::kTableauRows), 1), 1);
-      const int gap = std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2);
+      // Spread over the table, but on a wide one no further apart than two card
+      // widths, so that the grid still reads as one block.
+      const int gap = std::min(std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2), 2 * W);
       int x0 = a.margin + (a.lowScreen() ? 15 : 10);
       // A stock standing at the left edge keeps its column to itself.
       if (c.counts.stockGroup > 0 && c.value(param::kStockArrangement) == kStockAtLeftEdge)

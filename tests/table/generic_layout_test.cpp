@@ -177,11 +177,14 @@ TEST_F(GenericLayout, TableauArrangements) {
   EXPECT_EQ(tableau(a, 12), (Anchor{279 + 3 * 131, 434}));
 
   // 18: a grid in the four-row block with wide gaps, in the middle too:
-  // gap trunc((1022 - 284 - 2) / 5) = 147, 725 wide.
+  // gap trunc((1022 - 284 - 2) / 5) = 147, no more than 2 W = 142; 710 wide.
   bench.set({{param::kTableauArrangement, 18}, {param::kTableauRow, 1}});
   a = bench.run();
-  EXPECT_EQ(tableau(a, 1), (Anchor{148, 169}));
-  EXPECT_EQ(tableau(a, 6), (Anchor{148 + 218, 275}));
+  EXPECT_EQ(tableau(a, 1), (Anchor{156, 169}));
+  EXPECT_EQ(tableau(a, 6), (Anchor{156 + 213, 275}));
+  // On 800 pixels the gap is 1.5 W = 106 at the least.
+  a = bench.runAt(800, 600);
+  EXPECT_EQ(tableau(a, 2).left - tableau(a, 1).left, 71 + 106);
 
   // 13: packed from the left, further in with shadows.
   bench.set({{param::kTableauArrangement, 13}});
