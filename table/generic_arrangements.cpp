@@ -12,6 +12,8 @@ namespace {
 // Grids that must close up keep this much room at the right edge, and at least this gap between columns.
 constexpr int kGridEdgeMargin = 5;
 constexpr int kGridLeastGap = 4;
+// The nearest to the window's edges a row of piles comes to fit the table.
+constexpr int kLeastRowStart = 3;
 
 int stockAtLeftEdgeLeft(const TableArea& a) { return 15 + (a.lowScreen() ? 0 : a.shadow / 2); }
 
@@ -49,12 +51,13 @@ int placeCentredRow(const LayoutContext& c, Placer& placer, int number) {
   // The stock and waste stand over the first columns; keep them apart.
   int wideGaps = 0;
   if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = std::min(c.counts.stockGroup, g - 1);
-  // The wide gaps come out of the others, down to 4, rather than push the row past the table.
+  // The row never runs out of the window: its gaps give way first, down to 4
+  // (those beside the stock stay wide), then it starts left of the margin.
   const int narrowGaps = g - 1 - wideGaps;
-  if (wideGaps > 0 && narrowGaps > 0) {
-    const int overrun = x0 + g * W + wideGaps * 15 + narrowGaps * gap - S;
-    if (overrun > 0) gap = std::max(gap - (overrun + narrowGaps - 1) / narrowGaps, 4);
-  }
+  const int limit = a.window.windowWidth - kLeastRowStart;
+  const auto rowEnd = [&] { return x0 + g * W + wideGaps * 15 + narrowGaps * gap; };
+  if (narrowGaps > 0 && rowEnd() > limit) gap = std::max(gap - (rowEnd() - limit + narrowGaps - 1) / narrowGaps, 4);
+  if (rowEnd() > limit) x0 = std::max(limit - (rowEnd() - x0), kLeastRowStart);
 
   const int top = a.row(c.rowDigit(param::kTableauRow));
   int x = x0;

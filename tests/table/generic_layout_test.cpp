@@ -274,12 +274,32 @@ TEST_F(GenericLayout, FittedRowKeepsRoomForTheStockOverIt) {
   EXPECT_EQ(waste(a), (Anchor{111, 75}));
 
   // Ten piles on 800 pixels: the gap of 6 with two wide gaps would end the
-  // row at 807; the other gaps give up the 9 pixels, down to 4.
+  // row at 807, past 797; the other gaps give up the pixels, down to 4.
   bench.set({{param::kTableauCount, 10}});
   const PileAnchors& narrow = bench.runAt(800, 600);
   EXPECT_EQ(bench.layout.tableauGap(), 4);
   EXPECT_EQ(tableau(narrow, 3).left, 25 + 2 * 86);
   EXPECT_EQ(tableau(narrow, 10).left + 71, 25 + 710 + 30 + 7 * 4);
+
+  // With shadows the margin is 34: at gaps of 4 the row would end at 802,
+  // past 3 pixels before the window's edge, so it starts 5 pixels further left.
+  bench.settings.set(field::CardsShadowed, "Y");
+  const PileAnchors& shadowed = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.area().margin, 34);
+  EXPECT_EQ(tableau(shadowed, 1).left, 29);
+  EXPECT_EQ(tableau(shadowed, 10).left + 71, 797);
+  bench.settings.set(field::CardsShadowed, "N");
+
+  // A centred row at the margin narrows its gaps too: ten piles after a
+  // margin of 19 end at 801 with gaps of 8, at 792 with gaps of 7.
+  bench.set({{param::kTableauArrangement, 1}, {param::kStockArrangement, 13}});
+  bench.settings.set(field::CardsShadowed, "Y");
+  const PileAnchors& centred = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.tableauGap(), 7);
+  EXPECT_EQ(tableau(centred, 1).left, 19);
+  EXPECT_EQ(tableau(centred, 10).left + 71, 792);
+  bench.settings.set(field::CardsShadowed, "N");
+  bench.set({{param::kTableauArrangement, 14}, {param::kStockArrangement, 4}});
 
   // A lone waste takes the first column; one tableau pile has no gap to give.
   bench.set({{param::kShowStock, 0}, {param::kTableauCount, 1}});

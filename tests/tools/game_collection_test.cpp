@@ -150,7 +150,7 @@ struct DealtGame {
     settings.setInteger(field::Game, index);
     settings.set(field::GameNumber, number);
     settings.set(field::CardSize, "B");
-    settings.set(field::CardsShadowed, "N");
+    settings.set(field::CardsShadowed, "Y");  // the default: the margins leave room for the shadows
     settings.set(field::CardsAnimate, "N");
     settings.set(field::PilesIrregular, "N");
     settings.set(field::ConfirmEnterHiScores, "N");
