@@ -204,6 +204,9 @@ TEST_F(ItalianWindowsTest, EveryWindowShowsItalianTextsOnly) {
     found << prefixed(QStringLiteral("demo bar"), untranslatedTexts(&dialogs->demoBar(), *words));
     command("mnuDemo");
   });
+  check(QStringLiteral("new hi-score"), [this] {
+    static_cast<EngineObserver&>(*window).newHiScore({3, 180, 95, kPlayer, "Klondike"});
+  });
   check(QStringLiteral("exit"), [this] { window->close(); });
   EXPECT_FALSE(boxes.texts.isEmpty());
   for (const QString& text : boxes.texts) found << untranslatedText(QStringLiteral("message box"), text, *words);
