@@ -2,6 +2,7 @@
 // against the Italian string table: no English caption, hint, list entry, menu item or message is left.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -106,12 +107,37 @@ class ItalianWindowsTest : public ::testing::Test {
     window.reset();
   }
 
-  // Runs action on the next modal window once it shows; the waiting ends with context.
-  static void whenModal(QObject* context, std::function<void(QWidget*)> action, int triesLeft = 500) {
-    QTimer::singleShot(10, context, [context, action = std::move(action), triesLeft]() mutable {
-      if (QWidget* modal = QApplication::activeModalWidget()) action(modal);
-      else if (triesLeft > 0) whenModal(context, std::move(action), triesLeft - 1);
+  // Runs action on the next modal window other than outer once it shows; the waiting ends with context.
+  static void whenModal(QObject* context, std::function<void(QWidget*)> action, QWidget* outer = nullptr,
+                        int triesLeft = 500) {
+    QTimer::singleShot(10, context, [context, action = std::move(action), outer, triesLeft]() mutable {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal != nullptr && modal != outer) action(modal);
+      else if (triesLeft > 0) whenModal(context, std::move(action), outer, triesLeft - 1);
     });
+  }
+
+  // Presses a button of the modal window outer and checks the window it opens, which is then closed.
+  void checkInside(const QString& name, QWidget* outer, const char* buttonName) {
+    auto* button = outer->findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    if (button == nullptr) {
+      found << name + QStringLiteral(" - no button ") + QString::fromLatin1(buttonName);
+      return;
+    }
+    QObject waiting;
+    bool seen = false;
+    whenModal(
+        &waiting,
+        [&](QWidget* modal) {
+          seen = true;
+          QApplication::processEvents();
+          found << prefixed(name, untranslatedTexts(modal, *words));
+          if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+          else modal->close();
+        },
+        outer);
+    button->click();
+    if (!seen) found << name + QStringLiteral(" - did not open");
   }
 
   static void selectGame(GameCatalogueDialog& catalogue, int gameIndex) {
@@ -187,8 +213,15 @@ TEST_F(ItalianWindowsTest, EveryWindowShowsItalianTextsOnly) {
     }
   });
   check(QStringLiteral("favourites"), [this] { command("mnuFavourites"); });
-  check(QStringLiteral("players"), [this] { command("mnuPlayers"); });
-  check(QStringLiteral("statistics"), [this] { command("mnuStatisticsDialog"); });
+  check(QStringLiteral("players"), [this] { command("mnuPlayers"); }, [this](QWidget* players) {
+    checkInside(QStringLiteral("new player"), players, "btnNew");
+  });
+  check(QStringLiteral("statistics"), [this] { command("mnuStatisticsDialog"); }, [this](QWidget* statistics) {
+    checkInside(QStringLiteral("all games"), statistics, "btnAllGames");
+    checkInside(QStringLiteral("players statistics"), statistics, "btnPlayers");
+    checkInside(QStringLiteral("log"), statistics, "btnLog");
+    checkInside(QStringLiteral("clear statistics"), statistics, "btnClear");
+  });
   check(QStringLiteral("hi-scores"), [this] { command("mnuHiScores"); });
   check(QStringLiteral("options"), [this] { command("mnuOptions"); });
   check(QStringLiteral("customize"), [this] { command("mnuCustomize"); });
