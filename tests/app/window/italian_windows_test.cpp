@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
@@ -117,6 +118,14 @@ class ItalianWindowsTest : public ::testing::Test {
     });
   }
 
+  // Runs action on the next pop-up menu once it shows; the waiting ends with context.
+  static void pollPopup(QObject* context, std::function<void(QWidget*)> action, int triesLeft = 300) {
+    QTimer::singleShot(10, context, [context, action = std::move(action), triesLeft]() mutable {
+      if (QWidget* popup = QApplication::activePopupWidget()) action(popup);
+      else if (triesLeft > 0) pollPopup(context, std::move(action), triesLeft - 1);
+    });
+  }
+
   // Presses a button of the modal window outer and checks the window it opens, which is then closed.
   void checkInside(const QString& name, QWidget* outer, const char* buttonName) {
     auto* button = outer->findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
@@ -204,7 +213,16 @@ TEST_F(ItalianWindowsTest, EveryWindowShowsItalianTextsOnly) {
   check(QStringLiteral("abandon"), [this] { command("mnuNewGame"); });
 
   // One line per window; a new window adds its line here.
-  check(QStringLiteral("catalogue"), [this] { command("mnuOpenGame"); });
+  check(QStringLiteral("catalogue"), [this] { command("mnuOpenGame"); }, [this](QWidget* catalogue) {
+    // The pop-up menu of the window.
+    QObject waiting;
+    pollPopup(&waiting, [this](QWidget* popup) {
+      found << prefixed(QStringLiteral("catalogue menu"), untranslatedTexts(popup, *words));
+      popup->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), catalogue->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(catalogue, &click);
+  });
   check(QStringLiteral("select number"), [this] { command("mnuSelectGame"); }, [](QWidget* modal) {
     // A refused number is explained in a message box.
     if (auto* dialog = qobject_cast<SelectNumberDialog*>(modal)) {
