@@ -1,0 +1,305 @@
+// Moves, keys and the engine's form of the fast search's position.
+#include "engine/solver/fast_position.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quilloro::solver {
+
+namespace {
+
+// Priorities of the kinds of move; the search tries the highest first.
+constexpr std::int16_t kToFoundation = 1000;
+constexpr std::int16_t kReserveToPile = 600;
+constexpr std::int16_t kOntoPile = 500;
+constexpr std::int16_t kReserveToEmpty = 200;
+constexpr std::int16_t kToEmpty = 100;
+constexpr std::int16_t kToReserve = 50;
+constexpr std::int16_t kShowsFaceDown = 300;
+constexpr std::int16_t kEmptiesPile = 150;
+
+std::uint64_t mixBits(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ULL;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+  return x ^ (x >> 31);
+}
+
+constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
+
+}  // namespace
+
+FastPosition::FastPosition(const FastRules& rules, const GameState& state) : rules_(rules) {
+  piles_ = rules.tableauCount() + rules.reserveCount() + rules.foundationCount();
+  for (int p = 0; p < piles_; ++p) {
+    const PileRef ref = pileRef(p);
+    class_[static_cast<std::size_t>(p)] = ref.list == PileList::Tableau    ? PileClass::Tableau
+                                          : ref.list == PileList::Reserves ? PileClass::Reserve
+                                                                           : PileClass::Foundation;
+  }
+  clear();
+  for (int p = 0; p < piles_; ++p) {
+    const Pile& pile = state.piles.pile(pileRef(p));
+    for (int slot = 0; slot < pile.cardCount(); ++slot) {
+      if (pile.cardCount() > kPileCapacity) throw std::length_error("pile too long for the solver");
+      const auto card = static_cast<FastCard>(pile.at(slot));
+      if (state.isFaceDown(card)) ++down_[static_cast<std::size_t>(p)];
+      push(p, card);
+    }
+  }
+}
+
+void FastPosition::clear() {
+  size_ = {};
+  down_ = {};
+  pileHash_ = {};
+  homeCounts_ = {};
+  left_ = 0;
+  home_ = 0;
+  key_ = {};
+  // Every pile's share counts in the key, the empty ones too.
+  for (int p = 0; p < piles_; ++p) {
+    const PositionKey128 share = shareOf(p, {});
+    key_.high += share.high;
+    key_.low += share.low;
+  }
+}
+
+void FastPosition::encode(std::vector<std::uint8_t>& out) const {
+  for (int p = 0; p < piles_; ++p) {
+    out.push_back(size_[static_cast<std::size_t>(p)]);
+    out.push_back(down_[static_cast<std::size_t>(p)]);
+    const auto& cards = cards_[static_cast<std::size_t>(p)];
+    out.insert(out.end(), cards.begin(), cards.begin() + size_[static_cast<std::size_t>(p)]);
+  }
+}
+
+void FastPosition::decode(std::span<const std::uint8_t> bytes) {
+  clear();
+  std::size_t at = 0;
+  for (int p = 0; p < piles_; ++p) {
+    const int count = bytes[at];
+    down_[static_cast<std::size_t>(p)] = bytes[at + 1];
+    at += 2;
+    for (int i = 0; i < count; ++i) push(p, bytes[at++]);
+  }
+}
+
+int FastPosition::score() const {
+  int faceDownCards = 0;
+  int breaks = 0;
+  int emptyPiles = 0;
+  int lowest = kKing + 1;
+  for (int t = 0; t < rules_.tableauCount(); ++t) {
+    const int height = size(t);
+    if (height == 0) ++emptyPiles;
+    faceDownCards += faceDown(t);
+    for (int slot = 0; slot < height; ++slot) {
+      lowest = std::min(lowest, rules_.rank(card(t, slot)));
+      if (slot > faceDown(t) && !rules_.joinsRun(card(t, slot - 1), card(t, slot)))
+        breaks += rules_.builds(card(t, slot - 1), card(t, slot)) ? 1 : 2;
+    }
+  }
+  // The lowest cards still in play go home next: every card above one of
+  // them must move first.
+  int buried = 0;
+  for (int t = 0; t < rules_.tableauCount(); ++t)
+    for (int slot = 0; slot < size(t); ++slot)
+      if (rules_.rank(card(t, slot)) <= lowest + 1) {
+        buried += size(t) - 1 - slot;
+        break;
+      }
+  int freeCells = 0;
+  for (int r = 0; r < rules_.reserveCount(); ++r) freeCells += size(reservePile(r)) == 0 ? 1 : 0;
+  return 100 * home_ - 30 * faceDownCards - 5 * breaks - 4 * buried + 20 * emptyPiles + 10 * freeCells;
+}
+
+PileRef FastPosition::pileRef(int pile) const {
+  if (pile < rules_.tableauCount()) return {PileList::Tableau, pile};
+  pile -= rules_.tableauCount();
+  if (pile < rules_.reserveCount()) return {PileList::Reserves, pile};
+  return {PileList::Foundations, pile - rules_.reserveCount()};
+}
+
+PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
+  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]);
+  const auto seed = ((kind * 256 + static_cast<std::uint64_t>(slot)) * 64 + static_cast<std::uint64_t>(rules_.face(card))) *
+                        2 + (down ? 1 : 0);
+  return {mixBits(seed), mixBits(seed ^ kLowSeed)};
+}
+
+PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+  // A pile's share depends on its class and cards, never on its place in the
+  // list: interchangeable piles in any order give the same key.
+  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]) << 56;
+  return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
+}
+
+void FastPosition::rekey(int pile, PositionKey128 before) {
+  const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
+  const PositionKey128 old = shareOf(pile, before);
+  key_.high += after.high - old.high;
+  key_.low += after.low - old.low;
+}
+
+void FastPosition::push(int pile, FastCard card) {
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 before = pileHash_[p];
+  const int slot = size_[p];
+  const PositionKey128 add = slotKey(pile, slot, card, slot < down_[p]);
+  pileHash_[p].high += add.high;
+  pileHash_[p].low += add.low;
+  cards_[p][static_cast<std::size_t>(slot)] = card;
+  ++size_[p];
+  rekey(pile, before);
+  if (class_[p] == PileClass::Foundation) {
+    addHome(card, 1);
+  } else {
+    ++left_;
+  }
+}
+
+FastCard FastPosition::pop(int pile) {
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 before = pileHash_[p];
+  const int slot = size_[p] - 1;
+  const FastCard card = cards_[p][static_cast<std::size_t>(slot)];
+  const PositionKey128 remove = slotKey(pile, slot, card, slot < down_[p]);
+  pileHash_[p].high -= remove.high;
+  pileHash_[p].low -= remove.low;
+  --size_[p];
+  rekey(pile, before);
+  if (class_[p] == PileClass::Foundation) {
+    addHome(card, -1);
+  } else {
+    --left_;
+  }
+  return card;
+}
+
+void FastPosition::addHome(FastCard card, int delta) {
+  auto& count = homeCounts_[static_cast<std::size_t>(rules_.suit(card))][static_cast<std::size_t>(rules_.rank(card))];
+  count = static_cast<std::uint8_t>(count + delta);
+  home_ += delta;
+}
+
+void FastPosition::apply(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Turn) {
+    // The top card shows its face: its slot's share of the key changes.
+    const FastCard card = pop(step.from);
+    --down_[step.from];
+    push(step.from, card);
+    return;
+  }
+  const int from = step.from;
+  const int start = size(from) - step.count;
+  for (int i = 0; i < step.count; ++i) push(step.to, card(from, start + i));
+  for (int i = 0; i < step.count; ++i) pop(from);
+}
+
+void FastPosition::undo(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Turn) {
+    const FastCard card = pop(step.from);
+    ++down_[step.from];
+    push(step.from, card);
+    return;
+  }
+  const int start = size(step.to) - step.count;
+  for (int i = 0; i < step.count; ++i) push(step.from, card(step.to, start + i));
+  for (int i = 0; i < step.count; ++i) pop(step.to);
+}
+
+int FastPosition::foundationFor(FastCard card) const {
+  const int rank = rules_.rank(card);
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    const FastCard onTop = top(pile);
+    if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank)
+      return pile;
+  }
+  return -1;
+}
+
+void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
+  out.clear();
+  const int tableau = rules_.tableauCount();
+  int emptyTableau = 0;
+  int emptyReserves = 0;
+  int firstEmptyReserve = -1;
+  for (int t = 0; t < tableau; ++t)
+    if (size(t) == 0) ++emptyTableau;
+  for (int r = 0; r < rules_.reserveCount(); ++r)
+    if (size(reservePile(r)) == 0) {
+      ++emptyReserves;
+      if (firstEmptyReserve < 0) firstEmptyReserve = reservePile(r);
+    }
+  auto add = [&out](int from, int to, int count, FastCard card, int priority) {
+    out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                   static_cast<std::uint8_t>(count), card, static_cast<std::int16_t>(priority)});
+  };
+  auto toFoundations = [&](int from, FastCard card, int priority) {
+    if (symmetry) {
+      if (const int f = foundationFor(card); f >= 0) add(from, f, 1, card, priority);
+      return;
+    }
+    for (int f = 0; f < rules_.foundationCount(); ++f) {
+      const int pile = foundationPile(f);
+      const FastCard onTop = top(pile);
+      const int rank = rules_.rank(card);
+      if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank)
+        add(from, pile, 1, card, priority);
+    }
+  };
+  auto emptyTargets = [&](int from, auto&& each) {
+    for (int t = 0; t < tableau; ++t) {
+      if (t == from || size(t) != 0) continue;
+      each(t);
+      if (symmetry) return;
+    }
+  };
+
+  for (int s = 0; s < tableau; ++s) {
+    const int height = size(s);
+    if (height == 0 || height == faceDown(s)) continue;
+    if (!rules_.runMayMove(1, false, emptyTableau, emptyReserves)) continue;
+    const FastCard topCard = top(s);
+    const int shown = height - faceDown(s);
+    toFoundations(s, topCard, kToFoundation + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
+    for (int n = 1; n <= shown; ++n) {
+      if (n > 1 && !rules_.joinsRun(card(s, height - n), card(s, height - n + 1))) break;
+      if (!rules_.runMayMove(n, false, emptyTableau, emptyReserves)) continue;
+      const FastCard bottom = card(s, height - n);
+      const int left = height - n;
+      const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
+      for (int t = 0; t < tableau; ++t) {
+        if (t == s || size(t) == 0) continue;
+        if (rules_.builds(top(t), bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
+      }
+      if (!rules_.fillsEmpty(bottom) || (symmetry && left == 0)) continue;
+      if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
+      emptyTargets(s, [&](int t) { add(s, t, n, bottom, kToEmpty + bonus - n); });
+    }
+    for (int r = 0; r < rules_.reserveCount(); ++r) {
+      const int pile = reservePile(r);
+      if (size(pile) != 0) continue;
+      if (symmetry && pile != firstEmptyReserve) continue;
+      add(s, pile, 1, topCard, kToReserve + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
+    }
+  }
+  for (int r = 0; r < rules_.reserveCount(); ++r) {
+    const int pile = reservePile(r);
+    if (size(pile) == 0) continue;
+    const FastCard card = top(pile);
+    toFoundations(pile, card, kToFoundation);
+    for (int t = 0; t < tableau; ++t)
+      if (size(t) != 0 && rules_.builds(top(t), card)) add(pile, t, 1, card, kReserveToPile);
+    if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
+  }
+}
+
+SolverMove FastPosition::solverMove(const FastStep& step) const {
+  if (step.kind == FastStep::Kind::Turn) return {SolverMove::Kind::Turn, step.card, pileRef(step.from)};
+  return {SolverMove::Kind::Drop, step.card, pileRef(step.to)};
+}
+
+}  // namespace quilloro::solver
