@@ -17,6 +17,7 @@ constexpr std::int16_t kToEmpty = 100;
 constexpr std::int16_t kToReserve = 50;
 constexpr std::int16_t kShowsFaceDown = 300;
 constexpr std::int16_t kEmptiesPile = 150;
+constexpr std::int16_t kTakeBack = -100;
 
 std::uint64_t mixBits(std::uint64_t x) {
   x += 0x9E3779B97F4A7C15ULL;
@@ -29,21 +30,27 @@ constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
 
 }  // namespace
 
-FastPosition::FastPosition(const FastRules& rules, const GameState& state) : rules_(rules) {
-  piles_ = rules.tableauCount() + rules.reserveCount() + rules.foundationCount();
+FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount) : rules_(rules) {
+  piles_ = rules.tableauCount() + rules.reserveCount() + rules.foundationCount() + (rules.hasStock() ? 2 : 0);
   for (int p = 0; p < piles_; ++p) {
     const PileRef ref = pileRef(p);
     class_[static_cast<std::size_t>(p)] = ref.list == PileList::Tableau    ? PileClass::Tableau
                                           : ref.list == PileList::Reserves ? PileClass::Reserve
-                                                                           : PileClass::Foundation;
+                                          : ref.list == PileList::Foundations
+                                              ? PileClass::Foundation
+                                              : (ref.index == kStockIndex ? PileClass::Stock : PileClass::Waste);
   }
   clear();
+  setRedeals(redealCount);
   for (int p = 0; p < piles_; ++p) {
     const Pile& pile = state.piles.pile(pileRef(p));
     for (int slot = 0; slot < pile.cardCount(); ++slot) {
       if (pile.cardCount() > kPileCapacity) throw std::length_error("pile too long for the solver");
       const auto card = static_cast<FastCard>(pile.at(slot));
-      if (state.isFaceDown(card)) ++down_[static_cast<std::size_t>(p)];
+      // Only tableau cards are turned by the player; the stock's are never
+      // seen but through the waste, whose cards all show.
+      if (class_[static_cast<std::size_t>(p)] == PileClass::Tableau && state.isFaceDown(card))
+        ++down_[static_cast<std::size_t>(p)];
       push(p, card);
     }
   }
@@ -56,6 +63,7 @@ void FastPosition::clear() {
   homeCounts_ = {};
   left_ = 0;
   home_ = 0;
+  redeals_ = 0;
   key_ = {};
   // Every pile's share counts in the key, the empty ones too.
   for (int p = 0; p < piles_; ++p) {
@@ -65,7 +73,23 @@ void FastPosition::clear() {
   }
 }
 
+void FastPosition::setRedeals(int redeals) {
+  // Where the waste is turned over for ever, the count changes nothing.
+  if (rules_.passes() < 0) return;
+  constexpr std::uint64_t kRedealSalt = 0x6A09E667F3BCC909ULL;
+  auto share = [](int count) {
+    const auto seed = kRedealSalt + static_cast<std::uint64_t>(count);
+    return PositionKey128{mixBits(seed), mixBits(seed ^ kLowSeed)};
+  };
+  const PositionKey128 before = share(redeals_);
+  const PositionKey128 after = share(redeals);
+  key_.high += after.high - before.high;
+  key_.low += after.low - before.low;
+  redeals_ = redeals;
+}
+
 void FastPosition::encode(std::vector<std::uint8_t>& out) const {
+  out.push_back(static_cast<std::uint8_t>(redeals_));
   for (int p = 0; p < piles_; ++p) {
     out.push_back(size_[static_cast<std::size_t>(p)]);
     out.push_back(down_[static_cast<std::size_t>(p)]);
@@ -76,7 +100,8 @@ void FastPosition::encode(std::vector<std::uint8_t>& out) const {
 
 void FastPosition::decode(std::span<const std::uint8_t> bytes) {
   clear();
-  std::size_t at = 0;
+  setRedeals(bytes[0]);
+  std::size_t at = 1;
   for (int p = 0; p < piles_; ++p) {
     const int count = bytes[at];
     down_[static_cast<std::size_t>(p)] = bytes[at + 1];
@@ -118,7 +143,9 @@ PileRef FastPosition::pileRef(int pile) const {
   if (pile < rules_.tableauCount()) return {PileList::Tableau, pile};
   pile -= rules_.tableauCount();
   if (pile < rules_.reserveCount()) return {PileList::Reserves, pile};
-  return {PileList::Foundations, pile - rules_.reserveCount()};
+  pile -= rules_.reserveCount();
+  if (pile < rules_.foundationCount()) return {PileList::Foundations, pile};
+  return pile == rules_.foundationCount() ? kStockPile : kWastePile;
 }
 
 PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
@@ -184,6 +211,15 @@ void FastPosition::addHome(FastCard card, int delta) {
 }
 
 void FastPosition::apply(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Click) {
+    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
+    return;
+  }
+  if (step.kind == FastStep::Kind::Redeal) {
+    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
+    setRedeals(redeals_ + 1);
+    return;
+  }
   if (step.kind == FastStep::Kind::Turn) {
     // The top card shows its face: its slot's share of the key changes.
     const FastCard card = pop(step.from);
@@ -198,6 +234,15 @@ void FastPosition::apply(const FastStep& step) {
 }
 
 void FastPosition::undo(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Click) {
+    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
+    return;
+  }
+  if (step.kind == FastStep::Kind::Redeal) {
+    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
+    setRedeals(redeals_ - 1);
+    return;
+  }
   if (step.kind == FastStep::Kind::Turn) {
     const FastCard card = pop(step.from);
     ++down_[step.from];
@@ -273,7 +318,7 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
       for (int t = 0; t < tableau; ++t) {
         if (t == s || size(t) == 0) continue;
-        if (rules_.builds(top(t), bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
+        if (takesOn(t, bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
       }
       if (!rules_.fillsEmpty(bottom) || (symmetry && left == 0)) continue;
       if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
@@ -292,14 +337,115 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
     const FastCard card = top(pile);
     toFoundations(pile, card, kToFoundation);
     for (int t = 0; t < tableau; ++t)
-      if (size(t) != 0 && rules_.builds(top(t), card)) add(pile, t, 1, card, kReserveToPile);
+      if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
     if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
+  }
+  if (rules_.takesBack()) takeBackMoves(out, symmetry);
+  // The search plays the waste card through stockMoves, after any clicks.
+  if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false);
+}
+
+std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
+  switch (step.kind) {
+    case FastStep::Kind::Turn: return SolverMove{SolverMove::Kind::Turn, step.card, pileRef(step.from)};
+    case FastStep::Kind::Click: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
+    case FastStep::Kind::Redeal: return std::nullopt;
+    case FastStep::Kind::Move: break;
+  }
+  return SolverMove{SolverMove::Kind::Drop, step.card, pileRef(step.to)};
+}
+
+bool FastPosition::click(std::vector<FastStep>& record) {
+  // With the stock empty a click first turns the waste over, if it holds
+  // two cards or more and a redeal is left; then it turns cards as usual.
+  if (size(stockPile()) == 0) {
+    if (size(wastePile()) < 2 || !redealAllowed()) return false;
+    const FastStep redeal{FastStep::Kind::Redeal, 0, 0, static_cast<std::uint8_t>(size(wastePile())), 0, 0, 0};
+    apply(redeal);
+    record.push_back(redeal);
+  }
+  const int count = std::min(rules_.cardsPerClick(), size(stockPile()));
+  const FastStep turn{FastStep::Kind::Click, 0, 0, static_cast<std::uint8_t>(count), 0, 0, 0};
+  apply(turn);
+  record.push_back(turn);
+  return true;
+}
+
+void FastPosition::stockMoves(std::vector<FastStep>& out) {
+  if (!rules_.hasStock()) return;
+  std::vector<FastStep> clicks;
+  // Clicks only turn cards round, so the split between stock and waste (and
+  // the redeals made) tells the whole state of the round: a split seen
+  // before closes it. Where redeals are counted, the count never comes back.
+  std::vector<std::pair<int, int>> splits;
+  for (int count = 0;; ++count) {
+    const std::pair<int, int> split{size(stockPile()), redeals_ * 256 + size(wastePile())};
+    if (std::find(splits.begin(), splits.end(), split) != splits.end()) break;
+    splits.push_back(split);
+    wasteMoves(out, count, true);
+    if (!click(clicks)) break;
+  }
+  for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
+}
+
+void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const {
+  const FastCard card = top(wastePile());
+  if (card == 0) return;
+  const int tableau = rules_.tableauCount();
+  auto add = [&](int to, int priority) {
+    out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(wastePile()), static_cast<std::uint8_t>(to), 1, card,
+                   static_cast<std::int16_t>(priority - clicks), static_cast<std::uint16_t>(clicks)});
+  };
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    const FastCard onTop = top(pile);
+    const int rank = rules_.rank(card);
+    if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank) {
+      add(pile, kToFoundation);
+      if (symmetry) break;
+    }
+  }
+  bool emptyTried = false;
+  for (int t = 0; t < tableau; ++t) {
+    if (size(t) != 0) {
+      if (takesOn(t, card)) add(t, kReserveToPile);
+    } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
+      add(t, kReserveToEmpty);
+      emptyTried = true;
+    }
+  }
+  for (int r = 0; r < rules_.reserveCount(); ++r) {
+    if (size(reservePile(r)) != 0) continue;
+    add(reservePile(r), kToReserve);
+    if (symmetry) break;
   }
 }
 
-SolverMove FastPosition::solverMove(const FastStep& step) const {
-  if (step.kind == FastStep::Kind::Turn) return {SolverMove::Kind::Turn, step.card, pileRef(step.from)};
-  return {SolverMove::Kind::Drop, step.card, pileRef(step.to)};
+void FastPosition::takeBackMoves(std::vector<FastStep>& out, bool symmetry) const {
+  const int tableau = rules_.tableauCount();
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    if (!rules_.mayTakeBack(size(pile))) continue;
+    const FastCard card = top(pile);
+    auto add = [&](int to) {
+      out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(to), 1, card,
+                     kTakeBack, 0});
+    };
+    bool emptyTried = false;
+    for (int t = 0; t < tableau; ++t) {
+      if (size(t) != 0) {
+        if (takesOn(t, card)) add(t);
+      } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
+        add(t);
+        emptyTried = true;
+      }
+    }
+    for (int r = 0; r < rules_.reserveCount(); ++r) {
+      if (size(reservePile(r)) != 0) continue;
+      add(reservePile(r));
+      if (symmetry) break;
+    }
+  }
 }
 
 }  // namespace quilloro::solver

@@ -20,6 +20,8 @@ constexpr int kFreeCellsRunLimit = -5;
 // A free cell that takes one card onto an empty cell.
 constexpr int kSingleCardReserve = 0;
 constexpr int kOrdinaryBuildingFamily = 0;
+// The waste that takes a neighbouring card of its suit (parameter 237).
+constexpr int kWasteTakesNeighbours = 2;
 
 bool allPlaced(const SolverStart& start, PileList list, int count) {
   for (int index = 0; index < count; ++index) {
@@ -69,17 +71,24 @@ std::optional<FastRules> FastRules::of(const SolverStart& start) {
   if (p[param::kGameFamily] != kOrdinaryBuildingFamily || p[param::kSelectByClick] != 0) return std::nullopt;
   const int cards = p[param::kCardsInPlay];
   if (cards != kCardsPerPack && cards != 2 * kCardsPerPack) return std::nullopt;
-  // Nothing to turn from the stock and nothing comes back to it.
-  if (!state.piles.stock().empty() || !state.piles.waste().empty() || !state.piles.discard().empty()) return std::nullopt;
   if (p[param::kRedealReshuffles] == 1 || p[param::kAutoFillTableau] != 0) return std::nullopt;
-
+  if (!state.piles.discard().empty()) return std::nullopt;
   FastRules rules;
+  // A stock turns its cards onto the waste, whose top card alone is played;
+  // nothing is ever put on the waste. Any other stock deals rows or fills
+  // piles, which the fast search does not play.
+  rules.stock_ = p[param::kShowWaste] == 1 && p[param::kWasteTakesNeighbours] != kWasteTakesNeighbours;
+  if (!rules.stock_ && (!state.piles.stock().empty() || !state.piles.waste().empty())) return std::nullopt;
+  rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
+  rules.passes_ = p[param::kStockPasses] < 0 ? -1 : p[param::kStockPasses];
+
   rules.packs_ = cards / kCardsPerPack;
   rules.foundations_ = state.pilesInUse(PileList::Foundations);
   rules.tableau_ = state.pilesInUse(PileList::Tableau);
   rules.reserves_ = state.pilesInUse(PileList::Reserves);
   if (rules.foundations_ != 4 * rules.packs_ || rules.tableau_ == 0) return std::nullopt;
-  if (p[param::kFoundationTakeBack] != 0) return std::nullopt;
+  rules.takeBack_ = p[param::kFoundationTakeBack] == 1 || p[param::kFoundationTakeBack] == 2 ? p[param::kFoundationTakeBack] : 0;
+  if (p[param::kReorderFoundations] != 0) return std::nullopt;
   for (int i = 0; i < rules.foundations_; ++i)
     if (p[param::kFoundationBaseRankFirst + i] != kAce || p[param::kFoundationDirectionFirst + i] <= 0 ||
         p[param::kFoundationBuildTypeFirst + i] != build_type::kSameSuit)
@@ -87,8 +96,10 @@ std::optional<FastRules> FastRules::of(const SolverStart& start) {
 
   rules.build_ = p[param::kTableauBuildTypeFirst];
   if (rules.build_ != build_type::kSameSuit && rules.build_ != build_type::kSameColour &&
-      rules.build_ != build_type::kAnySuit && rules.build_ != build_type::kAlternateColour)
+      rules.build_ != build_type::kAnySuit && rules.build_ != build_type::kAlternateColour &&
+      rules.build_ != build_type::kNothing)
     return std::nullopt;
+  rules.nothingBuilds_ = rules.build_ == build_type::kNothing;
   const int emptyCode = p[param::kTableauBaseRankFirst];
   if (emptyCode < -1 || emptyCode > kKing) return std::nullopt;
   rules.emptyTakesAny_ = emptyCode == -1;
@@ -144,6 +155,7 @@ bool FastRules::suitsBuild(int baseSuit, int movingSuit) const {
     case build_type::kSameSuit: return baseSuit == movingSuit;
     case build_type::kSameColour: return (baseSuit < 2) == (movingSuit < 2);
     case build_type::kAlternateColour: return (baseSuit < 2) != (movingSuit < 2);
+    case build_type::kNothing: return false;
     default: return true;
   }
 }

@@ -17,16 +17,26 @@ using FastCard = std::uint8_t;
 class FastRules {
  public:
   // The rules of the start's game kind when the fast search can play it
-  // exactly as the engine does: no stock to turn, foundations that take
-  // their suit from the ace up and never give a card back, tableau piles
-  // that all build down by one plain rule, free cells that take a single
-  // card. Nothing for any other game kind (the general search plays those).
+  // exactly as the engine does: a stock (if any) that only turns cards onto
+  // the waste, foundations that take their suit from the ace up, tableau
+  // piles that all build down by one plain rule, free cells that take a
+  // single card. Nothing for any other game kind (the general search plays
+  // those).
   static std::optional<FastRules> of(const SolverStart& start);
 
   int tableauCount() const { return tableau_; }
   int reserveCount() const { return reserves_; }
   int foundationCount() const { return foundations_; }
   int packs() const { return packs_; }
+  bool hasStock() const { return stock_; }
+  int cardsPerClick() const { return cardsPerClick_; }
+  // Redeals of the waste allowed; -1 for no end.
+  int passes() const { return passes_; }
+  // A card may be taken back from a foundation holding this many cards.
+  bool mayTakeBack(int foundationCards) const {
+    return takeBack_ == 1 ? foundationCards > 0 : takeBack_ == 2 && foundationCards > 1;
+  }
+  bool takesBack() const { return takeBack_ != 0; }
 
   int rank(FastCard card) const { return rank_[card]; }
   int suit(FastCard card) const { return suit_[card]; }
@@ -36,7 +46,7 @@ class FastRules {
 
   // The moving card may lie on the base card by the tableau's build rule.
   bool builds(FastCard base, FastCard moving) const {
-    if (rank_[moving] + 1 != rank_[base] || rank_[base] == 1) return false;
+    if (nothingBuilds_ || rank_[moving] + 1 != rank_[base] || rank_[base] == 1) return false;
     return suitFits(base, moving);
   }
   // The moving card may lie on the base card inside a run that travels together.
@@ -51,7 +61,7 @@ class FastRules {
   // A card of the moving suit may lie on one of the base suit (ranks aside).
   bool suitsBuild(int baseSuit, int movingSuit) const;
   // An empty tableau pile takes the card.
-  bool fillsEmpty(FastCard card) const { return emptyTakesAny_ || rank_[card] == emptyRank_; }
+  bool fillsEmpty(FastCard card) const { return !nothingBuilds_ && (emptyTakesAny_ || rank_[card] == emptyRank_); }
   // A run of this many cards may be lifted (toEmpty: and put on an empty
   // tableau pile), with so many empty tableau piles and free cells.
   bool runMayMove(int cards, bool toEmpty, int emptyTableau, int emptyReserves) const;
@@ -65,6 +75,12 @@ class FastRules {
   int foundations_ = 0;
   int packs_ = 1;
   int build_ = 0;
+  // No card may be put on a tableau pile, empty or not.
+  bool nothingBuilds_ = false;
+  bool stock_ = false;
+  int cardsPerClick_ = 1;
+  int passes_ = -1;
+  int takeBack_ = 0;
   RunRule runRule_ = RunRule::BuildRule;
   int runLimit_ = -1;
   bool emptyTakesAny_ = true;

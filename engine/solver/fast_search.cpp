@@ -22,7 +22,7 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 class FastSearch {
  public:
   FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {}
 
   SolveResult run();
 
@@ -50,7 +50,11 @@ class FastSearch {
   std::uint32_t addNode(std::uint32_t parent);
   // Plays the step, then the turns and safe plays that follow it.
   void play(const FastStep& step);
-  void forcedSteps();
+  // keepOut, a card just taken back from the foundations, stays where it is.
+  void forcedSteps(FastCard keepOut = 0);
+  // Where cards come back from the foundations: the card, just played home
+  // from the pile, could come straight back to it.
+  bool mayComeBack(FastCard card, int pile) const;
   void undoTo(std::size_t stepCount);
   // Whether the card may go home without spoiling a win: every card that
   // could still be built on it is home or may go home the same way.
@@ -115,6 +119,9 @@ FastSearch::Outcome FastSearch::search() {
     position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
     const std::uint32_t depth = node.depth;
     position_.moves(moves_, true);
+    position_.stockMoves(moves_);
+    std::stable_sort(moves_.begin(), moves_.end(),
+                     [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
       steps_.clear();
       play(step);
@@ -160,24 +167,27 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
   // position object only names the piles, which never change.
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
     for (std::uint32_t i = 0; i < (*it)->stepCount; ++i)
-      moves.push_back(position_.solverMove(stepArena_[(*it)->firstStep + i]));
+      if (const auto move = position_.solverMove(stepArena_[(*it)->firstStep + i])) moves.push_back(*move);
   return moves;
 }
 
 void FastSearch::play(const FastStep& step) {
+  for (int i = 0; i < step.clicks; ++i) position_.click(steps_);
   position_.apply(step);
   steps_.push_back(step);
-  forcedSteps();
+  // A card just taken back from the foundations is there to stay a while.
+  const bool takenBack = step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
+  forcedSteps(takenBack ? step.card : FastCard{0});
 }
 
-void FastSearch::forcedSteps() {
+void FastSearch::forcedSteps(FastCard keepOut) {
   const FastRules& rules = position_.rules();
   for (bool moved = true; moved;) {
     moved = false;
     for (int t = 0; t < rules.tableauCount(); ++t) {
       const int pile = position_.tableauPile(t);
       if (position_.size(pile) == 0 || position_.faceDown(pile) < position_.size(pile)) continue;
-      const FastStep turn{FastStep::Kind::Turn, static_cast<std::uint8_t>(pile), 0, 0, position_.top(pile), 0};
+      const FastStep turn{FastStep::Kind::Turn, static_cast<std::uint8_t>(pile), 0, 0, position_.top(pile), 0, 0};
       position_.apply(turn);
       steps_.push_back(turn);
       moved = true;
@@ -186,16 +196,30 @@ void FastSearch::forcedSteps() {
     const int piles = rules.tableauCount() + rules.reserveCount();
     for (int pile = 0; pile < piles; ++pile) {
       const FastCard card = position_.top(pile);
-      if (card == 0 || position_.faceDown(pile) == position_.size(pile)) continue;
+      if (card == 0 || card == keepOut || position_.faceDown(pile) == position_.size(pile)) continue;
       const int home = position_.foundationFor(card);
       if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
-      const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(home), 1, card, 0};
+      const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(home), 1, card, 0, 0};
       position_.apply(step);
+      // Where cards come back from the foundations, a card goes home unasked
+      // only where it could come straight back: then the two positions lead
+      // to the same places, and keeping one of them loses nothing. An ace is
+      // never wanted back, as nothing is built on it.
+      if (rules.takesBack() && rules.rank(card) != kAce && !mayComeBack(card, pile)) {
+        position_.undo(step);
+        continue;
+      }
       steps_.push_back(step);
       known_ = {};
       moved = true;
     }
   }
+}
+
+bool FastSearch::mayComeBack(FastCard card, int pile) const {
+  const FastRules& rules = position_.rules();
+  if (pile >= rules.tableauCount()) return position_.size(pile) == 0;
+  return position_.size(pile) == 0 ? rules.fillsEmpty(card) : position_.takesOn(pile, card);
 }
 
 bool FastSearch::dispensable(int suit, int rank) {
@@ -250,11 +274,12 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
 std::optional<std::vector<SolverMove>> fastMoves(const SolverStart& start) {
   const std::optional<FastRules> rules = FastRules::of(start);
   if (!rules) return std::nullopt;
-  const FastPosition position(*rules, start.state);
+  const FastPosition position(*rules, start.state, start.redealCount);
   std::vector<FastStep> steps;
   position.moves(steps, false);
   std::vector<SolverMove> moves;
-  for (const FastStep& step : steps) moves.push_back(position.solverMove(step));
+  for (const FastStep& step : steps)
+    if (const auto move = position.solverMove(step)) moves.push_back(*move);
   return moves;
 }
 
