@@ -30,7 +30,8 @@ constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
 
 }  // namespace
 
-FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount) : rules_(rules) {
+FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount)
+    : rules_(rules), stockCycle_(rules.hasStock() && rules.passes() < 0 && rules.cardsPerClick() == 1) {
   piles_ = rules.tableauCount() + rules.reserveCount() + rules.foundationCount() + (rules.hasStock() ? 2 : 0);
   for (int p = 0; p < piles_; ++p) {
     const PileRef ref = pileRef(p);
@@ -162,7 +163,30 @@ PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
   return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
 }
 
+PositionKey128 FastPosition::key() const {
+  if (!stockCycle_) return key_;
+  // The cycle read from the waste's bottom card up, then the stock from its
+  // top card down, started at its lowest card number.
+  std::array<FastCard, 2 * kPileCapacity> cycle{};
+  int length = 0;
+  for (int slot = 0; slot < size(wastePile()); ++slot) cycle[static_cast<std::size_t>(length++)] = card(wastePile(), slot);
+  for (int slot = size(stockPile()) - 1; slot >= 0; --slot)
+    cycle[static_cast<std::size_t>(length++)] = card(stockPile(), slot);
+  const auto lowest = std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin();
+  PositionKey128 key = key_;
+  constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+  for (int i = 0; i < length; ++i) {
+    const auto seed = kCycleSalt + static_cast<std::uint64_t>(i) * 64 +
+                      static_cast<std::uint64_t>(rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]));
+    key.high += mixBits(seed);
+    key.low += mixBits(seed ^ kLowSeed);
+  }
+  return key;
+}
+
 void FastPosition::rekey(int pile, PositionKey128 before) {
+  const PileClass kind = class_[static_cast<std::size_t>(pile)];
+  if (stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste)) return;
   const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
   const PositionKey128 old = shareOf(pile, before);
   key_.high += after.high - old.high;

@@ -60,7 +60,7 @@ class FastPosition {
   int homeCount(int suit, int rank) const {
     return homeCounts_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
   }
-  PositionKey128 key() const { return key_; }
+  PositionKey128 key() const;
   int redeals() const { return redeals_; }
   bool redealAllowed() const { return rules_.passes() < 0 || redeals_ < rules_.passes(); }
 
@@ -122,6 +122,11 @@ class FastPosition {
   int left_ = 0;
   int home_ = 0;
   int redeals_ = 0;
+  // One card a click and no end of redeals: every card of the stock and
+  // waste comes round in turn, and only their order round the cycle counts,
+  // not where the stock stands in it (the key leaves the two piles out and
+  // adds the cycle's share).
+  bool stockCycle_ = false;
   PositionKey128 key_;
 };
 
