@@ -137,7 +137,8 @@ int FastPosition::score() const {
       }
   int freeCells = 0;
   for (int r = 0; r < rules_.reserveCount(); ++r) freeCells += size(reservePile(r)) == 0 ? 1 : 0;
-  return 100 * home_ - 30 * faceDownCards - 5 * breaks - 4 * buried + 20 * emptyPiles + 10 * freeCells;
+  // Free piles and cells weigh much: every run that moves needs them.
+  return 100 * home_ - 30 * faceDownCards - 5 * breaks - 10 * buried + 40 * emptyPiles + 20 * freeCells;
 }
 
 PileRef FastPosition::pileRef(int pile) const {
