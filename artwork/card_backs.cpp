@@ -425,7 +425,7 @@ Bitmap renderCardBack(int number, CardSize size, double zoom) {
     back = canvas.bitmap();
   }
   const Rgb border{90, 90, 90};
-  const int thickness = std::max(1, static_cast<int>(std::lround(zoom)));
+  const int thickness = borderThickness(zoom);
   for (int k = 0; k < thickness; ++k) {
     for (int x = 0; x < width; ++x) back.at(x, k) = back.at(x, height - 1 - k) = border;
     for (int y = 0; y < height; ++y) back.at(k, y) = back.at(width - 1 - k, y) = border;

@@ -80,7 +80,7 @@ class FacePainter {
       index(false);
       index(true);
     }
-    drawBorder(canvas_, style_.border, std::max(1, static_cast<int>(std::lround(zoom_))));
+    drawBorder(canvas_, style_.border, borderThickness(zoom_));
     return canvas_.bitmap();
   }
 

@@ -1,6 +1,7 @@
 // The three card sizes and the suits, as every picture generator names and measures them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -20,6 +21,10 @@ inline constexpr std::array<CardSize, 3> kCardSizes{{{'B', 71, 96}, {'M', 59, 80
 inline int zoomedLength(int length, double zoom) {
   return zoom == 1.0 ? length : static_cast<int>(std::ceil(length * zoom));
 }
+
+// The width of a card's border line at a zoom: it grows by half the zoom,
+// so that large cards keep a fine edge.
+inline int borderThickness(double zoom) { return std::max(1, static_cast<int>(zoom * 0.5 + 0.5)); }
 
 enum class Suit { Hearts, Diamonds, Clubs, Spades };
 
