@@ -205,8 +205,8 @@ void put32(std::string& out, std::uint32_t v) {
 }  // namespace
 
 std::string encodeBmp(const PixelSurface& surface) {
-  const auto w = static_cast<std::uint32_t>(surface.width());
-  const auto h = static_cast<std::uint32_t>(surface.height());
+  const auto w = static_cast<std::uint32_t>(surface.storedWidth());
+  const auto h = static_cast<std::uint32_t>(surface.storedHeight());
   const std::uint32_t stride = (w * 3 + 3) / 4 * 4;
   const std::uint32_t imageSize = stride * h;
   const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
@@ -227,7 +227,7 @@ std::string encodeBmp(const PixelSurface& surface) {
   put32(out, 2835);
   put32(out, 0);
   put32(out, 0);
-  for (int y = surface.height() - 1; y >= 0; --y) {
+  for (int y = surface.storedHeight() - 1; y >= 0; --y) {
     const Pixel* row = surface.row(y);
     for (std::uint32_t x = 0; x < w; ++x) {
       out.push_back(static_cast<char>(row[x] & 0xFF));

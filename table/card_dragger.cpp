@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "cardlib/quilloro.h"
+#include "table/card_corners.hpp"
 
 namespace quilloro {
 
 namespace {
 
-constexpr int kThreePixelCorners = 0;
 constexpr Pixel kShadowBlack = kOpaqueAlpha;
 constexpr Pixel kStripWhite = rgbPixel(255, 255, 255);
 
@@ -38,7 +37,9 @@ bool CardDragger::pauseShadows(bool paused) {
 void CardDragger::prepareImage(int height) {
   const int w = cardWidth();
   // The image only grows, so a long run after a short one costs no new store.
-  if (image_.width() != w || image_.height() < height) image_.resize(w, std::max(height, image_.height()));
+  const double zoom = renderer_.zoom();
+  if (image_.width() != w || image_.height() < height || image_.scale() != zoom)
+    image_ = PixelSurface(w, std::max(height, image_.scale() == zoom ? image_.height() : 0), zoom, kOpaqueAlpha);
   state_.imageHeight = height;
 }
 
@@ -129,10 +130,7 @@ void CardDragger::drawImage(const PixelRect& at) {
 }
 
 void CardDragger::roundCorners(const PixelRect& at) {
-  QuilloroSurface table = renderer_.tableBuffer().libraryView();
-  QuilloroSurface window = window_.libraryView();
-  fDisegnaAngoliCarta(&table, at.left, at.top, at.right(), at.bottom(), &window, at.left, at.top, at.right(),
-                      at.bottom(), kThreePixelCorners);
+  copyCardCorners(renderer_.tableBuffer(), at, window_, at, CardCorners::All);
 }
 
 void CardDragger::drawShadow(const PixelRect& at) {
@@ -147,8 +145,7 @@ void CardDragger::drawShadow(const PixelRect& at) {
     window_.setPixel(at.right() - 1, at.bottom() - 2, kShadowBlack);
     window_.setPixel(at.right() - 2, at.bottom() - 1, kShadowBlack);
   } else {
-    QuilloroSurface window = window_.libraryView();
-    fDisegnaOmbraCarta(&window, at.left, at.top, at.right(), at.bottom());
+    drawCardShadow(window_, at);
   }
 }
 
@@ -207,10 +204,7 @@ void CardDragger::commitInPlace() {
   roundCorners(at);
   PixelSurface& table = renderer_.tableBuffer();
   table.copyFrom(image_, {0, 0, at.width, at.height}, at.left, at.top);
-  QuilloroSurface from = window_.libraryView();
-  QuilloroSurface to = table.libraryView();
-  fDisegnaAngoliCarta(&from, at.left, at.top, at.right(), at.bottom(), &to, at.left, at.top, at.right(), at.bottom(),
-                      kThreePixelCorners);
+  copyCardCorners(window_, at, table, at, CardCorners::All);
 }
 
 CardRect CardDragger::currentCardRect() const {

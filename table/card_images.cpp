@@ -80,6 +80,41 @@ void CardImages::loadMark(int code, bool& problem) {
   else marks_.erase(code);
 }
 
+void CardImages::setZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  loaded_ = false;
+}
+
+void CardImages::zoomBack() {
+  if (zoom_ == 1.0) return;
+  std::optional<PixelSurface> drawn = drawn_.back(back_, size_, zoom_);
+  backImage_ = drawn ? std::move(*drawn) : atScale(backImage_, zoom_);
+}
+
+void CardImages::zoomMark(int code) {
+  const auto found = marks_.find(code);
+  if (zoom_ == 1.0 || found == marks_.end()) return;
+  std::optional<PixelSurface> drawn = drawn_.mark(code, size_, zoom_);
+  found->second = drawn ? std::move(*drawn) : atScale(found->second, zoom_);
+}
+
+void CardImages::applyZoom() {
+  if (zoom_ == 1.0) return;
+  // A face the files could not give keeps its stand-in, enlarged.
+  const ZoomedCardPictures::Faces* drawn = drawn_.faces(cardSet_, size_, zoom_);
+  for (std::size_t k = 0; k < faces_.size(); ++k) {
+    const bool fromFile = faces_[k].pixels() != placeholder_.pixels();
+    faces_[k] = drawn != nullptr && fromFile ? (*drawn)[k] : atScale(faces_[k], zoom_);
+  }
+  placeholder_ = atScale(placeholder_, zoom_);
+  zoomBack();
+  for (auto& entry : marks_) zoomMark(entry.first);
+  // The strips are screens of single dots: each dot grows with the zoom.
+  for (PixelSurface& strip : shadow_) strip = atScale(strip, zoom_);
+  for (PixelSurface& strip : border_) strip = atScale(strip, zoom_);
+}
+
 bool CardImages::load(const CardSize& size, int cardSet, int back) {
   size_ = size;
   cardSet_ = cardSet;
@@ -103,6 +138,7 @@ bool CardImages::load(const CardSize& size, int cardSet, int back) {
     const auto border = read(folders_.resources(), resourceFileName("3D_BORDER_" + suffix), 1, 1, problem);
     border_[slot] = border ? *border : PixelSurface{};
   }
+  applyZoom();
   loaded_ = true;
   return !problem;
 }
@@ -111,6 +147,7 @@ bool CardImages::loadBack(int back) {
   back_ = back;
   bool problem = false;
   loadBackImage(problem);
+  zoomBack();
   return !problem;
 }
 
@@ -126,6 +163,7 @@ const PixelSurface* CardImages::markImage(int code) {
     family8StockTried_ = true;
     bool problem = false;
     loadMark(code, problem);
+    zoomMark(code);
     found = marks_.find(code);
   }
   return found == marks_.end() ? nullptr : &found->second;

@@ -9,6 +9,7 @@
 #include "table/card_image_files.hpp"
 #include "table/card_size.hpp"
 #include "table/pixel_surface.hpp"
+#include "table/zoomed_card_pictures.hpp"
 
 namespace quilloro {
 
@@ -50,6 +51,12 @@ class CardImages {
   bool loadBack(int back);
   bool loaded() const { return loaded_; }
 
+  // The scale the pictures are kept at; above 1 our own faces, backs and
+  // marks are drawn afresh at that size, any other picture is enlarged. The
+  // pictures are loaded again at the next load.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+
   const CardSize& size() const { return size_; }
   int cardSet() const { return cardSet_; }
   int backNumber() const { return back_; }
@@ -76,6 +83,10 @@ class CardImages {
   void loadBackImage(bool& problem);
   void loadMark(int code, bool& problem);
   void report(const std::string& text, bool& problem);
+  // The pictures just read from the files, brought to the zoom.
+  void applyZoom();
+  void zoomBack();
+  void zoomMark(int code);
 
   ImageFolders folders_;
   ImageProblemListener* listener_;
@@ -83,6 +94,8 @@ class CardImages {
   int cardSet_ = 1;
   int back_ = 1;
   bool loaded_ = false;
+  double zoom_ = 1.0;
+  ZoomedCardPictures drawn_;
 
   std::array<PixelSurface, kCardsPerPack> faces_;
   PixelSurface placeholder_;

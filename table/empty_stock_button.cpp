@@ -19,6 +19,24 @@ EmptyStockButton::EmptyStockButton(TableRenderer& renderer, PixelSurface& window
     : renderer_(renderer), window_(window), pacer_(pacer), programDirectory_(std::move(programDirectory)) {}
 
 const PixelSurface* EmptyStockButton::pressedPicture(const CardSize& size) {
+  const double zoom = renderer_.zoom();
+  if (zoom != 1.0) {
+    // The zoomed table draws the picture afresh at its size, or enlarges the file's.
+    auto zoomed = zoomedPictures_.find({size.letter, zoom});
+    if (zoomed == zoomedPictures_.end()) {
+      std::optional<PixelSurface> picture = drawn_.mark(kPressedMark, size, zoom);
+      if (!picture) {
+        const PixelSurface* plain = filePicture(size);
+        if (plain != nullptr) picture = atScale(*plain, zoom);
+      }
+      zoomed = zoomedPictures_.emplace(std::make_pair(size.letter, zoom), std::move(picture)).first;
+    }
+    return zoomed->second ? &*zoomed->second : nullptr;
+  }
+  return filePicture(size);
+}
+
+const PixelSurface* EmptyStockButton::filePicture(const CardSize& size) {
   auto found = pictures_.find(size.letter);
   if (found == pictures_.end()) {
     std::optional<PixelSurface> picture;

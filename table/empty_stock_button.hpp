@@ -10,6 +10,7 @@
 #include "table/pixel_surface.hpp"
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
+#include "table/zoomed_card_pictures.hpp"
 
 namespace quilloro {
 
@@ -32,12 +33,17 @@ class EmptyStockButton {
  private:
   void comeUp();
   const PixelSurface* pressedPicture(const CardSize& size);
+  // The picture of the file, at scale 1.
+  const PixelSurface* filePicture(const CardSize& size);
 
   TableRenderer& renderer_;
   PixelSurface& window_;
   Pacer& pacer_;
   std::filesystem::path programDirectory_;
   std::map<char, std::optional<PixelSurface>> pictures_;
+  // At a zoom: by card size letter and zoom.
+  std::map<std::pair<char, double>, std::optional<PixelSurface>> zoomedPictures_;
+  ZoomedCardPictures drawn_;
   PixelRect stock_;
   bool pressed_ = false;
 };

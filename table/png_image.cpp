@@ -60,8 +60,8 @@ std::uint32_t adler32Of(std::string_view bytes, std::uint32_t adler) {
 }
 
 std::string encodePng(const PixelSurface& surface) {
-  const auto w = static_cast<std::uint32_t>(surface.width());
-  const auto h = static_cast<std::uint32_t>(surface.height());
+  const auto w = static_cast<std::uint32_t>(surface.storedWidth());
+  const auto h = static_cast<std::uint32_t>(surface.storedHeight());
 
   // The filtered scan lines: filter type 0, then red, green, blue per pixel.
   std::string raw;

@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "cardlib/quilloro.h"
+#include "table/card_corners.hpp"
 #include "table/empty_pile_marks.hpp"
 #include "table/fan_steps.hpp"
 
 namespace quilloro {
 namespace {
 
-// The program always asks the corner routines for three-pixel corners.
-constexpr int kThreePixelCorners = 0;
 constexpr Pixel kStripBlue = rgbPixel(0, 0, 255);
 constexpr int kDefaultBack = 11;
 constexpr int kPokerFamily = 9;
@@ -32,17 +31,15 @@ int settingNumber(const SettingsRecord& settings, const SettingsField& f, int fa
   return value >= 1 && value <= 999 ? static_cast<int>(value) : fallback;
 }
 
-// The corner pixels of a rectangle, which the selection marks leave alone.
-bool isCornerPixel(const PixelRect& r, int x, int y) {
-  const int dx = std::min(x - r.left, r.right() - 1 - x);
-  const int dy = std::min(y - r.top, r.bottom() - 1 - y);
-  return dx + dy <= 1;
-}
-
+// Inverts the rectangle but its corner pixels (each corner and its two
+// neighbours along the edges), which the selection marks leave alone.
 void invertOutsideCorners(PixelSurface& surface, const PixelRect& r) {
-  for (int y = std::max(r.top, 0); y < std::min(r.bottom(), surface.height()); ++y)
-    for (int x = std::max(r.left, 0); x < std::min(r.right(), surface.width()); ++x)
-      if (!isCornerPixel(r, x, y)) surface.setPixel(x, y, surface.pixel(x, y) ^ 0x00FFFFFFu);
+  if (r.width < 4 || r.height < 4) return;
+  surface.invertRect({r.left + 2, r.top, r.width - 4, 1});
+  surface.invertRect({r.left + 1, r.top + 1, r.width - 2, 1});
+  surface.invertRect({r.left, r.top + 2, r.width, r.height - 4});
+  surface.invertRect({r.left + 1, r.bottom() - 2, r.width - 2, 1});
+  surface.invertRect({r.left + 2, r.bottom() - 1, r.width - 4, 1});
 }
 
 }  // namespace
@@ -62,6 +59,18 @@ TableRenderer::TableRenderer(SettingsRecord& settings, const std::filesystem::pa
       painter_(ImageFolders(programDirectory), listener),
       folders_(programDirectory) {}
 
+void TableRenderer::setZoom(double zoom) {
+  const double wanted = PixelSurface(1, 1, zoom, kOpaqueAlpha).scale();
+  if (wanted == zoom_) return;
+  zoom_ = wanted;
+  // The buffers are sized again for the window at the new zoom.
+  table_ = PixelSurface(0, 0, zoom_, kOpaqueAlpha);
+  background_ = PixelSurface(0, 0, zoom_, kOpaqueAlpha);
+  backgroundPainted_ = false;
+  selectionRects_.clear();
+  images_.setZoom(zoom_);
+}
+
 void TableRenderer::resizeBuffers(int screenWidth, int screenHeight) {
   const int width = std::max(screenWidth, 0) + kBufferMargin;
   const int height = std::max(screenHeight, 0) + kBufferMargin;
@@ -74,7 +83,8 @@ void TableRenderer::resizeBuffers(int screenWidth, int screenHeight) {
 bool TableRenderer::loadCardImages(const CardSize& size) {
   const int cardSet = settingNumber(settings_, field::Card, 1);
   const int back = settingNumber(settings_, field::BackCard, kDefaultBack);
-  if (images_.loaded() && images_.size().letter == size.letter && images_.cardSet() == cardSet) {
+  if (images_.loaded() && images_.size().letter == size.letter && images_.cardSet() == cardSet &&
+      images_.zoom() == zoom_) {
     return images_.backNumber() == back || images_.loadBack(back);
   }
   return images_.load(size, cardSet, back);
@@ -84,7 +94,15 @@ void TableRenderer::paintBackground(int windowWidth, int windowHeight, bool demo
   paintedChoice_ = backgroundChoiceFrom(settings_, demo, displayColours_);
   paintedWidth_ = windowWidth;
   paintedHeight_ = windowHeight;
-  painter_.paint(paintedChoice_, background_, windowWidth, windowHeight);
+  if (zoom_ == 1.0) {
+    painter_.paint(paintedChoice_, background_, windowWidth, windowHeight);
+  } else {
+    // Patterns and fades are painted on the stored pixels themselves, at their full detail.
+    PixelSurface stored(background_.storedWidth(), background_.storedHeight());
+    const PixelRect window = background_.storedRect({0, 0, windowWidth, windowHeight});
+    painter_.paint(paintedChoice_, stored, window.width, window.height);
+    background_.adoptStored(std::move(stored), zoom_);
+  }
   backgroundPainted_ = true;
 }
 
@@ -112,18 +130,14 @@ void TableRenderer::drawCardImage(const PixelSurface& image, int left, int top, 
   const int w = images_.size().width;
   height = std::clamp(height, 0, image.height());
   if (height <= 0 || image.width() < w) return;
-  if (scratch_.width() != w || scratch_.height() != height) scratch_.resize(w, height);
+  if (scratch_.width() != w || scratch_.height() != height || scratch_.scale() != zoom_)
+    scratch_ = PixelSurface(w, height, zoom_, kOpaqueAlpha);
   scratch_.copyFrom(image, {0, 0, w, height}, 0, 0);
 
-  QuilloroSurface on = target.libraryView();
-  QuilloroSurface below = background_.libraryView();
-  QuilloroSurface card = scratch_.libraryView();
-  const int right = left + w, bottom = top + height;
-  fDisegnaAngoliSupCarta(&on, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
-  if (onPile)
-    fDisegnaAngoliInfCarta3DPile(&below, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
-  else
-    fDisegnaAngoliInfCarta(&below, left, top, right, bottom, &card, 0, 0, w, height, kThreePixelCorners);
+  const PixelRect on{left, top, w, height};
+  const PixelRect card{0, 0, w, height};
+  copyCardCorners(target, on, scratch_, card, CardCorners::Upper);
+  copyCardCorners(background_, on, scratch_, card, onPile ? CardCorners::LowerOnPile : CardCorners::Lower);
   target.draw(scratch_, left, top);
 }
 
@@ -141,10 +155,7 @@ void TableRenderer::restoreFromBackground(const PixelRect& rect, PixelSurface& t
 }
 
 void TableRenderer::restoreCorners(const PixelRect& card, PixelSurface& target) {
-  QuilloroSurface below = background_.libraryView();
-  QuilloroSurface on = target.libraryView();
-  fDisegnaAngoliCarta(&below, card.left, card.top, card.right(), card.bottom(), &on, card.left, card.top,
-                      card.right(), card.bottom(), kThreePixelCorners);
+  copyCardCorners(background_, card, target, card, CardCorners::All);
 }
 
 void TableRenderer::drawEmptyMark(const TableScene& scene, PileRef pile, int left, int top, PixelSurface& target) {

@@ -66,6 +66,12 @@ class TableRenderer {
   TableRenderer(SettingsRecord& settings, const std::filesystem::path& programDirectory,
                 TableRendererListener* listener = nullptr, long long displayColours = kTrueColourDisplay);
 
+  // The zoom of the table: the buffers hold zoom x zoom stored pixels for
+  // each table pixel and the cards are drawn at that size. Everything else
+  // the renderer is told stays in table pixels.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+
   // Both buffers for a screen of the size; the background is repainted at
   // the next redraw.
   void resizeBuffers(int screenWidth, int screenHeight);
@@ -130,6 +136,7 @@ class TableRenderer {
 
   SettingsRecord& settings_;
   TableRendererListener* listener_;
+  double zoom_ = 1.0;
   long long displayColours_;
   CardImages images_;
   BackgroundPainter painter_;

@@ -1,6 +1,8 @@
 // The render command: deals a game headless, lays it out for a window and draws it.
 #include "tools/cli_render_command.hpp"
 
+#include <cstdlib>
+
 #include <charconv>
 #include <random>
 #include <stdexcept>
@@ -96,6 +98,13 @@ RenderOptions tableOptionsFrom(const Arguments& args) {
     parseSize("--scale-to", *box, kMinScaledSide, width, height);
     options.scaleTo = {width, height};
   }
+  if (const auto zoom = args.text("zoom")) {
+    char* end = nullptr;
+    const double value = std::strtod(zoom->c_str(), &end);
+    if (end == zoom->c_str() || *end != '\0' || !(value >= 1.0 && value <= 6.0))
+      throw UsageError("--zoom takes a number from 1 to 6");
+    options.zoom = value;
+  }
   if (const auto letter = args.text("card-size")) {
     if (*letter != "B" && *letter != "M" && *letter != "P") throw UsageError("--card-size takes B, M or P");
     options.cardSize = (*letter)[0];
@@ -116,7 +125,9 @@ struct DealtTable::Parts {
         geometry(layout, options.cardSize == 'M'),
         session(&dat, settings, observer, geometry, time, options.home),
         renderer(settings, options.imagesHome, &problems),
-        window(options.width, options.height) {
+        window(0, 0, options.zoom, kOpaqueAlpha) {
+    window.resizeStored(options.width, options.height, options.zoom);
+    renderer.setZoom(options.zoom);
     geometry.attach(session.game().state);
   }
 
@@ -150,14 +161,17 @@ DealtTable::DealtTable(const RenderOptions& options) {
     p.settings.set(field::BackCard, std::string(kPredefinedBack));
   }
 
+  // The table's own pixels: the window's divided by the zoom.
+  const int width = static_cast<int>(options.width / options.zoom);
+  const int height = static_cast<int>(options.height / options.zoom);
   WindowMetrics metrics;
-  metrics.windowWidth = metrics.screenWidth = options.width;
-  metrics.windowHeight = metrics.screenHeight = options.height;
+  metrics.windowWidth = metrics.screenWidth = width;
+  metrics.windowHeight = metrics.screenHeight = height;
   if (options.cardSize == 'M') metrics.screenWidth = kNarrowScreenWidth;
   metrics.statusBarHeight = kStatusBarHeight;
-  metrics.statusBarTop = options.height - kStatusBarHeight - kStatusBarGap;
+  metrics.statusBarTop = height - kStatusBarHeight - kStatusBarGap;
   p.layout.setWindow(metrics);
-  p.renderer.resizeBuffers(std::max(metrics.screenWidth, options.width), options.height);
+  p.renderer.resizeBuffers(std::max(metrics.screenWidth, width), height);
 
   p.session.game().setAutoplay(false);
   if (const auto error = p.session.newGame({.deal = true, .newNumber = false})) throw std::runtime_error(*error);
@@ -199,8 +213,9 @@ PixelSurface renderedPicture(const RenderOptions& options) {
   table.redraw();
   // Like the program, which ends at the first missing picture, nothing is made then.
   if (!table.imageProblems().empty()) throw std::runtime_error(table.imageProblems().front());
-  if (!options.scaleTo) return table.window();
-  return downscaleToFit(table.window(), options.scaleTo->first, options.scaleTo->second);
+  PixelSurface picture = table.window().storedPixels();
+  if (!options.scaleTo) return picture;
+  return downscaleToFit(picture, options.scaleTo->first, options.scaleTo->second);
 }
 
 }  // namespace quilloro::cli

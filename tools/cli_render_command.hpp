@@ -24,6 +24,9 @@ struct RenderOptions {
   std::string gameNumber;
   int width = 1024;
   int height = 768;
+  // The table's zoom: width and height are then the screen's pixels, the
+  // table is laid out on width / zoom x height / zoom of its own.
+  double zoom = 1.0;
   // "B", "M" or "P"; the preferences' size when not given. "M" is the size
   // of narrow screens: the table is then laid out as on a screen 640 pixels
   // wide, with the predefined card set and back of such screens.

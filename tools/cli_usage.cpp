@@ -17,6 +17,7 @@ constexpr OptionHelp kNodes{"nodes", "K", "the positions the solver may search"}
 constexpr OptionHelp kSize{"size", "WxH", "the size of the table in pixels"};
 constexpr OptionHelp kScaleTo{"scale-to", "WxH", "shrink the picture to fit this box"};
 constexpr OptionHelp kCardSize{"card-size", "B|M|P", "large, medium or small cards"};
+constexpr OptionHelp kZoom{"zoom", "Z", "draw the table Z times larger (1 to 6): --size is then in screen pixels"};
 
 constexpr std::string_view kPlayCommands =
     "Commands, one a line on standard input, each answered with one line:\n"
@@ -36,9 +37,9 @@ const std::vector<CommandHelp>& cliCommands() {
       {"play", "--game I --number G [--dat FILE] [--home DIR]", "play a deal with commands read from standard input",
        {kGame, kNumber, kDat, kHome}, kPlayCommands},
       {"poker-hand", "-", "name the poker hand of each line of five card numbers on standard input", {kDat, kHome}, {}},
-      {"render", "--game I --number G [--size WxH] [--scale-to WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp",
+      {"render", "--game I --number G [--size WxH] [--zoom Z] [--scale-to WxH] [--card-size B|M|P] -o FILE.png|FILE.bmp",
        "draw the table of a deal into a picture",
-       {kGame, kNumber, kSize, kScaleTo, kCardSize, {"output", "FILE", "the picture to write (also -o)"}, kDat, kHome},
+       {kGame, kNumber, kSize, kZoom, kScaleTo, kCardSize, {"output", "FILE", "the picture to write (also -o)"}, kDat, kHome},
        {}},
       {"previews", "--number G [--size WxH] [--scale-to WxH] --output DIR",
        "draw the catalogue's preview of every game kind into DIR/GAME<index>.bmp",

@@ -117,6 +117,9 @@ inline constexpr std::string_view CardCounterInverse = "CardCounter_Inverse";
 inline constexpr std::string_view CardCounterVisible = "CardCounter_Visible";
 inline constexpr std::string_view CardCounterLeft = "CardCounter_Left";
 inline constexpr std::string_view CardCounterTop = "CardCounter_Top";
+// The table's zoom: fit to window ("Y", the default) or the step chosen by hand (1 = no zoom).
+inline constexpr std::string_view FitToWindow = "FitToWindow";
+inline constexpr std::string_view Zoom = "Zoom";
 }  // namespace prefkey
 
 // The other sections of the preferences file.

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <fstream>
 
 #include "app/widgets/help_window.hpp"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(MainWindowOptions options)
   table_ = new TableWidget(this);
   setCentralWidget(table_);
   table_->loadPointerShapes(paths_.pictures);
+  table_->setZoom(&zoom_);
+  readZoomPreferences();
   play_ = std::make_unique<TablePlay>(*session_, *layout_, *renderer_, *table_, *sounds_, settings(), paths_.pictures);
   buildTopArea();
   buildStatusBar();
@@ -147,24 +150,49 @@ bool MainWindow::fnConfirmAbandon(const QString& text) {
 
 // --- resize steps and drawing ---
 
-WindowMetrics MainWindow::windowMetrics() const {
+WindowMetrics MainWindow::windowMetrics() const { return windowMetricsAt(zoom_.scale()); }
+
+// The window in table pixels at a scale: the zoomed table sees a smaller window.
+WindowMetrics MainWindow::windowMetricsAt(double scale) const {
+  const double ratio = zoom_.devicePixelRatio();
+  // A length of window pixels in table pixels, rounded up so that nothing the bars cover is missed.
+  const auto inTable = [&](int length) { return static_cast<int>(std::ceil(length * ratio / scale - 1e-9)); };
+  // The window's own size rounds down: a table pixel must lie wholly on the window to count.
+  const auto fitting = [&](int stored) { return static_cast<int>(std::floor(stored / scale + 1e-9)); };
   WindowMetrics metrics;
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->size() : QSize(table_->width(), table_->height());
-  metrics.screenWidth = screenSize.width();
-  metrics.screenHeight = screenSize.height();
-  metrics.windowWidth = table_->width();
-  metrics.windowHeight = table_->height();
-  metrics.barsBottom = topArea_.bottom;
-  metrics.statusBarHeight = kStatusBarHeight;
-  metrics.statusBarTop = table_->height() - kStatusBarHeight;
+  metrics.screenWidth = fitting(static_cast<int>(std::lround(screenSize.width() * ratio)));
+  metrics.screenHeight = fitting(static_cast<int>(std::lround(screenSize.height() * ratio)));
+  metrics.windowWidth = fitting(table_->storedWidth());
+  metrics.windowHeight = fitting(table_->storedHeight());
+  metrics.barsBottom = inTable(topArea_.bottom);
+  metrics.statusBarHeight = inTable(kStatusBarHeight);
+  metrics.statusBarTop = metrics.windowHeight - metrics.statusBarHeight;
   metrics.statusBarVisible = statusBarVisible_;
   return metrics;
+}
+
+bool MainWindow::fitZoom() {
+  zoom_.setDevicePixelRatio(table_->devicePixelRatioF());
+  if (!zoom_.fitToWindow() || !gameOnTable_) return false;
+  const GameState& state = session_->game().state;
+  const bool changed = zoom_.fit([&](double scale) {
+    const WindowMetrics metrics = windowMetricsAt(scale);
+    layout_->setWindow(metrics);
+    layout_->placePiles();
+    const TableExtent extent = tableExtent(*layout_, state);
+    const int bottom = metrics.statusBarVisible ? metrics.statusBarTop : metrics.windowHeight;
+    return extent.right <= metrics.windowWidth && extent.bottom <= bottom;
+  });
+  return changed;
 }
 
 void MainWindow::runResizeSteps() {
   if (table_ == nullptr || session_ == nullptr) return;
   fnLayoutTopArea();
+  fitZoom();
+  applyZoom();
   const WindowMetrics metrics = windowMetrics();
   renderer_->resizeBuffers(std::max(metrics.screenWidth, metrics.windowWidth),
                            std::max(metrics.screenHeight, metrics.windowHeight));
@@ -290,6 +318,15 @@ void MainWindow::showEmptyTable() {
 }
 
 void MainWindow::afterNewTable(bool dealt) {
+  // Another game may fit the window at another zoom.
+  if (fitZoom()) {
+    applyZoom();
+    layout_->setWindow(windowMetrics());
+    layout_->placePiles();
+  } else if (zoom_.fitToWindow()) {
+    layout_->setWindow(windowMetrics());
+    layout_->placePiles();
+  }
   timePanel_->setValue(QString::fromStdString(session_->timeDisplay()));
   syncAutoplay();
   fnUpdateCaption();

@@ -20,6 +20,7 @@
 #include "table/background_painter.hpp"
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
+#include "table/table_zoom.hpp"
 
 class QAction;
 class QFrame;
@@ -85,6 +86,8 @@ class MainWindow : public QMainWindow,
   Q_OBJECT
 
  public:
+  // The table's zoom, as the window applies it.
+  const TableZoom& tableZoom() const { return zoom_; }
   static constexpr const char* kNotAvailable = "This part of Quilloro is not yet available.";
   static constexpr const char* kExitQuestion = "Exit Quilloro 98?";
   static constexpr int kAbandonQuestion = 9001;
@@ -203,6 +206,12 @@ class MainWindow : public QMainWindow,
   void showTipOfTheDay();
   void openWebSite();
   void showAbout();
+  // The View menu: the table's zoom and full screen.
+  void zoomIn();
+  void zoomOut();
+  void fitToWindow();
+  void toggleFullScreen();
+  void leaveFullScreen();
   void setLargeToolbar(bool large, bool save);
   void setFlatToolbar(bool flat, bool save);
 
@@ -260,6 +269,14 @@ class MainWindow : public QMainWindow,
   void syncAutoplay();
   void refreshTable();
   WindowMetrics windowMetrics() const;
+  WindowMetrics windowMetricsAt(double scale) const;
+  // With fit to window on, the largest zoom step at which the game fits; answers whether it changed.
+  bool fitZoom();
+  // The zoom into the renderer and the table's surface.
+  void applyZoom();
+  void buildViewMenu(QMenu* before);
+  void readZoomPreferences();
+  void writeZoomPreferences();
   bool gameOnTable() const { return gameOnTable_; }
 
   ProgramPaths paths_;
@@ -278,6 +295,7 @@ class MainWindow : public QMainWindow,
   std::unique_ptr<TablePlay> play_;
 
   TableWidget* table_ = nullptr;
+  TableZoom zoom_;
   ToolStrip* largeBar_ = nullptr;
   ToolStrip* smallBar_ = nullptr;
   InfoPanel* timePanel_ = nullptr;

@@ -118,6 +118,7 @@ void MainWindow::buildMenus() {
       else if (item.slot != nullptr) connect(action, &QAction::triggered, this, item.slot);
     }
   }
+  buildViewMenu(bar->findChild<QMenu*>(QStringLiteral("mnuHelp")));
 }
 
 void MainWindow::applyLanguageCaptions() {

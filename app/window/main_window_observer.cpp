@@ -93,9 +93,11 @@ bool MainWindow::confirm(std::string_view question) { return boxes_->confirm(pla
 void MainWindow::winAnimation(int kind) {
   if (settings().get(field::WinningAnimation) == "N" || !gameOnTable_ || !isVisible()) return;
   WinAnimationArea area;
-  area.windowWidth = table_->width();
-  area.windowHeight = table_->height();
-  area.firstLineTop = topArea_.bottom;
+  // In table pixels, as the zoomed table counts them.
+  const WindowMetrics metrics = windowMetrics();
+  area.windowWidth = metrics.windowWidth;
+  area.windowHeight = metrics.windowHeight;
+  area.firstLineTop = metrics.barsBottom.value_or(0);
   const std::vector<WinAnimationStep> steps =
       planWinAnimation(kind, renderer_->images().size(), area, [this](int limit) { return randomBelow(limit); });
   setAnimationRunning(true);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace quilloro {
 namespace {
@@ -21,10 +22,25 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
   applyPointer();
 }
 
+int TableWidget::storedWidth() const {
+  return static_cast<int>(std::lround(width() * (zoom_ != nullptr ? zoom_->devicePixelRatio() : 1.0)));
+}
+
+int TableWidget::storedHeight() const {
+  return static_cast<int>(std::lround(height() * (zoom_ != nullptr ? zoom_->devicePixelRatio() : 1.0)));
+}
+
 bool TableWidget::fitSurface() {
-  if (surface_.width() == width() && surface_.height() == height()) return false;
-  surface_.resize(width(), height());
+  const double scale = zoom_ != nullptr ? zoom_->scale() : 1.0;
+  if (surface_.storedWidth() == storedWidth() && surface_.storedHeight() == storedHeight() && surface_.scale() == scale)
+    return false;
+  surface_.resizeStored(storedWidth(), storedHeight(), scale);
   return true;
+}
+
+QPoint TableWidget::tablePoint(const QPointF& at) const {
+  if (zoom_ == nullptr) return at.toPoint();
+  return {zoom_->tableCoordinate(at.x()), zoom_->tableCoordinate(at.y())};
 }
 
 void TableWidget::setPointerShape(int id) {
@@ -42,8 +58,8 @@ void TableWidget::applyPointer() { setCursor(shapes_.shape(pointerShape())); }
 QImage TableWidget::picture() const {
   if (surface_.empty()) return {};
   // The surface's pixels are 0xAARRGGBB words, which is the window system's own 32-bit layout.
-  const QImage view(reinterpret_cast<const uchar*>(surface_.row(0)), surface_.width(), surface_.height(),
-                    static_cast<qsizetype>(surface_.width()) * 4, QImage::Format_RGB32);
+  const QImage view(reinterpret_cast<const uchar*>(surface_.row(0)), surface_.storedWidth(), surface_.storedHeight(),
+                    static_cast<qsizetype>(surface_.storedWidth()) * 4, QImage::Format_RGB32);
   return view.copy();
 }
 
@@ -53,11 +69,16 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::black);
     return;
   }
-  const QImage view(reinterpret_cast<const uchar*>(surface_.row(0)), surface_.width(), surface_.height(),
-                    static_cast<qsizetype>(surface_.width()) * 4, QImage::Format_RGB32);
-  const QRect area = event->rect().intersected(view.rect());
-  painter.drawImage(area.topLeft(), view, area);
-  const QRegion uncovered = QRegion(event->rect()).subtracted(QRegion(view.rect()));
+  QImage view(reinterpret_cast<const uchar*>(surface_.row(0)), surface_.storedWidth(), surface_.storedHeight(),
+              static_cast<qsizetype>(surface_.storedWidth()) * 4, QImage::Format_RGB32);
+  // The surface holds the screen's own pixels: shown one to one on a high-density screen too.
+  const double ratio = zoom_ != nullptr ? zoom_->devicePixelRatio() : 1.0;
+  view.setDevicePixelRatio(ratio);
+  const QRect shown(0, 0, static_cast<int>(surface_.storedWidth() / ratio), static_cast<int>(surface_.storedHeight() / ratio));
+  const QRect area = event->rect().intersected(shown);
+  const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio, area.height() * ratio);
+  painter.drawImage(QRectF(area), view, source);
+  const QRegion uncovered = QRegion(event->rect()).subtracted(QRegion(shown));
   for (const QRect& rect : uncovered) painter.fillRect(rect, Qt::black);
 }
 
@@ -68,7 +89,7 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
   if (handler_ == nullptr) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = tablePoint(event->position());
   if (event->button() == Qt::LeftButton) handler_->press(PointerButton::Left, at.x(), at.y());
   else if (event->button() == Qt::RightButton) handler_->press(PointerButton::Right, at.x(), at.y());
   else if (event->button() == Qt::MiddleButton) handler_->press(PointerButton::Middle, at.x(), at.y());
@@ -76,7 +97,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
   if (handler_ == nullptr) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = tablePoint(event->position());
   handler_->move(at.x(), at.y());
 }
 
@@ -87,7 +108,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (handler_ == nullptr || event->button() != Qt::LeftButton) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = tablePoint(event->position());
   handler_->doubleClick(at.x(), at.y());
 }
 

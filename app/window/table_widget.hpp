@@ -6,6 +6,7 @@
 #include "app/widgets/pointer_shapes.hpp"
 #include "app/window/table_pointer_handler.hpp"
 #include "table/pixel_surface.hpp"
+#include "table/table_zoom.hpp"
 
 namespace quilloro {
 
@@ -15,11 +16,18 @@ class TableWidget : public QWidget {
  public:
   explicit TableWidget(QWidget* parent = nullptr);
 
-  // The window surface the table is drawn onto, as large as the widget.
+  // The window surface the table is drawn onto: as many stored pixels as the
+  // screen shows of the widget, at the zoom's scale.
   PixelSurface& surface() { return surface_; }
   const PixelSurface& surface() const { return surface_; }
-  // Gives the surface the widget's size again; answers whether it changed.
+  // Gives the surface the widget's size and the zoom's scale again; answers whether it changed.
   bool fitSurface();
+
+  // The zoom the surface and the pointer follow; without one the table is at scale 1.
+  void setZoom(const TableZoom* zoom) { zoom_ = zoom; }
+  // The widget's size in the screen's own pixels.
+  int storedWidth() const;
+  int storedHeight() const;
 
   // Until a handler is set, pointer presses on the table do nothing.
   void setPointerHandler(TablePointerHandler* handler) { handler_ = handler; }
@@ -48,8 +56,11 @@ class TableWidget : public QWidget {
 
  private:
   void applyPointer();
+  // A window position as table pixels.
+  QPoint tablePoint(const QPointF& at) const;
 
   PixelSurface surface_;
+  const TableZoom* zoom_ = nullptr;
   TablePointerHandler* handler_ = nullptr;
   PointerShapes shapes_;
   int shapeId_ = 11;

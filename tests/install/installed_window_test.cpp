@@ -80,6 +80,8 @@ TEST(InstalledWindow, PlaysADealToItsEndAndBooksItInThePlayersDataFolder) {
   preferences.writeString("Preference", "ConfirmQuit", "N");
   // A won game may enter the hi-scores; the modal "Compliments!" is tested with the statistics windows.
   preferences.writeString("Preference", "ConfirmEnterHiScores", "N");
+  // The table at its own size: the pointer's positions are the table's pixels.
+  preferences.writeString("Preference", "FitToWindow", "N");
 
   QObject guard;
   AgreeingBoxes boxes;

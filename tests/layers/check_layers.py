@@ -18,13 +18,14 @@ LAYERS = [
     ("stats/windows",    False, ["app/core", "app/widgets", "cardlib", "engine", "table", "stats"]),
     ("stats",            True,  ["app/core"]),
     ("engine",           True,  ["app/core", "cardlib", "stats"]),
-    ("table",            True,  ["app/core", "cardlib", "engine"]),
+    ("artwork",          True,  []),
+    ("table",            True,  ["app/core", "artwork", "cardlib", "engine"]),
     ("app/widgets",      False, ["app/core", "cardlib", "engine", "table"]),
     ("app/selection",    False, ["app/core", "app/widgets", "cardlib", "engine", "table", "stats"]),
     ("dialogs",          False, ["app/core", "app/widgets", "cardlib", "engine", "table", "stats"]),
     ("app/window",       False, ["app/core", "app/widgets", "app/selection", "cardlib", "engine",
                                  "table", "stats", "stats/windows", "dialogs"]),
-    ("tools",            True,  ["app/core", "cardlib", "engine", "table", "stats"]),
+    ("tools",            True,  ["app/core", "artwork", "cardlib", "engine", "table", "stats"]),
 ]
 
 SOURCE_SUFFIXES = {".c", ".cpp", ".h", ".hpp"}

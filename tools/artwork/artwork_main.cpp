@@ -11,16 +11,16 @@
 #include <thread>
 #include <vector>
 
-#include "tools/artwork/backgrounds.hpp"
-#include "tools/artwork/card_backs.hpp"
-#include "tools/artwork/card_faces.hpp"
-#include "tools/artwork/marks.hpp"
-#include "tools/artwork/named_backgrounds.hpp"
-#include "tools/artwork/option_pictures.hpp"
-#include "tools/artwork/pointer_shapes.hpp"
-#include "tools/artwork/resource_bitmaps.hpp"
-#include "tools/artwork/sounds.hpp"
-#include "tools/artwork/wav_writer.hpp"
+#include "artwork/backgrounds.hpp"
+#include "artwork/card_backs.hpp"
+#include "artwork/card_faces.hpp"
+#include "artwork/marks.hpp"
+#include "artwork/named_backgrounds.hpp"
+#include "artwork/option_pictures.hpp"
+#include "artwork/pointer_shapes.hpp"
+#include "artwork/resource_bitmaps.hpp"
+#include "artwork/sounds.hpp"
+#include "artwork/wav_writer.hpp"
 
 namespace {
 

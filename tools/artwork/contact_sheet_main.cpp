@@ -7,9 +7,9 @@
 
 #include "app/core/look_catalogue.hpp"
 #include "table/png_image.hpp"
-#include "tools/artwork/bmp_writer.hpp"
-#include "tools/artwork/canvas.hpp"
-#include "tools/artwork/font.hpp"
+#include "artwork/bmp_writer.hpp"
+#include "artwork/canvas.hpp"
+#include "artwork/font.hpp"
 
 namespace {
 

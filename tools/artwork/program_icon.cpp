@@ -6,8 +6,8 @@
 #include <numbers>
 #include <sstream>
 
-#include "tools/artwork/canvas.hpp"
-#include "tools/artwork/suit_symbols.hpp"
+#include "artwork/canvas.hpp"
+#include "artwork/suit_symbols.hpp"
 
 namespace quilloro::artwork {
 namespace {

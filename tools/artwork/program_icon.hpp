@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/artwork/bmp_writer.hpp"
-#include "tools/artwork/path.hpp"
+#include "artwork/bmp_writer.hpp"
+#include "artwork/path.hpp"
 
 namespace quilloro::artwork {
 

@@ -158,6 +158,8 @@ class WindowPlayTest : public ::testing::Test {
     cfg.writeString("Preference", "ConfirmQuit", "N");
     // A won game may enter the hi-scores; "Compliments!" is tested with the statistics windows.
     cfg.writeString("Preference", "ConfirmEnterHiScores", "N");
+    // The table at its own size, one window pixel per table pixel: the zoom has tests of its own.
+    cfg.writeString("Preference", "FitToWindow", "N");
   }
 
   IniFile preferences() const { return IniFile(home.path() / "DATA" / "CFG.DAT"); }

@@ -8,14 +8,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/artwork/bmp_writer.hpp"
-#include "tools/artwork/card_backs.hpp"
-#include "tools/artwork/card_faces.hpp"
-#include "tools/artwork/card_geometry.hpp"
-#include "tools/artwork/card_styles.hpp"
-#include "tools/artwork/marks.hpp"
-#include "tools/artwork/sounds.hpp"
-#include "tools/artwork/wav_writer.hpp"
+#include "artwork/bmp_writer.hpp"
+#include "artwork/card_backs.hpp"
+#include "artwork/card_faces.hpp"
+#include "artwork/card_geometry.hpp"
+#include "artwork/card_styles.hpp"
+#include "artwork/marks.hpp"
+#include "artwork/sounds.hpp"
+#include "artwork/wav_writer.hpp"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/look_catalogue.hpp"
-#include "tools/artwork/bmp_writer.hpp"
+#include "artwork/bmp_writer.hpp"
 
 namespace {
 
