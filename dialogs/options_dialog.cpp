@@ -58,13 +58,6 @@ void TfrmOpzioni::buildPages() {
   toolbar_ = box(host_.text(6304, "Show &toolbar"), "chkToolbar", general);
   toolbar_->hide();
 
-  // The aids: the status bar that shows their words, the verdict, the turning.
-  auto* aids = new QGroupBox(host_.text(7680, "Play aids "), general);
-  auto* aidsLayout = new QVBoxLayout(aids);
-  statusBar_ = box(host_.text(1453, "Show &statusbar"), "chkStatusBar", aids);
-  showWinnable_ = box(host_.text(7681, "Show whether the deal can still be &won"), "chkShowWinnable", aids);
-  autoTurn_ = box(host_.text(7682, "Turn uncovered cards by them&selves"), "chkAutoTurn", aids);
-  for (QCheckBox* check : {statusBar_, showWinnable_, autoTurn_}) aidsLayout->addWidget(check);
 
   auto* toolbarGroup = new QGroupBox(host_.text(6305, "Toolbar "), general);
   auto* toolbarLayout = new QVBoxLayout(toolbarGroup);
@@ -92,8 +85,7 @@ void TfrmOpzioni::buildPages() {
   generalLayout->addWidget(options, 0, 0, 2, 1);
   generalLayout->addWidget(toolbarGroup, 0, 1);
   generalLayout->addWidget(panels, 1, 1);
-  generalLayout->addWidget(aids, 2, 0, 1, 2);
-  generalLayout->addWidget(languageGroup, 3, 0, 1, 2);
+  generalLayout->addWidget(languageGroup, 2, 0, 1, 2);
   pages_->addTab(general, host_.text(6311, "&General"));
 
   // Undo and redo.
@@ -112,6 +104,19 @@ void TfrmOpzioni::buildPages() {
   undoLayout->addWidget(undoGroup);
   undoLayout->addStretch();
   pages_->addTab(undoPage, host_.text(6316, "&Undo/Redo"));
+
+  // The play aids: the status bar that shows their words, the verdict, the turning.
+  auto* aidsPage = new QWidget;
+  auto* aidsPageLayout = new QVBoxLayout(aidsPage);
+  auto* aids = new QGroupBox(host_.text(7680, "Play aids "), aidsPage);
+  auto* aidsLayout = new QVBoxLayout(aids);
+  statusBar_ = box(host_.text(1453, "Show &statusbar"), "chkStatusBar", aids);
+  showWinnable_ = box(host_.text(7681, "Show whether the deal can still be &won"), "chkShowWinnable", aids);
+  autoTurn_ = box(host_.text(7682, "Turn uncovered cards by them&selves"), "chkAutoTurn", aids);
+  for (QCheckBox* check : {statusBar_, showWinnable_, autoTurn_}) aidsLayout->addWidget(check);
+  aidsPageLayout->addWidget(aids);
+  aidsPageLayout->addStretch();
+  pages_->addTab(aidsPage, host_.text(7683, "&Play aids"));
 
   // Scores.
   auto* scoresPage = new QWidget;

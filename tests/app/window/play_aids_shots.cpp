@@ -46,9 +46,9 @@ int main(int argc, char** argv) {
     QTest::qWait(350);
     QGuiApplication::primaryScreen()->grabWindow(0).save(prefix + name + ".png");
   };
-  QTest::qWaitFor([&] { return !window.searching(); }, 20000);
+  if (!QTest::qWaitFor([&] { return !window.searching(); }, 20000)) std::fprintf(stderr, "the search went on\n");
   window.showHint();
-  QTest::qWaitFor([&] { return !window.searching(); }, 20000);
+  if (!QTest::qWaitFor([&] { return !window.searching(); }, 20000)) std::fprintf(stderr, "the search went on\n");
   shoot(QStringLiteral("hint"));
   window.table()->setFocus();
   for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right})

@@ -26,6 +26,8 @@
 #include "app/window/window_dialogs.hpp"
 #include "engine/solver/move_description.hpp"
 #include "engine/solver/solver.hpp"
+#include "engine/solver/scratch_table.hpp"
+#include "engine/solver/solver_move.hpp"
 #include "stats/booking.hpp"
 #include "stats/result_files.hpp"
 #include "table/keyboard_focus.hpp"
@@ -66,6 +68,13 @@ void whenModal(QObject* guard, std::function<void(Dialog*)> action, int triesLef
     if (auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget())) action(modal);
     else if (triesLeft > 0) whenModal<Dialog>(guard, std::move(action), triesLeft - 1);
   });
+}
+
+std::vector<std::string> tableTokens(const GameState& state) {
+  std::vector<std::string> piles;
+  for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves})
+    for (int i = 0; i < pileListSize(list); ++i) piles.push_back(state.stateTokens(state.piles.pile(list, i)));
+  return piles;
 }
 
 std::optional<FocusSpot> spotOf(const GameState& state, CardNumber card) {
@@ -115,14 +124,44 @@ class PlayAidsTest : public ::testing::Test {
     whenModal<GameCatalogueDialog>(&guard, [this, gameIndex](GameCatalogueDialog*) { choose(gameIndex); });
     window->runFirstActivation();
     QApplication::processEvents();
+    dealNumber(number);
+    return *window;
+  }
+
+  void dealNumber(const std::string& number) {
     whenModal<SelectNumberDialog>(&guard, [number](SelectNumberDialog* dialog) {
-      dialog->numbers()->setEditText(QString::fromLatin1(number));
+      dialog->numbers()->setEditText(QString::fromStdString(number));
       dialog->okClicked();
     });
     window->selectGameNumber();
     QApplication::setActiveWindow(window.get());
     window->table()->setFocus();
-    return *window;
+  }
+
+  // The solver's moves on deal 1, played with the keys alone: a win is booked,
+  // and any other way ends on the table the solver's own replay reaches.
+  void playWithKeysOnly(int kind) {
+    start(kind, "1");
+    const solver::SolverStart begin = solver::SolverStart::of(game());
+    const solver::SolveResult result = solver::solve(begin, {100'000, 30'000, std::size_t{1} << 30});
+    ASSERT_FALSE(result.moves.empty());
+    const bool wins = result.verdict == solver::Verdict::Won;
+    if (wins) closeGameWon();
+    for (const solver::SolverMove& move : result.moves) {
+      ASSERT_TRUE(game().underWay()) << "the game ended early";
+      playWithKeys(move);
+      if (HasFatalFailure()) return;
+    }
+    if (wins) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !game().underWay(); }, 20'000)) << "not ended";
+      // The poker grid's full table counts as won by its points, which this deal may not reach.
+      if (game().state.parameters[param::kGameFamily] != kPokerGridFamily) EXPECT_EQ(wonGames(), 1);
+      return;
+    }
+    solver::ScratchTable replay(begin.state, begin.placed);
+    replay.load(begin.state, begin.redealCount);
+    for (const solver::SolverMove& move : result.moves) ASSERT_TRUE(solver::applyMove(replay.game(), move));
+    EXPECT_EQ(tableTokens(game().state), tableTokens(replay.game().state));
   }
 
   void choose(int gameIndex) {
@@ -201,6 +240,12 @@ class PlayAidsTest : public ::testing::Test {
         ASSERT_TRUE(from);
         focusOn(*from);
         QTest::keyClick(&table(), Qt::Key_Space);
+        if (move.target == kDiscardPile) {
+          // A click plays the card to the discard pile: no carrying.
+          ASSERT_FALSE(window->keyboard().carrying());
+          ASSERT_EQ(spotOf(game().state, move.card)->pile, kDiscardPile) << playCommand(move);
+          return;
+        }
         ASSERT_TRUE(window->keyboard().carrying()) << playCommand(move);
         focusOn(topSpotOf(game().state, move.target));
         QTest::keyClick(&table(), Qt::Key_Return);
@@ -215,10 +260,17 @@ class PlayAidsTest : public ::testing::Test {
         focusOn(topSpotOf(game().state, move.kind == solver::SolverMove::Kind::Turn ? move.target : kStockPile));
         QTest::keyClick(&table(), Qt::Key_Space);
         return;
-      case solver::SolverMove::Kind::Select:
-        focusOn(*spotOf(game().state, move.card));
+      case solver::SolverMove::Kind::Select: {
+        // The card as the pointer would press it, outside the selection itself.
+        const auto pile = solver::selectablePileOf(game().state, move.card);
+        ASSERT_TRUE(pile);
+        const Pile& cards = game().state.piles.pile(*pile);
+        int slot = 0;
+        while (cards.at(slot) != move.card) ++slot;
+        focusOn({*pile, slot});
         QTest::keyClick(&table(), Qt::Key_Space);
         return;
+      }
     }
   }
 
@@ -366,6 +418,22 @@ TEST_F(PlayAidsTest, AKlondikeDealIsWonWithTheKeyboardAlone) {
   EXPECT_EQ(wonGames(), 1);
   EXPECT_FALSE(w.keyboard().carrying());
 }
+
+// One kind of each family that plays differently: each plays with the keys as with the mouse.
+TEST_F(PlayAidsTest, GolfPlaysWithTheKeyboard) { playWithKeysOnly(5); }
+TEST_F(PlayAidsTest, PyramidPlaysWithTheKeyboard) { playWithKeysOnly(6); }
+TEST_F(PlayAidsTest, MonteCarloPlaysWithTheKeyboard) { playWithKeysOnly(7); }
+TEST_F(PlayAidsTest, PokerSquarePlaysWithTheKeyboard) { playWithKeysOnly(8); }
+TEST_F(PlayAidsTest, FifteensPlaysWithTheKeyboard) { playWithKeysOnly(35); }
+TEST_F(PlayAidsTest, FourteenOutPlaysWithTheKeyboard) { playWithKeysOnly(57); }
+TEST_F(PlayAidsTest, ThirteensPlaysWithTheKeyboard) { playWithKeysOnly(46); }
+TEST_F(PlayAidsTest, CalculationPlaysWithTheKeyboard) { playWithKeysOnly(47); }
+TEST_F(PlayAidsTest, AceCellarPlaysWithTheKeyboard) { playWithKeysOnly(34); }
+TEST_F(PlayAidsTest, BlackHolePlaysWithTheKeyboard) { playWithKeysOnly(23); }
+TEST_F(PlayAidsTest, NinePairsPlaysWithTheKeyboard) { playWithKeysOnly(59); }
+TEST_F(PlayAidsTest, PuttPuttPlaysWithTheKeyboard) { playWithKeysOnly(37); }
+TEST_F(PlayAidsTest, MatchmakerPlaysWithTheKeyboard) { playWithKeysOnly(60); }
+TEST_F(PlayAidsTest, SpiderPlaysWithTheKeyboard) { playWithKeysOnly(2); }
 
 TEST_F(PlayAidsTest, EscPutsTheCarriedCardsBackAndTheFrameFollowsTheKeys) {
   MainWindow& w = start(kFreeCell, "1");
