@@ -155,7 +155,9 @@ class PlayAidsTest : public ::testing::Test {
     if (wins) {
       ASSERT_TRUE(QTest::qWaitFor([&] { return !game().underWay(); }, 20'000)) << "not ended";
       // The poker grid's full table counts as won by its points, which this deal may not reach.
-      if (game().state.parameters[param::kGameFamily] != kPokerGridFamily) EXPECT_EQ(wonGames(), 1);
+      if (game().state.parameters[param::kGameFamily] != kPokerGridFamily) {
+        EXPECT_EQ(wonGames(), 1);
+      }
       return;
     }
     solver::ScratchTable replay(begin.state, begin.placed);
