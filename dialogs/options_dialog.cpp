@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/message_boxes.hpp"
+#include "app/core/play_aid_keys.hpp"
 #include "dialogs/dialog_host.hpp"
 #include "stats/hi_score_table.hpp"
 #include "stats/result_files.hpp"

@@ -117,10 +117,6 @@ inline constexpr std::string_view CardCounterInverse = "CardCounter_Inverse";
 inline constexpr std::string_view CardCounterVisible = "CardCounter_Visible";
 inline constexpr std::string_view CardCounterLeft = "CardCounter_Left";
 inline constexpr std::string_view CardCounterTop = "CardCounter_Top";
-// The play aids, both off unless "Y": the status bar's "can this deal still be
-// won?" line and the turning of uncovered cards by themselves.
-inline constexpr std::string_view ShowWinnable = "Show_Winnable";
-inline constexpr std::string_view AutoTurn = "Auto_Turn";
 }  // namespace prefkey
 
 // The other sections of the preferences file.

@@ -45,7 +45,9 @@ bool KeyboardPlay::key(int qtKey) {
 }
 
 void KeyboardPlay::pointerUsed() {
-  if (!carrying_) shown_ = false;
+  // The mouse takes over: cards the keys carry go back first.
+  if (carrying_) cancel();
+  shown_ = false;
 }
 
 void KeyboardPlay::reset() {

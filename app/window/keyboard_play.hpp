@@ -23,7 +23,7 @@ class KeyboardPlay {
 
   // A key of the table (Qt::Key); answers whether it was used.
   bool key(int qtKey);
-  // The pointer was used: the frame goes until the next key.
+  // The pointer was used: carried cards go back, the frame goes until the next key.
   void pointerUsed();
   // The new deal: the frame starts again at the stock.
   void reset();

@@ -298,6 +298,7 @@ class MainWindow : public QMainWindow,
   // The moves the program makes after the player's: cards turned by themselves.
   void afterPlayerMove();
   void updateMarks();
+  std::vector<TableMark> hintFrames() const;
   // The table covered while paused: the background and the notice, no cards.
   void drawPauseCover();
   void resumePlay();

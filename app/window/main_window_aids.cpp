@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/core/play_aid_keys.hpp"
 #include "app/window/keyboard_play.hpp"
 #include "app/window/main_window.hpp"
 #include "app/window/table_play.hpp"
@@ -97,6 +98,8 @@ void MainWindow::afterPlayerMove() {
 }
 
 void MainWindow::updateMarks() {
+  // Laid out again on every call, so that the frames follow a resize.
+  hintMarks_ = hintFrames();
   std::vector<TableMark> marks = paused_ ? std::vector<TableMark>{} : hintMarks_;
   if (keyboard_ && !paused_)
     for (const TableMark& mark : keyboard_->marks()) marks.push_back(mark);
@@ -154,10 +157,17 @@ void MainWindow::hintSearchEnded(const solver::SolveResult& result) {
   if (result.verdict != solver::Verdict::Won) words = text(kUnsureText).replace(QStringLiteral("%1"), words);
   setStatusMessage(words);
   shownHint_ = move;
-  // The frames: the card (with the cards above it) and the pile it goes to.
-  hintMarks_.clear();
+  updateMarks();
+}
+
+// The hint's frames, from the table as it is laid out now: the card and the pile it goes to.
+std::vector<TableMark> MainWindow::hintFrames() const {
+  std::vector<TableMark> frames;
+  if (!shownHint_ || !gameOnTable_) return frames;
+  const solver::SolverMove& move = *shownHint_;
+  const GameState& state = session_->game().state;
   auto frameSpot = [&](FocusSpot spot, TableMarkKind kind) {
-    hintMarks_.push_back({focusRect(state, *layout_, spot), kind});
+    frames.push_back({focusRect(state, *layout_, spot), kind});
   };
   switch (move.kind) {
     case solver::SolverMove::Kind::Drop:
@@ -173,7 +183,7 @@ void MainWindow::hintSearchEnded(const solver::SolveResult& result) {
     case solver::SolverMove::Kind::Turn: frameSpot(topSpotOf(state, move.target), TableMarkKind::HintFrom); break;
     case solver::SolverMove::Kind::Stock: frameSpot(topSpotOf(state, kStockPile), TableMarkKind::HintFrom); break;
   }
-  updateMarks();
+  return frames;
 }
 
 // --- finishing for the player ---
