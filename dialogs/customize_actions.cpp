@@ -94,7 +94,7 @@ void TfrmPersonalizza::writePreferences() {
   }
   entries.push_back({std::string(field::SoundsSplash.key), "Y"});
   if (const FileError error = store.preferences().writeStrings(prefkey::Section, entries))
-    host_.boxes().error(QStringLiteral("Error"), QString::fromStdString(*error));
+    host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));
 }
 
 void TfrmPersonalizza::restoreCaptured() {

@@ -51,6 +51,9 @@ class DialogHost {
     const std::string& found = strings().text(languageBase(), offset);
     return found.empty() ? QString::fromUtf8(english) : QString::fromStdString(found);
   }
+  // The caption of an error box.
+  QString errorTitle() const { return text(kErrorTitleText, "Error"); }
+  static constexpr int kErrorTitleText = 5202;
 };
 
 }  // namespace quilloro

@@ -194,7 +194,7 @@ void TfrmOpzioni::btnOKClick() {
       {std::string(prefkey::AutoTurn), yesNo(autoTurn_->isChecked())},
   };
   if (const FileError error = store.preferences().writeStrings(prefkey::Section, entries))
-    host_.boxes().error(QStringLiteral("Error"), QString::fromStdString(*error));
+    host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));
 
   store.set(field::ShowTime, yesNo(showTime_->isChecked()));
   store.set(field::ShowScore, yesNo(showScore_->isChecked()));
@@ -216,7 +216,7 @@ void TfrmOpzioni::btnClearScoresClick() {
   if (!host_.boxes().confirm(host_.text(6321, kClearQuestion))) return;
   stats::HiScoreFile file(stats::ResultFiles::under(host_.homeFolder()).hiScores);
   if (const FileError error = file.clearAll()) {
-    host_.boxes().error(QStringLiteral("Error"), QString::fromStdString(*error));
+    host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));
     return;
   }
   host_.boxes().information(host_.text(6322, kCleared));

@@ -107,7 +107,7 @@ void TfrmTips::done(int result) {
   const std::vector<IniEntry> entries{{std::string(prefkey::TipsNum), std::to_string(page_)},
                                       {std::string(prefkey::TipsStartUp), startup_->isChecked() ? "Y" : "N"}};
   if (const FileError error = host_.store().preferences().writeStrings(prefkey::Section, entries))
-    host_.boxes().error(QStringLiteral("Error"), QString::fromStdString(*error));
+    host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));
   QDialog::done(result);
 }
 

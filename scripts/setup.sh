@@ -2,6 +2,7 @@
 # Sourced, not run; expects QUILLORO_ROOT to be set.
 
 QUILLORO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev python3 binutils fonts-dejavu-core libfreetype-dev
+  qt6-translations-l10n
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev xvfb xdotool desktop-file-utils appstream dpkg-dev file)
 
 quilloro_install_packages() {

@@ -73,6 +73,17 @@ QToolButton* makeButton(QWidget* parent, const char* name, const char* hint, Gly
 
 }  // namespace
 
+void DemoBar::setTexts(const TextLookup& textOf) {
+  first_->setToolTip(textOf(seltext::DemoFirst, "First"));
+  prior_->setToolTip(textOf(seltext::DemoPrevious, "Previous 3 moves"));
+  scroll_->setToolTip(textOf(seltext::DemoScroll, "Previous/Next move"));
+  next_->setToolTip(textOf(seltext::DemoNext, "Next 3 moves"));
+  lastButton_->setToolTip(textOf(seltext::DemoLast, "Last"));
+  play_->setToolTip(textOf(seltext::DemoPlay, "Play"));
+  stop_->setToolTip(textOf(seltext::DemoStop, "Stop"));
+  close_->setToolTip(textOf(seltext::DemoClose, "Close"));
+}
+
 DemoBar::DemoBar(GameSession* session, QWidget* parent) : QWidget(parent), session_(session) {
   setObjectName(QStringLiteral("pnlDemo"));
   setFixedHeight(kHeight);
@@ -117,6 +128,8 @@ DemoBar::DemoBar(GameSession* session, QWidget* parent) : QWidget(parent), sessi
                                                          stop_, close_})
     row->addWidget(widget);
   row->addStretch(1);
+
+  setTexts(englishText);
 
   connect(first_, &QToolButton::clicked, this, &DemoBar::first);
   connect(prior_, &QToolButton::clicked, this, &DemoBar::prior);

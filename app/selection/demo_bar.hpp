@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "app/selection/selection_texts.hpp"
+
 class QButtonGroup;
 class QLabel;
 class QScrollBar;
@@ -22,6 +24,8 @@ class DemoBar : public QWidget {
 
   explicit DemoBar(GameSession* session, QWidget* parent = nullptr);
 
+  // The hints of the controls in the language of textOf.
+  void setTexts(const TextLookup& textOf);
   // After the session's demo started: the table shows position 1 of last.
   void begin(int lastPosition);
   int position() const { return position_; }

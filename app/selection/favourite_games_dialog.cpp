@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/core/game_selection_favourites.hpp"
+#include "app/selection/selection_texts.hpp"
 #include "engine/games_dat.hpp"
 
 namespace quilloro {
@@ -67,8 +68,9 @@ void moveSelected(QListWidget* from, QListWidget* to) {
 FavouriteGamesDialog::FavouriteGamesDialog(GameSelectionContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("TfrmFavorite"));
-  setWindowTitle(QStringLiteral("Favorite games"));
-  setFixedSize(298, 266);
+  setWindowTitle(context_.text(seltext::FavouriteGames, "Favorite games"));
+  // Never smaller than designed; larger where the texts of a language need it.
+  setMinimumSize(298, 266);
 
   auto* gamesList = new MoveList(this);
   auto* favouritesList = new MoveList(this);
@@ -82,8 +84,9 @@ FavouriteGamesDialog::FavouriteGamesDialog(GameSelectionContext context, QWidget
   favourites_->setObjectName(QStringLiteral("favourites"));
 
   auto* grid = new QGridLayout(this);
-  auto* gamesLabel = new QLabel(QStringLiteral("&Games list:"), this);
-  auto* favouritesLabel = new QLabel(QStringLiteral("&Favorite games:"), this);
+  grid->setSizeConstraint(QLayout::SetMinimumSize);
+  auto* gamesLabel = new QLabel(context_.text(seltext::GamesList, "&Games list:"), this);
+  auto* favouritesLabel = new QLabel(context_.text(seltext::FavouriteGamesList, "&Favorite games:"), this);
   gamesLabel->setBuddy(games_);
   favouritesLabel->setBuddy(favourites_);
   grid->addWidget(gamesLabel, 0, 0);
@@ -111,7 +114,7 @@ FavouriteGamesDialog::FavouriteGamesDialog(GameSelectionContext context, QWidget
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(context_.text(seltext::Cancel, "Cancel"), this);
   cancel->setAutoDefault(false);
   auto* help = new QPushButton(QStringLiteral("&?"), this);
   help->setAutoDefault(false);

@@ -12,11 +12,14 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
+#include <utility>
 
 #include "app/selection/favourite_games_dialog.hpp"
 #include "app/selection/game_selection_description.hpp"
@@ -24,6 +27,7 @@
 #include "app/selection/game_selection_pictures.hpp"
 #include "app/selection/game_selection_start.hpp"
 #include "app/selection/game_selection_tree.hpp"
+#include "app/selection/selection_texts.hpp"
 #include "engine/game_session.hpp"
 #include "engine/games_dat.hpp"
 #include "stats/player_results.hpp"
@@ -35,7 +39,6 @@ namespace {
 constexpr QSize kWindowSize(530, 405);
 constexpr QSize kPreviewSize(300, 185);
 constexpr int kOpenSavedGameText = 1520;
-constexpr int kCatalogueCaptionText = 209;
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -62,16 +65,10 @@ GameCatalogueDialog::GameCatalogueDialog(GameSelectionContext context, QWidget* 
 
   buildWidgets();
   showPreview_->setChecked(preview);
-  setWindowTitle(withoutAccelerators(context_.text(kCatalogueCaptionText, "&Open a game")));
-  openSaved_->setText(context_.text(kOpenSavedGameText, "Open a sa&ved game..."));
+  applyTexts();
 
   tree_->setEnabled(false);
-  if (context_.games != nullptr) buildCatalogueTree(*tree_, *context_.games, readFavourites(preferences));
-  fitTreeToNames();
-  if (QTreeWidgetItem* first = initialSelection(*tree_, rememberedNode)) {
-    tree_->scrollToItem(first);
-    tree_->setCurrentItem(first);
-  }
+  buildTree(rememberedNode);
   tree_->setEnabled(true);
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this] {
@@ -100,7 +97,8 @@ void GameCatalogueDialog::buildWidgets() {
 
   auto* left = new QVBoxLayout;
   top->addLayout(left);
-  auto* selectLabel = new QLabel(QStringLiteral("Select a game:"), this);
+  selectLabel_ = new QLabel(this);
+  auto* selectLabel = selectLabel_;
   left->addWidget(selectLabel);
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("tree"));
@@ -116,7 +114,8 @@ void GameCatalogueDialog::buildWidgets() {
   top->addLayout(right, 1);
   auto* strip = new QHBoxLayout;
   right->addLayout(strip);
-  auto* playerLabel = new QLabel(QStringLiteral("Pla&yer:"), this);
+  playerLabel_ = new QLabel(this);
+  auto* playerLabel = playerLabel_;
   players_ = new QComboBox(this);
   players_->setObjectName(QStringLiteral("players"));
   players_->setEditable(false);
@@ -125,11 +124,11 @@ void GameCatalogueDialog::buildWidgets() {
   strip->addWidget(players_, 1);
   auto* buttons = new QHBoxLayout;
   right->addLayout(buttons);
-  statistics_ = new QPushButton(QStringLiteral("Statis."), this);
+  statistics_ = new QPushButton(this);
   statistics_->setObjectName(QStringLiteral("statistics"));
-  demo_ = new QPushButton(QStringLiteral("Demo"), this);
+  demo_ = new QPushButton(this);
   demo_->setObjectName(QStringLiteral("demo"));
-  rules_ = new QPushButton(QStringLiteral("Rules"), this);
+  rules_ = new QPushButton(this);
   rules_->setObjectName(QStringLiteral("rules"));
   for (QPushButton* button : {statistics_, demo_, rules_}) {
     button->setAutoDefault(false);
@@ -140,7 +139,6 @@ void GameCatalogueDialog::buildWidgets() {
   right->addWidget(description_, 1);
   title_ = new QLabel(description_);
   title_->setAlignment(Qt::AlignCenter);
-  title_->setPixmap(catalogueTitlePicture(QSize(300, 280)));
   title_->setAutoFillBackground(true);
   QPalette silver = title_->palette();
   silver.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -154,8 +152,9 @@ void GameCatalogueDialog::buildWidgets() {
   name_ = boldLabel(QString(), facts);
   name_->setObjectName(QStringLiteral("name"));
   grid->addWidget(name_, 0, 0, 1, 3);
-  auto row = [&](int line, const char* caption, QLabel*& value, QLabel** picture) {
-    grid->addWidget(new QLabel(QString::fromUtf8(caption), facts), line, 0);
+  auto row = [&](int line, QLabel*& value, QLabel** picture) {
+    captions_[static_cast<std::size_t>(line - 1)] = new QLabel(facts);
+    grid->addWidget(captions_[static_cast<std::size_t>(line - 1)], line, 0);
     value = new QLabel(facts);
     grid->addWidget(value, line, 1);
     if (picture != nullptr) {
@@ -163,11 +162,11 @@ void GameCatalogueDialog::buildWidgets() {
       grid->addWidget(*picture, line, 2);
     }
   };
-  row(1, "Decks:", decks_, nullptr);
-  row(2, "Difficulty level:", difficulty_, &difficultyPicture_);
-  row(3, "Chance of winning:", chance_, &chancePicture_);
-  row(4, "Redeals:", redeals_, nullptr);
-  row(5, "Game time:", gameTime_, &gameTimePicture_);
+  row(1, decks_, nullptr);
+  row(2, difficulty_, &difficultyPicture_);
+  row(3, chance_, &chancePicture_);
+  row(4, redeals_, nullptr);
+  row(5, gameTime_, &gameTimePicture_);
   previewArea_ = new QLabel(facts);
   previewArea_->setObjectName(QStringLiteral("preview"));
   previewArea_->setFixedSize(kPreviewSize);
@@ -181,7 +180,7 @@ void GameCatalogueDialog::buildWidgets() {
   openSaved_->setObjectName(QStringLiteral("openSaved"));
   openSaved_->setAutoDefault(false);
   bottom->addWidget(openSaved_);
-  showPreview_ = new QCheckBox(QStringLiteral("&Preview"), this);
+  showPreview_ = new QCheckBox(this);
   showPreview_->setObjectName(QStringLiteral("showPreview"));
   bottom->addWidget(showPreview_);
   bottom->addStretch(1);
@@ -190,7 +189,7 @@ void GameCatalogueDialog::buildWidgets() {
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("ok"));
   ok_->setDefault(true);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_ = new QPushButton(this);
   cancel_->setObjectName(QStringLiteral("cancel"));
   cancel_->setAutoDefault(false);
   for (QPushButton* button : {help_, ok_, cancel_}) bottom->addWidget(button);
@@ -222,8 +221,47 @@ void GameCatalogueDialog::fitTreeToNames() {
   tree_->setMinimumWidth(std::max(kTreeWidth, widest + chrome));
 }
 
+QString GameCatalogueDialog::text(int offset, const char* english) const { return context_.text(offset, english); }
+
+void GameCatalogueDialog::applyTexts() {
+  textsLanguage_ = context_.languageBase();
+  setWindowTitle(withoutAccelerators(text(seltext::OpenAGame, "&Open a game")));
+  selectLabel_->setText(text(seltext::SelectAGameLabel, "Select a game:"));
+  playerLabel_->setText(text(seltext::Player, "Pla&yer:"));
+  statistics_->setText(text(seltext::StatisticsButton, "Statis."));
+  demo_->setText(text(seltext::DemoButton, "Demo"));
+  rules_->setText(text(seltext::RulesButton, "Rules"));
+  title_->setPixmap(catalogueTitlePicture(QSize(300, 280), text(seltext::TitlePictureHint, "Select a game in the tree.")));
+  const std::array<std::pair<int, const char*>, 5> facts{{{seltext::Decks, "Decks:"},
+                                                          {seltext::Difficulty, "Difficulty level:"},
+                                                          {seltext::Chance, "Chance of winning:"},
+                                                          {seltext::Redeals, "Redeals:"},
+                                                          {seltext::GameTime, "Game time:"}}};
+  for (std::size_t i = 0; i < facts.size(); ++i) captions_[i]->setText(text(facts[i].first, facts[i].second));
+  openSaved_->setText(text(kOpenSavedGameText, "Open a sa&ved game..."));
+  showPreview_->setText(text(seltext::Preview, "&Preview"));
+  cancel_->setText(text(seltext::Cancel, "Cancel"));
+}
+
+void GameCatalogueDialog::buildTree(long long selectedPosition) {
+  if (context_.games != nullptr)
+    buildCatalogueTree(*tree_, *context_.games, readFavourites(context_.preferences()),
+                       [this](int offset, const char* english) { return text(offset, english); });
+  fitTreeToNames();
+  if (QTreeWidgetItem* first = initialSelection(*tree_, selectedPosition)) {
+    tree_->scrollToItem(first);
+    tree_->setCurrentItem(first);
+  }
+}
+
 void GameCatalogueDialog::prepareToShow() {
   WaitCursor wait;
+  // The language may have changed in the options since the catalogue was last shown.
+  if (textsLanguage_ != context_.languageBase()) {
+    applyTexts();
+    const QSignalBlocker quiet(tree_);
+    buildTree(treePosition(*tree_, tree_->currentItem()));
+  }
   describeSelected();
   tree_->setFocus();
   fillPlayers();
@@ -254,7 +292,8 @@ void GameCatalogueDialog::describeSelected() {
     preview_ = QImage();
     return;
   }
-  const GameDescription facts = describeGame(*context_.games, tag);
+  const GameDescription facts =
+      describeGame(*context_.games, tag, [this](int offset, const char* english) { return text(offset, english); });
   name_->setText(QString::fromStdString(facts.name));
   decks_->setText(QString::fromStdString(facts.decks));
   difficulty_->setText(QString::fromStdString(facts.difficulty));
@@ -290,19 +329,16 @@ void GameCatalogueDialog::paintPreview() {
 
 QString GameCatalogueDialog::descriptionText() const {
   if (description_->currentWidget() == title_) return {};
-  QStringList lines{name_->text(),
-                    QStringLiteral("Decks: ") + decks_->text(),
-                    QStringLiteral("Difficulty level: ") + difficulty_->text(),
-                    QStringLiteral("Chance of winning: ") + chance_->text(),
-                    QStringLiteral("Redeals: ") + redeals_->text(),
-                    QStringLiteral("Game time: ") + gameTime_->text()};
+  const std::array<QLabel*, 5> values{decks_, difficulty_, chance_, redeals_, gameTime_};
+  QStringList lines{name_->text()};
+  for (std::size_t i = 0; i < values.size(); ++i) lines << captions_[i]->text() + QLatin1Char(' ') + values[i]->text();
   return lines.join(QLatin1Char('\n'));
 }
 
 void GameCatalogueDialog::okClicked() {
   const int tag = selectedTag();
   if (tag < 0 || tag >= context_.gameCount()) {
-    context_.info(this, QStringLiteral("Open a game"));
+    context_.info(this, withoutAccelerators(text(seltext::OpenAGame, "&Open a game")));
     tree_->setFocus();
     return;
   }
@@ -330,7 +366,7 @@ void GameCatalogueDialog::okClicked() {
 void GameCatalogueDialog::rulesClicked() {
   const int tag = selectedTag();
   if (tag < 0 || tag >= context_.gameCount()) {
-    context_.info(this, QStringLiteral("Select a game"));
+    context_.info(this, withoutAccelerators(text(seltext::SelectAGame, "Select a game")));
   } else if (context_.openRules) {
     const auto topic = context_.games->catalogue()[static_cast<std::size_t>(tag)].helpTopic();
     // A game without a help topic still opens the rules window, which says the page is missing.
@@ -376,7 +412,8 @@ void GameCatalogueDialog::itemDoubleClicked(QTreeWidgetItem* item) {
 
 void GameCatalogueDialog::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  menu.addAction(QStringLiteral("Customize favourite games..."), this, &GameCatalogueDialog::customizeFavourites);
+  menu.addAction(text(seltext::CustomizeFavourites, "Customize favourite games..."), this,
+                 &GameCatalogueDialog::customizeFavourites);
   menu.exec(event->globalPos());
 }
 
@@ -389,7 +426,8 @@ void GameCatalogueDialog::customizeFavourites() {
 void GameCatalogueDialog::fnRebuildFavourites() {
   if (context_.games == nullptr) return;
   const bool hadSelection = tree_->currentItem() != nullptr;
-  rebuildFavouritesFolder(*tree_, *context_.games, readFavourites(context_.preferences()));
+  rebuildFavouritesFolder(*tree_, *context_.games, readFavourites(context_.preferences()),
+                          [this](int offset, const char* english) { return text(offset, english); });
   QTreeWidgetItem* folder = favouritesFolder(*tree_);
   if (folder != nullptr) folder->setExpanded(true);
   // The selected favourite may have gone with the old folder.

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 #include <functional>
 
 #include "app/selection/game_selection_context.hpp"
@@ -63,6 +64,11 @@ class GameCatalogueDialog : public QDialog {
 
  private:
   void buildWidgets();
+  // Every caption in the language of the settings.
+  void applyTexts();
+  QString text(int offset, const char* english) const;
+  // The tree anew, the node at the position selected.
+  void buildTree(long long selectedPosition);
   // The tree as wide as its longest name needs, never narrower than designed.
   void fitTreeToNames();
   void describeSelected();
@@ -77,9 +83,14 @@ class GameCatalogueDialog : public QDialog {
   // Shown through showCatalogue(): a return to it runs the modal loop again.
   bool runningModal_ = false;
   bool showAgain_ = false;
+  int textsLanguage_ = 0;
   QImage background_;
   QImage preview_;
 
+  QLabel* selectLabel_ = nullptr;
+  QLabel* playerLabel_ = nullptr;
+  // The captions of the facts: decks, difficulty, chance, redeals, game time.
+  std::array<QLabel*, 5> captions_{};
   QTreeWidget* tree_ = nullptr;
   QComboBox* players_ = nullptr;
   QPushButton* statistics_ = nullptr;

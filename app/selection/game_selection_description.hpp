@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/selection/selection_texts.hpp"
+
 namespace quilloro {
 
 class GamesDat;
@@ -23,7 +25,8 @@ struct GameDescription {
 };
 
 // Reads parameters 319, 320, 255, 323, 322, 321 and 13 of the game. A column
-// that cannot be read gives a description with the name alone.
-GameDescription describeGame(const GamesDat& games, int gameIndex);
+// that cannot be read gives a description with the name alone. The texts are
+// in the language of textOf.
+GameDescription describeGame(const GamesDat& games, int gameIndex, const TextLookup& textOf = englishText);
 
 }  // namespace quilloro

@@ -134,7 +134,7 @@ QPixmap meterPicture(Meter meter, int level) {
   return pixmap;
 }
 
-QPixmap catalogueTitlePicture(QSize size) {
+QPixmap catalogueTitlePicture(QSize size, const QString& hint) {
   QPixmap pixmap(size);
   pixmap.fill(QColor(192, 192, 192));
   QPainter p(&pixmap);
@@ -149,7 +149,7 @@ QPixmap catalogueTitlePicture(QSize size) {
   font.setBold(false);
   p.setFont(font);
   p.setPen(Qt::black);
-  p.drawText(pixmap.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter, QStringLiteral("Select a game in the tree."));
+  p.drawText(pixmap.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter | Qt::TextWordWrap, hint);
   return pixmap;
 }
 

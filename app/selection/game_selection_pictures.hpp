@@ -23,8 +23,8 @@ enum class Meter { Difficulty, Chance, GameTime };
 // Nothing (a null pixmap) for a level the meter does not have.
 QPixmap meterPicture(Meter meter, int level);
 
-// Shown for a folder node: the program's name on silver.
-QPixmap catalogueTitlePicture(QSize size);
+// Shown for a folder node: the program's name and the hint on silver.
+QPixmap catalogueTitlePicture(QSize size, const QString& hint);
 
 // The preview area's background: 256 bands from green (intensity 128) at the
 // top to black at the bottom.

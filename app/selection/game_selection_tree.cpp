@@ -53,8 +53,8 @@ QTreeWidgetItem* addGame(QTreeWidgetItem* parent, const GamesDat& games, int gam
                  gameIndex, image, image);
 }
 
-QTreeWidgetItem* addTopFolder(QTreeWidget& tree, const char* name, int tag, int image, int selectedImage) {
-  auto* item = new QTreeWidgetItem(&tree, QStringList{QString::fromUtf8(name)});
+QTreeWidgetItem* addTopFolder(QTreeWidget& tree, const QString& name, int tag, int image, int selectedImage) {
+  auto* item = new QTreeWidgetItem(&tree, QStringList{name});
   item->setData(0, kTagRole, tag);
   item->setIcon(0, nodeIcon(image, selectedImage));
   return item;
@@ -90,17 +90,18 @@ std::vector<int> gamesByName(const GamesDat& games) {
 QTreeWidgetItem* favouritesFolder(QTreeWidget& tree) {
   for (int i = 0; i < tree.topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = tree.topLevelItem(i);
-    if (nodeTag(item) == kCustomizeTag && item->text(0) == QLatin1String(kFavouritesFolderName)) return item;
+    if (nodeTag(item) == kCustomizeTag) return item;
   }
   return nullptr;
 }
 
-void rebuildFavouritesFolder(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites) {
+void rebuildFavouritesFolder(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites,
+                             const TextLookup& textOf) {
   QTreeWidgetItem* folder = favouritesFolder(tree);
   if (folder != nullptr) {
     qDeleteAll(folder->takeChildren());
   } else {
-    folder = new QTreeWidgetItem(QStringList{QString::fromUtf8(kFavouritesFolderName)});
+    folder = new QTreeWidgetItem(QStringList{textOf(seltext::FavouriteGames, kFavouritesFolderName)});
     folder->setData(0, kTagRole, kCustomizeTag);
     folder->setIcon(0, nodeIcon(7, 8));
     tree.insertTopLevelItem(0, folder);
@@ -117,27 +118,32 @@ void rebuildFavouritesFolder(QTreeWidget& tree, const GamesDat& games, const std
     const int image = tag >= 0 ? gameImageOf(games, tag) : -1;
     addNode(folder, QString::fromStdString(wanted), tag, image, image);
   }
-  if (favourites.empty()) addNode(folder, QString::fromUtf8(kCustomizeNodeName), kCustomizeTag, 4, 4);
+  if (favourites.empty())
+    addNode(folder, textOf(seltext::DoubleClickToCustomize, kCustomizeNodeName), kCustomizeTag, 4, 4);
 }
 
-void buildCatalogueTree(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites) {
+void buildCatalogueTree(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites,
+                        const TextLookup& textOf) {
   tree.clear();
-  rebuildFavouritesFolder(tree, games, favourites);
+  rebuildFavouritesFolder(tree, games, favourites, textOf);
+  auto categoryName = [&textOf](std::size_t c) {
+    return textOf(seltext::Categories + static_cast<int>(c), kCatalogueCategories[c].name);
+  };
 
   const std::vector<int> byName = gamesByName(games);
-  QTreeWidgetItem* selected = addTopFolder(tree, "Selected games", kFolderTag, 5, 6);
+  QTreeWidgetItem* selected = addTopFolder(tree, textOf(seltext::SelectedGames, kSelectedGamesName), kFolderTag, 5, 6);
   // Every "[SectS]" line is a child, in name order like every other folder.
   const std::vector<int>& chosen = games.selectedGames();
   for (const int index : byName)
     for (const int listed : chosen)
       if (listed == index) addGame(selected, games, index);
-  QTreeWidgetItem* folders = addTopFolder(tree, "Folders list", kFolderTag, 9, 10);
-  QTreeWidgetItem* all = addTopFolder(tree, kCatalogueCategories[0].name, kFolderTag, 0, 1);
+  QTreeWidgetItem* folders = addTopFolder(tree, textOf(seltext::FoldersList, kFoldersListName), kFolderTag, 9, 10);
+  QTreeWidgetItem* all = addTopFolder(tree, categoryName(0), kFolderTag, 0, 1);
 
   for (const int index : byName) addGame(all, games, index);
   for (std::size_t c = 1; c < kCatalogueCategories.size(); ++c) {
     const CatalogueCategory& category = kCatalogueCategories[c];
-    QTreeWidgetItem* folder = addNode(folders, QString::fromUtf8(category.name), kFolderTag, 0, 1);
+    QTreeWidgetItem* folder = addNode(folders, categoryName(c), kFolderTag, 0, 1);
     for (const int index : byName)
       if (games.catalogue()[static_cast<std::size_t>(index)].category() == category.code)
         addGame(folder, games, index);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/selection/selection_texts.hpp"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -26,17 +28,21 @@ extern const std::array<CatalogueCategory, 11> kCatalogueCategories;
 
 inline constexpr const char* kFavouritesFolderName = "Favorite games";
 inline constexpr const char* kCustomizeNodeName = "(Double click to customize)";
+inline constexpr const char* kSelectedGamesName = "Selected games";
+inline constexpr const char* kFoldersListName = "Folders list";
 
 // The game image of the game's category; -1 when its code is not in the table.
 int gameImageOf(const GamesDat& games, int gameIndex);
 // Game indices ordered by name (the 50-character field, without regard to case).
 std::vector<int> gamesByName(const GamesDat& games);
 
-// The whole tree, favourites folder first.
-void buildCatalogueTree(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites);
+// The whole tree, favourites folder first; the folder names in the language of textOf.
+void buildCatalogueTree(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites,
+                        const TextLookup& textOf = englishText);
 // Empties the favourites folder (creating it on top when missing) and fills
 // it from the names; a name that no game carries gets the folder tag.
-void rebuildFavouritesFolder(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites);
+void rebuildFavouritesFolder(QTreeWidget& tree, const GamesDat& games, const std::vector<std::string>& favourites,
+                             const TextLookup& textOf = englishText);
 QTreeWidgetItem* favouritesFolder(QTreeWidget& tree);
 
 int nodeTag(const QTreeWidgetItem* item);

@@ -12,6 +12,7 @@
 
 #include "app/selection/game_selection_pictures.hpp"
 #include "app/selection/game_selection_start.hpp"
+#include "app/selection/selection_texts.hpp"
 #include "engine/game_session.hpp"
 #include "engine/game_won_summary.hpp"
 #include "stats/booking.hpp"
@@ -36,7 +37,6 @@ QPushButton* makeButton(QWidget* parent, const char* text, const char* name) {
 GameWonDialog::GameWonDialog(GameSelectionContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("TfrmNuova"));
-  setWindowTitle(QStringLiteral("Game won"));
   setModal(true);
 
   auto* root = new QHBoxLayout(this);
@@ -81,6 +81,13 @@ GameWonDialog::GameWonDialog(GameSelectionContext context, QWidget* parent)
   QPushButton* select = makeButton(this, "Select game... ", "selectGame");
   QPushButton* cancel = makeButton(this, "Cancel", "cancel");
   QPushButton* help = makeButton(this, "&?", "help");
+  captions_ = {{newGame, seltext::NewGame, "New game..."},
+               {restart, seltext::RestartGame, "Restart game..."},
+               {statistics, seltext::Statistics, " Statistics...     "},
+               {open, seltext::OpenAGameButton, "Open a game..."},
+               {select, seltext::SelectGame, "Select game... "},
+               {cancel, seltext::Cancel, "Cancel"}};
+  applyTexts();
   for (QPushButton* b : {newGame, restart, statistics, open, select, cancel, help}) buttons->addWidget(b);
   root->addLayout(buttons);
 
@@ -98,8 +105,10 @@ GameWonDialog::GameWonDialog(GameSelectionContext context, QWidget* parent)
 
 void GameWonDialog::showSummary(const GameWonSummary& summary) {
   summary_ = summary;
-  group_->setTitle(QStringLiteral("Total [") + QString::fromStdString(summary.gameName).trimmed() +
-                   QStringLiteral("]"));
+  // In the language of the moment: the options may have changed it since the last game.
+  applyTexts();
+  group_->setTitle(
+      context_.text(seltext::TotalOfGame, "Total [%1]").arg(QString::fromStdString(summary.gameName).trimmed()));
   wonCaption_->setText(context_.text(kWonText, "Won") + QStringLiteral(":"));
   lostCaption_->setText(context_.text(kLostText, "Lost") + QStringLiteral(":"));
   totalCaption_->setText(context_.text(kTotalText, "Total") + QStringLiteral(": "));
@@ -112,6 +121,11 @@ void GameWonDialog::showSummary(const GameWonSummary& summary) {
   wonPercent_->setText(percent(summary.wonPercent));
   lostPercent_->setText(percent(summary.lostPercent));
   chart_->setPixmap(piePicture(context_.pictureDirectory(), summary.picture, summary.exchangeColours));
+}
+
+void GameWonDialog::applyTexts() {
+  setWindowTitle(context_.text(seltext::GameWon, "Game won"));
+  for (const Caption& caption : captions_) caption.button->setText(context_.text(caption.text, caption.english));
 }
 
 int GameWonDialog::showModal(const GameWonSummary& summary) {

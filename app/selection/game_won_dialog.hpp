@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/selection/game_selection_context.hpp"
 #include "engine/engine_observer.hpp"
@@ -54,10 +56,18 @@ class GameWonDialog : public QDialog {
 
  private:
   void refreshTotals();
+  void applyTexts();
   int runModal();
   void hideForAnother(const std::function<bool()>& show);
   bool gameUnderWay() const;
 
+  // The buttons with the text number and English text of their captions.
+  struct Caption {
+    QPushButton* button;
+    int text;
+    const char* english;
+  };
+  std::vector<Caption> captions_;
   GameSelectionContext context_;
   GameWonSummary summary_;
   std::function<bool()> openCatalogue_;

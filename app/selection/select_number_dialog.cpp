@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/selection/game_selection_start.hpp"
+#include "app/selection/selection_texts.hpp"
 #include "app/core/settings_store.hpp"
 #include "app/core/shared_routines.hpp"
 
@@ -46,14 +47,15 @@ SelectNumberDialog::SelectNumberDialog(GameSelectionContext context, QWidget* pa
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("TfrmSeleziona"));
   setWindowTitle(withoutAccelerators(context_.text(kCaptionText, "Select a game")));
-  setFixedSize(253, 124);
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
   auto* root = new QVBoxLayout(this);
+  root->setSizeConstraint(QLayout::SetMinimumSize);
   auto* group = new QGroupBox(this);
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->setSpacing(2);
-  auto* prompt = new QLabel(QStringLiteral("Enter a game number:"), group);
+  auto* prompt = new QLabel(context_.text(seltext::EnterAGameNumber, "Enter a game number:"), group);
+  prompt->setObjectName(QStringLiteral("prompt"));
   groupLayout->addWidget(prompt);
   auto* line = new QHBoxLayout;
   numbers_ = new QComboBox(group);
@@ -61,9 +63,14 @@ SelectNumberDialog::SelectNumberDialog(GameSelectionContext context, QWidget* pa
   numbers_->setEditable(true);
   numbers_->setInsertPolicy(QComboBox::NoInsert);
   numbers_->lineEdit()->setMaxLength(kMaxDigits);
+  // Room for the longest number and the drop-down arrow, whatever the font.
+  numbers_->setMinimumContentsLength(kMaxDigits + 1);
+  numbers_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   prompt->setBuddy(numbers_);
   line->addWidget(numbers_, 1);
-  line->addWidget(new QLabel(QStringLiteral("(from 1 to 9999999999999)"), group));
+  auto* range = new QLabel(context_.text(seltext::NumberRange, "(from 1 to 9999999999999)"), group);
+  range->setObjectName(QStringLiteral("range"));
+  line->addWidget(range);
   groupLayout->addLayout(line);
   root->addWidget(group);
 
@@ -91,6 +98,10 @@ SelectNumberDialog::SelectNumberDialog(GameSelectionContext context, QWidget* pa
   numbers_->setEditText(
       context_.settings != nullptr ? QString::fromStdString(context_.settings->get(field::GameNumber)) : QString());
 
+  // The designed size at least, larger where the texts of the language need it; not resizable.
+  layout()->activate();
+  setFixedSize(minimumSizeHint().expandedTo(QSize(253, 124)));
+
   connect(ok, &QPushButton::clicked, this, &SelectNumberDialog::okClicked);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { context_.dialogHelp(QStringLiteral("select_number")); });
@@ -101,7 +112,9 @@ void SelectNumberDialog::okClicked() {
   switch (check.verdict) {
     case GameNumberCheck::Verdict::TooLong:
     case GameNumberCheck::Verdict::NotDigits:
-      context_.info(this, QString::fromUtf8(check.message));
+      context_.info(this, check.verdict == GameNumberCheck::Verdict::TooLong
+                              ? context_.text(seltext::TooManyDigits, check.message)
+                              : context_.text(seltext::OnlyDigits, check.message));
       numbers_->setFocus();
       return;
     case GameNumberCheck::Verdict::Nothing:

@@ -13,6 +13,12 @@ namespace quilloro {
 namespace {
 
 constexpr int kPictureHeight = 90;
+constexpr int kCaptionText = 5204;
+constexpr int kWebSiteText = 5205;
+constexpr int kInformationText = 5206;
+constexpr int kSalesText = 5207;
+constexpr int kSupportText = 5208;
+constexpr int kVersionText = 5209;
 
 QLabel* linkLabel(const QString& text, std::string_view kind, std::string_view target, MessageBoxes& boxes,
                   QWidget* parent) {
@@ -27,23 +33,26 @@ QLabel* linkLabel(const QString& text, std::string_view kind, std::string_view t
 
 }  // namespace
 
-AboutBox::AboutBox(MessageBoxes& boxes, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About [Program]").replace(QStringLiteral("[Program]"), kProgramName));
+AboutBox::AboutBox(MessageBoxes& boxes, const TextOf& textOf, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(textOf(kCaptionText, "About [Program]").replace(QStringLiteral("[Program]"), kProgramName));
   auto* layout = new QVBoxLayout(this);
   layout->addSpacing(kPictureHeight);
-  auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
+  auto* version = new QLabel(textOf(kVersionText, kVersionLine), this);
   QFont bold = version->font();
   bold.setBold(true);
   version->setFont(bold);
   layout->addWidget(version);
-  layout->addWidget(linkLabel(QStringLiteral("Web site:"), "HTTP", kHomePage, boxes, this));
-  layout->addWidget(linkLabel(QStringLiteral("General information:"), "EMAIL", kMailInformation, boxes, this));
-  layout->addWidget(linkLabel(QStringLiteral("Sales:"), "EMAIL", kMailSales, boxes, this));
-  layout->addWidget(linkLabel(QStringLiteral("Technical support:"), "EMAIL", kMailSupport, boxes, this));
+  layout->addWidget(linkLabel(textOf(kWebSiteText, "Web site:"), "HTTP", kHomePage, boxes, this));
+  layout->addWidget(
+      linkLabel(textOf(kInformationText, "General information:"), "EMAIL", kMailInformation, boxes, this));
+  layout->addWidget(linkLabel(textOf(kSalesText, "Sales:"), "EMAIL", kMailSales, boxes, this));
+  layout->addWidget(linkLabel(textOf(kSupportText, "Technical support:"), "EMAIL", kMailSupport, boxes, this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
-  setFixedWidth(380);
+  // The designed width at least; wider where a language's texts need it.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  setMinimumWidth(380);
 }
 
 void AboutBox::paintEvent(QPaintEvent* event) {

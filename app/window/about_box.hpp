@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 namespace quilloro {
 
@@ -11,7 +12,9 @@ class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  AboutBox(MessageBoxes& boxes, QWidget* parent = nullptr);
+  // textOf gives a text of the current language by its offset, or the English one.
+  using TextOf = std::function<QString(int offset, const char* english)>;
+  AboutBox(MessageBoxes& boxes, const TextOf& textOf, QWidget* parent = nullptr);
 
   static constexpr const char* kVersionLine = "Quilloro 98 - Version 3.1 - Aug 5, 1998";
 

@@ -15,6 +15,8 @@
 #include "app/core/program_paths.hpp"
 #include "app/core/settings_record.hpp"
 #include "app/core/shared_routines.hpp"
+#include "app/core/string_table.hpp"
+#include "app/widgets/qt_texts.hpp"
 #include "app/widgets/program_icon.hpp"
 #include "app/widgets/sound_player.hpp"
 #include "app/window/startup_screen.hpp"
@@ -24,6 +26,10 @@
 #include "app/window/window_extras.hpp"
 
 namespace {
+
+constexpr int kErrorTitleText = 5202;
+constexpr int kSubtitleText = 5210;
+constexpr int kVersionText = 5211;
 
 // With QUILLORO_REPORT_START set, the program prints the moment the game
 // catalogue is first drawn (milliseconds since 1970) and ends: the start time
@@ -82,13 +88,23 @@ int main(int argc, char** argv) {
   const QIcon icon = quilloro::programIcon(paths.install);
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-  quilloro::StartupScreen startup;
+  // The start-up screen and the sound read the preferences file straight: the
+  // settings record is filled only when the window is made.
+  const quilloro::IniFile preferences(paths.home / "DATA" / "CFG.DAT");
+  const int language =
+      preferences.readString("Preference", quilloro::field::Language.key, "20000") == "10000" ? quilloro::kItalianBase
+                                                                                            : quilloro::kEnglishBase;
+  const quilloro::StringTable strings = quilloro::StringTable::load(paths.install / "Strings");
+  auto startText = [&strings, language](int offset, const char* english) {
+    const std::string& found = strings.text(language, offset);
+    return found.empty() ? QString::fromUtf8(english) : QString::fromStdString(found);
+  };
+  quilloro::useQtTexts(language);
+  quilloro::StartupScreen startup(startText(kSubtitleText, "Patience games for one player"),
+                                  startText(kVersionText, "Version 3.1"));
   startup.showNow();
 
-  // The start-up sound is read straight from the preferences file: the
-  // settings record is filled only when the window is made.
   quilloro::SettingsRecord soundSettings;
-  const quilloro::IniFile preferences(paths.home / "DATA" / "CFG.DAT");
   soundSettings.set(quilloro::field::SoundsEnabled,
                     preferences.readString("Preference", quilloro::field::SoundsEnabled.key, "Y"));
   quilloro::SoundPlayer sounds(soundSettings, paths.install);
@@ -97,7 +113,7 @@ int main(int argc, char** argv) {
   if (const auto missing = quilloro::missingStartupFile(paths)) {
     startup.hide();
     QApplication::restoreOverrideCursor();
-    QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromStdString(*missing));
+    QMessageBox::critical(nullptr, startText(kErrorTitleText, "Error"), QString::fromStdString(*missing));
     return 1;
   }
 
@@ -111,7 +127,7 @@ int main(int argc, char** argv) {
   } catch (const std::exception& error) {
     startup.hide();
     QApplication::restoreOverrideCursor();
-    QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(error.what()));
+    QMessageBox::critical(nullptr, startText(kErrorTitleText, "Error"), QString::fromUtf8(error.what()));
     return 1;
   }
   // The catalogue, the "Game won" dialog and the demo bar live as long as the window.

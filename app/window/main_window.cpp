@@ -118,6 +118,11 @@ int MainWindow::languageBase() const {
 
 QString MainWindow::text(int offset) const { return QString::fromStdString(strings_.text(languageBase(), offset)); }
 
+QString MainWindow::windowText(int offset, const char* english) const {
+  const QString found = text(offset);
+  return found.isEmpty() ? QString::fromUtf8(english) : found;
+}
+
 QMenuBar* MainWindow::menus() const { return menuBar(); }
 
 // --- caption, clock, abandon check ---
@@ -337,7 +342,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   const bool ask = !closeWithoutQuestion_ &&
                    store_.preferences().readString(prefkey::Section, prefkey::ConfirmQuit, "") != "N";
   closeWithoutQuestion_ = false;
-  if (ask && !boxes_->confirm(QString::fromLatin1(kExitQuestion))) {
+  if (ask && !boxes_->confirm(windowText(kExitQuestionText, kExitQuestion))) {
     quitRequested_ = false;
     event->ignore();
     return;
@@ -354,7 +359,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   hide();
   if (const FileError error = store_.preferences().writeString(prefkey::Section, prefkey::AutoPlay,
                                                                session_->game().autoplayOn() ? "Y" : "N"))
-    boxes_->error(QStringLiteral("Error"), QString::fromStdString(*error));
+    boxes_->error(windowText(kErrorTitleText, "Error"), QString::fromStdString(*error));
   if (help_) help_->close();
   disconnect(table_, &TableWidget::resized, this, &MainWindow::runResizeSteps);
   event->accept();

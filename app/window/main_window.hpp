@@ -104,6 +104,12 @@ class MainWindow : public QMainWindow,
   static constexpr const char* kNotAvailable = "This part of Quilloro is not yet available.";
   static constexpr const char* kExitQuestion = "Exit Quilloro 98?";
   static constexpr int kAbandonQuestion = 9001;
+  // The texts of the window's own boxes and windows.
+  static constexpr int kExitQuestionText = 5201;
+  static constexpr int kErrorTitleText = 5202;
+  static constexpr int kWebSiteQuestionText = 5203;
+  static constexpr int kNotAvailableText = 5218;
+  static constexpr int kFirstToolHintText = 5230;
 
   explicit MainWindow(MainWindowOptions options);
   ~MainWindow() override;
@@ -128,6 +134,10 @@ class MainWindow : public QMainWindow,
   // The language base of the interface texts, 20000 or 10000.
   int languageBase() const;
   QString text(int offset) const;
+  // The text of an offset in the current language, the English text when the table lacks it.
+  QString windowText(int offset, const char* english) const;
+  // A message of the game in the player's language where the texts know it.
+  QString playerMessage(std::string_view english) const;
 
   void setDialog(WindowDialog dialog, std::function<void()> show) { dialogs_[dialog] = std::move(show); }
   // The "Game won" dialog and the hi-score entry, supplied by other parts.

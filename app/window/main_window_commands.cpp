@@ -14,7 +14,7 @@ namespace quilloro {
 void MainWindow::runDialog(WindowDialog dialog) {
   const auto found = dialogs_.find(dialog);
   if (found == dialogs_.end() || !found->second) {
-    boxes_->information(QString::fromLatin1(kNotAvailable));
+    boxes_->information(windowText(kNotAvailableText, kNotAvailable));
     return;
   }
   found->second();
@@ -97,26 +97,26 @@ void MainWindow::showRules() {
   const auto index = settings().getInteger(field::Game).value_or(-1);
   std::optional<int> topic;
   if (index >= 0 && index < games_.gameCount()) topic = games_.catalogue()[static_cast<std::size_t>(index)].helpTopic();
-  if (!help_) help_ = new HelpWindow(paths_.install, this);
+  if (!help_) help_ = new HelpWindow(paths_.install, this, &strings_);
   // A game without a rules page number opens the contents.
   help_->showTopic(languageBase(), topic);
 }
 
 void MainWindow::showHelpContents() {
-  if (!help_) help_ = new HelpWindow(paths_.install, this);
+  if (!help_) help_ = new HelpWindow(paths_.install, this, &strings_);
   help_->showTopic(languageBase(), std::nullopt);
 }
 
 void MainWindow::showTipOfTheDay() { runDialog(WindowDialog::TipOfTheDay); }
 
 void MainWindow::openWebSite() {
-  if (boxes_->informationOkCancel(
-          QStringLiteral("Quilloro 98 will now open the home page from our Web site.\nClick OK to continue.")))
+  if (boxes_->informationOkCancel(windowText(
+          kWebSiteQuestionText, "Quilloro 98 will now open the home page from our Web site.\nClick OK to continue.")))
     fnOpenLink("HTTP", kHomePage, *boxes_);
 }
 
 void MainWindow::showAbout() {
-  AboutBox box(*boxes_, this);
+  AboutBox box(*boxes_, [this](int offset, const char* english) { return windowText(offset, english); }, this);
   playSound("About.wav", settings().get(field::SoundsAbout) == "Y");
   box.exec();
   redrawTable();

@@ -2,9 +2,12 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
+#include "app/widgets/qt_texts.hpp"
 #include "app/window/info_panel.hpp"
 #include "app/window/main_window.hpp"
+#include "app/window/tool_strip.hpp"
 
 namespace quilloro {
 namespace {
@@ -52,7 +55,7 @@ const std::vector<MenuSpec>& menuTable() {
         {"mnuDemo", "&Demo", 4603, "Ctrl+D", &MainWindow::startDemo}}},
       {"mnuStatistics", "&Statistics", 4601,
        {{"mnuStatisticsDialog", "&Statistics...", 221, "F4", &MainWindow::showStatistics},
-        {"mnuHiScores", "&Hi-Scores...", 0, "F9", &MainWindow::showHiScores}}},
+        {"mnuHiScores", "&Hi-Scores...", 5219, "F9", &MainWindow::showHiScores}}},
       {"mnuTools", "&Tools", 205,
        {{"mnuCustomize", "&Customize...", 212, "Ctrl+U", &MainWindow::showCustomize},
         {"mnuOptions", "&Options...", 223, "Ctrl+O", &MainWindow::showOptions},
@@ -121,6 +124,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::applyLanguageCaptions() {
   const int base = languageBase();
+  useQtTexts(base);
   for (const CaptionedItem& item : captioned_) {
     QString caption =
         withProgramName(QString::fromStdString(std::string(captionPart(strings_.text(base, item.textNumber)))));
@@ -128,6 +132,12 @@ void MainWindow::applyLanguageCaptions() {
     const QString shown = item.action->property("shownShortcut").toString();
     if (!shown.isEmpty()) caption += '\t' + shown;
     item.action->setText(caption);
+  }
+  // The toolbar hints follow the buttons' order, from 5230 on.
+  for (int i = 0; i < kToolButtonCount; ++i) {
+    const auto which = static_cast<ToolButton>(i);
+    const QString hint = windowText(kFirstToolHintText + i, toolTipOf(which).toUtf8().constData());
+    for (ToolStrip* strip : {largeBar_, smallBar_}) strip->button(which)->setToolTip(hint);
   }
   timePanel_->setLabel(text(kTimeCaption));
   updateStatusCounts();

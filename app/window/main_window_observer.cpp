@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "app/core/message_translation.hpp"
 #include "app/window/info_panel.hpp"
 #include "app/window/main_window.hpp"
 #include "app/widgets/sound_player.hpp"
@@ -12,11 +13,6 @@
 #include "table/win_animation.hpp"
 
 namespace quilloro {
-namespace {
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 void MainWindow::cardFlight(const CardFlight& flight) {
   showCardFlight(flight);
@@ -53,7 +49,11 @@ void MainWindow::scoreChanged(int score) { scorePanel_->setValue(QString::number
 
 void MainWindow::beep() { QApplication::beep(); }
 
-void MainWindow::message(std::string_view text) { boxes_->information(fromView(text)); }
+QString MainWindow::playerMessage(std::string_view english) const {
+  return QString::fromStdString(translatedMessage(strings_, languageBase(), english));
+}
+
+void MainWindow::message(std::string_view text) { boxes_->information(playerMessage(text)); }
 
 // The wait lets the window draw and the player's input arrive meanwhile.
 void MainWindow::pause(int milliseconds) {
@@ -86,11 +86,11 @@ void MainWindow::pokerTotal(int total) {
 }
 
 bool MainWindow::confirmAbandon(std::string_view message) {
-  const QString question = message.empty() ? text(kAbandonQuestion) : fromView(message);
+  const QString question = message.empty() ? text(kAbandonQuestion) : playerMessage(message);
   return boxes_->confirm(question);
 }
 
-bool MainWindow::confirm(std::string_view question) { return boxes_->confirm(fromView(question)); }
+bool MainWindow::confirm(std::string_view question) { return boxes_->confirm(playerMessage(question)); }
 
 // Played over the won table until it ends or a key or a click stops it; a
 // close request meanwhile closes the window afterwards instead of the dialog.
@@ -117,10 +117,12 @@ void MainWindow::gameWon(const GameWonSummary& summary) {
   // The player is leaving: a close asked for during the animation, or the window already closed.
   if (quitRequested_ || closed_) return;
   if (gameWonDialog_) gameWonDialog_(summary);
-  else boxes_->information(QString::fromLatin1(kNotAvailable));
+  else boxes_->information(windowText(kNotAvailableText, kNotAvailable));
 }
 
-void MainWindow::fileError(std::string_view text) { boxes_->error(QStringLiteral("Error"), fromView(text)); }
+void MainWindow::fileError(std::string_view text) {
+  boxes_->error(windowText(kErrorTitleText, "Error"), playerMessage(text));
+}
 
 // --- the table layout and the drawing ---
 
@@ -130,7 +132,7 @@ void MainWindow::customizeAvailable(bool available) {
   if (QAction* item = action(QStringLiteral("mnuCustomize"))) item->setEnabled(available);
 }
 
-void MainWindow::notice(const std::string& text) { boxes_->information(QString::fromStdString(text)); }
+void MainWindow::notice(const std::string& text) { boxes_->information(playerMessage(text)); }
 
 // A picture the table cannot do without is missing: the program ends after the message.
 void MainWindow::imageProblem(const std::string& title, const std::string& text) {

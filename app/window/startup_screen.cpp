@@ -28,7 +28,10 @@ void fannedCard(QPainter& p, qreal angle, const QString& corner, const QColor& c
 
 }  // namespace
 
-StartupScreen::StartupScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+StartupScreen::StartupScreen(QString subtitle, QString version)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      subtitle_(std::move(subtitle)),
+      version_(std::move(version)) {
   setFixedSize(kWidth, kHeight);
 }
 
@@ -68,8 +71,8 @@ void StartupScreen::paintEvent(QPaintEvent*) {
   line.setPixelSize(13);
   p.setFont(line);
   p.setPen(QColor(230, 230, 220));
-  p.drawText(QRect(0, 70, kWidth, 20), Qt::AlignHCenter, QStringLiteral("Patience games for one player"));
-  p.drawText(QRect(0, kHeight - 28, kWidth, 20), Qt::AlignHCenter, QStringLiteral("Version 3.1"));
+  p.drawText(QRect(0, 70, kWidth, 20), Qt::AlignHCenter, subtitle_);
+  p.drawText(QRect(0, kHeight - 28, kWidth, 20), Qt::AlignHCenter, version_);
 }
 
 }  // namespace quilloro

@@ -12,12 +12,17 @@ class StartupScreen : public QWidget {
   static constexpr int kWidth = 373;
   static constexpr int kHeight = 309;
 
-  StartupScreen();
+  // The line under the name and the version line, in the language of the preferences.
+  StartupScreen(QString subtitle, QString version);
   // Centres the screen, shows it and lets it be drawn at once.
   void showNow();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString subtitle_;
+  QString version_;
 };
 
 }  // namespace quilloro

@@ -23,6 +23,7 @@ namespace {
 constexpr int kSaveGameTitle = 1601;
 constexpr int kOpenGameTitle = 1602;
 constexpr int kReplaceQuestion = 31;
+constexpr int kGameFileKind = 5216;
 constexpr const char* kGameFileExtension = ".gam";
 
 QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
@@ -36,18 +37,18 @@ std::filesystem::path toPath(const QString& text) { return std::filesystem::path
 std::filesystem::path QtGameFileChooser::saveFile(QWidget* parent, const QString& title,
                                                   const std::filesystem::path& folder) {
   // The question about an existing file is the program's own.
-  return toPath(QFileDialog::getSaveFileName(parent, title, fromPath(folder), QStringLiteral("Game (*.gam)"),
+  return toPath(QFileDialog::getSaveFileName(parent, title, fromPath(folder), fileKind + QStringLiteral(" (*.gam)"),
                                              nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 std::filesystem::path QtGameFileChooser::openFile(QWidget* parent, const QString& title,
                                                   const std::filesystem::path& folder) {
   return toPath(
-      QFileDialog::getOpenFileName(parent, title, fromPath(folder), QStringLiteral("Game (*.GAM *.gam)")));
+      QFileDialog::getOpenFileName(parent, title, fromPath(folder), fileKind + QStringLiteral(" (*.GAM *.gam)")));
 }
 
 GameFileChooser::Replace QtGameFileChooser::replaceExisting(QWidget* parent, const QString& text) {
-  switch (QMessageBox::warning(parent, QStringLiteral("Quilloro 98"), text,
+  switch (QMessageBox::warning(parent, kProgramName, text,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return Replace::Yes;
     case QMessageBox::No: return Replace::No;
@@ -84,6 +85,7 @@ WindowDialogs::WindowDialogs(MainWindow& window, GameFileChooser* files)
   });
 
   demoBar_ = new DemoBar(&window_.session(), window_.table());
+  demoBar_->setTexts([this](int offset, const char* english) { return windowText(offset, english); });
   demoBar_->hide();
   connect(demoBar_, &DemoBar::closeRequested, this, [this] { stopDemo(); });
   window_.setDemoBar(demoBar_);
@@ -111,6 +113,7 @@ void WindowDialogs::makeStatisticsWindows() {
     showCatalogue();
   };
   c.updateCaption = [this] { window_.fnUpdateCaption(); };
+  c.openHelp = [this](const QString& topic) { showHelpPage(dialogHelpContext(topic)); };
   statistics_ = std::make_unique<StatisticsWindows>(std::move(c), &window_);
   statistics_->setAfterWindow([this] { window_.redrawTable(); });
   window_.setDialog(WindowDialog::Players, [this] { statistics_->showPlayers(); });
@@ -130,21 +133,29 @@ GameSelectionContext WindowDialogs::context() {
   c.programDirectory = window_.paths().home;
   c.installationDirectory = window_.paths().pictures;
   c.openRules = [this](int contextNumber) {
-    // Opened from a dialog, the rules belong to that dialog: they stand in
-    // front of it and take input while it waits.
-    QWidget* owner = QApplication::activeModalWidget();
-    if (owner == nullptr) owner = &window_;
-    if (rules_ == nullptr) rules_ = new HelpWindow(window_.paths().install, owner);
-    else if (rules_->parentWidget() != owner) rules_->setParent(owner, rules_->windowFlags());
-    rules_->showTopic(window_.languageBase(), contextNumber > 0 ? std::optional<int>(contextNumber) : std::nullopt);
+    showHelpPage(contextNumber > 0 ? std::optional<int>(contextNumber) : std::nullopt);
   };
+  // A window without a page of its own shows the contents.
+  c.openDialogHelp = [this](const QString& topic) { showHelpPage(dialogHelpContext(topic)); };
   c.showStatistics = [this](int gameIndex, const QString& player) {
     if (statistics_) statistics_->showStatistics(gameIndex, player);
   };
-  c.showInfo = [this](QWidget*, const QString& text) { window_.boxes().information(text); };
+  c.showInfo = [this](QWidget*, const QString& text) {
+    window_.boxes().information(window_.playerMessage(text.toStdString()));
+  };
   c.refreshMainWindow = [this] { window_.table()->repaint(); };
   c.updateCaption = [this] { window_.fnUpdateCaption(); };
   return c;
+}
+
+void WindowDialogs::showHelpPage(std::optional<int> context) {
+  // Opened from a dialog, the page belongs to that dialog: it stands in
+  // front of it and takes input while the dialog waits.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = &window_;
+  if (rules_ == nullptr) rules_ = new HelpWindow(window_.paths().install, owner, &window_.strings());
+  else if (rules_->parentWidget() != owner) rules_->setParent(owner, rules_->windowFlags());
+  rules_->showTopic(window_.languageBase(), context);
 }
 
 void WindowDialogs::gameDealt() {
@@ -170,10 +181,7 @@ void WindowDialogs::showFavourites() { catalogue_->customizeFavourites(); }
 
 // --- game files ---
 
-QString WindowDialogs::windowText(int offset, const char* fallback) const {
-  const QString text = window_.text(offset);
-  return text.isEmpty() ? QString::fromUtf8(fallback) : text;
-}
+QString WindowDialogs::windowText(int offset, const char* fallback) const { return window_.windowText(offset, fallback); }
 
 std::filesystem::path WindowDialogs::saveFolder() const {
   const std::string folder =
@@ -194,6 +202,7 @@ void WindowDialogs::saveGame() {
     window_.beep();
     return;
   }
+  ownFiles_.fileKind = windowText(kGameFileKind, "Game");
   std::filesystem::path folder = saveFolder();
   std::filesystem::path file;
   for (;;) {
@@ -219,6 +228,7 @@ void WindowDialogs::saveGame() {
 void WindowDialogs::openSavedGame() {
   GameSession& session = window_.session();
   if (session.animationRunning()) return;
+  ownFiles_.fileKind = windowText(kGameFileKind, "Game");
   const std::filesystem::path file = files_->openFile(&window_, windowText(kOpenGameTitle, "Open game"), saveFolder());
   if (file.empty()) return;
   const OpenOutcome outcome = session.open(file);
@@ -246,6 +256,7 @@ void WindowDialogs::toggleDemo() {
     return;
   }
   if (QAction* item = window_.action(QStringLiteral("mnuDemo"))) item->setChecked(true);
+  demoBar_->setTexts([this](int offset, const char* english) { return windowText(offset, english); });
   demoBar_->begin(start.lastPosition);
   // The top area makes room for the bar; the table then shows the deal.
   window_.showOpenedGame();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/selection/game_selection_context.hpp"
 #include "app/widgets/help_window.hpp"
@@ -42,6 +43,8 @@ class QtGameFileChooser : public GameFileChooser {
   std::filesystem::path saveFile(QWidget* parent, const QString& title, const std::filesystem::path& folder) override;
   std::filesystem::path openFile(QWidget* parent, const QString& title, const std::filesystem::path& folder) override;
   Replace replaceExisting(QWidget* parent, const QString& text) override;
+  // The name of a game file in the file type filter, in the program's language.
+  QString fileKind = QStringLiteral("Game");
 };
 
 class WindowDialogs : public QObject {
@@ -50,7 +53,7 @@ class WindowDialogs : public QObject {
   ~WindowDialogs() override;
 
   GameCatalogueDialog& catalogue() { return *catalogue_; }
-  // The rules window, once a rules page was asked for.
+  // The rules and help window, once a page was asked for.
   HelpWindow* rulesWindow() const { return rules_; }
   GameWonDialog& gameWonDialog() { return *gameWon_; }
   DemoBar& demoBar() { return *demoBar_; }
@@ -71,6 +74,8 @@ class WindowDialogs : public QObject {
   GameSelectionContext context();
   void makeStatisticsWindows();
   void gameDealt();
+  // A help page (the contents without a number) in front of the dialog that asks for it.
+  void showHelpPage(std::optional<int> context);
   void stopDemo();
   std::filesystem::path saveFolder() const;
   void rememberFolder(const std::filesystem::path& file);

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the rules pages of every game and the contents page, in English and Italian, into data/help.
+"""Writes the rules pages of every game, the help pages of the windows and the contents page, in English and
+Italian, into data/help.
 
 The facts table of each page is taken from the game's own parameters; the rules themselves come
-from the per-game texts in rules_texts_english.py and rules_texts_italian.py.
+from the per-game texts in rules_texts_english.py and rules_texts_italian.py, the windows' pages from
+dialog_texts.py.
 Run from anywhere: python3 tools/help/make_rules_pages.py [--check | --reviewed]
 With --check nothing is written; the command fails when a page on disk differs from what it would write,
 or when a game's rules parameters have changed since its texts were last read against them.
@@ -15,6 +17,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
+import dialog_texts  # noqa: E402
 from game_sources import read_games  # noqa: E402
 import page_words  # noqa: E402
 import rules_texts_english  # noqa: E402
@@ -103,7 +106,19 @@ def rules_page(game, text, words):
     return "".join(parts)
 
 
-def contents_page(games, words):
+def dialog_page(title, intro, sections, words):
+    parts = [
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html>\n<head>\n",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n",
+        f"<title>{escape(title)}</title>\n</head>\n<body>\n<h1>{escape(title)}</h1>\n",
+        f"<p>{escape(intro)}</p>\n",
+    ]
+    parts.extend(section(heading, items) for heading, items in sections)
+    parts.append(f"<p><a href=\"index.html\">{escape(words['back'])}</a></p>\n</body>\n</html>\n")
+    return "".join(parts)
+
+
+def contents_page(games, words, language):
     parts = [
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html>\n<head>\n",
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n",
@@ -121,6 +136,10 @@ def contents_page(games, words):
         parts.append("</ul>\n")
     for title, items in words["howto"]:
         parts.append(section(title, items))
+    parts.append(f"<h2>{escape(words['windows_title'])}</h2>\n<ul>\n")
+    parts.extend(f"<li><a href=\"{number}.html\">{escape(page[language][0])}</a></li>\n"
+                 for number, page in sorted(dialog_texts.PAGES.items()))
+    parts.append("</ul>\n")
     parts.append("</body>\n</html>\n")
     return "".join(parts)
 
@@ -135,7 +154,9 @@ def pages():
             raise SystemExit(f"{language}: no rules text for {', '.join(missing)}")
         for game in games.values():
             result[pathlib.Path(language) / f"{game.help}.html"] = rules_page(game, texts[game.index], words)
-        result[pathlib.Path(language) / "index.html"] = contents_page(games, words)
+        for number, page in dialog_texts.PAGES.items():
+            result[pathlib.Path(language) / f"{number}.html"] = dialog_page(*page[language], words)
+        result[pathlib.Path(language) / "index.html"] = contents_page(games, words, language)
     return result
 
 

@@ -27,7 +27,7 @@ WORDS = {
         "contents_title": "Quilloro 98 - Help",
         "contents_intro": "Quilloro 98 is a collection of patience games for one player. Choose a game below "
                           "to read its rules, or read on for how the cards are moved with the mouse.",
-        "games_title": "The games",
+        "games_title": "The games", "windows_title": "The windows",
         "howto": [
             ("Playing with the mouse", [
                 "Press the left button on a face-up card and drag it where it should go; release the button "
@@ -106,7 +106,7 @@ WORDS = {
         "contents_intro": "Quilloro 98 è una raccolta di solitari per un giocatore. Scegli qui sotto un gioco "
                           "per leggerne le regole, oppure continua a leggere per sapere come si muovono le "
                           "carte con il mouse.",
-        "games_title": "I giochi",
+        "games_title": "I giochi", "windows_title": "Le finestre",
         "howto": [
             ("Giocare con il mouse", [
                 "Premi il tasto sinistro su una carta scoperta e trascinala dove deve andare; rilascia il "
@@ -144,7 +144,7 @@ WORDS = {
             ]),
             ("Comandi", [
                 "Partita > Annulla (Ctrl+Z) ritira l'ultima mossa, tutte le volte che vuoi; Partita > "
-                "Ripeti la rifà.",
+                "Ripristina la rifà.",
                 "File > Nuova partita (F2) distribuisce una nuova partita; File > Ricomincia la partita (Ctrl+F2) "
                 "ridistribuisce le stesse carte.",
                 "File > Apri una partita (Ctrl+F12) mostra il catalogo: i giochi divisi in cartelle per tipo, "

@@ -2,7 +2,9 @@
 // numbers offered, and the deal of the chosen number.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/selection/select_number_dialog.hpp"
@@ -69,6 +71,43 @@ TEST(SelectNumberDialog, DealsTheNumberOrExplainsWhatIsWrong) {
   EXPECT_EQ(s.settings.get(field::GameNumber), "0000000012345");
   EXPECT_EQ(s.preference("Game_Numbers", "Game001"), "0000000012345");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The field shows the longest number whole, and every label its whole text, in both languages.
+TEST(SelectNumberDialog, NoTextAndNoNumberIsCutInEitherLanguage) {
+  for (const int language : {kEnglishBase, kItalianBase}) {
+    SelectionSession s;
+    s.settings.setInteger(field::Language, language);
+    SelectNumberDialog dialog(s.context());
+    dialog.numbers()->setEditText(QStringLiteral("9999999999999"));
+    dialog.show();
+    QApplication::processEvents();
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+      const QString shown = QString(label->text()).remove('&');
+      EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(shown))
+          << language << ": " << shown.toStdString();
+    }
+    const QLineEdit* field = dialog.numbers()->lineEdit();
+    EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(field->text()) + 4) << language;
+    // The range label stands beside the field, not over it.
+    const QLabel* range = dialog.findChild<QLabel*>(QStringLiteral("range"));
+    ASSERT_NE(range, nullptr);
+    EXPECT_GE(range->mapTo(&dialog, QPoint(0, 0)).x(),
+              dialog.numbers()->mapTo(&dialog, QPoint(dialog.numbers()->width(), 0)).x());
+    EXPECT_GE(dialog.width(), 253);
+    EXPECT_GE(dialog.height(), 124);
+  }
+}
+
+TEST(SelectNumberDialog, SpeaksItalianWhenTheSettingsSaySo) {
+  SelectionSession s;
+  s.settings.setInteger(field::Language, kItalianBase);
+  SelectNumberDialog dialog(s.context());
+  EXPECT_EQ(dialog.windowTitle(), "Scegli una partita");
+  EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("prompt"))->text(), "Inserisci il numero della partita:");
+  dialog.numbers()->setEditText("12a4");
+  dialog.okClicked();
+  EXPECT_EQ(s.infos, (std::vector<QString>{"Sono ammesse solo cifre."}));
 }
 
 TEST(SelectNumberDialog, ARefusedAbandonKeepsTheGameInProgress) {

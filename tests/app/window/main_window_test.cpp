@@ -222,8 +222,8 @@ TEST_F(MainWindowTest, MenuCaptionsComeFromTheStringTableInBothLanguages) {
   w.settings().set(field::Language, "10000");
   w.applyLanguageCaptions();
   EXPECT_EQ(w.action("mnuNewGame")->text(), QStringLiteral("&Nuova partita"));
-  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Ripeti"));
-  EXPECT_EQ(w.action("mnuHiScores")->text(), QStringLiteral("&Hi-Scores..."));
+  EXPECT_EQ(w.action("mnuRedo")->text(), QStringLiteral("&Ripristina"));
+  EXPECT_EQ(w.action("mnuHiScores")->text(), QStringLiteral("&Record..."));
   w.fnConfirmAbandon();
   EXPECT_EQ(boxes.asked.back(), QStringLiteral("Abbandonare questa partita?"));
 }

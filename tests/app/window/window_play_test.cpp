@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -32,6 +33,7 @@
 #include "app/window/table_widget.hpp"
 #include "app/window/tool_strip.hpp"
 #include "app/window/window_dialogs.hpp"
+#include "engine/game_won_summary.hpp"
 #include "engine/solver/solver.hpp"
 #include "stats/booking.hpp"
 #include "stats/result_files.hpp"
@@ -406,6 +408,70 @@ TEST_F(WindowPlayTest, RulesFromTheCatalogueOpenInFrontOfIt) {
   // It belongs to the catalogue, so the catalogue's modality leaves it usable and on top.
   EXPECT_EQ(owner, &dialogs->catalogue());
   EXPECT_TRUE(dialogs->rulesWindow()->isVisible());
+}
+
+// Presses the "&?" button of the next modal dialog; keeps the help page that came up and its owner.
+struct HelpShown {
+  std::filesystem::path page;
+  QString text;
+  QWidget* owner = nullptr;
+  QWidget* dialog = nullptr;
+  bool visible = false;
+};
+
+TEST_F(WindowPlayTest, EachHelpButtonOpensItsWindowsOwnPageInFrontOfIt) {
+  start(kKlondike);
+  const auto pressHelp = [this](HelpShown& shown) {
+    whenModal<QDialog>(&guard, [this, &shown](QDialog* dialog) {
+      shown.dialog = dialog;
+      for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("&?")) QTest::mouseClick(button, Qt::LeftButton);
+      if (HelpWindow* help = dialogs->rulesWindow()) {
+        shown.page = help->page();
+        shown.text = help->text();
+        shown.owner = help->parentWidget();
+        shown.visible = help->isVisible();
+        help->close();
+      }
+      dialog->reject();
+    });
+  };
+  struct Case {
+    const char* command;
+    const char* page;
+    const char* heading;
+  };
+  for (const Case& c : {Case{"mnuOpenGame", "2001.html", "Open a game"},
+                        Case{"mnuSelectGame", "2002.html", "Select a game"},
+                        Case{"mnuFavourites", "2003.html", "Favorite games"}}) {
+    HelpShown shown;
+    pressHelp(shown);
+    window->action(QString::fromLatin1(c.command))->trigger();
+    ASSERT_NE(shown.dialog, nullptr) << c.command;
+    EXPECT_EQ(shown.page.filename(), c.page) << c.command;
+    EXPECT_EQ(shown.page.parent_path().filename(), "english");
+    EXPECT_TRUE(shown.text.startsWith(QString::fromLatin1(c.heading))) << shown.text.left(80).toStdString();
+    EXPECT_FALSE(shown.text.contains(QStringLiteral("not installed")));
+    // Owned by the dialog, the page stands in front of it and takes input while it waits.
+    EXPECT_EQ(shown.owner, shown.dialog) << c.command;
+    EXPECT_TRUE(shown.visible);
+  }
+
+  HelpShown won;
+  pressHelp(won);
+  static_cast<EngineObserver&>(*window).gameWon(summariseTotals("Klondike", 1, 0));
+  EXPECT_EQ(won.page.filename(), "2004.html");
+  EXPECT_TRUE(won.text.startsWith(QStringLiteral("Game won")));
+  EXPECT_EQ(won.owner, won.dialog);
+
+  // In Italian the same windows open the Italian pages.
+  window->settings().set(field::Language, "10000");
+  HelpShown italian;
+  pressHelp(italian);
+  window->action(QStringLiteral("mnuSelectGame"))->trigger();
+  EXPECT_EQ(italian.page.filename(), "2002.html");
+  EXPECT_EQ(italian.page.parent_path().filename(), "italian");
+  EXPECT_TRUE(italian.text.startsWith(QStringLiteral("Scegli una partita")));
 }
 
 TEST_F(WindowPlayTest, ASavedGameOpensAgainWithItsTableAndHistory) {
