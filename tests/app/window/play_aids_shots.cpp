@@ -1,6 +1,6 @@
 // play_aids_shots: shows the window with a hint, the keyboard's frame, the
 // pause and the options' play aids, and saves the screen, for looking at them.
-//   xvfb-run -s '-screen 0 800x600x24' build/tests/play_aids_shots HOME LANGUAGE OUT_PREFIX
+//   xvfb-run -s '-screen 0 800x600x24' build/tests/play_aids_shots HOME LANGUAGE OUT_PREFIX [GAME_INDEX]
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -14,6 +14,7 @@
 #include "app/window/table_widget.hpp"
 #include "app/window/window_extras.hpp"
 #include "dialogs/options_dialog.hpp"
+#include <QTabWidget>
 
 using namespace quilloro;
 
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
   preferences.writeString("Preference", "AutoPlay", "N");
   preferences.writeString("Preference", "StatusBar", "S");
   preferences.writeString("Preference", "Show_Winnable", "Y");
-  preferences.writeString("Preference", "Game", "1");
+  preferences.writeString("Preference", "Game", argc > 4 ? argv[4] : "1");
   const QString prefix = QString::fromLocal8Bit(argv[3]);
 
   MainWindowOptions options;
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
   {
     TfrmOpzioni dialog(*extras, &window);
     dialog.show();
+    // The page of the play aids.
+    dialog.pages()->setCurrentIndex(2);
     shoot(QStringLiteral("options"));
   }
   return 0;
