@@ -13,6 +13,7 @@ inline constexpr int kTableauRightOfOneSlot = 12;
 inline constexpr int kTableauPackedLeft = 13;
 inline constexpr int kTableauFittedRow = 14;
 inline constexpr int kTableauFittedRowHigh = 15;  // as 14, with rows 1 to 3 drawn up
+inline constexpr int kTableauTwoRows = 16;
 inline constexpr int kTableauGridFourRows = 18;
 inline constexpr int kFirstWholeTable = 51;
 inline constexpr int kLastWholeTable = 79;
@@ -32,6 +33,7 @@ inline constexpr int kFoundationsCentred = 2;
 inline constexpr int kFoundationsOverLastPiles = 7;
 inline constexpr int kFoundationsRightOfWindow = 8;
 inline constexpr int kFoundationsRightOfTableau = 9;
+inline constexpr int kFoundationColumnsRightOfTableau = 10;
 inline constexpr int kFoundationsOverLastPilesTight = 13;
 inline constexpr int kFoundationsRightOfWaste = 17;
 

@@ -1,3 +1,4 @@
+// The generic placement rules of the stock group, foundations, tableau, reserves and discard pile.
 #include "table/generic_arrangements.hpp"
 
 #include <algorithm>
@@ -11,6 +12,8 @@ namespace {
 // Grids that must close up keep this much room at the right edge, and at least this gap between columns.
 constexpr int kGridEdgeMargin = 5;
 constexpr int kGridLeastGap = 4;
+// The nearest to the window's edges a row of piles comes to fit the table.
+constexpr int kLeastRowStart = 3;
 
 int stockAtLeftEdgeLeft(const TableArea& a) { return 15 + (a.lowScreen() ? 0 : a.shadow / 2); }
 
@@ -47,7 +50,14 @@ int placeCentredRow(const LayoutContext& c, Placer& placer, int number) {
   }
   // The stock and waste stand over the first columns; keep them apart.
   int wideGaps = 0;
-  if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = c.counts.stockGroup;
+  if (number != kTableauCentredRow && stockOverTableau(c) && gap < 15) wideGaps = std::min(c.counts.stockGroup, g - 1);
+  // The row never runs out of the window: its gaps give way first, down to 4
+  // (those beside the stock stay wide), then it starts left of the margin.
+  const int narrowGaps = g - 1 - wideGaps;
+  const int limit = a.window.windowWidth - kLeastRowStart;
+  const auto rowEnd = [&] { return x0 + g * W + wideGaps * 15 + narrowGaps * gap; };
+  if (narrowGaps > 0 && rowEnd() > limit) gap = std::max(gap - (rowEnd() - limit + narrowGaps - 1) / narrowGaps, 4);
+  if (rowEnd() > limit) x0 = std::max(limit - (rowEnd() - x0), kLeastRowStart);
 
   const int top = a.row(c.rowDigit(param::kTableauRow));
   int x = x0;
@@ -77,19 +87,24 @@ int placeRowRightOfStock(const LayoutContext& c, Placer& placer, int number) {
   return gap;
 }
 
-// A grid that starts a new row after every trunc(g / rows) piles.
+// A grid of the rows parameter 245 asks for, the first rows full: 17 piles in
+// three rows are six, six and five.
 void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firstRow) {
   const TableArea& a = c.area;
   const int g = c.counts.tableau;
-  // No row count, or more rows than piles, would give no piles per row.
   const int rowsWanted = std::max<int>(c.value(param::kTableauRows), 1);
-  const int perRow = std::max(g / rowsWanted, 1);
+  const int perRow = std::max((g + rowsWanted - 1) / rowsWanted, 1);
   const int rows = (g + perRow - 1) / perRow;
+  // Rightward fans keep their room between the columns and at the right edge.
+  const int fanRoom = c.tableauFanRoom();
+  gap = std::max(gap, fanRoom + kGridLeastGap);
   // A grid wider than the table closes its columns up; one taller than the
   // table rises to the top and closes its rows up, down to cards that touch.
-  const int right = a.width - kGridEdgeMargin;
+  const int right = a.width - kGridEdgeMargin - fanRoom;
   if (perRow > 1 && x0 + perRow * a.W() + (perRow - 1) * gap > right)
-    gap = std::max((right - x0 - perRow * a.W()) / (perRow - 1), kGridLeastGap);
+    gap = std::max((right - x0 - perRow * a.W()) / (perRow - 1), fanRoom + kGridLeastGap);
+  // A grid narrower than the table stands in its middle.
+  x0 = std::max(x0, (a.width - perRow * a.W() - (perRow - 1) * gap - fanRoom) / 2);
   const int bottom = a.top + a.availableHeight - kGridEdgeMargin;
   int pitch = a.H() + 10;
   if (rows > 1 && firstRow + (rows - 1) * pitch + a.H() > bottom) {
@@ -97,6 +112,49 @@ void placeGrid(const LayoutContext& c, Placer& placer, int x0, int gap, int firs
     pitch = std::max((bottom - firstRow - a.H()) / (rows - 1), a.H());
   }
   for (int i = 0; i < g; ++i) placer.tableau(i + 1, x0 + (i % perRow) * (a.W() + gap), firstRow + (i / perRow) * pitch);
+}
+
+// Foundations in columns of four right of the tableau: how many columns, and
+// the width they take with their distance from the tableau.
+constexpr int kFoundationsPerColumn = 4;
+constexpr int kFoundationColumnGap = 10;
+constexpr int kFoundationColumnsDistance = 30;
+
+int foundationColumns(const LayoutContext& c) {
+  if (c.value(param::kFoundationArrangement) != kFoundationColumnsRightOfTableau) return 0;
+  return (c.counts.foundations + kFoundationsPerColumn - 1) / kFoundationsPerColumn;
+}
+
+int foundationColumnsWidth(const LayoutContext& c) {
+  const int columns = foundationColumns(c);
+  if (columns == 0) return 0;
+  return kFoundationColumnsDistance + columns * c.area.W() + (columns - 1) * kFoundationColumnGap;
+}
+
+// Two rows, the first holding the larger half, from the tableau's row; the
+// second row halfway down the table below it, so that the fans of both rows
+// have the same room (on a tall table, the room of a whole suit), and
+// centred under the first. Foundation columns at the
+// right are centred together with the rows.
+int placeTwoRows(const LayoutContext& c, Placer& placer) {
+  const TableArea& a = c.area;
+  const int g = c.counts.tableau;
+  const int W = a.W();
+  const int first = (g + 1) / 2;
+  const int side = foundationColumnsWidth(c);
+  const int gap = clampGap((a.width - side - first * W) / (first + 1));
+  const int rowWidth = first * W + (first - 1) * gap;
+  const int x0 = std::max(a.margin, (a.width - rowWidth - side) / 2);
+  const int top = a.row(c.rowDigit(param::kTableauRow));
+  // On a tall table, no further than a whole suit fanned down needs.
+  const int suitFan = a.H() + 12 * c.steps.downFaceUp + 2 * a.rowGap;
+  const int second = top + std::min((a.top + a.availableHeight - top) / 2, suitFan);
+  const int indent = (first - (g - first)) * (W + gap) / 2;
+  for (int n = 1; n <= g; ++n) {
+    if (n <= first) placer.tableau(n, x0 + (n - 1) * (W + gap), top);
+    else placer.tableau(n, x0 + indent + (n - first - 1) * (W + gap), second);
+  }
+  return gap;
 }
 
 // Edges count as inside; rectangles that cross without a corner inside overlap too.
@@ -126,13 +184,16 @@ int placeTableau(const LayoutContext& c, Placer& placer, std::optional<int> star
       for (int n = 1; n <= g; ++n) placer.tableau(n, x0 + (n - 1) * (W + gap), top);
       return gap;
     }
+    case kTableauTwoRows:
+      return placeTwoRows(c, placer);
     case kTableauRightOfStock:
     case kTableauRightOfOneSlot:
     case kTableauRightOfTwoSlots:
       return placeRowRightOfStock(c, placer, number);
     case kTableauGridThreeRows: {
       const int gap = W * 85 / 100;
-      placeGrid(c, placer, 15, gap, a.threeRowBlockTop);
+      // Never above the tableau's own row, where the foundations or the stock may stand.
+      placeGrid(c, placer, 15, gap, std::max(a.threeRowBlockTop, top));
       return gap;
     }
     case kTableauPackedLeft: {
@@ -144,7 +205,9 @@ int placeTableau(const LayoutContext& c, Placer& placer, std::optional<int> star
     }
     case kTableauGridFourRows: {
       const int perRow = std::max(g / std::max<int>(c.value(param::kTableauRows), 1), 1);
-      const int gap = std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2);
+      // Spread over the table, but on a wide one no further apart than two card
+      // widths, so that the grid still reads as one block.
+      const int gap = std::min(std::max((a.width - perRow * W - 2) / (perRow + 1), W * 3 / 2), 2 * W);
       int x0 = a.margin + (a.lowScreen() ? 15 : 10);
       // A stock standing at the left edge keeps its column to itself.
       if (c.counts.stockGroup > 0 && c.value(param::kStockArrangement) == kStockAtLeftEdge)
@@ -250,6 +313,21 @@ void placeFoundations(const LayoutContext& c, Placer& placer, int gap) {
       const int last = anchors.tableauPile(g).left;
       const int step = W + std::max(1, gap / 3);
       for (int i = 1; i <= h; ++i) placer.foundation(i, last - (h - i) * step, top);
+      break;
+    }
+    case kFoundationColumnsRightOfTableau: {
+      // Right of the rightmost tableau pile, from the tableau's first row down,
+      // the rows closing up on a low table.
+      int rightmost = anchors.tableauPile(1).left;
+      for (int n = 2; n <= g; ++n) rightmost = std::max(rightmost, anchors.tableauPile(n).left);
+      const int first = rightmost + W + kFoundationColumnsDistance;
+      const int columnTop = anchors.tableauPile(1).top;
+      const int rows = std::min(h, kFoundationsPerColumn);
+      int pitch = a.H() + kFoundationColumnGap;
+      if (rows > 1) pitch = std::clamp((a.top + a.availableHeight - columnTop - a.H()) / (rows - 1), a.H(), pitch);
+      for (int i = 0; i < h; ++i)
+        placer.foundation(i + 1, first + (i / kFoundationsPerColumn) * (W + kFoundationColumnGap),
+                          columnTop + (i % kFoundationsPerColumn) * pitch);
       break;
     }
     case kFoundationsRightOfWaste: {

@@ -38,6 +38,23 @@ struct LayoutContext {
 
   int value(int index) const { return parameters[index]; }
   int rowDigit(int rowIndex) const { return rowDigitOf(parameters[rowIndex]); }
+
+  // How far a tableau pile that fans to the right reaches past its bottom
+  // card: its longest deal and two cards built on it. 0 for other fans.
+  int tableauFanRoom() const {
+    int step = 0;
+    switch (spreadOf(PileList::Tableau, parameters[param::kTableauFan])) {
+      case Spread::Right: step = steps.rightFaceUp; break;
+      case Spread::RightTight: step = steps.tightRightFaceUp; break;
+      default: return 0;
+    }
+    int longest = 1;
+    for (int i = 0; i < counts.tableau; ++i) longest = std::max<int>(longest, parameters[param::kDealTableauFirst + i]);
+    return step * (longest - 1 + kCardsBuiltOnFan);
+  }
+
+  // The cards a rightward fan keeps room for beyond its deal.
+  static constexpr int kCardsBuiltOnFan = 2;
 };
 
 // Stores anchors, but never for a pile beyond the counts in use: a pile the

@@ -21,13 +21,14 @@ void fiveRowBlock(const LayoutContext& c, Placer& placer) {
   const int first = std::max((a.width - 8 * W - 96) / 2, 15);
   for (int i = 1; i <= 8; ++i) placer.foundation(i, first + (i - 1) * (W + 8) + (i > 4 ? 40 : 0), y0);
 
-  // The rows leave room for the tight rightward fan of their top cards.
-  const int rowWidth = a.window.windowWidth - 3 * c.steps.tightRightFaceUp;
-  const int pitch = W + (low ? 15 : 22);
+  // The piles stand far enough apart for their tight fans to grow without
+  // covering the next pile, and each row is centred with its last fan.
+  const int fanRoom = c.tableauFanRoom();
+  const int pitch = W + std::max(low ? 15 : 22, fanRoom + (low ? 3 : 6));
   const struct { int first, last; } rows[] = {{1, 9}, {10, 18}, {19, 26}};
   for (int r = 0; r < 3; ++r) {
     const int n = rows[r].last - rows[r].first + 1;
-    const int x0 = centredRow(rowWidth, n, pitch, W);
+    const int x0 = std::max(centredRow(a.width - fanRoom, n, pitch, W), 0);
     for (int k = 0; k < n; ++k) placer.tableau(rows[r].first + k, x0 + k * pitch, y0 + (r + 1) * rowPitch);
   }
   const int reserves = centredRow(a.width, 8, W + 14, W);
@@ -113,18 +114,27 @@ void eightAndFour(const LayoutContext& c, Placer& placer) {
   placer.discard(first, a.blockRow(block, 3));
 }
 
-// 78: wide columns, the stock and four foundations over rows of five tableau piles.
+// 78: the stock and the foundations over rows of six rightward fans. The
+// columns stand 2.2 W apart, closer on a table too narrow for that, so that
+// the last fan keeps its room; the rows share the free height. The stock
+// heads the first column, the foundations the last ones.
 void wideColumns(const LayoutContext& c, Placer& placer) {
   const TableArea& a = c.area;
   const int W = a.W();
   const int H = a.H();
-  const int pitch = W * 22 / 10;
-  const int rowPitch = H + (a.lowScreen() ? 1 : 3);
-  const int y0 = centredTop(a, 5 * H + 4 * (rowPitch - H));
-  const auto column = [&](int k) { return 10 + k * pitch; };
+  constexpr int kColumns = 6;
+  const int g = c.counts.tableau;
+  const int fanRoom = c.tableauFanRoom();
+  const int pitch = std::max(std::min(W * 22 / 10, (a.width - 2 * a.margin - W - fanRoom) / (kColumns - 1)), W + 4);
+  const int left = std::max((a.width - (kColumns - 1) * pitch - W - fanRoom) / 2, a.margin);
+  const auto column = [&](int k) { return left + k * pitch; };
+  const int rows = 1 + (g + kColumns - 1) / kColumns;
+  const int rowGap = std::clamp((a.availableHeight - rows * H) / (rows + 1), 1, 20);
+  const int y0 = centredTop(a, rows * H + (rows - 1) * rowGap);
   if (c.counts.stockGroup > 0) placer.stock(column(0), y0);
-  for (int i = 1; i <= 4; ++i) placer.foundation(i, column(i), y0);
-  for (int i = 0; i < 18; ++i) placer.tableau(i + 1, column(i % 5), y0 + (1 + i / 5) * rowPitch);
+  const int h = std::min(c.counts.foundations, kColumns - 1);
+  for (int i = 1; i <= h; ++i) placer.foundation(i, column(kColumns - h + i - 1), y0);
+  for (int i = 0; i < g; ++i) placer.tableau(i + 1, column(i % kColumns), y0 + (1 + i / kColumns) * (H + rowGap));
 }
 
 // 79: nine piles in a 3 x 3 grid, the stock and the discard pile at its sides.

@@ -101,28 +101,44 @@ void rowAndFoundationRing(const LayoutContext& c, Placer& placer) {
 
 // 66: foundations in columns of four at the margin; right of them a row of
 // stock, waste, reserves and discard pile over a centred row of tableau piles.
+// On a table too narrow for the columns beside the rows, the foundations stand
+// in a row at the right of the stock group instead, or in a row of their own
+// over it when the two would meet.
 void foundationsAtLeft(const LayoutContext& c, Placer& placer) {
   const TableArea& a = c.area;
   const int W = a.W();
   const int H = a.H();
   const int h = c.counts.foundations;
-  const int y0 = a.top + 15;
-  for (int i = 0; i < h; ++i) placer.foundation(i + 1, a.margin + (i / 4) * (W + 10), y0 + (i % 4) * (H + 10));
-
-  const int areaLeft = h > 0 ? a.margin + ((h + 3) / 4) * (W + 10) + 20 : a.margin;
-  const int areaWidth = a.width - areaLeft - a.margin;
   const int g = c.counts.tableau;
-  const int gap = std::clamp((areaWidth - g * W) / (g + 1), 4, 20);
+  int y0 = a.top + 15;
+  constexpr int kLeastGap = 4;
+  int areaLeft = h > 0 ? a.margin + ((h + 3) / 4) * (W + 10) + 20 : a.margin;
+  const bool besideRows = areaLeft + g * W + (g - 1) * kLeastGap <= a.width - a.margin;
+  const int upperPiles = std::min(c.counts.stockGroup, 2) + c.counts.reserves + (c.counts.discard ? 1 : 0);
+  if (besideRows) {
+    for (int i = 0; i < h; ++i) placer.foundation(i + 1, a.margin + (i / 4) * (W + 10), y0 + (i % 4) * (H + 10));
+  } else {
+    areaLeft = a.margin;
+    // The foundations close up a little more than the piles beside them.
+    const int pitch = W + kLeastGap - 1;
+    const int first = a.width - W - a.margin - (h - 1) * pitch;
+    for (int i = 1; i <= h; ++i) placer.foundation(i, first + (i - 1) * pitch, y0);
+    const int upperRight = a.margin + upperPiles * (W + kLeastGap) - kLeastGap;
+    if (upperPiles > 0 && upperRight + kLeastGap > first) y0 += H + 10;
+  }
+
+  const int areaWidth = a.width - areaLeft - a.margin;
+  const int gap = std::clamp((areaWidth - g * W) / (g + 1), kLeastGap, 20);
   const int x0 = areaLeft + std::max((areaWidth - g * W - (g - 1) * gap) / 2, 0);
-  const auto column = [&](int k) { return x0 + k * (W + gap); };
+  const auto column = [&](int k) { return besideRows ? x0 + k * (W + gap) : a.margin + k * (W + kLeastGap); };
 
   int upper = 0;
   if (c.counts.stockGroup > 0) placer.stock(column(upper++), y0);
   if (c.counts.stockGroup > 1) placer.waste(column(upper++), y0);
   for (int j = 1; j <= c.counts.reserves; ++j) placer.reserve(j, column(upper++), y0);
   if (c.counts.discard) placer.discard(column(upper++), y0);
-  const int tableauTop = upper > 0 ? y0 + H + 20 : y0;
-  for (int n = 1; n <= g; ++n) placer.tableau(n, column(n - 1), tableauTop);
+  const int tableauTop = upper > 0 || !besideRows ? y0 + H + 20 : y0;
+  for (int n = 1; n <= g; ++n) placer.tableau(n, x0 + (n - 1) * (W + gap), tableauTop);
 }
 
 // 67: a centre column of foundations, then stock and waste; the tableau piles

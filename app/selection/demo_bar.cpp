@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/selection/demo_play_pace.hpp"
 #include "engine/game_session.hpp"
 
 namespace quilloro {
@@ -20,7 +21,8 @@ namespace {
 
 constexpr int kStep = 3;
 
-constexpr int kDefaultPlayInterval = 500;
+// Until the bar follows a card-speed preference: the pace of the normal card speed.
+constexpr int kDefaultPlayInterval = kLeastDemoPause * 2;
 
 enum class Glyph { First, Prior, Next, Last, Play, Stop, Close };
 
@@ -119,8 +121,12 @@ DemoBar::DemoBar(GameSession* session, QWidget* parent) : QWidget(parent), sessi
   playTimer_->setInterval(kDefaultPlayInterval);
   connect(playTimer_, &QTimer::timeout, this, &DemoBar::playStep);
   connect(play_, &QToolButton::toggled, this, [this](bool down) {
-    if (down && position_ < last_) playTimer_->start();
-    else playTimer_->stop();
+    if (down && position_ < last_) {
+      takeCardSpeed();
+      playTimer_->start();
+    } else {
+      playTimer_->stop();
+    }
   });
   close_ = makeButton(this, "btnDemoClose", "Close", Glyph::Close);
 
@@ -160,7 +166,21 @@ QString DemoBar::positionText() const { return QStringLiteral("%1/%2").arg(posit
 
 void DemoBar::showPosition() { count_->setText(positionText()); }
 
-void DemoBar::setPlayInterval(int milliseconds) { playTimer_->setInterval(std::max(milliseconds, 1)); }
+void DemoBar::setPlayInterval(int milliseconds) {
+  cardSpeed_ = nullptr;
+  playTimer_->setInterval(std::max(milliseconds, 1));
+}
+
+void DemoBar::followCardSpeed(const SettingsRecord* settings) {
+  cardSpeed_ = settings;
+  takeCardSpeed();
+}
+
+int DemoBar::playInterval() const { return playTimer_->interval(); }
+
+void DemoBar::takeCardSpeed() {
+  if (cardSpeed_ != nullptr) playTimer_->setInterval(demoPlayPause(*cardSpeed_));
+}
 
 bool DemoBar::playing() const { return playTimer_->isActive(); }
 
@@ -171,6 +191,7 @@ void DemoBar::playStep() {
   }
   goTo(position_ + 1);
   if (position_ >= last_) releasePlayStop();
+  else takeCardSpeed();
 }
 
 void DemoBar::releasePlayStop() {

@@ -15,6 +15,7 @@ class QToolButton;
 namespace quilloro {
 
 class GameSession;
+class SettingsRecord;
 
 class DemoBar : public QWidget {
   Q_OBJECT
@@ -35,6 +36,10 @@ class DemoBar : public QWidget {
   QScrollBar* scrollBar() const { return scroll_; }
   // Play steps one move each interval until Stop, the end or another control.
   void setPlayInterval(int milliseconds);
+  // From now on Play takes its interval from the card-speed preference of the
+  // settings, read afresh at each step, so that a changed speed applies at once.
+  void followCardSpeed(const SettingsRecord* settings);
+  int playInterval() const;
   bool playing() const;
   QToolButton* playButton() const { return play_; }
   QToolButton* stopButton() const { return stop_; }
@@ -56,6 +61,7 @@ class DemoBar : public QWidget {
   void releasePlayStop();
   void scrolled(int value);
   void playStep();
+  void takeCardSpeed();
   void showPosition();
 
   GameSession* session_;
@@ -75,6 +81,7 @@ class DemoBar : public QWidget {
   QButtonGroup* playStop_ = nullptr;
   QToolButton* close_ = nullptr;
   QTimer* playTimer_ = nullptr;
+  const SettingsRecord* cardSpeed_ = nullptr;
 };
 
 }  // namespace quilloro

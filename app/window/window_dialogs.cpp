@@ -87,6 +87,7 @@ WindowDialogs::WindowDialogs(MainWindow& window, GameFileChooser* files)
   demoBar_ = new DemoBar(&window_.session(), window_.table());
   demoBar_->setTexts([this](int offset, const char* english) { return windowText(offset, english); });
   demoBar_->hide();
+  demoBar_->followCardSpeed(&window_.settings());
   connect(demoBar_, &DemoBar::closeRequested, this, [this] { stopDemo(); });
   window_.setDemoBar(demoBar_);
 

@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "engine/solver/candidate_moves.hpp"
+#include "engine/solver/fast_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
 
@@ -466,6 +467,8 @@ const char* verdictName(Verdict verdict) {
 }
 
 SolveResult solve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
+  // The plain building games have a search of their own, many times faster.
+  if (std::optional<SolveResult> fast = fastSolve(start, budget, stop)) return *std::move(fast);
   return Search(start, budget, stop).run();
 }
 

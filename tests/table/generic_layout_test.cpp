@@ -1,6 +1,8 @@
 // The generic arrangements: worked examples, the starter games and each placement rule.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "engine/games_dat.hpp"
 #include "layout_bench.hpp"
 
@@ -164,20 +166,25 @@ TEST_F(GenericLayout, TableauArrangements) {
   EXPECT_EQ(waste(a).left, 320 - 71 - 45);
   EXPECT_EQ(stock(a).left, 204 - 71 - 15);
 
-  // 10: a grid in the three-row block, four piles a row.
+  // 10: a grid in the three-row block, four piles a row, standing in the
+  // middle of the table: 4 W + 3 gaps of 60 = 464 wide, from trunc((1022 - 464) / 2).
   bench.set({{param::kTableauArrangement, 10}, {param::kTableauCount, 12}, {param::kTableauRows, 3},
              {param::kStockGroupPiles, 0}});
   a = bench.run();
-  EXPECT_EQ(tableau(a, 1), (Anchor{15, 222}));
-  EXPECT_EQ(tableau(a, 2), (Anchor{15 + 71 + 60, 222}));
-  EXPECT_EQ(tableau(a, 5), (Anchor{15, 328}));
-  EXPECT_EQ(tableau(a, 12), (Anchor{15 + 3 * 131, 434}));
+  EXPECT_EQ(tableau(a, 1), (Anchor{279, 222}));
+  EXPECT_EQ(tableau(a, 2), (Anchor{279 + 71 + 60, 222}));
+  EXPECT_EQ(tableau(a, 5), (Anchor{279, 328}));
+  EXPECT_EQ(tableau(a, 12), (Anchor{279 + 3 * 131, 434}));
 
-  // 18: a grid in the four-row block with wide gaps.
+  // 18: a grid in the four-row block with wide gaps, in the middle too:
+  // gap trunc((1022 - 284 - 2) / 5) = 147, no more than 2 W = 142; 710 wide.
   bench.set({{param::kTableauArrangement, 18}, {param::kTableauRow, 1}});
   a = bench.run();
-  EXPECT_EQ(tableau(a, 1), (Anchor{20, 169}));
-  EXPECT_EQ(tableau(a, 6), (Anchor{20 + 218, 275}));
+  EXPECT_EQ(tableau(a, 1), (Anchor{156, 169}));
+  EXPECT_EQ(tableau(a, 6), (Anchor{156 + 213, 275}));
+  // On 800 pixels the gap is 1.5 W = 106 at the least.
+  a = bench.runAt(800, 600);
+  EXPECT_EQ(tableau(a, 2).left - tableau(a, 1).left, 71 + 106);
 
   // 13: packed from the left, further in with shadows.
   bench.set({{param::kTableauArrangement, 13}});
@@ -186,6 +193,70 @@ TEST_F(GenericLayout, TableauArrangements) {
   EXPECT_EQ(tableau(a, 2).left, 84);
   bench.settings.set(field::CardsShadowed, "Y");
   EXPECT_EQ(tableau(bench.run(), 1).left, 48);
+}
+
+TEST_F(GenericLayout, GridsGiveTheRowsAskedForAndRoomForRightwardFans) {
+  // Seventeen fans of three in three rows: six, six and five, never a fourth row.
+  bench.set({{param::kTableauArrangement, 18}, {param::kTableauCount, 17}, {param::kTableauRows, 3},
+             {param::kTableauRow, 2}, {param::kTableauFan, 2}});
+  for (int i = 0; i < 17; ++i) bench.set({{param::kDealTableauFirst + i, 3}});
+  PileAnchors a = bench.runAt(800, 600);
+  EXPECT_EQ(tableau(a, 7).top, tableau(a, 1).top + 106);
+  EXPECT_EQ(tableau(a, 7).left, tableau(a, 1).left);
+  EXPECT_EQ(tableau(a, 13).top, tableau(a, 1).top + 2 * 106);
+  EXPECT_EQ(tableau(a, 17).top, tableau(a, 13).top);
+  // Closed up on 800 pixels, each fan keeps the room of five cards (four steps
+  // of 12) before the next column, and the last one before the table's edge.
+  const int pitch = tableau(a, 2).left - tableau(a, 1).left;
+  EXPECT_GE(pitch, 71 + 48 + 4);
+  EXPECT_LE(tableau(a, 6).left + 71 + 48, 798);
+
+  // The three-row grid starts no higher than its own row, under the top row.
+  bench.set({{param::kTableauArrangement, 10}, {param::kFoundationArrangement, 1}, {param::kFoundationRow, 1},
+             {param::kFoundationCount, 4}, {param::kTableauCount, 18}});
+  for (int i = 0; i < 18; ++i) bench.set({{param::kDealTableauFirst + i, 3}});
+  a = bench.runAt(800, 600);
+  EXPECT_EQ(tableau(a, 1).top, bench.layout.area().rows[1]);
+  EXPECT_GE(tableau(a, 1).top, foundation(a, 1).top + 96);
+  EXPECT_LE(tableau(a, 6).left + 71 + 48, 798);
+}
+
+TEST_F(GenericLayout, TwoRowsWithTheFoundationsInColumnsAtTheirRight) {
+  // Thirteen piles: seven over six, the six under the middle of the seven;
+  // the second row halfway down the table under the first.
+  bench.set({{param::kTableauArrangement, 16}, {param::kTableauCount, 13}, {param::kTableauRow, 1},
+             {param::kTableauFan, 1}, {param::kFoundationArrangement, 10}, {param::kFoundationCount, 4}});
+  PileAnchors a = bench.runAt(800, 600);
+  const int gap = bench.layout.tableauGap();
+  EXPECT_EQ(tableau(a, 1).top, 60);
+  EXPECT_EQ(tableau(a, 8).top, 60 + (535 - 60) / 2);
+  EXPECT_EQ(tableau(a, 2).left - tableau(a, 1).left, 71 + gap);
+  EXPECT_EQ(tableau(a, 8).left, tableau(a, 1).left + (71 + gap) / 2);
+  EXPECT_EQ(tableau(a, 13).left, tableau(a, 6).left + (71 + gap) / 2);
+  // One column of four, 30 right of the seventh pile, level with the first row.
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(foundation(a, i), (Anchor{tableau(a, 7).left + 101, 60 + (i - 1) * 106})) << i;
+  // Rows and column stand in the middle of the table together.
+  const int right = 798 - (foundation(a, 1).left + 71);
+  EXPECT_LE(std::abs(right - tableau(a, 1).left), 1);
+
+  // Eight foundations: two columns, the fifth beside the first.
+  bench.set({{param::kFoundationCount, 8}});
+  a = bench.runAt(800, 600);
+  EXPECT_EQ(foundation(a, 5), (Anchor{foundation(a, 1).left + 81, foundation(a, 1).top}));
+  EXPECT_LE(foundation(a, 8).left + 71, 798);
+  EXPECT_LE(foundation(a, 4).top + 96, 535);
+  EXPECT_GE(tableau(a, 1).left, 10);
+
+  // On a tall table the second row stands a whole suit's fan below the first.
+  a = bench.runAt(1920, 1080);
+  EXPECT_EQ(tableau(a, 8).top, 60 + 96 + 12 * 18 + 20);
+
+  // On a lower table the column closes up, down to cards that touch.
+  a = bench.runAt(800, 520);
+  EXPECT_EQ(foundation(a, 4).top + 96, 50 + bench.layout.area().availableHeight - 2);
+  EXPECT_EQ(foundation(a, 2).top - foundation(a, 1).top, 99);
+  a = bench.runAt(800, 400);
+  EXPECT_EQ(foundation(a, 2).top - foundation(a, 1).top, 96);
 }
 
 TEST_F(GenericLayout, FittedRowKeepsRoomForTheStockOverIt) {
@@ -201,6 +272,34 @@ TEST_F(GenericLayout, FittedRowKeepsRoomForTheStockOverIt) {
   EXPECT_EQ(tableau(a, 4).left, 279);
   EXPECT_EQ(stock(a), (Anchor{25, 75}));
   EXPECT_EQ(waste(a), (Anchor{111, 75}));
+
+  // Ten piles on 800 pixels: the gap of 6 with two wide gaps would end the
+  // row at 807, past 797; the other gaps give up the pixels, down to 4.
+  bench.set({{param::kTableauCount, 10}});
+  const PileAnchors& narrow = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.tableauGap(), 4);
+  EXPECT_EQ(tableau(narrow, 3).left, 25 + 2 * 86);
+  EXPECT_EQ(tableau(narrow, 10).left + 71, 25 + 710 + 30 + 7 * 4);
+
+  // With shadows the margin is 34: at gaps of 4 the row would end at 802,
+  // past 3 pixels before the window's edge, so it starts 5 pixels further left.
+  bench.settings.set(field::CardsShadowed, "Y");
+  const PileAnchors& shadowed = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.area().margin, 34);
+  EXPECT_EQ(tableau(shadowed, 1).left, 29);
+  EXPECT_EQ(tableau(shadowed, 10).left + 71, 797);
+  bench.settings.set(field::CardsShadowed, "N");
+
+  // A centred row at the margin narrows its gaps too: ten piles after a
+  // margin of 19 end at 801 with gaps of 8, at 792 with gaps of 7.
+  bench.set({{param::kTableauArrangement, 1}, {param::kStockArrangement, 13}});
+  bench.settings.set(field::CardsShadowed, "Y");
+  const PileAnchors& centred = bench.runAt(800, 600);
+  EXPECT_EQ(bench.layout.tableauGap(), 7);
+  EXPECT_EQ(tableau(centred, 1).left, 19);
+  EXPECT_EQ(tableau(centred, 10).left + 71, 792);
+  bench.settings.set(field::CardsShadowed, "N");
+  bench.set({{param::kTableauArrangement, 14}, {param::kStockArrangement, 4}});
 
   // A lone waste takes the first column; one tableau pile has no gap to give.
   bench.set({{param::kShowStock, 0}, {param::kTableauCount, 1}});

@@ -1,6 +1,8 @@
 // The whole-table layouts 51 to 79: the worked examples, and every layout on two screens.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "layout_bench.hpp"
 
 namespace quilloro {
@@ -162,9 +164,70 @@ TEST(WholeTableLayouts, OutlinedPositions) {
   a = rows.run();
   EXPECT_EQ(foundation(a, 5).left - foundation(a, 4).left, 71 + 48);
   EXPECT_EQ(foundation(a, 2).left - foundation(a, 1).left, 71 + 8);
-  // Row of nine centred in 1024 less three tight steps of 7.
-  EXPECT_EQ(tableau(a, 1).left, (1024 - 21 - 8 * 93 - 71) / 2);
+  // Row of nine centred in the table less the room of the tight fan, two
+  // steps of 7 over the one card the bench deals.
+  EXPECT_EQ(tableau(a, 1).left, (1022 - 14 - 8 * 93 - 71) / 2);
   EXPECT_EQ(tableau(a, 10).top - tableau(a, 1).top, 99);
+  // Dealt four cards each, the piles stand apart enough for six cards' fans.
+  for (int i = 0; i < 26; ++i) rows.set({{param::kDealTableauFirst + i, 4}});
+  a = rows.run();
+  EXPECT_EQ(tableau(a, 2).left - tableau(a, 1).left, 71 + 5 * 7 + 6);
+  EXPECT_LE(tableau(a, 9).left + 71 + 5 * 7, 1022);
+}
+
+TEST(WholeTableLayouts, FoundationColumnsGiveWayToARowOnANarrowTable) {
+  LayoutBench bench;
+  setUp(bench, kGames[15]);  // 66
+  PileAnchors a = bench.run();
+  // Wide enough: two columns of four at the margin, the rows right of them.
+  EXPECT_EQ(foundation(a, 5).left, foundation(a, 1).left + 81);
+  EXPECT_EQ(foundation(a, 2).top, foundation(a, 1).top + 106);
+  EXPECT_GT(stock(a).left, foundation(a, 5).left + 71);
+
+  // The small cards at 640: the foundations in a row right of the stock and
+  // the reserve, the tableau under them.
+  bench.set({{param::kNeedsWideScreen, 1}, {param::kStockGroupPiles, 1}, {param::kReserveCount, 1},
+             {param::kHasDiscardPile, 0}});
+  a = bench.runAt(640, 480);
+  ASSERT_EQ(bench.layout.cardSize().letter, 'M');
+  const TableArea& area = bench.layout.area();
+  for (int i = 1; i <= 8; ++i) EXPECT_EQ(foundation(a, i).top, foundation(a, 1).top) << i;
+  EXPECT_EQ(foundation(a, 8).left + 59, area.width - area.margin);
+  EXPECT_EQ(stock(a), (Anchor{area.margin, foundation(a, 1).top}));
+  EXPECT_LT(reserve(a, 1).left + 59, foundation(a, 1).left);
+  EXPECT_EQ(tableau(a, 1).top, foundation(a, 1).top + 80 + 20);
+  EXPECT_LE(tableau(a, 8).left + 59, area.width);
+
+  // With more piles over the tableau than the row holds beside them, the
+  // foundations get a row of their own.
+  bench.set({{param::kStockGroupPiles, 2}, {param::kReserveCount, 2}, {param::kHasDiscardPile, 1}});
+  a = bench.runAt(640, 480);
+  EXPECT_EQ(stock(a).top, foundation(a, 1).top + 80 + 10);
+  EXPECT_EQ(discard(a).top, stock(a).top);
+  EXPECT_EQ(tableau(a, 1).top, stock(a).top + 80 + 20);
+}
+
+TEST(WholeTableLayouts, RowsOfSixFansUnderTheStockAndFoundations) {
+  LayoutBench bench;
+  setUp(bench, kGames[27]);  // 78
+  bench.set({{param::kTableauFan, 2}});
+  for (int i = 0; i < 18; ++i) bench.set({{param::kDealTableauFirst + i, 3}});
+  // Wide: columns 2.2 W = 156 apart, the block in the middle.
+  PileAnchors a = bench.runAt(1920, 1080);
+  EXPECT_EQ(tableau(a, 2).left - tableau(a, 1).left, 156);
+  EXPECT_EQ(tableau(a, 7).left, tableau(a, 1).left);
+  EXPECT_EQ(stock(a).left, tableau(a, 1).left);
+  EXPECT_EQ(foundation(a, 4).left, tableau(a, 6).left);
+  EXPECT_EQ(foundation(a, 1).left, tableau(a, 3).left);
+  EXPECT_LE(std::abs((1918 - (tableau(a, 6).left + 71 + 48)) - tableau(a, 1).left), 1);
+
+  // At 800 x 600 the columns close up so that the last fan of five cards
+  // stays on the table, and four rows share the height.
+  a = bench.runAt(800, 600);
+  EXPECT_LE(tableau(a, 6).left + 71 + 48, 798);
+  EXPECT_GE(tableau(a, 2).left - tableau(a, 1).left, 71 + 48);
+  EXPECT_GE(tableau(a, 1).top, foundation(a, 1).top + 96);
+  EXPECT_LE(tableau(a, 13).top + 96, 535);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/selection/demo_bar.hpp"
+#include "app/selection/demo_play_pace.hpp"
 #include "app/core/shared_routines.hpp"
 #include "tests/app/selection/game_selection_test_support.hpp"
 
@@ -135,6 +136,49 @@ TEST(DemoBar, PlayStepsByItselfUntilStopTheEndOrAnotherControl) {
   EXPECT_EQ(bar.positionText(), "11/11");
   EXPECT_EQ(s.table(), s.tables[10]);
   EXPECT_FALSE(bar.playButton()->isChecked());
+}
+
+TEST(DemoBar, PlayKeepsThePaceOfTheCardSpeed) {
+  RecordedDemo s;
+  const GameSession::DemoStart demo = s.session.startDemo();
+  ASSERT_EQ(demo.lastPosition, 11) << demo.error;
+  DemoBar bar(&s.session);
+  bar.begin(demo.lastPosition);
+  bar.followCardSpeed(&s.settings);
+
+  // The five speeds the player is offered, slowest first: slower cards, longer pauses.
+  int previous = 1 << 20;
+  for (const char* speed : {"50", "25", "10", "3", "0"}) {
+    s.settings.set(field::SpeedMoveCard, speed);
+    bar.playButton()->click();
+    EXPECT_TRUE(bar.playing()) << speed;
+    EXPECT_LE(bar.playInterval(), previous) << speed;
+    EXPECT_GE(bar.playInterval(), kLeastDemoPause) << speed;
+    previous = bar.playInterval();
+    bar.stopButton()->click();
+  }
+  s.settings.set(field::SpeedMoveCard, "50");
+  EXPECT_EQ(demoPlayPause(s.settings), 1500);
+  s.settings.set(field::SpeedMoveCard, "10");
+  EXPECT_EQ(demoPlayPause(s.settings), 300);
+  // Without card flights, or with the fastest speed, each move still stays in view.
+  s.settings.set(field::SpeedMoveCard, "0");
+  s.settings.set(field::CardsAnimate, "N");
+  EXPECT_EQ(demoPlayPause(s.settings), kLeastDemoPause);
+  // A broken preference plays at the normal pace.
+  s.settings.set(field::SpeedMoveCard, "x");
+  EXPECT_EQ(demoPlayPause(s.settings), 300);
+
+  // A speed changed while Play runs applies from the next step on, and the
+  // fastest pace still plays through to the end.
+  s.settings.set(field::SpeedMoveCard, "50");
+  bar.playButton()->click();
+  EXPECT_EQ(bar.playInterval(), 1500);
+  s.settings.set(field::SpeedMoveCard, "0");
+  EXPECT_TRUE(QTest::qWaitFor([&bar] { return bar.position() >= 2; }, 5000));
+  EXPECT_EQ(bar.playInterval(), kLeastDemoPause);
+  EXPECT_TRUE(QTest::qWaitFor([&bar] { return !bar.playing(); }, 10000));
+  EXPECT_EQ(bar.positionText(), "11/11");
 }
 
 TEST(DemoBar, CloseAsksTheWindowToLeaveDemoMode) {

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "app/selection/demo_bar.hpp"
+#include "app/selection/demo_play_pace.hpp"
 #include "app/selection/favourite_games_dialog.hpp"
 #include "app/selection/game_catalogue_dialog.hpp"
 #include "app/selection/game_won_dialog.hpp"
@@ -623,6 +624,12 @@ TEST_F(WindowPlayTest, TheDemoBarStepsThroughTheRecordedGameAndCloseEmptiesTheTa
   EXPECT_NE(tableTokens(game().state), deal);
   bar.first();
   EXPECT_EQ(tableTokens(game().state), deal);
+  // Play keeps the pace of the card speed the player chose.
+  w.settings().set(field::SpeedMoveCard, "50");
+  bar.playButton()->click();
+  EXPECT_EQ(bar.playInterval(), demoPlayPause(w.settings()));
+  EXPECT_GT(bar.playInterval(), demoPlayPause(SettingsRecord{}));
+  bar.stopButton()->click();
 
   bar.closeRequested();
   EXPECT_FALSE(w.session().demoMode());

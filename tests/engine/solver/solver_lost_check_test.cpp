@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <string>
 
+#include "engine/solver/fast_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/solver_position.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -96,9 +97,9 @@ std::string token(int card, bool faceUp) {
 }
 
 // An endgame: every suit home up to a random rank, the few cards left dealt
-// at random to the stock and the tableau piles, face up but for the bottom
-// card of some piles.
-void dealEndgame(TestTable& table, std::mt19937& random) {
+// at random to the stock (where there is one) and the tableau piles, face up
+// but for the bottom card of some piles.
+void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true) {
   std::vector<int> left;
   std::string foundations[4];
   do {
@@ -116,7 +117,7 @@ void dealEndgame(TestTable& table, std::mt19937& random) {
   std::vector<std::string> tableau(static_cast<std::size_t>(piles));
   std::string stock;
   for (const int card : left) {
-    const int where = std::uniform_int_distribution<int>(0, piles)(random);
+    const int where = std::uniform_int_distribution<int>(0, withStock ? piles : piles - 1)(random);
     if (where == piles) {
       stock += token(card, false);
     } else {
@@ -131,6 +132,8 @@ void dealEndgame(TestTable& table, std::mt19937& random) {
 struct RuleSet {
   const char* name;
   std::initializer_list<std::pair<int, int>> parameters;
+  // No stock: the fast search of the plain building games decides these.
+  bool withStock = true;
 };
 
 TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) {
@@ -143,6 +146,14 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // One pass, a reserve, tableau building in suit, empty piles taking nothing.
       {"reserves", {{param::kTableauCount, 3}, {param::kStockPasses, 1}, {param::kReserveCount, 1},
                     {param::kFoundationTakeBack, 0}}},
+      // A free cell, building in suit, runs as long as the cells and empty
+      // piles allow.
+      {"free cells", {{param::kTableauCount, 3}, {param::kReserveCount, 1}, {param::kFoundationTakeBack, 0},
+                      {param::kMaxCardsMoved, -5}},
+       false},
+      // Kings on empty piles, any face-up cards move together, in suit.
+      {"any run", {{param::kTableauCount, 2}, {param::kFoundationTakeBack, 0}, {param::kMultiCardMoveRule, 0}},
+       false},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -151,13 +162,17 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
     for (int deal = 0; deal < kGamesPerRuleSet; ++deal) {
       TestTable table;
       table.set(rules.parameters);
-      if (std::string(rules.name) == "reserves")
-        for (int n = 0; n < kMaxTableau; ++n) {
+      const std::string name = rules.name;
+      for (int n = 0; n < kMaxTableau; ++n) {
+        if (name == "reserves" || name == "any run" || name == "free cells")
           table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
-          table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
-        }
-      dealEndgame(table, random);
+        if (name == "reserves") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+      }
+      dealEndgame(table, random, rules.withStock);
       const SolverStart start = SolverStart::of(table.game);
+      if (!rules.withStock) {
+        ASSERT_TRUE(fastMoves(start).has_value()) << rules.name;
+      }
       const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
       ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal;
       std::string layout;

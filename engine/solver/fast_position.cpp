@@ -1,0 +1,476 @@
+// Moves, keys and the engine's form of the fast search's position.
+#include "engine/solver/fast_position.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quilloro::solver {
+
+namespace {
+
+// Priorities of the kinds of move; the search tries the highest first.
+constexpr std::int16_t kToFoundation = 1000;
+constexpr std::int16_t kReserveToPile = 600;
+constexpr std::int16_t kOntoPile = 500;
+constexpr std::int16_t kReserveToEmpty = 200;
+constexpr std::int16_t kToEmpty = 100;
+constexpr std::int16_t kToReserve = 50;
+constexpr std::int16_t kShowsFaceDown = 300;
+constexpr std::int16_t kEmptiesPile = 150;
+constexpr std::int16_t kTakeBack = -100;
+
+std::uint64_t mixBits(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ULL;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+  return x ^ (x >> 31);
+}
+
+constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
+
+}  // namespace
+
+FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount)
+    : rules_(rules), stockCycle_(rules.hasStock() && rules.passes() < 0 && rules.cardsPerClick() == 1) {
+  piles_ = rules.tableauCount() + rules.reserveCount() + rules.foundationCount() + (rules.hasStock() ? 2 : 0);
+  for (int p = 0; p < piles_; ++p) {
+    const PileRef ref = pileRef(p);
+    class_[static_cast<std::size_t>(p)] = ref.list == PileList::Tableau    ? PileClass::Tableau
+                                          : ref.list == PileList::Reserves ? PileClass::Reserve
+                                          : ref.list == PileList::Foundations
+                                              ? PileClass::Foundation
+                                              : (ref.index == kStockIndex ? PileClass::Stock : PileClass::Waste);
+  }
+  clear();
+  setRedeals(redealCount);
+  for (int p = 0; p < piles_; ++p) {
+    const Pile& pile = state.piles.pile(pileRef(p));
+    for (int slot = 0; slot < pile.cardCount(); ++slot) {
+      if (pile.cardCount() > kPileCapacity) throw std::length_error("pile too long for the solver");
+      const auto card = static_cast<FastCard>(pile.at(slot));
+      // Only tableau cards are turned by the player; the stock's are never
+      // seen but through the waste, whose cards all show.
+      if (class_[static_cast<std::size_t>(p)] == PileClass::Tableau && state.isFaceDown(card))
+        ++down_[static_cast<std::size_t>(p)];
+      push(p, card);
+    }
+  }
+}
+
+void FastPosition::clear() {
+  size_ = {};
+  down_ = {};
+  pileHash_ = {};
+  homeCounts_ = {};
+  left_ = 0;
+  home_ = 0;
+  redeals_ = 0;
+  key_ = {};
+  // Every pile's share counts in the key, the empty ones too.
+  for (int p = 0; p < piles_; ++p) {
+    const PositionKey128 share = shareOf(p, {});
+    key_.high += share.high;
+    key_.low += share.low;
+  }
+}
+
+void FastPosition::setRedeals(int redeals) {
+  // Where the waste is turned over for ever, the count changes nothing.
+  if (rules_.passes() < 0) return;
+  constexpr std::uint64_t kRedealSalt = 0x6A09E667F3BCC909ULL;
+  auto share = [](int count) {
+    const auto seed = kRedealSalt + static_cast<std::uint64_t>(count);
+    return PositionKey128{mixBits(seed), mixBits(seed ^ kLowSeed)};
+  };
+  const PositionKey128 before = share(redeals_);
+  const PositionKey128 after = share(redeals);
+  key_.high += after.high - before.high;
+  key_.low += after.low - before.low;
+  redeals_ = redeals;
+}
+
+void FastPosition::encode(std::vector<std::uint8_t>& out) const {
+  out.push_back(static_cast<std::uint8_t>(redeals_));
+  for (int p = 0; p < piles_; ++p) {
+    out.push_back(size_[static_cast<std::size_t>(p)]);
+    out.push_back(down_[static_cast<std::size_t>(p)]);
+    const auto& cards = cards_[static_cast<std::size_t>(p)];
+    out.insert(out.end(), cards.begin(), cards.begin() + size_[static_cast<std::size_t>(p)]);
+  }
+}
+
+void FastPosition::decode(std::span<const std::uint8_t> bytes) {
+  clear();
+  setRedeals(bytes[0]);
+  std::size_t at = 1;
+  for (int p = 0; p < piles_; ++p) {
+    const int count = bytes[at];
+    down_[static_cast<std::size_t>(p)] = bytes[at + 1];
+    at += 2;
+    for (int i = 0; i < count; ++i) push(p, bytes[at++]);
+  }
+}
+
+int FastPosition::score() const {
+  int faceDownCards = 0;
+  int breaks = 0;
+  int emptyPiles = 0;
+  int lowest = kKing + 1;
+  for (int t = 0; t < rules_.tableauCount(); ++t) {
+    const int height = size(t);
+    if (height == 0) ++emptyPiles;
+    faceDownCards += faceDown(t);
+    for (int slot = 0; slot < height; ++slot) {
+      lowest = std::min(lowest, rules_.rank(card(t, slot)));
+      if (slot > faceDown(t) && !rules_.joinsRun(card(t, slot - 1), card(t, slot)))
+        breaks += rules_.builds(card(t, slot - 1), card(t, slot)) ? 1 : 2;
+    }
+  }
+  // The lowest cards still in play go home next: every card above one of
+  // them must move first.
+  int buried = 0;
+  for (int t = 0; t < rules_.tableauCount(); ++t)
+    for (int slot = 0; slot < size(t); ++slot)
+      if (rules_.rank(card(t, slot)) <= lowest + 1) {
+        buried += size(t) - 1 - slot;
+        break;
+      }
+  int freeCells = 0;
+  for (int r = 0; r < rules_.reserveCount(); ++r) freeCells += size(reservePile(r)) == 0 ? 1 : 0;
+  // Free piles and cells weigh much: every run that moves needs them.
+  return 100 * home_ - 30 * faceDownCards - 5 * breaks - 10 * buried + 40 * emptyPiles + 20 * freeCells;
+}
+
+PileRef FastPosition::pileRef(int pile) const {
+  if (pile < rules_.tableauCount()) return {PileList::Tableau, pile};
+  pile -= rules_.tableauCount();
+  if (pile < rules_.reserveCount()) return {PileList::Reserves, pile};
+  pile -= rules_.reserveCount();
+  if (pile < rules_.foundationCount()) return {PileList::Foundations, pile};
+  return pile == rules_.foundationCount() ? kStockPile : kWastePile;
+}
+
+PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
+  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]);
+  const auto seed = ((kind * 256 + static_cast<std::uint64_t>(slot)) * 64 + static_cast<std::uint64_t>(rules_.face(card))) *
+                        2 + (down ? 1 : 0);
+  return {mixBits(seed), mixBits(seed ^ kLowSeed)};
+}
+
+PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+  // A pile's share depends on its class and cards, never on its place in the
+  // list: interchangeable piles in any order give the same key.
+  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]) << 56;
+  return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
+}
+
+PositionKey128 FastPosition::key() const {
+  if (!stockCycle_) return key_;
+  // The cycle read from the waste's bottom card up, then the stock from its
+  // top card down, started at its lowest card number.
+  std::array<FastCard, 2 * kPileCapacity> cycle{};
+  int length = 0;
+  for (int slot = 0; slot < size(wastePile()); ++slot) cycle[static_cast<std::size_t>(length++)] = card(wastePile(), slot);
+  for (int slot = size(stockPile()) - 1; slot >= 0; --slot)
+    cycle[static_cast<std::size_t>(length++)] = card(stockPile(), slot);
+  const auto lowest = std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin();
+  PositionKey128 key = key_;
+  constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+  for (int i = 0; i < length; ++i) {
+    const auto seed = kCycleSalt + static_cast<std::uint64_t>(i) * 64 +
+                      static_cast<std::uint64_t>(rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]));
+    key.high += mixBits(seed);
+    key.low += mixBits(seed ^ kLowSeed);
+  }
+  return key;
+}
+
+void FastPosition::rekey(int pile, PositionKey128 before) {
+  const PileClass kind = class_[static_cast<std::size_t>(pile)];
+  if (stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste)) return;
+  const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
+  const PositionKey128 old = shareOf(pile, before);
+  key_.high += after.high - old.high;
+  key_.low += after.low - old.low;
+}
+
+void FastPosition::push(int pile, FastCard card) {
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 before = pileHash_[p];
+  const int slot = size_[p];
+  const PositionKey128 add = slotKey(pile, slot, card, slot < down_[p]);
+  pileHash_[p].high += add.high;
+  pileHash_[p].low += add.low;
+  cards_[p][static_cast<std::size_t>(slot)] = card;
+  ++size_[p];
+  rekey(pile, before);
+  if (class_[p] == PileClass::Foundation) {
+    addHome(card, 1);
+  } else {
+    ++left_;
+  }
+}
+
+FastCard FastPosition::pop(int pile) {
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 before = pileHash_[p];
+  const int slot = size_[p] - 1;
+  const FastCard card = cards_[p][static_cast<std::size_t>(slot)];
+  const PositionKey128 remove = slotKey(pile, slot, card, slot < down_[p]);
+  pileHash_[p].high -= remove.high;
+  pileHash_[p].low -= remove.low;
+  --size_[p];
+  rekey(pile, before);
+  if (class_[p] == PileClass::Foundation) {
+    addHome(card, -1);
+  } else {
+    --left_;
+  }
+  return card;
+}
+
+void FastPosition::addHome(FastCard card, int delta) {
+  auto& count = homeCounts_[static_cast<std::size_t>(rules_.suit(card))][static_cast<std::size_t>(rules_.rank(card))];
+  count = static_cast<std::uint8_t>(count + delta);
+  home_ += delta;
+}
+
+void FastPosition::apply(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Click) {
+    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
+    return;
+  }
+  if (step.kind == FastStep::Kind::Redeal) {
+    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
+    setRedeals(redeals_ + 1);
+    return;
+  }
+  if (step.kind == FastStep::Kind::Turn) {
+    // The top card shows its face: its slot's share of the key changes.
+    const FastCard card = pop(step.from);
+    --down_[step.from];
+    push(step.from, card);
+    return;
+  }
+  const int from = step.from;
+  const int start = size(from) - step.count;
+  for (int i = 0; i < step.count; ++i) push(step.to, card(from, start + i));
+  for (int i = 0; i < step.count; ++i) pop(from);
+}
+
+void FastPosition::undo(const FastStep& step) {
+  if (step.kind == FastStep::Kind::Click) {
+    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
+    return;
+  }
+  if (step.kind == FastStep::Kind::Redeal) {
+    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
+    setRedeals(redeals_ - 1);
+    return;
+  }
+  if (step.kind == FastStep::Kind::Turn) {
+    const FastCard card = pop(step.from);
+    ++down_[step.from];
+    push(step.from, card);
+    return;
+  }
+  const int start = size(step.to) - step.count;
+  for (int i = 0; i < step.count; ++i) push(step.from, card(step.to, start + i));
+  for (int i = 0; i < step.count; ++i) pop(step.to);
+}
+
+int FastPosition::foundationFor(FastCard card) const {
+  const int rank = rules_.rank(card);
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    const FastCard onTop = top(pile);
+    if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank)
+      return pile;
+  }
+  return -1;
+}
+
+void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
+  out.clear();
+  const int tableau = rules_.tableauCount();
+  int emptyTableau = 0;
+  int emptyReserves = 0;
+  int firstEmptyReserve = -1;
+  for (int t = 0; t < tableau; ++t)
+    if (size(t) == 0) ++emptyTableau;
+  for (int r = 0; r < rules_.reserveCount(); ++r)
+    if (size(reservePile(r)) == 0) {
+      ++emptyReserves;
+      if (firstEmptyReserve < 0) firstEmptyReserve = reservePile(r);
+    }
+  auto add = [&out](int from, int to, int count, FastCard card, int priority) {
+    out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                   static_cast<std::uint8_t>(count), card, static_cast<std::int16_t>(priority)});
+  };
+  auto toFoundations = [&](int from, FastCard card, int priority) {
+    if (symmetry) {
+      if (const int f = foundationFor(card); f >= 0) add(from, f, 1, card, priority);
+      return;
+    }
+    for (int f = 0; f < rules_.foundationCount(); ++f) {
+      const int pile = foundationPile(f);
+      const FastCard onTop = top(pile);
+      const int rank = rules_.rank(card);
+      if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank)
+        add(from, pile, 1, card, priority);
+    }
+  };
+  auto emptyTargets = [&](int from, auto&& each) {
+    for (int t = 0; t < tableau; ++t) {
+      if (t == from || size(t) != 0) continue;
+      each(t);
+      if (symmetry) return;
+    }
+  };
+
+  for (int s = 0; s < tableau; ++s) {
+    const int height = size(s);
+    if (height == 0 || height == faceDown(s)) continue;
+    if (!rules_.runMayMove(1, false, emptyTableau, emptyReserves)) continue;
+    const FastCard topCard = top(s);
+    const int shown = height - faceDown(s);
+    toFoundations(s, topCard, kToFoundation + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
+    for (int n = 1; n <= shown; ++n) {
+      if (n > 1 && !rules_.joinsRun(card(s, height - n), card(s, height - n + 1))) break;
+      if (!rules_.runMayMove(n, false, emptyTableau, emptyReserves)) continue;
+      const FastCard bottom = card(s, height - n);
+      const int left = height - n;
+      const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
+      for (int t = 0; t < tableau; ++t) {
+        if (t == s || size(t) == 0) continue;
+        if (takesOn(t, bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
+      }
+      if (!rules_.fillsEmpty(bottom) || (symmetry && left == 0)) continue;
+      if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
+      emptyTargets(s, [&](int t) { add(s, t, n, bottom, kToEmpty + bonus - n); });
+    }
+    for (int r = 0; r < rules_.reserveCount(); ++r) {
+      const int pile = reservePile(r);
+      if (size(pile) != 0) continue;
+      if (symmetry && pile != firstEmptyReserve) continue;
+      add(s, pile, 1, topCard, kToReserve + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
+    }
+  }
+  for (int r = 0; r < rules_.reserveCount(); ++r) {
+    const int pile = reservePile(r);
+    if (size(pile) == 0) continue;
+    const FastCard card = top(pile);
+    toFoundations(pile, card, kToFoundation);
+    for (int t = 0; t < tableau; ++t)
+      if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
+    if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
+  }
+  if (rules_.takesBack()) takeBackMoves(out, symmetry);
+  // The search plays the waste card through stockMoves, after any clicks.
+  if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false);
+}
+
+std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
+  switch (step.kind) {
+    case FastStep::Kind::Turn: return SolverMove{SolverMove::Kind::Turn, step.card, pileRef(step.from)};
+    case FastStep::Kind::Click: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
+    case FastStep::Kind::Redeal: return std::nullopt;
+    case FastStep::Kind::Move: break;
+  }
+  return SolverMove{SolverMove::Kind::Drop, step.card, pileRef(step.to)};
+}
+
+bool FastPosition::click(std::vector<FastStep>& record) {
+  // With the stock empty a click first turns the waste over, if it holds
+  // two cards or more and a redeal is left; then it turns cards as usual.
+  if (size(stockPile()) == 0) {
+    if (size(wastePile()) < 2 || !redealAllowed()) return false;
+    const FastStep redeal{FastStep::Kind::Redeal, 0, 0, static_cast<std::uint8_t>(size(wastePile())), 0, 0, 0};
+    apply(redeal);
+    record.push_back(redeal);
+  }
+  const int count = std::min(rules_.cardsPerClick(), size(stockPile()));
+  const FastStep turn{FastStep::Kind::Click, 0, 0, static_cast<std::uint8_t>(count), 0, 0, 0};
+  apply(turn);
+  record.push_back(turn);
+  return true;
+}
+
+void FastPosition::stockMoves(std::vector<FastStep>& out) {
+  if (!rules_.hasStock()) return;
+  std::vector<FastStep> clicks;
+  // Clicks only turn cards round, so the split between stock and waste (and
+  // the redeals made) tells the whole state of the round: a split seen
+  // before closes it. Where redeals are counted, the count never comes back.
+  std::vector<std::pair<int, int>> splits;
+  for (int count = 0;; ++count) {
+    const std::pair<int, int> split{size(stockPile()), redeals_ * 256 + size(wastePile())};
+    if (std::find(splits.begin(), splits.end(), split) != splits.end()) break;
+    splits.push_back(split);
+    wasteMoves(out, count, true);
+    if (!click(clicks)) break;
+  }
+  for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
+}
+
+void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const {
+  const FastCard card = top(wastePile());
+  if (card == 0) return;
+  const int tableau = rules_.tableauCount();
+  auto add = [&](int to, int priority) {
+    out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(wastePile()), static_cast<std::uint8_t>(to), 1, card,
+                   static_cast<std::int16_t>(priority - clicks), static_cast<std::uint16_t>(clicks)});
+  };
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    const FastCard onTop = top(pile);
+    const int rank = rules_.rank(card);
+    if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank) {
+      add(pile, kToFoundation);
+      if (symmetry) break;
+    }
+  }
+  bool emptyTried = false;
+  for (int t = 0; t < tableau; ++t) {
+    if (size(t) != 0) {
+      if (takesOn(t, card)) add(t, kReserveToPile);
+    } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
+      add(t, kReserveToEmpty);
+      emptyTried = true;
+    }
+  }
+  for (int r = 0; r < rules_.reserveCount(); ++r) {
+    if (size(reservePile(r)) != 0) continue;
+    add(reservePile(r), kToReserve);
+    if (symmetry) break;
+  }
+}
+
+void FastPosition::takeBackMoves(std::vector<FastStep>& out, bool symmetry) const {
+  const int tableau = rules_.tableauCount();
+  for (int f = 0; f < rules_.foundationCount(); ++f) {
+    const int pile = foundationPile(f);
+    if (!rules_.mayTakeBack(size(pile))) continue;
+    const FastCard card = top(pile);
+    auto add = [&](int to) {
+      out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(to), 1, card,
+                     kTakeBack, 0});
+    };
+    bool emptyTried = false;
+    for (int t = 0; t < tableau; ++t) {
+      if (size(t) != 0) {
+        if (takesOn(t, card)) add(t);
+      } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
+        add(t);
+        emptyTried = true;
+      }
+    }
+    for (int r = 0; r < rules_.reserveCount(); ++r) {
+      if (size(reservePile(r)) != 0) continue;
+      add(reservePile(r));
+      if (symmetry) break;
+    }
+  }
+}
+
+}  // namespace quilloro::solver

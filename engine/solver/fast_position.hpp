@@ -1,0 +1,133 @@
+// The fast search's position: every pile as a small array of card bytes, the
+// face-down cards counted at each tableau pile's bottom, and a 128-bit key
+// kept up to date with every move, the same for positions that differ only
+// in the order of interchangeable piles or in which pack a card comes from.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "engine/solver/fast_rules.hpp"
+#include "engine/solver/position_table.hpp"
+#include "engine/solver/solver_move.hpp"
+
+namespace quilloro::solver {
+
+// One change of the table: cards carried from one pile to another (the
+// bottom one of them is card), the top card of a tableau pile turned, count
+// cards turned from the stock onto the waste, or the waste (count cards)
+// turned over into the stock again.
+struct FastStep {
+  enum class Kind : std::uint8_t { Move, Turn, Click, Redeal };
+  Kind kind = Kind::Move;
+  std::uint8_t from = 0;
+  std::uint8_t to = 0;
+  std::uint8_t count = 0;
+  FastCard card = 0;
+  // How promising the move looks; higher is tried first.
+  std::int16_t priority = 0;
+  // A move of the waste card: the clicks on the stock that come first.
+  std::uint16_t clicks = 0;
+};
+
+class FastPosition {
+ public:
+  static constexpr int kMaxPiles = kMaxTableau + kMaxReserves + kMaxFoundations + 2;
+  static constexpr int kPileCapacity = 128;
+
+  FastPosition(const FastRules& rules, const GameState& state, int redealCount);
+
+  const FastRules& rules() const { return rules_; }
+  // Piles are numbered tableau first, then free cells, then foundations.
+  int tableauPile(int index) const { return index; }
+  int reservePile(int index) const { return rules_.tableauCount() + index; }
+  int foundationPile(int index) const { return rules_.tableauCount() + rules_.reserveCount() + index; }
+  int stockPile() const { return rules_.tableauCount() + rules_.reserveCount() + rules_.foundationCount(); }
+  int wastePile() const { return stockPile() + 1; }
+  PileRef pileRef(int pile) const;
+
+  int size(int pile) const { return size_[static_cast<std::size_t>(pile)]; }
+  int faceDown(int pile) const { return down_[static_cast<std::size_t>(pile)]; }
+  FastCard card(int pile, int slot) const { return cards_[static_cast<std::size_t>(pile)][static_cast<std::size_t>(slot)]; }
+  FastCard top(int pile) const { return size(pile) == 0 ? FastCard{0} : card(pile, size(pile) - 1); }
+  // Cards still on the tableau and the free cells: none left is a win.
+  int cardsLeft() const { return left_; }
+  int cardsHome() const { return home_; }
+  // How many of the cards of this suit and rank are home.
+  int homeCount(int suit, int rank) const {
+    return homeCounts_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
+  }
+  PositionKey128 key() const;
+  int redeals() const { return redeals_; }
+  bool redealAllowed() const { return rules_.passes() < 0 || redeals_ < rules_.passes(); }
+
+  // The moves the rules allow. With symmetry, only one of interchangeable
+  // targets (the first empty tableau pile, the first free cell, the first
+  // foundation that takes the card) and no whole pile onto an empty one.
+  void moves(std::vector<FastStep>& out, bool symmetry) const;
+  // The moves of the waste card after every number of clicks on the stock
+  // up to a full round (the position is left as it was).
+  void stockMoves(std::vector<FastStep>& out);
+  // The card may be put on tableau pile t, which holds cards.
+  bool takesOn(int t, FastCard card) const { return size(t) > faceDown(t) && rules_.builds(top(t), card); }
+  // The foundation that takes the card, if any.
+  int foundationFor(FastCard card) const;
+  // One click on the stock as the engine makes it, its steps appended to
+  // record; false when the click changes nothing.
+  bool click(std::vector<FastStep>& record);
+
+  // The piles as bytes (count, face-down count, cards, for every pile), and
+  // back: decode puts a position encoded by the same rules in place.
+  void encode(std::vector<std::uint8_t>& out) const;
+  void decode(std::span<const std::uint8_t> bytes);
+  // Higher is closer to a win: cards home, cards shown, order on the
+  // tableau, free piles and cells.
+  int score() const;
+
+  void apply(const FastStep& step);
+  void undo(const FastStep& step);
+
+  // The step as the engine's move; nothing for a redeal, which is part of
+  // the click that follows it.
+  std::optional<SolverMove> solverMove(const FastStep& step) const;
+
+ private:
+  enum class PileClass : std::uint8_t { Tableau, Reserve, Foundation, Stock, Waste };
+  void push(int pile, FastCard card);
+  FastCard pop(int pile);
+  // The pile's share of the key for the given hash of its cards.
+  PositionKey128 shareOf(int pile, PositionKey128 hash) const;
+  // Replaces the pile's share in the key after its hash changed from before.
+  void rekey(int pile, PositionKey128 before);
+  PositionKey128 slotKey(int pile, int slot, FastCard card, bool down) const;
+  void addHome(FastCard card, int delta);
+  void clear();
+  void setRedeals(int redeals);
+  // The waste card's moves into out (for a macro of so many clicks).
+  void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const;
+  // A card of a foundation taken back to the tableau or a free cell.
+  void takeBackMoves(std::vector<FastStep>& out, bool symmetry) const;
+
+  const FastRules& rules_;
+  std::array<std::array<FastCard, kPileCapacity>, kMaxPiles> cards_{};
+  std::array<std::uint8_t, kMaxPiles> size_{};
+  std::array<std::uint8_t, kMaxPiles> down_{};
+  std::array<PileClass, kMaxPiles> class_{};
+  std::array<PositionKey128, kMaxPiles> pileHash_{};
+  std::array<std::array<std::uint8_t, 14>, 4> homeCounts_{};
+  int piles_ = 0;
+  int left_ = 0;
+  int home_ = 0;
+  int redeals_ = 0;
+  // One card a click and no end of redeals: every card of the stock and
+  // waste comes round in turn, and only their order round the cycle counts,
+  // not where the stock stands in it (the key leaves the two piles out and
+  // adds the cycle's share).
+  bool stockCycle_ = false;
+  PositionKey128 key_;
+};
+
+}  // namespace quilloro::solver

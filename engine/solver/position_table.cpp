@@ -1,0 +1,53 @@
+// The positions seen: linear probing over 128-bit keys, a zero high word marks a free slot.
+#include "engine/solver/position_table.hpp"
+
+namespace quilloro::solver {
+
+namespace {
+
+constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
+
+}  // namespace
+
+PositionTable::PositionTable(std::size_t memoryBytes) : memoryBytes_(memoryBytes) {
+  slots_.resize(kFirstSlots);
+}
+
+PositionTable::Insert PositionTable::insert(PositionKey128 key) {
+  // Zero marks a free slot: no key may have a zero high word.
+  key.high |= 1;
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t at = static_cast<std::size_t>(key.low) & mask;
+  while (slots_[at].high != 0) {
+    if (slots_[at].high == key.high && slots_[at].low == key.low) return Insert::Seen;
+    at = (at + 1) & mask;
+  }
+  // Half full is the most a probe sequence stays short at.
+  if ((used_ + 1) * 2 > slots_.size()) {
+    if (!grow()) return Insert::Full;
+    place(key);
+  } else {
+    slots_[at] = key;
+  }
+  ++used_;
+  return Insert::New;
+}
+
+bool PositionTable::grow() {
+  const std::size_t doubled = slots_.size() * 2;
+  if (doubled * sizeof(PositionKey128) > memoryBytes_) return false;
+  std::vector<PositionKey128> old(doubled);
+  old.swap(slots_);
+  for (const PositionKey128& key : old)
+    if (key.high != 0) place(key);
+  return true;
+}
+
+void PositionTable::place(PositionKey128 key) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t at = static_cast<std::size_t>(key.low) & mask;
+  while (slots_[at].high != 0) at = (at + 1) & mask;
+  slots_[at] = key;
+}
+
+}  // namespace quilloro::solver

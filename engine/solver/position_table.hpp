@@ -1,0 +1,37 @@
+// The set of positions a search has seen, as 128-bit keys in one open table
+// that grows by doubling until the memory the search may hold is spent.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quilloro::solver {
+
+struct PositionKey128 {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+};
+
+class PositionTable {
+ public:
+  explicit PositionTable(std::size_t memoryBytes);
+
+  enum class Insert { New, Seen, Full };
+  // Adds the key; Full when it is new but no room is left for it.
+  Insert insert(PositionKey128 key);
+
+  std::size_t size() const { return used_; }
+  std::size_t bytes() const { return slots_.capacity() * sizeof(PositionKey128); }
+
+ private:
+  // Doubles the table; false when that would pass the memory bound.
+  bool grow();
+  void place(PositionKey128 key);
+
+  std::size_t memoryBytes_;
+  std::vector<PositionKey128> slots_;
+  std::size_t used_ = 0;
+};
+
+}  // namespace quilloro::solver
