@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/message_boxes.hpp"
+#include "app/core/play_aid_keys.hpp"
 #include "dialogs/dialog_host.hpp"
 #include "stats/hi_score_table.hpp"
 #include "stats/result_files.hpp"
@@ -54,11 +55,10 @@ void TfrmOpzioni::buildPages() {
   confirmQuitGame_ = box(host_.text(6302, "C&onfirm quit game"), "chkConfirmQuitGame", options);
   confirmHiScores_ = box(host_.text(6303, "Show dialog box enter &Hi-Scores"), "chkConfirmHiScores", options);
   for (QCheckBox* check : {confirmExit_, winningAnimation_, confirmQuitGame_, confirmHiScores_}) optionsLayout->addWidget(check);
-  // Kept but not shown: they are read and written back like the others.
+  // Kept but not shown: it is read and written back like the others.
   toolbar_ = box(host_.text(6304, "Show &toolbar"), "chkToolbar", general);
-  statusBar_ = box(host_.text(1453, "Show &statusbar"), "chkStatusBar", general);
   toolbar_->hide();
-  statusBar_->hide();
+
 
   auto* toolbarGroup = new QGroupBox(host_.text(6305, "Toolbar "), general);
   auto* toolbarLayout = new QVBoxLayout(toolbarGroup);
@@ -106,6 +106,19 @@ void TfrmOpzioni::buildPages() {
   undoLayout->addStretch();
   pages_->addTab(undoPage, host_.text(6316, "&Undo/Redo"));
 
+  // The play aids: the status bar that shows their words, the verdict, the turning.
+  auto* aidsPage = new QWidget;
+  auto* aidsPageLayout = new QVBoxLayout(aidsPage);
+  auto* aids = new QGroupBox(host_.text(7680, "Play aids "), aidsPage);
+  auto* aidsLayout = new QVBoxLayout(aids);
+  statusBar_ = box(host_.text(1453, "Show &statusbar"), "chkStatusBar", aids);
+  showWinnable_ = box(host_.text(7681, "Show whether the deal can still be &won"), "chkShowWinnable", aids);
+  autoTurn_ = box(host_.text(7682, "Turn uncovered cards by them&selves"), "chkAutoTurn", aids);
+  for (QCheckBox* check : {statusBar_, showWinnable_, autoTurn_}) aidsLayout->addWidget(check);
+  aidsPageLayout->addWidget(aids);
+  aidsPageLayout->addStretch();
+  pages_->addTab(aidsPage, host_.text(7683, "&Play aids"));
+
   // Scores.
   auto* scoresPage = new QWidget;
   auto* scoresLayout = new QVBoxLayout(scoresPage);
@@ -147,6 +160,8 @@ void TfrmOpzioni::showSettings() {
   confirmHiScores_->setChecked(notNo(key(field::ConfirmEnterHiScores.key, "Y")));
   toolbar_->setChecked(key(prefkey::ToolBarVisible, "Y") == "Y");
   statusBar_->setChecked(store.get(field::StatusBar) != "N");
+  showWinnable_->setChecked(key(prefkey::ShowWinnable, "N") == "Y");
+  autoTurn_->setChecked(key(prefkey::AutoTurn, "N") == "Y");
   largeIcons_->setChecked(key(prefkey::ToolBarLarge, "N") == "Y");
   flatButtons_->setChecked(key(prefkey::ToolBarFlat, "Y") == "Y");
   showTime_->setChecked(store.get(field::ShowTime) != "N");
@@ -175,6 +190,8 @@ void TfrmOpzioni::btnOKClick() {
       {std::string(prefkey::ToolBarVisible), yesNo(toolbar_->isChecked())},
       {std::string(prefkey::ToolBarLarge), yesNo(largeIcons_->isChecked())},
       {std::string(prefkey::ToolBarFlat), yesNo(flatButtons_->isChecked())},
+      {std::string(prefkey::ShowWinnable), yesNo(showWinnable_->isChecked())},
+      {std::string(prefkey::AutoTurn), yesNo(autoTurn_->isChecked())},
   };
   if (const FileError error = store.preferences().writeStrings(prefkey::Section, entries))
     host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));

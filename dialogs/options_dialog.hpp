@@ -34,6 +34,8 @@ class TfrmOpzioni : public QDialog {
   QCheckBox* chkFlatButtons() const { return flatButtons_; }
   QCheckBox* chkShowTime() const { return showTime_; }
   QCheckBox* chkShowScore() const { return showScore_; }
+  QCheckBox* chkShowWinnable() const { return showWinnable_; }
+  QCheckBox* chkAutoTurn() const { return autoTurn_; }
   QComboBox* cmbLanguage() const { return language_; }
   QButtonGroup* rgUndo() const { return undo_; }
   QPushButton* btnClearScores() const { return clearScores_; }
@@ -58,6 +60,8 @@ class TfrmOpzioni : public QDialog {
   QCheckBox* flatButtons_ = nullptr;
   QCheckBox* showTime_ = nullptr;
   QCheckBox* showScore_ = nullptr;
+  QCheckBox* showWinnable_ = nullptr;
+  QCheckBox* autoTurn_ = nullptr;
   QComboBox* language_ = nullptr;
   QButtonGroup* undo_ = nullptr;
   QPushButton* clearScores_ = nullptr;

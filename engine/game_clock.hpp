@@ -25,14 +25,26 @@ class GameClock {
   // One day: an opened game whose time has reached it starts again from 0.
   static constexpr int kSecondsPerDay = 24 * 3600;
 
-  void start(const LocalDateTime& now) { startedAt_ = now.epochSeconds; }
+  void start(const LocalDateTime& now) {
+    startedAt_ = now.epochSeconds;
+    pausedAt_.reset();
+  }
   // Running, as if started elapsedSeconds ago.
   void resume(const LocalDateTime& now, int elapsedSeconds);
-  void stop() { startedAt_.reset(); }
+  void stop() {
+    startedAt_.reset();
+    pausedAt_.reset();
+  }
   bool running() const { return startedAt_.has_value(); }
 
-  // Seconds since the start; 0 when the clock is not running. A clock set
-  // back by the system never shows a negative time.
+  // A running clock holds its time until it goes on; paused, it is not running
+  // but still shows (and a saved game keeps) the time it held.
+  void pause(const LocalDateTime& now);
+  void goOn(const LocalDateTime& now);
+  bool paused() const { return pausedAt_.has_value(); }
+
+  // Seconds since the start; the held time while paused; 0 when the clock is
+  // stopped. A clock set back by the system never shows a negative time.
   int elapsedSeconds(const LocalDateTime& now) const;
   // The time display, "h:nn:ss"; "0:00:00" when not running.
   std::string display(const LocalDateTime& now) const { return formatElapsed(elapsedSeconds(now)); }
@@ -42,6 +54,7 @@ class GameClock {
 
  private:
   std::optional<std::int64_t> startedAt_;
+  std::optional<int> pausedAt_;
 };
 
 }  // namespace quilloro

@@ -158,7 +158,7 @@ SavedGameFile GameSession::snapshot() const {
   file.cardSize = settings_.get(field::CardSize);
   file.cardSet = settings_.get(field::Card);
   file.backCard = static_cast<int>(settings_.getInteger(field::BackCard).value_or(0));
-  file.elapsedSeconds = clock_.running() ? clock_.elapsedSeconds(time_.now()) : 0;
+  file.elapsedSeconds = clock_.running() || clock_.paused() ? clock_.elapsedSeconds(time_.now()) : 0;
   file.scoringKind = settings_.get(field::ScoringKind);
   file.score = game_.score();
   file.redealCount = game_.redealCount();

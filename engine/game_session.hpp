@@ -58,6 +58,9 @@ class GameSession {
   // The seconds the clock shows now, and its display "h:nn:ss".
   int elapsedSeconds() const { return clock_.elapsedSeconds(time_.now()); }
   std::string timeDisplay() const { return clock_.display(time_.now()); }
+  // The player stepped away: the clock holds its time until play goes on.
+  void pauseClock() { clock_.pause(time_.now()); }
+  void resumeClock() { clock_.goOn(time_.now()); }
 
   // --- game files ---
   // The game in progress, its table and its undo history, as a game file.

@@ -14,6 +14,8 @@
 
 #include "app/widgets/help_window.hpp"
 #include "app/window/info_panel.hpp"
+#include "app/window/keyboard_play.hpp"
+#include "engine/solver/solve_worker.hpp"
 #include "app/core/shared_routines.hpp"
 #include "app/widgets/sound_player.hpp"
 #include "app/window/table_play.hpp"
@@ -65,6 +67,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   buildTopArea();
   buildStatusBar();
   buildMenus();
+  buildPlayAids();
   connect(table_, &TableWidget::resized, this, &MainWindow::runResizeSteps);
 
   applyStartupSettings();
@@ -234,6 +237,9 @@ void MainWindow::redrawTable() {
   scene.rankHints = game.rankHints();
   renderer_->redrawTable(scene, &table_->surface());
   if (!scene.selection.empty()) renderer_->showSelection(scene, &table_->surface(), true);
+  // Nothing of the table shows through the pause.
+  if (paused_) drawPauseCover();
+  updateMarks();
   table_->update();
 }
 
@@ -327,6 +333,8 @@ void MainWindow::afterNewTable(bool dealt) {
     layout_->setWindow(windowMetrics());
     layout_->placePiles();
   }
+  keyboard_->reset();
+  positionChanged();
   timePanel_->setValue(QString::fromStdString(session_->timeDisplay()));
   syncAutoplay();
   fnUpdateCaption();
@@ -377,6 +385,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   closed_ = true;
+  stopFinishing_ = true;
+  hintSearch_->cancel();
+  verdictSearch_->cancel();
   if (cardCounter_.save) cardCounter_.save();
   timer_->stop();
   sounds_->stop();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -21,6 +22,8 @@
 #include "table/table_layout.hpp"
 #include "table/table_renderer.hpp"
 #include "table/table_zoom.hpp"
+#include "table/table_marks.hpp"
+#include "engine/solver/solver.hpp"
 
 class QAction;
 class QFrame;
@@ -30,8 +33,21 @@ class QTimer;
 
 namespace quilloro {
 
+namespace solver {
+class SolveWorker;
+}
+
+// What the play aids' searches may spend: a hint within a second, the
+// verdict and the search for a win to finish a little longer.
+struct PlayAidBudgets {
+  solver::Budget hint{1'000'000, 900, std::size_t{1} << 30};
+  solver::Budget verdict{1'000'000, 2500, std::size_t{1} << 30};
+  solver::Budget finish{2'000'000, 5000, std::size_t{1} << 30};
+};
+
 class HelpWindow;
 class InfoPanel;
+class KeyboardPlay;
 class SoundPlayer;
 class TablePlay;
 class TableWidget;
@@ -179,6 +195,24 @@ class MainWindow : public QMainWindow,
   InfoPanel* timePanel() const { return timePanel_; }
   InfoPanel* scorePanel() const { return scorePanel_; }
   QFrame* statusBox() const { return statusBar_; }
+  // The status bar's texts: the stock's cards, the redeals left, the message
+  // (hints, finishing) and the verdict of "can this deal still be won?".
+  QLabel* stockCountLabel() const { return stockCount_; }
+  QLabel* redealsLabel() const { return redeals_; }
+  QLabel* statusMessageLabel() const { return statusMessage_; }
+  QLabel* verdictLabel() const { return verdict_; }
+  bool paused() const { return paused_; }
+  bool finishing() const { return finishing_; }
+  KeyboardPlay& keyboard() { return *keyboard_; }
+  // The hint's frames on the table, and its move while it is shown.
+  const std::vector<TableMark>& hintMarks() const { return hintMarks_; }
+  const std::optional<solver::SolverMove>& shownHint() const { return shownHint_; }
+  // Tests on a busy machine give the searches more time.
+  void setPlayAidBudgets(const PlayAidBudgets& budgets) { budgets_ = budgets; }
+  // Whether a search for a hint, a verdict or a win runs.
+  bool searching() const;
+  // The two play aids of the options, read again from the preferences.
+  void readPlayAidOptions();
   const TopAreaPlacement& topArea() const { return topArea_; }
   // The one-second tick: the elapsed time of a running clock.
   void tick();
@@ -193,6 +227,8 @@ class MainWindow : public QMainWindow,
   void undo();
   void redo();
   void pauseGame();
+  void showHint();
+  void finishForMe();
   void toggleAutoplay();
   void startDemo();
   void showStatistics();
@@ -268,6 +304,23 @@ class MainWindow : public QMainWindow,
   void showDeal();
   void syncAutoplay();
   void refreshTable();
+  // --- the play aids ---
+  void buildPlayAids();
+  // Something on the table moved: a hint or verdict of the old position goes.
+  void positionChanged();
+  void updateStatusCounts();
+  void setStatusMessage(const QString& message);
+  void pollSearches();
+  void startVerdictSearch();
+  void hintSearchEnded(const solver::SolveResult& result);
+  void playWinningMoves(const std::vector<solver::SolverMove>& moves);
+  // The moves the program makes after the player's: cards turned by themselves.
+  void afterPlayerMove();
+  void updateMarks();
+  std::vector<TableMark> hintFrames() const;
+  // The table covered while paused: the background and the notice, no cards.
+  void drawPauseCover();
+  void resumePlay();
   WindowMetrics windowMetrics() const;
   WindowMetrics windowMetricsAt(double scale) const;
   // With fit to window on, the largest zoom step at which the game fits; answers whether it changed.
@@ -332,6 +385,28 @@ class MainWindow : public QMainWindow,
   // The engine's next table redraw shows a deal or a restart.
   bool dealToShow_ = false;
   bool statusBarVisible_ = false;
+
+  // The play aids.
+  std::unique_ptr<KeyboardPlay> keyboard_;
+  std::unique_ptr<solver::SolveWorker> hintSearch_;
+  std::unique_ptr<solver::SolveWorker> verdictSearch_;
+  QTimer* searchPoll_ = nullptr;
+  QLabel* stockCount_ = nullptr;
+  QLabel* redeals_ = nullptr;
+  QLabel* statusMessage_ = nullptr;
+  QLabel* verdict_ = nullptr;
+  PlayAidBudgets budgets_;
+  std::vector<TableMark> hintMarks_;
+  std::optional<solver::SolverMove> shownHint_;
+  // A win the searches found from the position on the table now.
+  std::vector<solver::SolverMove> knownWin_;
+  bool hintForFinish_ = false;
+  bool verdictPending_ = false;
+  bool showVerdict_ = false;
+  bool autoTurn_ = false;
+  bool paused_ = false;
+  bool finishing_ = false;
+  bool stopFinishing_ = false;
 };
 
 }  // namespace quilloro

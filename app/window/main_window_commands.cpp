@@ -46,16 +46,15 @@ void MainWindow::undo() {
   if (!gameOnTable_) return;
   session_->game().undo();
   redrawTable();
+  positionChanged();
 }
 
 void MainWindow::redo() {
   if (!gameOnTable_) return;
   session_->game().redo();
   redrawTable();
+  positionChanged();
 }
-
-// Pausing is not part of the game: the clock runs on, as it always has.
-void MainWindow::pauseGame() {}
 
 void MainWindow::toggleAutoplay() {
   if (gameOnTable_) {
@@ -80,6 +79,7 @@ void MainWindow::showCustomize() {
 
 void MainWindow::showOptions() {
   runDialog(WindowDialog::Options);
+  readPlayAidOptions();
   table_->setPointerShape(static_cast<int>(settings().getInteger(field::Cursor).value_or(11)));
   table_->update();
 }

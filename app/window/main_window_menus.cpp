@@ -47,7 +47,9 @@ const std::vector<MenuSpec>& menuTable() {
        {{"mnuUndo", "&Undo", 217, "Ctrl+Z", &MainWindow::undo},
         {"mnuRedo", "&Redo", 219, "Ctrl+Shift+Z", &MainWindow::redo},
         {"-", "", 0, "", nullptr},
-        {"mnuPause", "Pa&use", 4602, "Ctrl+P", &MainWindow::pauseGame},
+        {"mnuPause", "Pa&use", 4602, "Ctrl+P", &MainWindow::pauseGame, true},
+        {"mnuHint", "&Hint", 7600, "H", &MainWindow::showHint},
+        {"mnuFinish", "&Finish for me", 7601, "", &MainWindow::finishForMe},
         {"mnuAutoplay", "&Autoplay", 226, "F7", &MainWindow::toggleAutoplay, true},
         {"-", "", 0, "", nullptr},
         {"mnuDemo", "&Demo", 4603, "Ctrl+D", &MainWindow::startDemo}}},
@@ -139,6 +141,7 @@ void MainWindow::applyLanguageCaptions() {
     for (ToolStrip* strip : {largeBar_, smallBar_}) strip->button(which)->setToolTip(hint);
   }
   timePanel_->setLabel(text(kTimeCaption));
+  updateStatusCounts();
   scorePanel_->setLabel(text(kScoreCaption));
   fnLayoutTopArea();
 }

@@ -14,7 +14,10 @@
 
 namespace quilloro {
 
-void MainWindow::cardFlight(const CardFlight& flight) { showCardFlight(flight); }
+void MainWindow::cardFlight(const CardFlight& flight) {
+  showCardFlight(flight);
+  positionChanged();
+}
 
 // A hidden window, or one without a game on view, only shows the result.
 void MainWindow::showCardFlight(const CardFlight& flight) {
@@ -29,6 +32,7 @@ void MainWindow::redraw(Redraw what, PileRef /*pile*/) {
     return;
   }
   redrawTable();
+  positionChanged();
 }
 
 void MainWindow::playSound(std::string_view fileName, bool switchOn) { sounds_->play(fileName, switchOn); }

@@ -85,14 +85,23 @@ void TablePlay::press(PointerButton button, int x, int y) {
 }
 
 void TablePlay::move(int x, int y) {
+  if (keyboardCarrying_) return;
   actions_.move(x, y);
   if (dragger_.dragging() || stockButton_.pressed()) table_.update();
 }
 
+void TablePlay::carryTo(int x, int y) {
+  actions_.move(x, y);
+  table_.update();
+}
+
 void TablePlay::release() {
-  Busy busy(blocking_);
-  pressOpen_ = false;
-  actions_.release();
+  {
+    Busy busy(blocking_);
+    pressOpen_ = false;
+    actions_.release();
+  }
+  if (afterPlayerMove_) afterPlayerMove_();
   table_.update();
 }
 
@@ -116,6 +125,7 @@ void TablePlay::doubleClick(int x, int y) {
   // systems; Qt reports none, so the skip is used up here rather than
   // swallowing the player's next press.
   if (actions_.skipNextPress()) actions_.press(PointerButton::Left, x, y);
+  if (afterPlayerMove_) afterPlayerMove_();
   table_.update();
 }
 
@@ -182,6 +192,14 @@ bool TablePlay::eventFilter(QObject* /*watched*/, QEvent* event) {
   if (winAnimation_) {
     // Any key or button press ends the animation; no input reaches the window meanwhile.
     if (isPress(type) && control_.interrupt) control_.interrupt();
+    return true;
+  }
+  if (interrupt_ && QApplication::activeModalWidget() == nullptr) {
+    if (isPress(type)) {
+      // The handler may clear or replace itself.
+      const std::function<void()> interrupt = interrupt_;
+      interrupt();
+    }
     return true;
   }
   // While cards fly, no click, key or menu shortcut reaches the window; a

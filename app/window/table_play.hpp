@@ -58,6 +58,20 @@ class TablePlay : public QObject,
   // or control.running() turns false. Answers whether it ran to its end.
   bool playWinAnimation(const std::vector<WinAnimationStep>& steps, WinAnimationControl control);
 
+  // While set, the player's input reaches neither the table nor the window:
+  // any key or button press calls it instead (a pause, cards played for the player).
+  void setInterrupt(std::function<void()> interrupt) { interrupt_ = std::move(interrupt); }
+  bool interrupting() const { return static_cast<bool>(interrupt_); }
+  // Called after each release and double-click of the player: the moves the
+  // program makes on its own afterwards.
+  void setAfterPlayerMove(std::function<void()> after) { afterPlayerMove_ = std::move(after); }
+  // The keyboard carries cards: the mouse's moves leave them where the keys put them.
+  void setKeyboardCarrying(bool carrying) { keyboardCarrying_ = carrying; }
+  // The carried cards follow the keyboard's focus.
+  void carryTo(int x, int y);
+  // Shows the table and waits, letting paint and timer events through.
+  void wait(int milliseconds) { showAndWait(milliseconds); }
+
   // A flight or the deal is under way: the player's input is swallowed.
   bool blocking() const { return blocking_ > 0; }
   bool winAnimationRunning() const { return winAnimation_; }
@@ -94,6 +108,9 @@ class TablePlay : public QObject,
   int blocking_ = 0;
   bool winAnimation_ = false;
   WinAnimationControl control_;
+  std::function<void()> interrupt_;
+  std::function<void()> afterPlayerMove_;
+  bool keyboardCarrying_ = false;
 };
 
 }  // namespace quilloro

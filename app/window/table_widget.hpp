@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <vector>
 
 #include "app/widgets/pointer_shapes.hpp"
 #include "app/window/table_pointer_handler.hpp"
 #include "table/pixel_surface.hpp"
+#include "table/table_marks.hpp"
 #include "table/table_zoom.hpp"
 
 namespace quilloro {
@@ -40,11 +43,22 @@ class TableWidget : public QWidget {
   int pointerShape() const { return dragging_ ? shapeId_ + 10 : shapeId_; }
   const PointerShapes& pointerShapes() const { return shapes_; }
 
-  // The whole surface, as the player sees it.
+  // The frames shown over the table (keyboard focus, hint); the surface
+  // itself is left as it is.
+  void setMarks(std::vector<TableMark> marks);
+  const std::vector<TableMark>& marks() const { return marks_; }
+
+  // The table's keys (arrows, Space, Return, Esc): the handler answers
+  // whether it used the key.
+  void setKeyHandler(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }
+
+  // The whole surface with the frames over it, as the player sees it.
   QImage picture() const;
 
  Q_SIGNALS:
   void resized();
+  // A mouse button went down on the table.
+  void pointerPressed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,14 +67,21 @@ class TableWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void applyPointer();
   // A window position as table pixels.
   QPoint tablePoint(const QPointF& at) const;
 
+  // The surface with the frames drawn over a copy of it; the surface itself when there are none.
+  PixelSurface withMarks() const;
+
   PixelSurface surface_;
   const TableZoom* zoom_ = nullptr;
+  std::vector<TableMark> marks_;
+  std::function<bool(int key)> keyHandler_;
   TablePointerHandler* handler_ = nullptr;
   PointerShapes shapes_;
   int shapeId_ = 11;

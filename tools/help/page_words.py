@@ -42,6 +42,26 @@ WORDS = {
                 "In the pairing games you click the cards to choose them instead of dragging them; a "
                 "chosen card is marked, and a complete pair or group leaves the table by itself.",
             ]),
+            ("Playing with the keyboard", [
+                "Every game can be played to its end without the mouse. The arrow keys move a yellow frame "
+                "over the table: up and down along the cards of a fanned pile, then on to the next pile that way.",
+                "Space or Return does what a click on the framed card does: it takes the card (with the cards "
+                "above it, where they may move together), turns a face-down card, deals from the stock, or "
+                "chooses the card in the pairing and selection games.",
+                "While cards are taken the frame turns orange and the arrow keys carry them from pile to pile; "
+                "Space or Return puts them down, Esc puts them back where they came from.",
+                "A mouse click hides the frame; the next arrow key brings it back.",
+            ]),
+            ("Help while playing", [
+                "Game > Hint (H) looks for the best next move and frames the card and the pile it should go "
+                "to; the status bar says it in words, or says that no move leads to a win from here.",
+                "Game > Finish for me plays the rest of the game for you when a win can be found from the "
+                "cards on the table; each move can be undone, and a click or a key stops it.",
+                "Game > Pause (Ctrl+P) stops the clock and hides the cards; a click or a key goes on.",
+                "The status bar shows the cards left in the stock and the redeals left. Tools > Options can "
+                "show it, show whether the deal can still be won after every move, and turn uncovered cards "
+                "by themselves.",
+            ]),
             ("Commands", [
                 "Game > Undo (Ctrl+Z) takes back the last move, as many times as you like; Game > Redo "
                 "makes it again.",
@@ -100,6 +120,27 @@ WORDS = {
                 "Tieni premuto il tasto destro su una carta scoperta ma coperta da altre per vederla intera.",
                 "Nei giochi di coppie le carte si scelgono con un clic invece di trascinarle; la carta scelta "
                 "viene segnata e una coppia o un gruppo completo lascia il tavolo da solo.",
+            ]),
+            ("Giocare con la tastiera", [
+                "Ogni gioco si può giocare fino alla fine senza il mouse. I tasti freccia spostano una cornice "
+                "gialla sul tavolo: in su e in giù lungo le carte di una pila a ventaglio, poi alla pila più vicina "
+                "in quella direzione.",
+                "Spazio o Invio fanno quello che farebbe un clic sulla carta incorniciata: prendono la carta (con "
+                "quelle sopra, dove possono spostarsi insieme), scoprono una carta coperta, distribuiscono dal "
+                "mazzo o scelgono la carta nei giochi di coppie e di selezione.",
+                "Mentre le carte sono prese la cornice diventa arancione e le frecce le portano da una pila "
+                "all'altra; Spazio o Invio le posano, Esc le rimette dove erano.",
+                "Un clic del mouse nasconde la cornice; il primo tasto freccia la fa tornare.",
+            ]),
+            ("Aiuti durante il gioco", [
+                "Partita > Suggerimento (H) cerca la mossa migliore e incornicia la carta e la pila dove deve "
+                "andare; la barra di stato la dice a parole, oppure dice che nessuna mossa porta alla vittoria.",
+                "Partita > Finisci per me gioca il resto della partita per te quando dalle carte sul tavolo si "
+                "trova una vittoria; ogni mossa si può annullare e un clic o un tasto la ferma.",
+                "Partita > Pausa (Ctrl+P) ferma l'orologio e nasconde le carte; un clic o un tasto fa continuare.",
+                "La barra di stato mostra le carte rimaste nel mazzo e le ridistribuzioni rimaste. Strumenti > "
+                "Opzioni può mostrarla, mostrare dopo ogni mossa se la partita si può ancora vincere e scoprire "
+                "da sole le carte rimaste coperte.",
             ]),
             ("Comandi", [
                 "Partita > Annulla (Ctrl+Z) ritira l'ultima mossa, tutte le volte che vuoi; Partita > "
