@@ -21,33 +21,4 @@ std::optional<Hint> findHint(const SolverStart& start, const Budget& budget, con
   return std::nullopt;
 }
 
-HintWorker::~HintWorker() { cancel(); }
-
-void HintWorker::start(const Game& game, const Budget& budget) {
-  cancel();
-  shared_ = std::make_shared<Shared>();
-  shared_->start = SolverStart::of(game);
-  shared_->budget = budget;
-  done_ = std::make_shared<std::atomic<bool>>(false);
-  thread_ = std::thread([shared = shared_, done = done_] {
-    shared->hint = findHint(shared->start, shared->budget, &shared->stop);
-    done->store(true);
-  });
-}
-
-void HintWorker::cancel() {
-  if (!thread_.joinable()) return;
-  shared_->stop.store(true);
-  thread_.join();
-  shared_.reset();
-}
-
-std::optional<Hint> HintWorker::result() {
-  if (!ready()) return std::nullopt;
-  thread_.join();
-  std::optional<Hint> hint = shared_->hint;
-  shared_.reset();
-  return hint;
-}
-
 }  // namespace quilloro::solver

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <atomic>
-#include <memory>
 #include <optional>
-#include <thread>
 
+#include "engine/solver/search_thread.hpp"
 #include "engine/solver/solver.hpp"
 
 namespace quilloro::solver {
@@ -25,31 +24,17 @@ std::optional<Hint> findHint(const SolverStart& start, const Budget& budget, con
 // meanwhile. The interface polls ready() and takes result().
 class HintWorker {
  public:
-  HintWorker() = default;
-  HintWorker(const HintWorker&) = delete;
-  HintWorker& operator=(const HintWorker&) = delete;
-  // Cancels a search still running and waits for its thread to end.
-  ~HintWorker();
-
   // Starts a search for the game's position; any search still running is cancelled first.
-  void start(const Game& game, const Budget& budget);
+  void start(const Game& game, const Budget& budget) { search_.start(game, budget); }
   // Sets the cancel flag and waits for the thread (it ends within a few nodes).
-  void cancel();
-  bool running() const { return thread_.joinable() && !done_->load(); }
-  bool ready() const { return thread_.joinable() && done_->load(); }
+  void cancel() { search_.cancel(); }
+  bool running() const { return search_.running(); }
+  bool ready() const { return search_.ready(); }
   // The finished search's hint (joins the thread); nothing while it runs.
-  std::optional<Hint> result();
+  std::optional<Hint> result() { return search_.take().value_or(std::nullopt); }
 
  private:
-  struct Shared {
-    SolverStart start;
-    Budget budget;
-    std::atomic<bool> stop{false};
-    std::optional<Hint> hint;
-  };
-  std::shared_ptr<Shared> shared_;
-  std::shared_ptr<std::atomic<bool>> done_ = std::make_shared<std::atomic<bool>>(false);
-  std::thread thread_;
+  SearchThread<std::optional<Hint>> search_{&findHint};
 };
 
 }  // namespace quilloro::solver
