@@ -16,26 +16,18 @@
 #include "dialogs/customize_dialog.hpp"
 #include "dialogs/options_dialog.hpp"
 #include "dialogs/tips_dialog.hpp"
+#include "tests/app/window/shot_window_start.hpp"
 
 using namespace quilloro;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: dialog_shots HOME LANGUAGE OUT_PREFIX\n");
-    return 2;
-  }
-  const std::filesystem::path home = argv[1];
-  std::filesystem::create_directories(home / "DATA");
-  IniFile preferences(home / "DATA" / "CFG.DAT");
-  preferences.writeString("Preference", "Language", argv[2]);
-  preferences.writeString("Preference", "Cards_Animate", "N");
-  preferences.writeString("Preference", "AutoPlay", "N");
-  const QString prefix = QString::fromLocal8Bit(argv[3]);
+  const std::optional<shots::ShotStart> start = shots::startShots(argc, argv, "dialog_shots");
+  if (!start) return 2;
+  const std::filesystem::path home = start->home;
+  const QString prefix = start->prefix;
 
-  MainWindowOptions options;
-  options.paths = programPathsFrom(QCoreApplication::applicationDirPath().toStdString() + "/../quilloro",
-                                   {"Quilloro", "--home", home.string()});
+  MainWindowOptions options = shots::shotWindowOptions(home);
   MainWindow window(options);
   auto* extras = new WindowExtras(window);
   window.showMaximized();

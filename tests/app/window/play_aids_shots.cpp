@@ -14,30 +14,23 @@
 #include "app/window/table_widget.hpp"
 #include "app/window/window_extras.hpp"
 #include "dialogs/options_dialog.hpp"
+#include "tests/app/window/shot_window_start.hpp"
 #include <QTabWidget>
 
 using namespace quilloro;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: play_aids_shots HOME LANGUAGE OUT_PREFIX\n");
-    return 2;
-  }
-  const std::filesystem::path home = argv[1];
-  std::filesystem::create_directories(home / "DATA");
+  const std::optional<shots::ShotStart> start = shots::startShots(argc, argv, "play_aids_shots");
+  if (!start) return 2;
+  const std::filesystem::path home = start->home;
+  const QString prefix = start->prefix;
   IniFile preferences(home / "DATA" / "CFG.DAT");
-  preferences.writeString("Preference", "Language", argv[2]);
-  preferences.writeString("Preference", "Cards_Animate", "N");
-  preferences.writeString("Preference", "AutoPlay", "N");
   preferences.writeString("Preference", "StatusBar", "S");
   preferences.writeString("Preference", "Show_Winnable", "Y");
   preferences.writeString("Preference", "Game", argc > 4 ? argv[4] : "1");
-  const QString prefix = QString::fromLocal8Bit(argv[3]);
 
-  MainWindowOptions options;
-  options.paths = programPathsFrom(QCoreApplication::applicationDirPath().toStdString() + "/../quilloro",
-                                   {"Quilloro", "--home", home.string()});
+  MainWindowOptions options = shots::shotWindowOptions(home);
   MainWindow window(options);
   auto* extras = new WindowExtras(window);
   window.showMaximized();

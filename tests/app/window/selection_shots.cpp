@@ -23,6 +23,7 @@
 #include "app/window/window_dialogs.hpp"
 #include "app/window/window_extras.hpp"
 #include "engine/game_won_summary.hpp"
+#include "tests/app/window/shot_window_start.hpp"
 
 using namespace quilloro;
 
@@ -40,22 +41,14 @@ void whenModal(std::function<void(QWidget*)> action, int triesLeft = 300) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: selection_shots HOME LANGUAGE OUT_PREFIX\n");
-    return 2;
-  }
-  const std::filesystem::path home = argv[1];
-  std::filesystem::create_directories(home / "DATA");
+  const std::optional<shots::ShotStart> start = shots::startShots(argc, argv, "selection_shots");
+  if (!start) return 2;
+  const std::filesystem::path home = start->home;
+  const QString prefix = start->prefix;
   IniFile preferences(home / "DATA" / "CFG.DAT");
-  preferences.writeString("Preference", "Language", argv[2]);
-  preferences.writeString("Preference", "Cards_Animate", "N");
-  preferences.writeString("Preference", "AutoPlay", "N");
   preferences.writeString("Preference", "Tips_StartUp", "N");
-  const QString prefix = QString::fromLocal8Bit(argv[3]);
 
-  MainWindowOptions options;
-  options.paths = programPathsFrom(QCoreApplication::applicationDirPath().toStdString() + "/../quilloro",
-                                   {"Quilloro", "--home", home.string()});
+  MainWindowOptions options = shots::shotWindowOptions(home);
   MainWindow window(options);
   auto* dialogs = new WindowDialogs(window);
   new WindowExtras(window);
