@@ -32,6 +32,7 @@
 #include "stats/result_files.hpp"
 #include "table/keyboard_focus.hpp"
 #include "tests/support/temp_dir.hpp"
+#include "tests/app/window/quiet_play_preferences.hpp"
 
 namespace quilloro {
 namespace {
@@ -93,15 +94,7 @@ class PlayAidsTest : public ::testing::Test {
     ASSERT_FALSE(installFolder().empty()) << "QUILLORO_HOME names the build's installation folder";
     std::filesystem::create_directories(home.path() / "DATA");
     IniFile cfg = preferences();
-    cfg.writeString("Preference", "AutoPlay", "N");
-    cfg.writeString("Preference", "Cards_Animate", "N");
-    cfg.writeString("Preference", "Speed_Move_Card", "0");
-    cfg.writeString("Preference", "Winning_Animation", "N");
-    cfg.writeString("Preference", "Sounds_Enabled", "N");
-    cfg.writeString("Preference", "ConfirmQuit", "N");
-    cfg.writeString("Preference", "ConfirmEnterHiScores", "N");
-    // The tests place the pointer in table pixels, so the table is shown at its own size.
-    cfg.writeString("Preference", "FitToWindow", "N");
+    writeQuietPlayPreferences(cfg);
     cfg.writeString("Preference", "StatusBar", "S");
   }
   void TearDown() override {

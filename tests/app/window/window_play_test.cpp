@@ -39,6 +39,7 @@
 #include "stats/booking.hpp"
 #include "stats/result_files.hpp"
 #include "tests/support/temp_dir.hpp"
+#include "tests/app/window/quiet_play_preferences.hpp"
 
 namespace quilloro {
 namespace {
@@ -148,18 +149,9 @@ class WindowPlayTest : public ::testing::Test {
     ASSERT_FALSE(installFolder().empty()) << "QUILLORO_HOME names the build's installation folder";
     std::filesystem::create_directories(home.path() / "DATA");
     IniFile cfg = preferences();
-    // No pauses and no flights for most cases: the moves show at once.
-    cfg.writeString("Preference", "AutoPlay", "N");
-    cfg.writeString("Preference", "Cards_Animate", "N");
+    writeQuietPlayPreferences(cfg);
+    // No shadows either, for most cases.
     cfg.writeString("Preference", "Cards_Shadowed", "N");
-    cfg.writeString("Preference", "Speed_Move_Card", "0");
-    cfg.writeString("Preference", "Winning_Animation", "N");
-    cfg.writeString("Preference", "Sounds_Enabled", "N");
-    cfg.writeString("Preference", "ConfirmQuit", "N");
-    // A won game may enter the hi-scores; "Compliments!" is tested with the statistics windows.
-    cfg.writeString("Preference", "ConfirmEnterHiScores", "N");
-    // The table at its own size, one window pixel per table pixel: the zoom has tests of its own.
-    cfg.writeString("Preference", "FitToWindow", "N");
   }
 
   IniFile preferences() const { return IniFile(home.path() / "DATA" / "CFG.DAT"); }
