@@ -12,6 +12,7 @@
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
+#include "engine/solver/spider_search.hpp"
 
 namespace quilloro::solver {
 
@@ -469,6 +470,8 @@ const char* verdictName(Verdict verdict) {
 SolveResult solve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   // The plain building games have a search of their own, many times faster.
   if (std::optional<SolveResult> fast = fastSolve(start, budget, stop)) return *std::move(fast);
+  // So has the Spider family.
+  if (std::optional<SolveResult> spider = spiderSolve(start, budget, stop)) return *std::move(spider);
   return Search(start, budget, stop).run();
 }
 

@@ -1,0 +1,285 @@
+// The Spider family's search against the engine: the same moves on random
+// play of every shipped kind it plays, solutions that replay and repeat, and
+// "lost" verdicts on small games that a plain exhaustive search confirms.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <set>
+#include <span>
+#include <tuple>
+#include <unordered_set>
+
+#include "engine/games_dat.hpp"
+#include "engine/solver/solver_position.hpp"
+#include "engine/solver/spider_search.hpp"
+#include "tests/engine/game_fixture.hpp"
+#include "tools/cli_solver_session.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+using testing::TestTable;
+
+#ifdef QUILLORO_SMALL_SAMPLES
+constexpr int kDealsPerKind = 1;
+constexpr int kStepsPerDeal = 40;
+constexpr int kGamesPerRuleSet = 8;
+#else
+constexpr int kDealsPerKind = 3;
+constexpr int kStepsPerDeal = 150;
+constexpr int kGamesPerRuleSet = 60;
+#endif
+
+const char* const kSpiderKinds[] = {"Spider", "Spider One Suit", "Spiderette", "Scorpion", "Simple Simon"};
+
+using MoveSet = std::set<std::tuple<int, int, int, int>>;
+
+MoveSet asSet(const std::vector<SolverMove>& moves) {
+  MoveSet set;
+  for (const SolverMove& move : moves)
+    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
+  return set;
+}
+
+void restore(Game& game, const GameState& before, int redeals) {
+  game.state.piles = before.piles;
+  game.state.cards = before.cards;
+  game.setRedealCount(redeals);
+  game.setWon(false);
+}
+
+// What the engine accepts, each tried on a copy: every face-up tableau card
+// onto every other tableau pile (onto its own pile a drop changes nothing),
+// and the stock.
+std::vector<SolverMove> engineMoves(Game& game) {
+  std::vector<SolverMove> candidates;
+  const int piles = game.state.pilesInUse(PileList::Tableau);
+  for (int from = 0; from < piles; ++from)
+    for (const std::uint8_t card : game.state.piles.pile(PileList::Tableau, from).slots())
+      for (int to = 0; to < piles; ++to)
+        if (to != from && !game.state.isFaceDown(card))
+          candidates.push_back({SolverMove::Kind::Drop, card, {PileList::Tableau, to}});
+  candidates.push_back({SolverMove::Kind::Stock, kNoCard, kStockPile});
+  std::vector<SolverMove> accepted;
+  const GameState before = game.state;
+  const int redeals = game.redealCount();
+  for (const SolverMove& move : candidates) {
+    const bool ok = applyMove(game, move);
+    restore(game, before, redeals);
+    if (ok) accepted.push_back(move);
+  }
+  return accepted;
+}
+
+class SpiderSearchKinds : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home_ = std::filesystem::temp_directory_path() / ("quilloro-spider-search-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home_);
+  }
+  void TearDown() override { std::filesystem::remove_all(home_); }
+
+  cli::Arguments arguments(int game) const {
+    return cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
+                           testing::builtGamesDat().string(), "--home", home_.string()});
+  }
+  static int indexOf(const GamesDat& dat, const std::string& name) {
+    for (int game = 0; game < dat.gameCount(); ++game)
+      if (dat.catalogue()[static_cast<std::size_t>(game)].name() == name) return game;
+    return -1;
+  }
+
+  std::filesystem::path home_;
+};
+
+TEST_F(SpiderSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  std::mt19937 random(14);
+  for (const char* name : kSpiderKinds) {
+    const int game = indexOf(dat, name);
+    ASSERT_GE(game, 0) << name;
+    cli::SolverSession session(arguments(game), game);
+    for (int deal = 1; deal <= kDealsPerKind; ++deal) {
+      session.deal(std::to_string(deal));
+      Game& table = session.game();
+      for (int step = 0; step < kStepsPerDeal; ++step) {
+        // Face-down tops are turned first, as the search does.
+        for (int t = 0; t < table.state.pilesInUse(PileList::Tableau); ++t)
+          if (table.state.isFaceDown(table.state.piles.pile(PileList::Tableau, t).topCard())) table.turnTopCard(t);
+        const std::vector<SolverMove> engine = engineMoves(table);
+        const std::optional<std::vector<SolverMove>> spider = spiderMoves(SolverStart::of(table));
+        ASSERT_TRUE(spider.has_value()) << name << " deal " << deal << " step " << step;
+        ASSERT_EQ(asSet(*spider), asSet(engine)) << name << " deal " << deal << " step " << step;
+        if (engine.empty() || table.wonCheck()) break;
+        const auto pick = std::uniform_int_distribution<std::size_t>(0, engine.size() - 1)(random);
+        ASSERT_TRUE(applyMove(table, engine[pick]));
+      }
+    }
+  }
+}
+
+TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  int won = 0;
+  for (const char* name : {"Spider One Suit", "Simple Simon", "Scorpion"}) {
+    const int game = indexOf(dat, name);
+    cli::SolverSession session(arguments(game), game);
+    for (int deal = 1; deal <= 2; ++deal) {
+      session.deal(std::to_string(deal));
+      const SolverStart start = SolverStart::of(session.game());
+      const SolveResult first = solve(start, Budget{.nodes = 3'000, .milliseconds = 600'000});
+      const SolveResult again = solve(start, Budget{.nodes = 3'000, .milliseconds = 6'000'000});
+      EXPECT_EQ(first.verdict, again.verdict) << name << " " << deal;
+      EXPECT_EQ(first.moves, again.moves) << name << " " << deal;
+      EXPECT_EQ(first.nodes, again.nodes) << name << " " << deal;
+      EXPECT_LE(first.nodes, 3'000) << name << " " << deal;
+      if (first.verdict == Verdict::Won) {
+        ++won;
+        EXPECT_TRUE(replayWins(start, first.moves)) << name << " " << deal;
+      }
+      const SolveResult noTime = solve(start, Budget{.nodes = 3'000, .milliseconds = 0});
+      // With no time the search ends at the first look at the clock.
+      if (noTime.verdict != first.verdict) {
+        EXPECT_EQ(noTime.verdict, Verdict::Unknown) << name << " " << deal;
+      }
+    }
+  }
+  EXPECT_GE(won, 2);
+}
+
+// Whether any sequence of the engine's moves wins: every face-up card onto
+// every pile, every turn, the stock; each position, in full, searched once.
+bool winnableByEveryMove(Game& game) {
+  if (game.wonCheck()) return true;
+  std::unordered_set<std::string> seen;
+  auto encoded = [&game] {
+    std::vector<std::uint8_t> bytes;
+    encodePosition(game.state, game.redealCount(), bytes);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  std::vector<std::string> waiting{encoded()};
+  seen.insert(waiting.front());
+  GameState position = game.state;
+  const int piles = game.state.pilesInUse(PileList::Tableau);
+  while (!waiting.empty()) {
+    const std::string bytes = std::move(waiting.back());
+    waiting.pop_back();
+    const int redeals = decodePosition(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), position);
+    std::vector<SolverMove> moves{{SolverMove::Kind::Stock, kNoCard, kStockPile}};
+    for (int pile = 0; pile < piles; ++pile) {
+      moves.push_back({SolverMove::Kind::Turn, kNoCard, {PileList::Tableau, pile}});
+      for (const std::uint8_t card : position.piles.pile(PileList::Tableau, pile).slots())
+        for (int to = 0; to < piles; ++to) moves.push_back({SolverMove::Kind::Drop, card, {PileList::Tableau, to}});
+    }
+    for (const SolverMove& move : moves) {
+      restore(game, position, redeals);
+      if (!applyMove(game, move)) continue;
+      if (game.wonCheck()) return true;
+      if (std::string next = encoded(); seen.insert(next).second) waiting.push_back(std::move(next));
+    }
+  }
+  return false;
+}
+
+std::string token(int card, bool faceUp) {
+  std::string text = std::to_string(card);
+  return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
+}
+
+struct SpiderRuleSet {
+  const char* name;
+  int piles;
+  int buildType;
+  int emptyRank;
+  int runRule;
+  int rowFlag;
+  int sequenceCode;
+};
+
+// Three suits home; the fourth dealt at random to the tableau, face down but
+// for the top, and a short stock.
+TEST(SpiderLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) {
+  const SpiderRuleSet ruleSets[] = {
+      // Kings alone fill a gap, any face-up cards move together, the stock
+      // deals onto the first piles whatever the gaps.
+      {"scorpion", 4, 0, 13, 0, 1, 83},
+      // Any card fills a gap, runs of one suit move, the stock deals only
+      // with no gap.
+      {"spider", 3, 2, -1, 10, 2, 83},
+      // Runs of any suits go home; the stock deals whatever the gaps.
+      {"one suit", 3, 2, -1, 1, 1, 82},
+  };
+  std::mt19937 random(2027);
+  for (const SpiderRuleSet& rules : ruleSets) {
+    int won = 0;
+    int lost = 0;
+    for (int deal = 0; deal < kGamesPerRuleSet; ++deal) {
+      TestTable table;
+      table.set({{param::kTableauCount, rules.piles}, {param::kShowWaste, 0}, {param::kFoundationTakeBack, 0},
+                 {param::kMultiCardMoveRule, rules.runRule}, {param::kAutoplayAvailable, 0}});
+      for (int n = 0; n < kMaxTableau; ++n) {
+        table.game.state.parameters[param::kTableauBuildTypeFirst + n] = static_cast<ParameterValue>(rules.buildType);
+        table.game.state.parameters[param::kTableauBaseRankFirst + n] = static_cast<ParameterValue>(rules.emptyRank);
+        table.game.state.parameters[param::kTableauRowDealFirst + n] =
+            static_cast<ParameterValue>(n < 3 ? rules.rowFlag : 0);
+      }
+      for (int f = 0; f < kMaxFoundations; ++f) {
+        table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.sequenceCode);
+        table.game.state.parameters[param::kFoundationBuildTypeFirst + f] = 4;
+      }
+      const int suitLeft = std::uniform_int_distribution<int>(0, 3)(random);
+      int foundation = 1;
+      for (int suit = 0; suit < 4; ++suit) {
+        if (suit == suitLeft) continue;
+        std::string home;
+        for (int rank = 1; rank <= 13; ++rank) home += token(suit * 13 + rank, true);
+        table.lay("Dest" + std::to_string(foundation++), home);
+      }
+      std::vector<int> left;
+      for (int rank = 1; rank <= 13; ++rank) left.push_back(suitLeft * 13 + rank);
+      std::shuffle(left.begin(), left.end(), random);
+      const int stockCards = std::uniform_int_distribution<int>(0, 4)(random);
+      std::string stock;
+      std::vector<std::vector<int>> tableau(static_cast<std::size_t>(rules.piles));
+      for (std::size_t i = 0; i < left.size(); ++i) {
+        if (static_cast<int>(i) < stockCards) {
+          stock += token(left[i], false);
+        } else {
+          tableau[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, rules.piles - 1)(random))].push_back(left[i]);
+        }
+      }
+      table.lay("Mazzo", stock);
+      for (int n = 0; n < rules.piles; ++n) {
+        const std::vector<int>& cards = tableau[static_cast<std::size_t>(n)];
+        const int faceUp = std::uniform_int_distribution<int>(1, 3)(random);
+        std::string tokens;
+        for (std::size_t i = 0; i < cards.size(); ++i) tokens += token(cards[i], i + static_cast<std::size_t>(faceUp) >= cards.size());
+        table.lay("Fila" + std::to_string(n + 1), tokens);
+      }
+      const SolverStart start = SolverStart::of(table.game);
+      ASSERT_TRUE(spiderMoves(start).has_value()) << rules.name;
+      const SolveResult result = solve(start, Budget{.nodes = 200'000, .milliseconds = 600'000});
+      ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal;
+      const bool winnable = winnableByEveryMove(table.game);
+      std::string layout;
+      for (const std::string pile : {"Mazzo", "Fila1", "Fila2", "Fila3", "Fila4"}) layout += " " + pile + "=" + table.tokens(pile);
+      EXPECT_EQ(result.verdict == Verdict::Won, winnable)
+          << rules.name << " game " << deal << ": the solver says " << verdictName(result.verdict) << ";" << layout;
+      if (result.verdict == Verdict::Won) {
+        EXPECT_TRUE(replayWins(start, result.moves)) << rules.name << " " << deal;
+      }
+      (result.verdict == Verdict::Won ? won : lost) += 1;
+    }
+    // The sample must hold both verdicts, or it checks nothing.
+    EXPECT_GE(won, 1) << rules.name;
+    EXPECT_GE(lost, 1) << rules.name;
+    ::testing::Test::RecordProperty(std::string(rules.name) + "_lost", lost);
+  }
+}
+
+}  // namespace
+}  // namespace quilloro::solver
