@@ -50,6 +50,57 @@ int SpiderPosition::facedownTotal() const {
   return total;
 }
 
+int SpiderPosition::links() const {
+  int total = 0;
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile)
+    for (int slot = faceDown(pile) + 1; slot < size(pile); ++slot) total += rules_.completes(at(pile, slot - 1), at(pile, slot)) ? 1 : 0;
+  return total;
+}
+
+int SpiderPosition::naturalLinks() const {
+  int total = 0;
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile)
+    for (int slot = faceDown(pile) + 1; slot < size(pile); ++slot) {
+      const std::uint8_t base = at(pile, slot - 1);
+      const std::uint8_t card = at(pile, slot);
+      total += rules_.builds(base, card) && !rules_.completes(base, card) ? 1 : 0;
+    }
+  return total;
+}
+
+int SpiderPosition::emptyPiles() const {
+  int total = 0;
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile) total += size(pile) == 0 ? 1 : 0;
+  return total;
+}
+
+void SpiderPosition::encode(std::vector<std::uint8_t>& out) const {
+  out.push_back(static_cast<std::uint8_t>(stockLeft_));
+  out.push_back(static_cast<std::uint8_t>(runsHome_));
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile) {
+    const auto p = static_cast<std::size_t>(pile);
+    out.push_back(static_cast<std::uint8_t>(size_[p]));
+    out.push_back(static_cast<std::uint8_t>(faceDown_[p]));
+    out.insert(out.end(), cards_[p].begin(), cards_[p].begin() + size_[p]);
+  }
+}
+
+void SpiderPosition::decode(std::span<const std::uint8_t> bytes) {
+  std::size_t at_ = 0;
+  stockLeft_ = bytes[at_++];
+  runsHome_ = bytes[at_++];
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile) {
+    const auto p = static_cast<std::size_t>(pile);
+    size_[p] = bytes[at_++];
+    faceDown_[p] = bytes[at_++];
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at_), size_[p], cards_[p].begin());
+    at_ += static_cast<std::size_t>(size_[p]);
+    rehash(pile);
+  }
+  log_.clear();
+  home_.clear();
+}
+
 int SpiderPosition::movableFrom(int pile) const {
   const int cards = size(pile);
   if (cards == 0 || faceDown(pile) == cards) return cards;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "engine/solver/position_table.hpp"
@@ -38,6 +39,15 @@ class SpiderPosition {
   int runsHome() const { return runsHome_; }
   bool won() const { return runsHome_ == rules_.sequenceCount() && stockLeft_ == 0; }
   int facedownTotal() const;
+  // Face-up cards lying on the card they follow on the way home.
+  int links() const;
+  // Face-up cards lying on a card they may be built on, but not as they go home.
+  int naturalLinks() const;
+  int emptyPiles() const;
+
+  // The position in bytes, and back; decoding forgets what undo needs.
+  void encode(std::vector<std::uint8_t>& out) const;
+  void decode(std::span<const std::uint8_t> bytes);
 
   // The lowest slot of the run that may be lifted from the top of the pile;
   // the pile's size when it is empty.

@@ -1,8 +1,9 @@
-// Depth-first search over the Spider family position. A first pass tries
-// only the moves that promise progress, in order of promise, and finds most
-// wins fast; a second pass tries every move and, when it has seen every
-// position reachable without a win, proves the deal lost. Each pass enters a
-// position once: the set of positions seen is bounded by the memory.
+// The search of the Spider family in two passes. The first goes best first
+// over the moves that promise progress and finds most wins fast; it proves
+// nothing, as it leaves moves out. The second goes depth first over every
+// move and, when it has seen every position reachable without a win, proves
+// the deal lost. Each pass enters a position once: the set of positions seen
+// is bounded by the memory.
 #include "engine/solver/spider_search.hpp"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ namespace {
 constexpr std::int64_t kClockInterval = 256;
 // The share of the positions the first pass may spend.
 constexpr double kFirstPassShare = 0.5;
+constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 class SpiderSearch {
  public:
@@ -38,15 +40,42 @@ class SpiderSearch {
     std::size_t pathMark;
   };
 
-  Outcome pass(bool everyMove, std::int64_t lastNode);
-  void pushFrame(bool everyMove, std::size_t undoMark, std::size_t pathMark);
+  // A position the first pass has seen: how it was reached and, once it
+  // was expanded, where its encoding lies (the others are one move from
+  // their parent's).
+  struct Node {
+    std::uint32_t parent;
+    std::uint32_t depth;
+    SpiderMove move;
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  struct Queued {
+    int priority;
+    std::uint32_t node;
+    // Best score first; among equals the newest, which keeps the search deep.
+    friend bool operator<(const Queued& a, const Queued& b) {
+      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
+    }
+  };
+
+  Outcome bestFirst(std::int64_t lastNode);
+  std::uint32_t addNode(std::uint32_t parent, const SpiderMove& move);
+  // Plays the moves from the start to the node, writing the engine's moves into path_.
+  void replayTo(std::uint32_t node);
+  // How promising the position is for the first pass.
+  int score() const {
+    // Runs home above all; then cards turned, cards lying as they go home
+    // (or at least in rank), gaps; and a stock kept for when nothing else helps.
+    return 1000 * position_.runsHome() - 40 * position_.facedownTotal() + 20 * position_.links() +
+           10 * position_.naturalLinks() + 20 * position_.emptyPiles() + 10 * position_.stockLeft();
+  }
+  Outcome depthFirst(std::int64_t lastNode);
+  void pushFrame(std::size_t undoMark, std::size_t pathMark);
   bool spent(std::int64_t lastNode);
   std::size_t memoryUsed(const PositionTable& seen) const {
     return seen.bytes() + arena_.capacity() * sizeof(SpiderMove) + frames_.capacity() * sizeof(Frame) +
            (path_.capacity() + bestPath_.capacity()) * sizeof(SolverMove);
-  }
-  int progress() const {
-    return 1000 * position_.runsHome() - 10 * position_.facedownTotal() - position_.stockLeft();
   }
 
   SpiderPosition position_;
@@ -56,7 +85,14 @@ class SpiderSearch {
   std::vector<SpiderMove> scratch_;
   std::vector<Frame> frames_;
   std::vector<SolverMove> path_;
+  std::vector<SolverMove> steps_;
   std::vector<SolverMove> bestPath_;
+  // The start with its first turns, which every pass begins from.
+  std::vector<std::uint8_t> start_;
+  std::vector<SolverMove> startPath_;
+  std::vector<Node> nodes_;
+  std::vector<std::uint8_t> encodings_;
+  std::vector<Queued> queue_;
   int bestProgress_ = 0;
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
@@ -67,15 +103,19 @@ class SpiderSearch {
 SolveResult SpiderSearch::run() {
   position_.turnTops(path_);
   bestPath_ = path_;
-  bestProgress_ = progress();
+  bestProgress_ = score();
   Outcome outcome = Outcome::Spent;
   if (position_.won()) {
     outcome = Outcome::Won;
   } else {
-    const auto firstShare = static_cast<std::int64_t>(kFirstPassShare * static_cast<double>(budget_.nodes));
-    outcome = pass(false, firstShare);
-    // An exhausted first pass proves nothing: it left moves out.
-    if (outcome != Outcome::Won && !stopped_ && !outOfTime_) outcome = pass(true, budget_.nodes);
+    position_.encode(start_);
+    startPath_ = path_;
+    outcome = bestFirst(static_cast<std::int64_t>(kFirstPassShare * static_cast<double>(budget_.nodes)));
+    if (outcome != Outcome::Won && !stopped_ && !outOfTime_) {
+      position_.decode(start_);
+      path_ = startPath_;
+      outcome = depthFirst(budget_.nodes);
+    }
   }
   SolveResult result;
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
@@ -87,14 +127,95 @@ SolveResult SpiderSearch::run() {
   return result;
 }
 
-SpiderSearch::Outcome SpiderSearch::pass(bool everyMove, std::int64_t lastNode) {
+SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
+  PositionTable seen(budget_.memoryBytes);
+  seen.insert(position_.key());
+  nodes_.push_back({kNoParent, 0, {}, 0, static_cast<std::uint32_t>(start_.size())});
+  encodings_ = start_;
+  queue_.push_back({score(), 0});
+  auto memoryUsed = [&] {
+    return seen.bytes() + nodes_.capacity() * sizeof(Node) + encodings_.capacity() + queue_.capacity() * sizeof(Queued);
+  };
+  auto finish = [&](Outcome outcome) {
+    nodes_ = {};
+    encodings_ = {};
+    queue_ = {};
+    return outcome;
+  };
+  auto load = [&](std::uint32_t node) {
+    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(nodes_[node].offset, nodes_[node].length));
+  };
+  while (!queue_.empty()) {
+    if (spent(lastNode) || memoryUsed() >= budget_.memoryBytes) return finish(Outcome::Spent);
+    std::pop_heap(queue_.begin(), queue_.end());
+    const std::uint32_t current = queue_.back().node;
+    queue_.pop_back();
+    ++expanded_;
+    if (current != 0) {
+      load(nodes_[current].parent);
+      steps_.clear();
+      position_.play(nodes_[current].move, steps_);
+      nodes_[current].offset = static_cast<std::uint32_t>(encodings_.size());
+      position_.encode(encodings_);
+      nodes_[current].length = static_cast<std::uint32_t>(encodings_.size() - nodes_[current].offset);
+    }
+    position_.moves(scratch_, false);
+    const std::uint32_t depth = nodes_[current].depth + 1;
+    for (const SpiderMove& move : scratch_) {
+      const std::size_t mark = position_.undoMark();
+      steps_.clear();
+      position_.play(move, steps_);
+      if (position_.won()) {
+        replayTo(addNode(current, move));
+        return finish(Outcome::Won);
+      }
+      switch (seen.insert(position_.key())) {
+        case PositionTable::Insert::Full: return finish(Outcome::Spent);
+        case PositionTable::Insert::Seen: break;
+        case PositionTable::Insert::New: {
+          const int reached = score();
+          const std::uint32_t child = addNode(current, move);
+          // A little for every step keeps the solutions short among equals.
+          queue_.push_back({reached - static_cast<int>(depth), child});
+          std::push_heap(queue_.begin(), queue_.end());
+          if (reached > bestProgress_) {
+            bestProgress_ = reached;
+            replayTo(child);
+            bestPath_ = path_;
+            load(current);
+            continue;
+          }
+          break;
+        }
+      }
+      position_.undoTo(mark);
+    }
+  }
+  return finish(Outcome::Exhausted);
+}
+
+std::uint32_t SpiderSearch::addNode(std::uint32_t parent, const SpiderMove& move) {
+  const auto index = static_cast<std::uint32_t>(nodes_.size());
+  nodes_.push_back({parent, nodes_[parent].depth + 1, move, 0, 0});
+  return index;
+}
+
+void SpiderSearch::replayTo(std::uint32_t node) {
+  std::vector<const Node*> chain;
+  for (std::uint32_t at = node; nodes_[at].parent != kNoParent; at = nodes_[at].parent) chain.push_back(&nodes_[at]);
+  position_.decode(start_);
+  path_ = startPath_;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) position_.play((*it)->move, path_);
+}
+
+SpiderSearch::Outcome SpiderSearch::depthFirst(std::int64_t lastNode) {
   PositionTable seen(budget_.memoryBytes);
   const std::size_t rootMark = position_.undoMark();
   const std::size_t rootPath = path_.size();
   seen.insert(position_.key());
   frames_.clear();
   arena_.clear();
-  pushFrame(everyMove, rootMark, rootPath);
+  pushFrame(rootMark, rootPath);
   while (!frames_.empty()) {
     Frame& frame = frames_.back();
     if (frame.nextMove == frame.endMove) {
@@ -112,12 +233,12 @@ SpiderSearch::Outcome SpiderSearch::pass(bool everyMove, std::int64_t lastNode) 
     const PositionTable::Insert inserted = seen.insert(position_.key());
     if (inserted == PositionTable::Insert::New) {
       ++expanded_;
-      if (const int reached = progress(); reached > bestProgress_) {
+      if (const int reached = score(); reached > bestProgress_) {
         bestProgress_ = reached;
         bestPath_ = path_;
       }
       if (!spent(lastNode) && memoryUsed(seen) < budget_.memoryBytes) {
-        pushFrame(everyMove, undoMark, pathMark);
+        pushFrame(undoMark, pathMark);
         continue;
       }
     }
@@ -134,8 +255,8 @@ SpiderSearch::Outcome SpiderSearch::pass(bool everyMove, std::int64_t lastNode) 
   return Outcome::Exhausted;
 }
 
-void SpiderSearch::pushFrame(bool everyMove, std::size_t undoMark, std::size_t pathMark) {
-  position_.moves(scratch_, everyMove);
+void SpiderSearch::pushFrame(std::size_t undoMark, std::size_t pathMark) {
+  position_.moves(scratch_, true);
   std::stable_sort(scratch_.begin(), scratch_.end(),
                    [](const SpiderMove& a, const SpiderMove& b) { return a.priority > b.priority; });
   const std::size_t first = arena_.size();
