@@ -37,7 +37,13 @@ class SpiderPosition {
   std::uint8_t top(int pile) const { return size(pile) == 0 ? 0 : at(pile, size(pile) - 1); }
   int stockLeft() const { return stockLeft_; }
   int runsHome() const { return runsHome_; }
-  bool won() const { return runsHome_ == rules_.sequenceCount() && stockLeft_ == 0; }
+  // Won as the engine judges it: the stock and every tableau pile empty.
+  bool won() const {
+    if (stockLeft_ != 0) return false;
+    for (int pile = 0; pile < rules_.tableauCount(); ++pile)
+      if (size(pile) != 0) return false;
+    return true;
+  }
   int facedownTotal() const;
   // Face-up cards lying on the card they follow on the way home.
   int links() const;

@@ -26,12 +26,14 @@ using testing::TestTable;
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kDealsPerKind = 1;
-constexpr int kStepsPerDeal = 40;
-constexpr int kGamesPerRuleSet = 8;
+constexpr int kStepsPerDeal = 20;
+constexpr int kGamesPerRuleSet = 12;
+constexpr std::int64_t kNodesPerSolve = 1'000;
 #else
 constexpr int kDealsPerKind = 3;
 constexpr int kStepsPerDeal = 150;
 constexpr int kGamesPerRuleSet = 60;
+constexpr std::int64_t kNodesPerSolve = 3'000;
 #endif
 
 const char* const kSpiderKinds[] = {"Spider", "Spider One Suit", "Spiderette", "Scorpion", "Simple Simon"};
@@ -131,17 +133,17 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
     for (int deal = 1; deal <= 2; ++deal) {
       session.deal(std::to_string(deal));
       const SolverStart start = SolverStart::of(session.game());
-      const SolveResult first = solve(start, Budget{.nodes = 3'000, .milliseconds = 600'000});
-      const SolveResult again = solve(start, Budget{.nodes = 3'000, .milliseconds = 6'000'000});
+      const SolveResult first = solve(start, Budget{.nodes = kNodesPerSolve, .milliseconds = 600'000});
+      const SolveResult again = solve(start, Budget{.nodes = kNodesPerSolve, .milliseconds = 6'000'000});
       EXPECT_EQ(first.verdict, again.verdict) << name << " " << deal;
       EXPECT_EQ(first.moves, again.moves) << name << " " << deal;
       EXPECT_EQ(first.nodes, again.nodes) << name << " " << deal;
-      EXPECT_LE(first.nodes, 3'000) << name << " " << deal;
+      EXPECT_LE(first.nodes, kNodesPerSolve) << name << " " << deal;
       if (first.verdict == Verdict::Won) {
         ++won;
         EXPECT_TRUE(replayWins(start, first.moves)) << name << " " << deal;
       }
-      const SolveResult noTime = solve(start, Budget{.nodes = 3'000, .milliseconds = 0});
+      const SolveResult noTime = solve(start, Budget{.nodes = kNodesPerSolve, .milliseconds = 0});
       // With no time the search ends at the first look at the clock.
       if (noTime.verdict != first.verdict) {
         EXPECT_EQ(noTime.verdict, Verdict::Unknown) << name << " " << deal;
@@ -255,7 +257,7 @@ TEST(SpiderLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       table.lay("Mazzo", stock);
       for (int n = 0; n < rules.piles; ++n) {
         const std::vector<int>& cards = tableau[static_cast<std::size_t>(n)];
-        const int faceUp = std::uniform_int_distribution<int>(1, 3)(random);
+        const int faceUp = std::uniform_int_distribution<int>(2, 4)(random);
         std::string tokens;
         for (std::size_t i = 0; i < cards.size(); ++i) tokens += token(cards[i], i + static_cast<std::size_t>(faceUp) >= cards.size());
         table.lay("Fila" + std::to_string(n + 1), tokens);
@@ -278,6 +280,47 @@ TEST(SpiderLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
     EXPECT_GE(won, 1) << rules.name;
     EXPECT_GE(lost, 1) << rules.name;
     ::testing::Test::RecordProperty(std::string(rules.name) + "_lost", lost);
+    ::testing::Test::RecordProperty(std::string(rules.name) + "_won", won);
+  }
+}
+
+TEST(SpiderRuns, ACompleteRunGoesHomeOnlyWhenItsSuitsAreAsTheFoundationsAsk) {
+  // King down to two of alternating suits on one pile, the ace of hearts on
+  // another: the ace completes the run. Runs of any suits go home where the
+  // foundations take them; where they take one suit only, nothing wins.
+  for (const int sequenceCode : {82, 83}) {
+    TestTable table;
+    table.set({{param::kTableauCount, 2}, {param::kShowWaste, 0}, {param::kFoundationTakeBack, 0},
+               {param::kMultiCardMoveRule, 1}, {param::kAutoplayAvailable, 0}});
+    for (int n = 0; n < kMaxTableau; ++n) {
+      table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 2;
+      table.game.state.parameters[param::kTableauBaseRankFirst + n] = -1;
+    }
+    for (int f = 0; f < kMaxFoundations; ++f) {
+      table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(sequenceCode);
+      table.game.state.parameters[param::kFoundationBuildTypeFirst + f] = 4;
+    }
+    std::string run;
+    for (int rank = 13; rank >= 2; --rank) run += token((rank % 2 == 0 ? 26 : 39) + rank, true);
+    table.lay("Fila1", run);
+    table.lay("Fila2", token(1, true));
+    int home = 1;
+    for (int suit = 0; suit < 4; ++suit) {
+      std::string cards;
+      for (int rank = 1; rank <= 13; ++rank) {
+        const int card = suit * 13 + rank;
+        if (card != 1 && run.find(token(card, true)) == std::string::npos) cards += token(card, true);
+      }
+      // The cards that are neither in play nor a complete run stay out of the game.
+      if (cards.size() == 13 * 4) table.lay("Dest" + std::to_string(home++), cards);
+    }
+    const SolverStart start = SolverStart::of(table.game);
+    ASSERT_TRUE(spiderMoves(start).has_value()) << sequenceCode;
+    const SolveResult result = solve(start, Budget{.nodes = 10'000, .milliseconds = 600'000});
+    EXPECT_EQ(result.verdict, sequenceCode == 82 ? Verdict::Won : Verdict::Lost) << sequenceCode;
+    if (result.verdict == Verdict::Won) {
+      EXPECT_TRUE(replayWins(start, result.moves));
+    }
   }
 }
 
