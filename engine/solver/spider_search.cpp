@@ -67,7 +67,7 @@ class SpiderSearch {
   int score() const {
     // Runs home above all; then cards turned, cards lying as they go home
     // (or at least in rank), gaps; and a stock kept for when nothing else helps.
-    return 1000 * position_.runsHome() - 40 * position_.facedownTotal() + 20 * position_.links() +
+    return 1000 * position_.runsHome() - 40 * position_.facedownTotal() + 40 * position_.links() +
            10 * position_.naturalLinks() + 20 * position_.emptyPiles() + 10 * position_.stockLeft();
   }
   Outcome depthFirst(std::int64_t lastNode);
