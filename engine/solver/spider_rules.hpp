@@ -47,6 +47,8 @@ class SpiderRules {
   bool completes(std::uint8_t base, std::uint8_t moving) const {
     return rank(base) == rank(moving) + 1 && (anySuitSequences_ || suit(base) == suit(moving));
   }
+  // Runs of any suits go home, not only runs of one suit.
+  bool anySuitSequences() const { return anySuitSequences_; }
   // An empty tableau pile takes the card.
   bool fillsEmpty(std::uint8_t card) const { return emptyRank_ < 0 || rank(card) == emptyRank_; }
 
