@@ -28,6 +28,20 @@ std::uint64_t mixBits(std::uint64_t x) {
 
 constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
 
+// The share in the key of a card's face at every place of the stock cycle,
+// worked out once: the key of a position with an endless stock is asked for
+// at every move tried.
+const std::vector<PositionKey128>& cycleShares() {
+  static const std::vector<PositionKey128> shares = [] {
+    constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+    std::vector<PositionKey128> table(2 * FastPosition::kPileCapacity * 64);
+    for (std::size_t at = 0; at < table.size(); ++at)
+      table[at] = {mixBits(kCycleSalt + at), mixBits((kCycleSalt + at) ^ kLowSeed)};
+    return table;
+  }();
+  return shares;
+}
+
 }  // namespace
 
 FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount)
@@ -54,6 +68,7 @@ FastPosition::FastPosition(const FastRules& rules, const GameState& state, int r
         ++down_[static_cast<std::size_t>(p)];
       push(p, card);
     }
+    rekey(p, {});
   }
 }
 
@@ -108,6 +123,7 @@ void FastPosition::decode(std::span<const std::uint8_t> bytes) {
     down_[static_cast<std::size_t>(p)] = bytes[at + 1];
     at += 2;
     for (int i = 0; i < count; ++i) push(p, bytes[at++]);
+    rekey(p, {});
   }
 }
 
@@ -175,35 +191,44 @@ PositionKey128 FastPosition::key() const {
     cycle[static_cast<std::size_t>(length++)] = card(stockPile(), slot);
   const auto lowest = std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin();
   PositionKey128 key = key_;
-  constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+  const std::vector<PositionKey128>& shares = cycleShares();
   for (int i = 0; i < length; ++i) {
-    const auto seed = kCycleSalt + static_cast<std::uint64_t>(i) * 64 +
-                      static_cast<std::uint64_t>(rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]));
-    key.high += mixBits(seed);
-    key.low += mixBits(seed ^ kLowSeed);
+    const int face = rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]);
+    const PositionKey128& share = shares[static_cast<std::size_t>(i * 64 + face)];
+    key.high += share.high;
+    key.low += share.low;
   }
   return key;
 }
 
 void FastPosition::rekey(int pile, PositionKey128 before) {
-  const PileClass kind = class_[static_cast<std::size_t>(pile)];
-  if (stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste)) return;
+  if (outsideKey(pile)) return;
   const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
   const PositionKey128 old = shareOf(pile, before);
   key_.high += after.high - old.high;
   key_.low += after.low - old.low;
 }
 
+bool FastPosition::outsideKey(int pile) const {
+  const PileClass kind = class_[static_cast<std::size_t>(pile)];
+  return stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste);
+}
+
 void FastPosition::push(int pile, FastCard card) {
   const auto p = static_cast<std::size_t>(pile);
-  const PositionKey128 before = pileHash_[p];
+  if (outsideKey(pile)) {
+    // The stock and waste of an endless cycle count in the key only as the
+    // cycle: a click costs no hashing.
+    cards_[p][size_[p]++] = card;
+    ++left_;
+    return;
+  }
   const int slot = size_[p];
   const PositionKey128 add = slotKey(pile, slot, card, slot < down_[p]);
   pileHash_[p].high += add.high;
   pileHash_[p].low += add.low;
   cards_[p][static_cast<std::size_t>(slot)] = card;
   ++size_[p];
-  rekey(pile, before);
   if (class_[p] == PileClass::Foundation) {
     addHome(card, 1);
   } else {
@@ -213,14 +238,16 @@ void FastPosition::push(int pile, FastCard card) {
 
 FastCard FastPosition::pop(int pile) {
   const auto p = static_cast<std::size_t>(pile);
-  const PositionKey128 before = pileHash_[p];
+  if (outsideKey(pile)) {
+    --left_;
+    return cards_[p][--size_[p]];
+  }
   const int slot = size_[p] - 1;
   const FastCard card = cards_[p][static_cast<std::size_t>(slot)];
   const PositionKey128 remove = slotKey(pile, slot, card, slot < down_[p]);
   pileHash_[p].high -= remove.high;
   pileHash_[p].low -= remove.low;
   --size_[p];
-  rekey(pile, before);
   if (class_[p] == PileClass::Foundation) {
     addHome(card, -1);
   } else {
@@ -235,52 +262,63 @@ void FastPosition::addHome(FastCard card, int delta) {
   home_ += delta;
 }
 
+void FastPosition::carry(int from, int to, int count) {
+  const PositionKey128 fromBefore = pileHash_[static_cast<std::size_t>(from)];
+  const PositionKey128 toBefore = pileHash_[static_cast<std::size_t>(to)];
+  const int start = size(from) - count;
+  for (int i = 0; i < count; ++i) push(to, card(from, start + i));
+  for (int i = 0; i < count; ++i) pop(from);
+  rekey(from, fromBefore);
+  rekey(to, toBefore);
+}
+
+void FastPosition::turnOver(int from, int to, int count) {
+  // Card by card, so the order of the cards is reversed.
+  const PositionKey128 fromBefore = pileHash_[static_cast<std::size_t>(from)];
+  const PositionKey128 toBefore = pileHash_[static_cast<std::size_t>(to)];
+  for (int i = 0; i < count; ++i) push(to, pop(from));
+  rekey(from, fromBefore);
+  rekey(to, toBefore);
+}
+
+void FastPosition::flip(int pile, int faceDownChange) {
+  // The top card shows its face or hides it: its slot's share of the key changes.
+  const PositionKey128 before = pileHash_[static_cast<std::size_t>(pile)];
+  const FastCard card = pop(pile);
+  down_[static_cast<std::size_t>(pile)] = static_cast<std::uint8_t>(down_[static_cast<std::size_t>(pile)] + faceDownChange);
+  push(pile, card);
+  rekey(pile, before);
+}
+
 void FastPosition::apply(const FastStep& step) {
-  if (step.kind == FastStep::Kind::Click) {
-    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
-    return;
+  switch (step.kind) {
+    case FastStep::Kind::Click: turnOver(stockPile(), wastePile(), step.count); return;
+    case FastStep::Kind::Redeal:
+      turnOver(wastePile(), stockPile(), step.count);
+      setRedeals(redeals_ + 1);
+      return;
+    case FastStep::Kind::Turn: flip(step.from, -1); return;
+    case FastStep::Kind::Move: carry(step.from, step.to, step.count); return;
   }
-  if (step.kind == FastStep::Kind::Redeal) {
-    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
-    setRedeals(redeals_ + 1);
-    return;
-  }
-  if (step.kind == FastStep::Kind::Turn) {
-    // The top card shows its face: its slot's share of the key changes.
-    const FastCard card = pop(step.from);
-    --down_[step.from];
-    push(step.from, card);
-    return;
-  }
-  const int from = step.from;
-  const int start = size(from) - step.count;
-  for (int i = 0; i < step.count; ++i) push(step.to, card(from, start + i));
-  for (int i = 0; i < step.count; ++i) pop(from);
 }
 
 void FastPosition::undo(const FastStep& step) {
-  if (step.kind == FastStep::Kind::Click) {
-    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
-    return;
+  switch (step.kind) {
+    case FastStep::Kind::Click: turnOver(wastePile(), stockPile(), step.count); return;
+    case FastStep::Kind::Redeal:
+      turnOver(stockPile(), wastePile(), step.count);
+      setRedeals(redeals_ - 1);
+      return;
+    case FastStep::Kind::Turn: flip(step.from, 1); return;
+    case FastStep::Kind::Move: carry(step.to, step.from, step.count); return;
   }
-  if (step.kind == FastStep::Kind::Redeal) {
-    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
-    setRedeals(redeals_ - 1);
-    return;
-  }
-  if (step.kind == FastStep::Kind::Turn) {
-    const FastCard card = pop(step.from);
-    ++down_[step.from];
-    push(step.from, card);
-    return;
-  }
-  const int start = size(step.to) - step.count;
-  for (int i = 0; i < step.count; ++i) push(step.from, card(step.to, start + i));
-  for (int i = 0; i < step.count; ++i) pop(step.to);
 }
 
 int FastPosition::foundationFor(FastCard card) const {
   const int rank = rules_.rank(card);
+  // Only a card whose rank below is home more often than its own has a place.
+  const int suit = rules_.suit(card);
+  if (rank != kAce && homeCount(suit, rank - 1) <= homeCount(suit, rank)) return -1;
   for (int f = 0; f < rules_.foundationCount(); ++f) {
     const int pile = foundationPile(f);
     const FastCard onTop = top(pile);

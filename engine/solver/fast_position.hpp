@@ -96,6 +96,16 @@ class FastPosition {
 
  private:
   enum class PileClass : std::uint8_t { Tableau, Reserve, Foundation, Stock, Waste };
+  // These three keep the key up to date. The top count cards of from onto
+  // to, in their order:
+  void carry(int from, int to, int count);
+  // The top count cards of from onto to one by one:
+  void turnOver(int from, int to, int count);
+  // The top card of the pile turned (faceDownChange -1 shows it).
+  void flip(int pile, int faceDownChange);
+  // push and pop change the pile's hash but not the key: rekey does.
+  // The pile's cards are left out of the key (they count as the stock cycle).
+  bool outsideKey(int pile) const;
   void push(int pile, FastCard card);
   FastCard pop(int pile);
   // The pile's share of the key for the given hash of its cards.
