@@ -28,6 +28,25 @@ std::uint64_t mixBits(std::uint64_t x) {
 
 constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
 
+// The share in a pile's hash of every card face, face up or down, at every
+// slot of every class of pile, worked out once.
+const std::vector<PositionKey128>& slotShares() {
+  static const std::vector<PositionKey128> shares = [] {
+    constexpr std::uint64_t kClasses = 5;
+    std::vector<PositionKey128> table;
+    table.reserve(kClasses * FastPosition::kPileCapacity * kCardsPerPack * 2);
+    for (std::uint64_t kind = 0; kind < kClasses; ++kind)
+      for (std::uint64_t slot = 0; slot < FastPosition::kPileCapacity; ++slot)
+        for (std::uint64_t face = 0; face < kCardsPerPack; ++face)
+          for (std::uint64_t down = 0; down < 2; ++down) {
+            const std::uint64_t seed = ((kind * 256 + slot) * 64 + face) * 2 + down;
+            table.push_back({mixBits(seed), mixBits(seed ^ kLowSeed)});
+          }
+    return table;
+  }();
+  return shares;
+}
+
 // The share in the key of a card's face at every place of the stock cycle,
 // worked out once: the key of a position with an endless stock is asked for
 // at every move tried.
@@ -68,7 +87,7 @@ FastPosition::FastPosition(const FastRules& rules, const GameState& state, int r
         ++down_[static_cast<std::size_t>(p)];
       push(p, card);
     }
-    rekey(p, {});
+    rekey(p);
   }
 }
 
@@ -84,6 +103,7 @@ void FastPosition::clear() {
   // Every pile's share counts in the key, the empty ones too.
   for (int p = 0; p < piles_; ++p) {
     const PositionKey128 share = shareOf(p, {});
+    pileShare_[static_cast<std::size_t>(p)] = share;
     key_.high += share.high;
     key_.low += share.low;
   }
@@ -123,7 +143,7 @@ void FastPosition::decode(std::span<const std::uint8_t> bytes) {
     down_[static_cast<std::size_t>(p)] = bytes[at + 1];
     at += 2;
     for (int i = 0; i < count; ++i) push(p, bytes[at++]);
-    rekey(p, {});
+    rekey(p);
   }
 }
 
@@ -167,10 +187,10 @@ PileRef FastPosition::pileRef(int pile) const {
 }
 
 PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
-  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]);
-  const auto seed = ((kind * 256 + static_cast<std::uint64_t>(slot)) * 64 + static_cast<std::uint64_t>(rules_.face(card))) *
-                        2 + (down ? 1 : 0);
-  return {mixBits(seed), mixBits(seed ^ kLowSeed)};
+  const auto kind = static_cast<std::size_t>(class_[static_cast<std::size_t>(pile)]);
+  const auto at = ((kind * kPileCapacity + static_cast<std::size_t>(slot)) * kCardsPerPack +
+                   static_cast<std::size_t>(rules_.face(card))) * 2 + (down ? 1 : 0);
+  return slotShares()[at];
 }
 
 PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
@@ -201,12 +221,13 @@ PositionKey128 FastPosition::key() const {
   return key;
 }
 
-void FastPosition::rekey(int pile, PositionKey128 before) {
+void FastPosition::rekey(int pile) {
   if (outsideKey(pile)) return;
-  const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
-  const PositionKey128 old = shareOf(pile, before);
-  key_.high += after.high - old.high;
-  key_.low += after.low - old.low;
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 after = shareOf(pile, pileHash_[p]);
+  key_.high += after.high - pileShare_[p].high;
+  key_.low += after.low - pileShare_[p].low;
+  pileShare_[p] = after;
 }
 
 bool FastPosition::outsideKey(int pile) const {
@@ -263,31 +284,26 @@ void FastPosition::addHome(FastCard card, int delta) {
 }
 
 void FastPosition::carry(int from, int to, int count) {
-  const PositionKey128 fromBefore = pileHash_[static_cast<std::size_t>(from)];
-  const PositionKey128 toBefore = pileHash_[static_cast<std::size_t>(to)];
   const int start = size(from) - count;
   for (int i = 0; i < count; ++i) push(to, card(from, start + i));
   for (int i = 0; i < count; ++i) pop(from);
-  rekey(from, fromBefore);
-  rekey(to, toBefore);
+  rekey(from);
+  rekey(to);
 }
 
 void FastPosition::turnOver(int from, int to, int count) {
   // Card by card, so the order of the cards is reversed.
-  const PositionKey128 fromBefore = pileHash_[static_cast<std::size_t>(from)];
-  const PositionKey128 toBefore = pileHash_[static_cast<std::size_t>(to)];
   for (int i = 0; i < count; ++i) push(to, pop(from));
-  rekey(from, fromBefore);
-  rekey(to, toBefore);
+  rekey(from);
+  rekey(to);
 }
 
 void FastPosition::flip(int pile, int faceDownChange) {
   // The top card shows its face or hides it: its slot's share of the key changes.
-  const PositionKey128 before = pileHash_[static_cast<std::size_t>(pile)];
   const FastCard card = pop(pile);
   down_[static_cast<std::size_t>(pile)] = static_cast<std::uint8_t>(down_[static_cast<std::size_t>(pile)] + faceDownChange);
   push(pile, card);
-  rekey(pile, before);
+  rekey(pile);
 }
 
 void FastPosition::apply(const FastStep& step) {

@@ -110,8 +110,8 @@ class FastPosition {
   FastCard pop(int pile);
   // The pile's share of the key for the given hash of its cards.
   PositionKey128 shareOf(int pile, PositionKey128 hash) const;
-  // Replaces the pile's share in the key after its hash changed from before.
-  void rekey(int pile, PositionKey128 before);
+  // Replaces the pile's share in the key after its hash changed.
+  void rekey(int pile);
   PositionKey128 slotKey(int pile, int slot, FastCard card, bool down) const;
   void addHome(FastCard card, int delta);
   void clear();
@@ -127,6 +127,8 @@ class FastPosition {
   std::array<std::uint8_t, kMaxPiles> down_{};
   std::array<PileClass, kMaxPiles> class_{};
   std::array<PositionKey128, kMaxPiles> pileHash_{};
+  // Each pile's share in the key as last counted.
+  std::array<PositionKey128, kMaxPiles> pileShare_{};
   std::array<std::array<std::uint8_t, 14>, 4> homeCounts_{};
   int piles_ = 0;
   int left_ = 0;
