@@ -201,7 +201,7 @@ PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
 }
 
 PositionKey128 FastPosition::key() const {
-  if (!stockCycle_) return key_;
+  if (!stockCycle_) return roundKey();
   // The cycle read from the waste's bottom card up, then the stock from its
   // top card down, started at its lowest card number.
   std::array<FastCard, 2 * kPileCapacity> cycle{};
@@ -218,6 +218,40 @@ PositionKey128 FastPosition::key() const {
     key.high += share.high;
     key.low += share.low;
   }
+  return key;
+}
+
+bool FastPosition::onTheRound() const {
+  // With no end of redeals and several cards a click, the clicks from a
+  // stock just redealt turn so many cards at a time until the stock is
+  // empty, and the next click redeals: every split on that round reaches
+  // every other by clicks alone.
+  if (!rules_.hasStock() || rules_.passes() >= 0 || stockCycle_) return false;
+  const int waste = size(wastePile());
+  const int cards = waste + size(stockPile());
+  return cards >= 2 && waste > 0 && (waste == cards || waste % rules_.cardsPerClick() == 0);
+}
+
+PositionKey128 FastPosition::roundKey() const {
+  if (!onTheRound()) return key_;
+  // Every split on the round counts as the one with the stock turned out:
+  // all the cards on the waste, in their order round the cycle.
+  PositionKey128 key = key_;
+  key.high -= pileShare_[static_cast<std::size_t>(stockPile())].high + pileShare_[static_cast<std::size_t>(wastePile())].high;
+  key.low -= pileShare_[static_cast<std::size_t>(stockPile())].low + pileShare_[static_cast<std::size_t>(wastePile())].low;
+  PositionKey128 waste{};
+  int slot = 0;
+  auto add = [&](FastCard card) {
+    const PositionKey128 share = slotKey(wastePile(), slot++, card, false);
+    waste.high += share.high;
+    waste.low += share.low;
+  };
+  for (int at = 0; at < size(wastePile()); ++at) add(card(wastePile(), at));
+  for (int at = size(stockPile()) - 1; at >= 0; --at) add(card(stockPile(), at));
+  const PositionKey128 stockShare = shareOf(stockPile(), {});
+  const PositionKey128 wasteShare = shareOf(wastePile(), waste);
+  key.high += stockShare.high + wasteShare.high;
+  key.low += stockShare.low + wasteShare.low;
   return key;
 }
 

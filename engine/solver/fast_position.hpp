@@ -104,6 +104,10 @@ class FastPosition {
   // The top card of the pile turned (faceDownChange -1 shows it).
   void flip(int pile, int faceDownChange);
   // push and pop change the pile's hash but not the key: rekey does.
+  // The split of stock and waste is one that clicks alone come round to
+  // again; then the key counts the stock as turned out onto the waste.
+  bool onTheRound() const;
+  PositionKey128 roundKey() const;
   // The pile's cards are left out of the key (they count as the stock cycle).
   bool outsideKey(int pile) const;
   void push(int pile, FastCard card);

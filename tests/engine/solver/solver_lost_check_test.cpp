@@ -143,6 +143,9 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // Three cards a click and two passes: the split of stock and waste counts.
       {"by threes", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kStockPasses, 2},
                      {param::kFoundationTakeBack, 0}}},
+      // Three cards a click and no end of redeals: the splits one round of
+      // clicks comes back to count as one.
+      {"threes endless", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kFoundationTakeBack, 0}}},
       // One pass, a reserve, tableau building in suit, empty piles taking nothing.
       {"reserves", {{param::kTableauCount, 3}, {param::kStockPasses, 1}, {param::kReserveCount, 1},
                     {param::kFoundationTakeBack, 0}}},
