@@ -189,12 +189,13 @@ bool FastSearch::spent() {
   return true;
 }
 
-// Where cards lie hidden (face down, or in a stock) the deals are decided
-// depth first, which keeps nothing of a position but its key and so sees
-// the whole space of far more lost deals; where every card shows, the best
-// first search finds the wins sooner.
+// Where cards lie face down, or where a stock of two packs makes the
+// positions many and large, the deals are decided depth first, which keeps
+// nothing of a position but its key and so sees the whole space of far more
+// lost deals; where every card shows, the best-first search finds the wins
+// sooner.
 bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
-  if (rules.hasStock()) return true;
+  if (rules.hasStock() && rules.packs() > 1) return true;
   for (int t = 0; t < rules.tableauCount(); ++t)
     for (const std::uint8_t card : state.piles.pile(PileList::Tableau, t).slots())
       if (state.isFaceDown(card)) return true;
