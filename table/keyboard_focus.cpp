@@ -107,6 +107,7 @@ std::optional<FocusSpot> stepFocus(const GameState& state, const TableLayout& la
   if (!pilesOnly)
     if (auto within = stepWithinPile(state, layout, from, direction)) return within;
   const Centre here = centreOf(focusRect(state, layout, from));
+  const PixelRect fromArea = pileArea(state, layout, from.pile);
   const bool across = horizontal(direction);
   const int forward = sign(direction);
   std::optional<FocusSpot> best;
@@ -119,7 +120,11 @@ std::optional<FocusSpot> stepFocus(const GameState& state, const TableLayout& la
     const int y = across ? std::clamp(here.y, area.top, area.bottom()) : area.top + area.height / 2;
     const long ahead = static_cast<long>(forward) * (across ? x - here.x : y - here.y);
     if (ahead <= 0) continue;
-    const long aside = std::labs(across ? y - here.y : x - here.x);
+    long aside = std::labs(across ? y - here.y : x - here.x);
+    // Sideways an empty pile is as near as the pile the focus is on reaches
+    // towards it: beside a long fan it would otherwise never be the nearest.
+    if (across && state.piles.pile(pile).empty())
+      aside = std::min(aside, std::labs(y - std::clamp(y, fromArea.top, fromArea.bottom())));
     // Straight ahead wins over a pile a little nearer but far to the side.
     const long score = ahead + 3 * aside;
     if (score < bestScore) {
