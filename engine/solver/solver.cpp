@@ -12,6 +12,7 @@
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/fourteen_search.hpp"
+#include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
 
@@ -474,6 +475,7 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   // So have the games that throw cards on a discard pile.
   if (std::optional<SolveResult> discard = discardSolve(start, budget, stop)) return *std::move(discard);
   if (std::optional<SolveResult> pairs = fourteenSolve(start, budget, stop)) return *std::move(pairs);
+  if (std::optional<SolveResult> pairs = pairRemovalSolve(start, budget, stop)) return *std::move(pairs);
   return Search(start, budget, stop).run();
 }
 
