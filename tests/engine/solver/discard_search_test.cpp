@@ -22,7 +22,7 @@ namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kDealsPerKind = 2;
-constexpr int kSmallTables = 8;
+constexpr int kSmallTables = 4;
 #else
 constexpr int kDealsPerKind = 6;
 constexpr int kSmallTables = 60;
