@@ -28,6 +28,39 @@ std::uint64_t mixBits(std::uint64_t x) {
 
 constexpr std::uint64_t kLowSeed = 0x51ED270B27A1C3F5ULL;
 
+// The share in a pile's hash of every card face, face up or down, at every
+// slot of every class of pile, worked out once.
+const std::vector<PositionKey128>& slotShares() {
+  static const std::vector<PositionKey128> shares = [] {
+    constexpr std::uint64_t kClasses = 5;
+    std::vector<PositionKey128> table;
+    table.reserve(kClasses * FastPosition::kPileCapacity * kCardsPerPack * 2);
+    for (std::uint64_t kind = 0; kind < kClasses; ++kind)
+      for (std::uint64_t slot = 0; slot < FastPosition::kPileCapacity; ++slot)
+        for (std::uint64_t face = 0; face < kCardsPerPack; ++face)
+          for (std::uint64_t down = 0; down < 2; ++down) {
+            const std::uint64_t seed = ((kind * 256 + slot) * 64 + face) * 2 + down;
+            table.push_back({mixBits(seed), mixBits(seed ^ kLowSeed)});
+          }
+    return table;
+  }();
+  return shares;
+}
+
+// The share in the key of a card's face at every place of the stock cycle,
+// worked out once: the key of a position with an endless stock is asked for
+// at every move tried.
+const std::vector<PositionKey128>& cycleShares() {
+  static const std::vector<PositionKey128> shares = [] {
+    constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+    std::vector<PositionKey128> table(2 * FastPosition::kPileCapacity * 64);
+    for (std::size_t at = 0; at < table.size(); ++at)
+      table[at] = {mixBits(kCycleSalt + at), mixBits((kCycleSalt + at) ^ kLowSeed)};
+    return table;
+  }();
+  return shares;
+}
+
 }  // namespace
 
 FastPosition::FastPosition(const FastRules& rules, const GameState& state, int redealCount)
@@ -54,6 +87,7 @@ FastPosition::FastPosition(const FastRules& rules, const GameState& state, int r
         ++down_[static_cast<std::size_t>(p)];
       push(p, card);
     }
+    rekey(p);
   }
 }
 
@@ -69,6 +103,7 @@ void FastPosition::clear() {
   // Every pile's share counts in the key, the empty ones too.
   for (int p = 0; p < piles_; ++p) {
     const PositionKey128 share = shareOf(p, {});
+    pileShare_[static_cast<std::size_t>(p)] = share;
     key_.high += share.high;
     key_.low += share.low;
   }
@@ -108,6 +143,7 @@ void FastPosition::decode(std::span<const std::uint8_t> bytes) {
     down_[static_cast<std::size_t>(p)] = bytes[at + 1];
     at += 2;
     for (int i = 0; i < count; ++i) push(p, bytes[at++]);
+    rekey(p);
   }
 }
 
@@ -151,10 +187,10 @@ PileRef FastPosition::pileRef(int pile) const {
 }
 
 PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
-  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]);
-  const auto seed = ((kind * 256 + static_cast<std::uint64_t>(slot)) * 64 + static_cast<std::uint64_t>(rules_.face(card))) *
-                        2 + (down ? 1 : 0);
-  return {mixBits(seed), mixBits(seed ^ kLowSeed)};
+  const auto kind = static_cast<std::size_t>(class_[static_cast<std::size_t>(pile)]);
+  const auto at = ((kind * kPileCapacity + static_cast<std::size_t>(slot)) * kCardsPerPack +
+                   static_cast<std::size_t>(rules_.face(card))) * 2 + (down ? 1 : 0);
+  return slotShares()[at];
 }
 
 PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
@@ -165,7 +201,7 @@ PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
 }
 
 PositionKey128 FastPosition::key() const {
-  if (!stockCycle_) return key_;
+  if (!stockCycle_) return roundKey();
   // The cycle read from the waste's bottom card up, then the stock from its
   // top card down, started at its lowest card number.
   std::array<FastCard, 2 * kPileCapacity> cycle{};
@@ -175,35 +211,79 @@ PositionKey128 FastPosition::key() const {
     cycle[static_cast<std::size_t>(length++)] = card(stockPile(), slot);
   const auto lowest = std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin();
   PositionKey128 key = key_;
-  constexpr std::uint64_t kCycleSalt = 0xBB67AE8584CAA73BULL;
+  const std::vector<PositionKey128>& shares = cycleShares();
   for (int i = 0; i < length; ++i) {
-    const auto seed = kCycleSalt + static_cast<std::uint64_t>(i) * 64 +
-                      static_cast<std::uint64_t>(rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]));
-    key.high += mixBits(seed);
-    key.low += mixBits(seed ^ kLowSeed);
+    const int face = rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]);
+    const PositionKey128& share = shares[static_cast<std::size_t>(i * 64 + face)];
+    key.high += share.high;
+    key.low += share.low;
   }
   return key;
 }
 
-void FastPosition::rekey(int pile, PositionKey128 before) {
+bool FastPosition::onTheRound() const {
+  // With no end of redeals and several cards a click, the clicks from a
+  // stock just redealt turn so many cards at a time until the stock is
+  // empty, and the next click redeals: every split on that round reaches
+  // every other by clicks alone.
+  if (!rules_.hasStock() || rules_.passes() >= 0 || stockCycle_) return false;
+  const int waste = size(wastePile());
+  const int cards = waste + size(stockPile());
+  return cards >= 2 && waste > 0 && (waste == cards || waste % rules_.cardsPerClick() == 0);
+}
+
+PositionKey128 FastPosition::roundKey() const {
+  if (!onTheRound()) return key_;
+  // Every split on the round counts as the one with the stock turned out:
+  // all the cards on the waste, in their order round the cycle.
+  PositionKey128 key = key_;
+  key.high -= pileShare_[static_cast<std::size_t>(stockPile())].high + pileShare_[static_cast<std::size_t>(wastePile())].high;
+  key.low -= pileShare_[static_cast<std::size_t>(stockPile())].low + pileShare_[static_cast<std::size_t>(wastePile())].low;
+  PositionKey128 waste{};
+  int slot = 0;
+  auto add = [&](FastCard card) {
+    const PositionKey128 share = slotKey(wastePile(), slot++, card, false);
+    waste.high += share.high;
+    waste.low += share.low;
+  };
+  for (int at = 0; at < size(wastePile()); ++at) add(card(wastePile(), at));
+  for (int at = size(stockPile()) - 1; at >= 0; --at) add(card(stockPile(), at));
+  const PositionKey128 stockShare = shareOf(stockPile(), {});
+  const PositionKey128 wasteShare = shareOf(wastePile(), waste);
+  key.high += stockShare.high + wasteShare.high;
+  key.low += stockShare.low + wasteShare.low;
+  return key;
+}
+
+void FastPosition::rekey(int pile) {
+  if (outsideKey(pile)) return;
+  const auto p = static_cast<std::size_t>(pile);
+  const PositionKey128 after = shareOf(pile, pileHash_[p]);
+  key_.high += after.high - pileShare_[p].high;
+  key_.low += after.low - pileShare_[p].low;
+  pileShare_[p] = after;
+}
+
+bool FastPosition::outsideKey(int pile) const {
   const PileClass kind = class_[static_cast<std::size_t>(pile)];
-  if (stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste)) return;
-  const PositionKey128 after = shareOf(pile, pileHash_[static_cast<std::size_t>(pile)]);
-  const PositionKey128 old = shareOf(pile, before);
-  key_.high += after.high - old.high;
-  key_.low += after.low - old.low;
+  return stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste);
 }
 
 void FastPosition::push(int pile, FastCard card) {
   const auto p = static_cast<std::size_t>(pile);
-  const PositionKey128 before = pileHash_[p];
+  if (outsideKey(pile)) {
+    // The stock and waste of an endless cycle count in the key only as the
+    // cycle: a click costs no hashing.
+    cards_[p][size_[p]++] = card;
+    ++left_;
+    return;
+  }
   const int slot = size_[p];
   const PositionKey128 add = slotKey(pile, slot, card, slot < down_[p]);
   pileHash_[p].high += add.high;
   pileHash_[p].low += add.low;
   cards_[p][static_cast<std::size_t>(slot)] = card;
   ++size_[p];
-  rekey(pile, before);
   if (class_[p] == PileClass::Foundation) {
     addHome(card, 1);
   } else {
@@ -213,14 +293,16 @@ void FastPosition::push(int pile, FastCard card) {
 
 FastCard FastPosition::pop(int pile) {
   const auto p = static_cast<std::size_t>(pile);
-  const PositionKey128 before = pileHash_[p];
+  if (outsideKey(pile)) {
+    --left_;
+    return cards_[p][--size_[p]];
+  }
   const int slot = size_[p] - 1;
   const FastCard card = cards_[p][static_cast<std::size_t>(slot)];
   const PositionKey128 remove = slotKey(pile, slot, card, slot < down_[p]);
   pileHash_[p].high -= remove.high;
   pileHash_[p].low -= remove.low;
   --size_[p];
-  rekey(pile, before);
   if (class_[p] == PileClass::Foundation) {
     addHome(card, -1);
   } else {
@@ -235,52 +317,58 @@ void FastPosition::addHome(FastCard card, int delta) {
   home_ += delta;
 }
 
+void FastPosition::carry(int from, int to, int count) {
+  const int start = size(from) - count;
+  for (int i = 0; i < count; ++i) push(to, card(from, start + i));
+  for (int i = 0; i < count; ++i) pop(from);
+  rekey(from);
+  rekey(to);
+}
+
+void FastPosition::turnOver(int from, int to, int count) {
+  // Card by card, so the order of the cards is reversed.
+  for (int i = 0; i < count; ++i) push(to, pop(from));
+  rekey(from);
+  rekey(to);
+}
+
+void FastPosition::flip(int pile, int faceDownChange) {
+  // The top card shows its face or hides it: its slot's share of the key changes.
+  const FastCard card = pop(pile);
+  down_[static_cast<std::size_t>(pile)] = static_cast<std::uint8_t>(down_[static_cast<std::size_t>(pile)] + faceDownChange);
+  push(pile, card);
+  rekey(pile);
+}
+
 void FastPosition::apply(const FastStep& step) {
-  if (step.kind == FastStep::Kind::Click) {
-    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
-    return;
+  switch (step.kind) {
+    case FastStep::Kind::Click: turnOver(stockPile(), wastePile(), step.count); return;
+    case FastStep::Kind::Redeal:
+      turnOver(wastePile(), stockPile(), step.count);
+      setRedeals(redeals_ + 1);
+      return;
+    case FastStep::Kind::Turn: flip(step.from, -1); return;
+    case FastStep::Kind::Move: carry(step.from, step.to, step.count); return;
   }
-  if (step.kind == FastStep::Kind::Redeal) {
-    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
-    setRedeals(redeals_ + 1);
-    return;
-  }
-  if (step.kind == FastStep::Kind::Turn) {
-    // The top card shows its face: its slot's share of the key changes.
-    const FastCard card = pop(step.from);
-    --down_[step.from];
-    push(step.from, card);
-    return;
-  }
-  const int from = step.from;
-  const int start = size(from) - step.count;
-  for (int i = 0; i < step.count; ++i) push(step.to, card(from, start + i));
-  for (int i = 0; i < step.count; ++i) pop(from);
 }
 
 void FastPosition::undo(const FastStep& step) {
-  if (step.kind == FastStep::Kind::Click) {
-    for (int i = 0; i < step.count; ++i) push(stockPile(), pop(wastePile()));
-    return;
+  switch (step.kind) {
+    case FastStep::Kind::Click: turnOver(wastePile(), stockPile(), step.count); return;
+    case FastStep::Kind::Redeal:
+      turnOver(stockPile(), wastePile(), step.count);
+      setRedeals(redeals_ - 1);
+      return;
+    case FastStep::Kind::Turn: flip(step.from, 1); return;
+    case FastStep::Kind::Move: carry(step.to, step.from, step.count); return;
   }
-  if (step.kind == FastStep::Kind::Redeal) {
-    for (int i = 0; i < step.count; ++i) push(wastePile(), pop(stockPile()));
-    setRedeals(redeals_ - 1);
-    return;
-  }
-  if (step.kind == FastStep::Kind::Turn) {
-    const FastCard card = pop(step.from);
-    ++down_[step.from];
-    push(step.from, card);
-    return;
-  }
-  const int start = size(step.to) - step.count;
-  for (int i = 0; i < step.count; ++i) push(step.from, card(step.to, start + i));
-  for (int i = 0; i < step.count; ++i) pop(step.to);
 }
 
 int FastPosition::foundationFor(FastCard card) const {
   const int rank = rules_.rank(card);
+  // Only a card whose rank below is home more often than its own has a place.
+  const int suit = rules_.suit(card);
+  if (rank != kAce && homeCount(suit, rank - 1) <= homeCount(suit, rank)) return -1;
   for (int f = 0; f < rules_.foundationCount(); ++f) {
     const int pile = foundationPile(f);
     const FastCard onTop = top(pile);

@@ -96,12 +96,26 @@ class FastPosition {
 
  private:
   enum class PileClass : std::uint8_t { Tableau, Reserve, Foundation, Stock, Waste };
+  // These three keep the key up to date. The top count cards of from onto
+  // to, in their order:
+  void carry(int from, int to, int count);
+  // The top count cards of from onto to one by one:
+  void turnOver(int from, int to, int count);
+  // The top card of the pile turned (faceDownChange -1 shows it).
+  void flip(int pile, int faceDownChange);
+  // push and pop change the pile's hash but not the key: rekey does.
+  // The split of stock and waste is one that clicks alone come round to
+  // again; then the key counts the stock as turned out onto the waste.
+  bool onTheRound() const;
+  PositionKey128 roundKey() const;
+  // The pile's cards are left out of the key (they count as the stock cycle).
+  bool outsideKey(int pile) const;
   void push(int pile, FastCard card);
   FastCard pop(int pile);
   // The pile's share of the key for the given hash of its cards.
   PositionKey128 shareOf(int pile, PositionKey128 hash) const;
-  // Replaces the pile's share in the key after its hash changed from before.
-  void rekey(int pile, PositionKey128 before);
+  // Replaces the pile's share in the key after its hash changed.
+  void rekey(int pile);
   PositionKey128 slotKey(int pile, int slot, FastCard card, bool down) const;
   void addHome(FastCard card, int delta);
   void clear();
@@ -117,6 +131,8 @@ class FastPosition {
   std::array<std::uint8_t, kMaxPiles> down_{};
   std::array<PileClass, kMaxPiles> class_{};
   std::array<PositionKey128, kMaxPiles> pileHash_{};
+  // Each pile's share in the key as last counted.
+  std::array<PositionKey128, kMaxPiles> pileShare_{};
   std::array<std::array<std::uint8_t, 14>, 4> homeCounts_{};
   int piles_ = 0;
   int left_ = 0;

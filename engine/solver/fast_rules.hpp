@@ -58,6 +58,8 @@ class FastRules {
     }
     return false;
   }
+  // Any face-up cards may travel together, in or out of sequence.
+  bool runsAnyFaceUp() const { return runRule_ == RunRule::AnyFaceUp; }
   // A card of the moving suit may lie on one of the base suit (ranks aside).
   bool suitsBuild(int baseSuit, int movingSuit) const;
   // An empty tableau pile takes the card.

@@ -8,13 +8,18 @@
 #include <chrono>
 #include <queue>
 
+#include "engine/solver/blocked_kings.hpp"
+#include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/position_table.hpp"
+#include "engine/solver/safe_plays.hpp"
 
 namespace quilloro::solver {
 
 namespace {
 
+// The positions searched for a hint's line in a deal known to be lost.
+constexpr std::int64_t kBlockedDealNodes = 2'000;
 // The clock and the stop flag are read once per so many positions.
 constexpr std::int64_t kClockInterval = 256;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
@@ -48,17 +53,7 @@ class FastSearch {
   Outcome search();
   // Records the position on the table, reached from parent by steps_.
   std::uint32_t addNode(std::uint32_t parent);
-  // Plays the step, then the turns and safe plays that follow it.
-  void play(const FastStep& step);
-  // keepOut, a card just taken back from the foundations, stays where it is.
-  void forcedSteps(FastCard keepOut = 0);
-  // Where cards come back from the foundations: the card, just played home
-  // from the pile, could come straight back to it.
-  bool mayComeBack(FastCard card, int pile) const;
   void undoTo(std::size_t stepCount);
-  // Whether the card may go home without spoiling a win: every card that
-  // could still be built on it is home or may go home the same way.
-  bool dispensable(int suit, int rank);
   bool spent();
   std::size_t memoryUsed() const {
     return seen_.bytes() + encodings_.capacity() + nodes_.capacity() * sizeof(Node) +
@@ -67,6 +62,7 @@ class FastSearch {
   std::vector<SolverMove> pathTo(std::uint32_t node) const;
 
   FastPosition position_;
+  SafePlays safe_{position_};
   const Budget& budget_;
   const std::atomic<bool>* stop_;
   PositionTable seen_;
@@ -79,7 +75,6 @@ class FastSearch {
   std::uint32_t won_ = kNoParent;
   std::uint32_t best_ = 0;
   int bestHome_ = -1;
-  std::array<std::array<std::int8_t, 14>, 4> known_{};
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
   bool outOfTime_ = false;
@@ -87,7 +82,7 @@ class FastSearch {
 };
 
 SolveResult FastSearch::run() {
-  forcedSteps();
+  safe_.forcedSteps(steps_);
   const Outcome outcome = search();
   SolveResult result;
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
@@ -124,7 +119,7 @@ FastSearch::Outcome FastSearch::search() {
                      [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
       steps_.clear();
-      play(step);
+      safe_.play(step, steps_);
       if (position_.cardsLeft() == 0) {
         won_ = addNode(current);
         return Outcome::Won;
@@ -171,75 +166,6 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
   return moves;
 }
 
-void FastSearch::play(const FastStep& step) {
-  for (int i = 0; i < step.clicks; ++i) position_.click(steps_);
-  position_.apply(step);
-  steps_.push_back(step);
-  // A card just taken back from the foundations is there to stay a while.
-  const bool takenBack = step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
-  forcedSteps(takenBack ? step.card : FastCard{0});
-}
-
-void FastSearch::forcedSteps(FastCard keepOut) {
-  const FastRules& rules = position_.rules();
-  for (bool moved = true; moved;) {
-    moved = false;
-    for (int t = 0; t < rules.tableauCount(); ++t) {
-      const int pile = position_.tableauPile(t);
-      if (position_.size(pile) == 0 || position_.faceDown(pile) < position_.size(pile)) continue;
-      const FastStep turn{FastStep::Kind::Turn, static_cast<std::uint8_t>(pile), 0, 0, position_.top(pile), 0, 0};
-      position_.apply(turn);
-      steps_.push_back(turn);
-      moved = true;
-    }
-    known_ = {};
-    const int piles = rules.tableauCount() + rules.reserveCount();
-    for (int pile = 0; pile < piles; ++pile) {
-      const FastCard card = position_.top(pile);
-      if (card == 0 || card == keepOut || position_.faceDown(pile) == position_.size(pile)) continue;
-      const int home = position_.foundationFor(card);
-      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
-      const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(home), 1, card, 0, 0};
-      position_.apply(step);
-      // Where cards come back from the foundations, a card goes home unasked
-      // only where it could come straight back: then the two positions lead
-      // to the same places, and keeping one of them loses nothing. An ace is
-      // never wanted back, as nothing is built on it.
-      if (rules.takesBack() && rules.rank(card) != kAce && !mayComeBack(card, pile)) {
-        position_.undo(step);
-        continue;
-      }
-      steps_.push_back(step);
-      known_ = {};
-      moved = true;
-    }
-  }
-}
-
-bool FastSearch::mayComeBack(FastCard card, int pile) const {
-  const FastRules& rules = position_.rules();
-  if (pile >= rules.tableauCount()) return position_.size(pile) == 0;
-  return position_.size(pile) == 0 ? rules.fillsEmpty(card) : position_.takesOn(pile, card);
-}
-
-bool FastSearch::dispensable(int suit, int rank) {
-  std::int8_t& answer = known_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
-  if (answer != 0) return answer > 0;
-  const FastRules& rules = position_.rules();
-  const int packs = rules.packs();
-  auto allHome = [&](int s, int r) { return position_.homeCount(s, r) >= packs; };
-  bool result = true;
-  for (int other = 0; other < 4 && result && rank > kAce; ++other) {
-    if (!rules.suitsBuild(suit, other) || allHome(other, rank - 1)) continue;
-    // The card a rank below may be built here: it must be free to go home
-    // as soon as it shows, and be needed nowhere else either.
-    const bool homeable = rank - 1 == kAce || allHome(other, rank - 2);
-    result = homeable && dispensable(other, rank - 1);
-  }
-  answer = result ? 1 : -1;
-  return result;
-}
-
 void FastSearch::undoTo(std::size_t stepCount) {
   while (steps_.size() > stepCount) {
     position_.undo(steps_.back());
@@ -263,11 +189,34 @@ bool FastSearch::spent() {
   return true;
 }
 
+// Where cards lie face down, or where a stock of two packs makes the
+// positions many and large, the deals are decided depth first, which keeps
+// nothing of a position but its key and so sees the whole space of far more
+// lost deals; where every card shows, the best-first search finds the wins
+// sooner.
+bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
+  if (rules.hasStock() && rules.packs() > 1) return true;
+  for (int t = 0; t < rules.tableauCount(); ++t)
+    for (const std::uint8_t card : state.piles.pile(PileList::Tableau, t).slots())
+      if (state.isFaceDown(card)) return true;
+  return false;
+}
+
 }  // namespace
 
 std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   const std::optional<FastRules> rules = FastRules::of(start);
   if (!rules) return std::nullopt;
+  if (kingsBlockForEver(FastPosition(*rules, start.state, start.redealCount))) {
+    // Lost whatever is played; a short search still finds the line that
+    // brings the most cards home, for a hint.
+    Budget brief = budget;
+    brief.nodes = std::min<std::int64_t>(budget.nodes, kBlockedDealNodes);
+    SolveResult result = FastSearch(*rules, start, brief, stop).run();
+    if (result.verdict == Verdict::Unknown && !result.stopped && !result.outOfTime) result.verdict = Verdict::Lost;
+    return result;
+  }
+  if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
   return FastSearch(*rules, start, budget, stop).run();
 }
 

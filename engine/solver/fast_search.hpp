@@ -1,5 +1,6 @@
-// The fast search for plain building games: best first over a compact
-// position, every position seen once, safe plays home without branching.
+// The fast search for plain building games: over a compact position, every
+// position seen once, safe plays home without branching; best first where
+// every card shows, depth first (fast_depth_search) where cards lie hidden.
 #pragma once
 
 #include <atomic>

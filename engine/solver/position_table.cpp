@@ -22,20 +22,26 @@ PositionTable::Insert PositionTable::insert(PositionKey128 key) {
     if (slots_[at].high == key.high && slots_[at].low == key.low) return Insert::Seen;
     at = (at + 1) & mask;
   }
-  // Half full is the most a probe sequence stays short at.
-  if ((used_ + 1) * 2 > slots_.size()) {
-    if (!grow()) return Insert::Full;
-    place(key);
-  } else {
-    slots_[at] = key;
+  // Half full keeps the probe sequences short; once the table may grow no
+  // more, it fills up to three quarters, slower but still well in reach.
+  if ((used_ + 1) * 2 > slots_.size() && !full_) {
+    if (grow()) {
+      place(key);
+      ++used_;
+      return Insert::New;
+    }
+    full_ = true;
   }
+  if (full_ && (used_ + 1) * 4 > slots_.size() * 3) return Insert::Full;
+  slots_[at] = key;
   ++used_;
   return Insert::New;
 }
 
 bool PositionTable::grow() {
+  // While the keys move over, the old table and the new one are both held.
   const std::size_t doubled = slots_.size() * 2;
-  if (doubled * sizeof(PositionKey128) > memoryBytes_) return false;
+  if ((doubled + slots_.size()) * sizeof(PositionKey128) > memoryBytes_) return false;
   std::vector<PositionKey128> old(doubled);
   old.swap(slots_);
   for (const PositionKey128& key : old)

@@ -1,5 +1,5 @@
 // The set of positions a search has seen, as 128-bit keys in one open table
-// that grows by doubling until the memory the search may hold is spent.
+// that grows by doubling while the memory the search may hold allows it.
 #pragma once
 
 #include <cstddef>
@@ -32,6 +32,8 @@ class PositionTable {
   std::size_t memoryBytes_;
   std::vector<PositionKey128> slots_;
   std::size_t used_ = 0;
+  // The memory allows no bigger table.
+  bool full_ = false;
 };
 
 }  // namespace quilloro::solver

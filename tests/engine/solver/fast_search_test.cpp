@@ -123,5 +123,29 @@ TEST_F(FastSearchKinds, SolutionsReplayAndRepeatMoveForMove) {
   EXPECT_EQ(won, 5);
 }
 
+TEST_F(FastSearchKinds, KlondikeIsDecidedDepthFirstRepeatablyAndNeverLostForWantOfMemory) {
+  cli::SolverSession session(arguments(0), 0);
+  int won = 0;
+  for (int deal = 1; deal <= 3; ++deal) {
+    session.deal(std::to_string(deal));
+    const SolverStart start = SolverStart::of(session.game());
+    const SolveResult first = solve(start, Budget{.nodes = 2'000, .milliseconds = 600'000});
+    const SolveResult again = solve(start, Budget{.nodes = 2'000, .milliseconds = 6'000'000});
+    EXPECT_EQ(first.verdict, again.verdict) << deal;
+    EXPECT_EQ(first.moves, again.moves) << deal;
+    if (first.verdict != Verdict::Won) continue;
+    ++won;
+    EXPECT_TRUE(replayWins(start, first.moves)) << deal;
+  }
+  EXPECT_GE(won, 2);
+  // A deal whose space fills far more than the table the memory allows:
+  // the search gives up undecided rather than call the deal lost.
+  session.deal("1004");
+  const SolveResult cramped =
+      solve(SolverStart::of(session.game()), Budget{.nodes = 1'000'000, .milliseconds = 600'000, .memoryBytes = 200'000});
+  EXPECT_EQ(cramped.verdict, Verdict::Unknown);
+  EXPECT_FALSE(cramped.moves.empty()) << "the line that brought most cards home";
+}
+
 }  // namespace
 }  // namespace quilloro::solver

@@ -143,6 +143,9 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // Three cards a click and two passes: the split of stock and waste counts.
       {"by threes", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kStockPasses, 2},
                      {param::kFoundationTakeBack, 0}}},
+      // Three cards a click and no end of redeals: the splits one round of
+      // clicks comes back to count as one.
+      {"threes endless", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kFoundationTakeBack, 0}}},
       // One pass, a reserve, tableau building in suit, empty piles taking nothing.
       {"reserves", {{param::kTableauCount, 3}, {param::kStockPasses, 1}, {param::kReserveCount, 1},
                     {param::kFoundationTakeBack, 0}}},
@@ -154,6 +157,9 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // Kings on empty piles, any face-up cards move together, in suit.
       {"any run", {{param::kTableauCount, 2}, {param::kFoundationTakeBack, 0}, {param::kMultiCardMoveRule, 0}},
        false},
+      // Empty piles take nothing and cards move one at a time: kings never
+      // leave their piles but for home.
+      {"kings stay", {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}}, false},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -166,7 +172,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       for (int n = 0; n < kMaxTableau; ++n) {
         if (name == "reserves" || name == "any run" || name == "free cells")
           table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
-        if (name == "reserves") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+        if (name == "reserves" || name == "kings stay") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
       }
       dealEndgame(table, random, rules.withStock);
       const SolverStart start = SolverStart::of(table.game);

@@ -1,0 +1,167 @@
+// Depth first over the fast position: the moves of a position are tried in
+// the order of their promise, a position seen before is never entered again,
+// and the path is the stack of steps itself. Nothing but the keys is kept of
+// the positions left behind.
+#include "engine/solver/fast_depth_search.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "engine/solver/fast_position.hpp"
+#include "engine/solver/position_table.hpp"
+#include "engine/solver/safe_plays.hpp"
+
+namespace quilloro::solver {
+
+namespace {
+
+// The clock and the stop flag are read once per so many moves tried.
+constexpr std::int64_t kClockInterval = 1024;
+
+class DepthSearch {
+ public:
+  DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
+      : position_(rules, start.state, start.redealCount), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {}
+
+  SolveResult run();
+
+ private:
+  // A position on the path: its moves in the arena, the next one to try,
+  // and how many steps lead to it.
+  struct Frame {
+    std::size_t firstMove;
+    std::size_t moveCount;
+    std::size_t next;
+    std::size_t stepsAtEntry;
+  };
+  enum class Outcome { Won, Exhausted, Spent };
+
+  Outcome search();
+  // Lists the moves of the position reached and puts it on the path.
+  void enter();
+  void undoTo(std::size_t stepCount);
+  void noteProgress();
+  bool spent();
+  std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
+
+  FastPosition position_;
+  SafePlays safe_{position_};
+  const Budget& budget_;
+  const std::atomic<bool>* stop_;
+  PositionTable seen_;
+  std::vector<FastStep> steps_;
+  std::vector<FastStep> moves_;
+  std::vector<FastStep> arena_;
+  std::vector<Frame> frames_;
+  std::vector<FastStep> bestSteps_;
+  int bestHome_ = -1;
+  std::int64_t expanded_ = 0;
+  std::int64_t tried_ = 0;
+  bool stopped_ = false;
+  bool outOfTime_ = false;
+  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
+};
+
+SolveResult DepthSearch::run() {
+  safe_.forcedSteps(steps_);
+  const Outcome outcome = search();
+  SolveResult result;
+  result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
+  result.moves = asMoves(outcome == Outcome::Won ? steps_ : bestSteps_);
+  result.nodes = expanded_;
+  result.stopped = stopped_;
+  result.outOfTime = outOfTime_;
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  return result;
+}
+
+DepthSearch::Outcome DepthSearch::search() {
+  seen_.insert(position_.key());
+  noteProgress();
+  // Even the first look needs a position of the budget and no stop.
+  if (spent()) return Outcome::Spent;
+  if (position_.cardsLeft() == 0) return Outcome::Won;
+  enter();
+  while (!frames_.empty()) {
+    if (spent()) return Outcome::Spent;
+    Frame& frame = frames_.back();
+    if (frame.next == frame.moveCount) {
+      arena_.resize(frame.firstMove);
+      frames_.pop_back();
+      if (!frames_.empty()) undoTo(frames_.back().stepsAtEntry);
+      continue;
+    }
+    const FastStep step = arena_[frame.firstMove + frame.next++];
+    const std::size_t stepsBefore = frame.stepsAtEntry;
+    safe_.play(step, steps_);
+    if (position_.cardsLeft() == 0) return Outcome::Won;
+    switch (seen_.insert(position_.key())) {
+      case PositionTable::Insert::Full: return Outcome::Spent;
+      case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
+      case PositionTable::Insert::New:
+        noteProgress();
+        enter();
+        break;
+    }
+  }
+  return Outcome::Exhausted;
+}
+
+void DepthSearch::enter() {
+  ++expanded_;
+  position_.moves(moves_, true);
+  position_.stockMoves(moves_);
+  std::stable_sort(moves_.begin(), moves_.end(),
+                   [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
+  frames_.push_back({arena_.size(), moves_.size(), 0, steps_.size()});
+  arena_.insert(arena_.end(), moves_.begin(), moves_.end());
+}
+
+void DepthSearch::undoTo(std::size_t stepCount) {
+  while (steps_.size() > stepCount) {
+    position_.undo(steps_.back());
+    steps_.pop_back();
+  }
+}
+
+void DepthSearch::noteProgress() {
+  if (position_.cardsHome() <= bestHome_) return;
+  bestHome_ = position_.cardsHome();
+  bestSteps_ = steps_;
+}
+
+bool DepthSearch::spent() {
+  if (expanded_ >= budget_.nodes) return true;
+  if (tried_++ % kClockInterval != 0) return false;
+  // The memory is counted in what the containers hold, the same on every
+  // run; the clock differs from run to run and so only cuts the search short.
+  const std::size_t held = seen_.bytes() + (arena_.capacity() + steps_.capacity()) * sizeof(FastStep) +
+                           frames_.capacity() * sizeof(Frame);
+  if (held >= budget_.memoryBytes) return true;
+  if (stop_ && stop_->load(std::memory_order_relaxed)) {
+    stopped_ = true;
+    return true;
+  }
+  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
+  if (elapsed.count() < budget_.milliseconds) return false;
+  outOfTime_ = true;
+  return true;
+}
+
+std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps) const {
+  // The position object only names the piles, which never change.
+  std::vector<SolverMove> moves;
+  for (const FastStep& step : steps)
+    if (const auto move = position_.solverMove(step)) moves.push_back(*move);
+  return moves;
+}
+
+}  // namespace
+
+SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                       const std::atomic<bool>* stop) {
+  return DepthSearch(rules, start, budget, stop).run();
+}
+
+}  // namespace quilloro::solver

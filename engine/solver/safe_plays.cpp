@@ -1,0 +1,75 @@
+// Turns and safe plays home, shared by the fast searches.
+#include "engine/solver/safe_plays.hpp"
+
+namespace quilloro::solver {
+
+void SafePlays::play(const FastStep& step, std::vector<FastStep>& steps) {
+  for (int i = 0; i < step.clicks; ++i) position_.click(steps);
+  position_.apply(step);
+  steps.push_back(step);
+  // A card just taken back from the foundations is there to stay a while.
+  const bool takenBack = step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
+  forcedSteps(steps, takenBack ? step.card : FastCard{0});
+}
+
+void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
+  const FastRules& rules = position_.rules();
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (int t = 0; t < rules.tableauCount(); ++t) {
+      const int pile = position_.tableauPile(t);
+      if (position_.size(pile) == 0 || position_.faceDown(pile) < position_.size(pile)) continue;
+      const FastStep turn{FastStep::Kind::Turn, static_cast<std::uint8_t>(pile), 0, 0, position_.top(pile), 0, 0};
+      position_.apply(turn);
+      steps.push_back(turn);
+      moved = true;
+    }
+    known_ = {};
+    const int piles = rules.tableauCount() + rules.reserveCount();
+    for (int pile = 0; pile < piles; ++pile) {
+      const FastCard card = position_.top(pile);
+      if (card == 0 || card == keepOut || position_.faceDown(pile) == position_.size(pile)) continue;
+      const int home = position_.foundationFor(card);
+      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
+      const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(home), 1, card, 0, 0};
+      position_.apply(step);
+      // Where cards come back from the foundations, a card goes home unasked
+      // only where it could come straight back: then the two positions lead
+      // to the same places, and keeping one of them loses nothing. An ace is
+      // never wanted back, as nothing is built on it.
+      if (rules.takesBack() && rules.rank(card) != kAce && !mayComeBack(card, pile)) {
+        position_.undo(step);
+        continue;
+      }
+      steps.push_back(step);
+      known_ = {};
+      moved = true;
+    }
+  }
+}
+
+bool SafePlays::mayComeBack(FastCard card, int pile) const {
+  const FastRules& rules = position_.rules();
+  if (pile >= rules.tableauCount()) return position_.size(pile) == 0;
+  return position_.size(pile) == 0 ? rules.fillsEmpty(card) : position_.takesOn(pile, card);
+}
+
+bool SafePlays::dispensable(int suit, int rank) {
+  std::int8_t& answer = known_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
+  if (answer != 0) return answer > 0;
+  const FastRules& rules = position_.rules();
+  const int packs = rules.packs();
+  auto allHome = [&](int s, int r) { return position_.homeCount(s, r) >= packs; };
+  bool result = true;
+  for (int other = 0; other < 4 && result && rank > kAce; ++other) {
+    if (!rules.suitsBuild(suit, other) || allHome(other, rank - 1)) continue;
+    // The card a rank below may be built here: it must be free to go home
+    // as soon as it shows, and be needed nowhere else either.
+    const bool homeable = rank - 1 == kAce || allHome(other, rank - 2);
+    result = homeable && dispensable(other, rank - 1);
+  }
+  answer = result ? 1 : -1;
+  return result;
+}
+
+}  // namespace quilloro::solver

@@ -1,0 +1,41 @@
+// The table of positions seen: every key it took is known again, and it
+// never holds more memory than it was given, not even while it grows.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/solver/position_table.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+TEST(PositionTable, KnowsEveryKeyItTookAndStaysWithinItsMemoryTillFull) {
+  constexpr std::size_t kMemory = 3'000'000;
+  PositionTable table(kMemory);
+  std::mt19937_64 random(11);
+  std::vector<PositionKey128> taken;
+  for (;;) {
+    const PositionKey128 key{random(), random()};
+    const PositionTable::Insert answer = table.insert(key);
+    if (answer == PositionTable::Insert::Full) break;
+    ASSERT_EQ(answer, PositionTable::Insert::New);
+    taken.push_back(key);
+    // The last growth held the old table beside the new one.
+    ASSERT_LE(table.bytes() + table.bytes() / 2, kMemory);
+    ASSERT_LT(taken.size(), kMemory);
+  }
+  EXPECT_EQ(table.size(), taken.size());
+  // A full table is used to three quarters before it says so.
+  EXPECT_GE(taken.size() * 16 * 4, table.bytes() * 3 - 64);
+  for (const PositionKey128& key : taken) ASSERT_EQ(table.insert(key), PositionTable::Insert::Seen);
+  // Keys differing in one word only are different positions.
+  PositionTable small(1 << 16);
+  EXPECT_EQ(small.insert({5, 7}), PositionTable::Insert::New);
+  EXPECT_EQ(small.insert({5, 8}), PositionTable::Insert::New);
+  EXPECT_EQ(small.insert({6, 7}), PositionTable::Insert::New);
+  EXPECT_EQ(small.insert({5, 7}), PositionTable::Insert::Seen);
+}
+
+}  // namespace
+}  // namespace quilloro::solver
