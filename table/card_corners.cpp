@@ -1,4 +1,4 @@
-// The cut corners of a card at every zoom: the card support library's three-pixel corners at scale 1, the same cut drawn finer above it.
+// The cut corners of a card at every zoom: the card support library's three-pixel corners at scale 1, the same cut drawn finer at other scales.
 #include "table/card_corners.hpp"
 
 #include "cardlib/quilloro.h"
@@ -52,6 +52,22 @@ void silverScaled(PixelSurface& to, const PixelRect& toCard) {
   });
 }
 
+// Below scale 1 the shadow's dots are the stored pixels themselves, every
+// other one, so that the screen keeps its even weave however the table
+// pixels fall on the stored ones.
+void drawShadowScreen(PixelSurface& target, const PixelRect& card) {
+  const PixelRect strips[] = {
+      {card.right(), card.top + 7, 7, card.height - 6},     // right of the card
+      {card.left + 8, card.bottom(), card.width - 1, 7},    // below it
+  };
+  for (const PixelRect& strip : strips) {
+    const PixelRect r = target.storedRect(strip);
+    for (int y = r.top; y < r.bottom(); ++y)
+      for (int x = r.left + ((r.left + y) % 2 != 0 ? 1 : 0); x < r.right(); x += 2)
+        if (insideStore(target, x, y)) target.row(y)[x] = kOpaqueAlpha;
+  }
+}
+
 }  // namespace
 
 void copyCardCorners(PixelSurface& from, const PixelRect& fromCard, PixelSurface& to, const PixelRect& toCard,
@@ -96,6 +112,10 @@ void drawCardShadow(PixelSurface& target, const PixelRect& card) {
   if (target.scale() == 1.0) {
     QuilloroSurface surface = target.libraryView();
     fDisegnaOmbraCarta(&surface, card.left, card.top, card.right(), card.bottom());
+    return;
+  }
+  if (target.scale() < 1.0) {
+    drawShadowScreen(target, card);
     return;
   }
   // The same dots, each as large as a table pixel: the shadow is a screen of

@@ -110,9 +110,9 @@ void CardImages::applyZoom() {
   placeholder_ = atScale(placeholder_, zoom_);
   zoomBack();
   for (auto& entry : marks_) zoomMark(entry.first);
-  // The strips are screens of single dots: each dot grows with the zoom.
-  for (PixelSurface& strip : shadow_) strip = atScale(strip, zoom_);
-  for (PixelSurface& strip : border_) strip = atScale(strip, zoom_);
+  // The strips are screens of single dots.
+  for (PixelSurface& strip : shadow_) strip = screenAtScale(strip, zoom_);
+  for (PixelSurface& strip : border_) strip = screenAtScale(strip, zoom_);
 }
 
 bool CardImages::load(const CardSize& size, int cardSet, int back) {

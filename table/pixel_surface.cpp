@@ -25,7 +25,9 @@ constexpr long long kCoordinateLimit = 1LL << 29;
 
 int toInt(long long v) { return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
 
-double validScale(double scale) { return std::isfinite(scale) && scale >= 1.0 && scale <= 16.0 ? scale : 1.0; }
+double validScale(double scale) {
+  return std::isfinite(scale) && scale >= kSmallestScale && scale <= 16.0 ? scale : 1.0;
+}
 
 }  // namespace
 
@@ -78,8 +80,12 @@ long long PixelSurface::stored(long long v) const {
 PixelRect PixelSurface::storedRect(const PixelRect& rect) const {
   if (!scaled()) return rect;
   const long long left = stored(rect.left), top = stored(rect.top);
-  const long long right = stored(static_cast<long long>(rect.left) + rect.width);
-  const long long bottom = stored(static_cast<long long>(rect.top) + rect.height);
+  long long right = stored(static_cast<long long>(rect.left) + rect.width);
+  long long bottom = stored(static_cast<long long>(rect.top) + rect.height);
+  // Below scale 1 a table pixel may fall between stored ones: whatever is
+  // drawn still covers one, so that no thin line or dot disappears.
+  if (rect.width > 0 && right == left) ++right;
+  if (rect.height > 0 && bottom == top) ++bottom;
   return {toInt(left), toInt(top), toInt(right - left), toInt(bottom - top)};
 }
 

@@ -41,10 +41,14 @@ struct PixelRect {
 // pixel store, however large or negative.
 //
 // A surface may hold more pixels than its size in table pixels: at scale s a
-// table pixel (x, y) covers the stored pixels from floor(x s) to floor((x + 1) s).
+// table pixel (x, y) covers the stored pixels from floor(x s) to floor((x + 1) s);
+// below scale 1 a rectangle drawn covers at least one stored pixel each way.
 // Every operation takes table pixels and works on the stored ones, so the
 // drawing code places things the same at every scale while the pictures keep
 // their full detail. Copies between surfaces expect both at the same scale.
+// The smallest scale a surface takes: a table shrunk to fit a small window.
+inline constexpr double kSmallestScale = 0.5;
+
 class PixelSurface {
  public:
   PixelSurface() = default;

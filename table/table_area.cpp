@@ -1,10 +1,15 @@
 #include "table/table_area.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "table/arrangements.hpp"
 
 namespace quilloro {
+
+int WindowMetrics::unzoomedScreenWidth() const {
+  return static_cast<int>(std::lround(screenWidth * (std::isfinite(zoom) && zoom > 0.0 ? zoom : 1.0)));
+}
 
 int rowDigitOf(ParameterValue rowParameter) {
   if (rowParameter < 0) return -1;

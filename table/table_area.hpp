@@ -21,6 +21,12 @@ struct WindowMetrics {
   int statusBarTop = 703;
   int statusBarHeight = 20;
   bool statusBarVisible = true;
+  // Window pixels per table pixel: the measures above are in table pixels,
+  // which the table's zoom makes larger or smaller than the screen's own.
+  double zoom = 1.0;
+
+  // The screen's width as the player's screen has it, whatever the zoom.
+  int unzoomedScreenWidth() const;
 };
 
 // A layout code is the row parameter's first character followed by the

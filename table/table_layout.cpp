@@ -39,9 +39,10 @@ void TableLayout::prepareTable() {
   if (state_ == nullptr) return;
   const GameParameters& p = state_->parameters;
 
+  // The small cards are for a small screen, not for a table the zoom makes narrow.
   const std::string before = settings_.get(field::CardSize);
   const SmallScreenChange change =
-      applySmallScreenPolicy(settings_, window_.screenWidth, p[param::kNeedsWideScreen] == 1);
+      applySmallScreenPolicy(settings_, window_.unzoomedScreenWidth(), p[param::kNeedsWideScreen] == 1);
   const std::string after = settings_.get(field::CardSize);
   applyCardSize(after.empty() ? kCardSizeNormal.letter : after[0]);
   if (change == SmallScreenChange::Predefined) {

@@ -35,6 +35,12 @@ int settingNumber(const SettingsRecord& settings, const SettingsField& f, int fa
 // neighbours along the edges), which the selection marks leave alone.
 void invertOutsideCorners(PixelSurface& surface, const PixelRect& r) {
   if (r.width < 4 || r.height < 4) return;
+  if (surface.scale() < 1.0) {
+    // On a shrunk table neighbouring rows share stored pixels and would be
+    // inverted twice; the cut corners are a stored pixel or less there.
+    surface.invertRect(r);
+    return;
+  }
   surface.invertRect({r.left + 2, r.top, r.width - 4, 1});
   surface.invertRect({r.left + 1, r.top + 1, r.width - 2, 1});
   surface.invertRect({r.left, r.top + 2, r.width, r.height - 4});

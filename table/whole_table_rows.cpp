@@ -22,9 +22,12 @@ void fiveRowBlock(const LayoutContext& c, Placer& placer) {
   for (int i = 1; i <= 8; ++i) placer.foundation(i, first + (i - 1) * (W + 8) + (i > 4 ? 40 : 0), y0);
 
   // The piles stand far enough apart for their tight fans to grow without
-  // covering the next pile, and each row is centred with its last fan.
+  // covering the next pile, and each row is centred with its last fan. On a
+  // narrow table the rows of nine close up to a small gap past each fan.
   const int fanRoom = c.tableauFanRoom();
-  const int pitch = W + std::max(low ? 15 : 22, fanRoom + (low ? 3 : 6));
+  const int roomy = W + std::max(low ? 15 : 22, fanRoom + (low ? 3 : 6));
+  const int tightest = W + fanRoom + (low ? 2 : 3);
+  const int pitch = std::clamp((a.width - 2 * a.baseMargin - W - fanRoom) / 8, tightest, roomy);
   const struct { int first, last; } rows[] = {{1, 9}, {10, 18}, {19, 26}};
   for (int r = 0; r < 3; ++r) {
     const int n = rows[r].last - rows[r].first + 1;

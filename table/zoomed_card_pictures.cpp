@@ -114,4 +114,21 @@ PixelSurface atScale(const PixelSurface& picture, double scale) {
   return out;
 }
 
+PixelSurface screenAtScale(const PixelSurface& picture, double scale) {
+  if (scale >= 1.0 || picture.scale() != 1.0 || picture.empty()) return atScale(picture, scale);
+  PixelSurface out(picture.width(), picture.height(), scale, kOpaqueAlpha);
+  const int w = picture.width(), h = picture.height();
+  for (int y = 0; y < out.storedHeight(); ++y) {
+    const int sy = std::min(static_cast<int>((y + 0.5) / scale), h - 1);
+    Pixel* row = out.row(y);
+    for (int x = 0; x < out.storedWidth(); ++x) {
+      int sx = std::min(static_cast<int>((x + 0.5) / scale), w - 1);
+      // The nearest pixel of the same weave: a dot stays a dot, a gap a gap.
+      if ((sx + sy) % 2 != (x + y) % 2 && w > 1) sx += sx + 1 < w ? 1 : -1;
+      row[x] = picture.row(sy)[sx];
+    }
+  }
+  return out;
+}
+
 }  // namespace quilloro

@@ -52,5 +52,9 @@ class ZoomedCardPictures {
 
 // The picture at another scale, each stored pixel taking the nearest one of the picture.
 PixelSurface atScale(const PixelSurface& picture, double scale);
+// A screen of single dots (a shadow or an edge strip) at another scale: above
+// 1 each dot grows as atScale makes it; below 1 each stored pixel takes the
+// nearest pixel of the same weave, so that the dots stay single and even.
+PixelSurface screenAtScale(const PixelSurface& picture, double scale);
 
 }  // namespace quilloro

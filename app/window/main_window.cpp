@@ -157,21 +157,21 @@ WindowMetrics MainWindow::windowMetrics() const { return windowMetricsAt(zoom_.s
 
 // The window in table pixels at a scale: the zoomed table sees a smaller window.
 WindowMetrics MainWindow::windowMetricsAt(double scale) const {
-  const double ratio = zoom_.devicePixelRatio();
-  // A length of window pixels in table pixels, rounded up so that nothing the bars cover is missed.
-  const auto inTable = [&](int length) { return static_cast<int>(std::ceil(length * ratio / scale - 1e-9)); };
-  // The window's own size rounds down: a table pixel must lie wholly on the window to count.
-  const auto fitting = [&](int stored) { return static_cast<int>(std::floor(stored / scale + 1e-9)); };
+  return zoomedWindowMetrics(windowPixelMetrics(), zoom_.devicePixelRatio(), scale);
+}
+
+// The window's measures in window pixels, as the window system gives them.
+WindowMetrics MainWindow::windowPixelMetrics() const {
   WindowMetrics metrics;
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->size() : QSize(table_->width(), table_->height());
-  metrics.screenWidth = fitting(static_cast<int>(std::lround(screenSize.width() * ratio)));
-  metrics.screenHeight = fitting(static_cast<int>(std::lround(screenSize.height() * ratio)));
-  metrics.windowWidth = fitting(table_->storedWidth());
-  metrics.windowHeight = fitting(table_->storedHeight());
-  metrics.barsBottom = inTable(topArea_.bottom);
-  metrics.statusBarHeight = inTable(kStatusBarHeight);
-  metrics.statusBarTop = metrics.windowHeight - metrics.statusBarHeight;
+  metrics.screenWidth = screenSize.width();
+  metrics.screenHeight = screenSize.height();
+  metrics.windowWidth = table_->width();
+  metrics.windowHeight = table_->height();
+  metrics.barsBottom = topArea_.bottom;
+  metrics.statusBarHeight = kStatusBarHeight;
+  metrics.statusBarTop = metrics.windowHeight - kStatusBarHeight;
   metrics.statusBarVisible = statusBarVisible_;
   return metrics;
 }
@@ -179,16 +179,7 @@ WindowMetrics MainWindow::windowMetricsAt(double scale) const {
 bool MainWindow::fitZoom() {
   zoom_.setDevicePixelRatio(table_->devicePixelRatioF());
   if (!zoom_.fitToWindow() || !gameOnTable_) return false;
-  const GameState& state = session_->game().state;
-  const bool changed = zoom_.fit([&](double scale) {
-    const WindowMetrics metrics = windowMetricsAt(scale);
-    layout_->setWindow(metrics);
-    layout_->placePiles();
-    const TableExtent extent = tableExtent(*layout_, state);
-    const int bottom = metrics.statusBarVisible ? metrics.statusBarTop : metrics.windowHeight;
-    return extent.right <= metrics.windowWidth && extent.bottom <= bottom;
-  });
-  return changed;
+  return fitZoomToWindow(zoom_, *layout_, session_->game().state, windowPixelMetrics());
 }
 
 void MainWindow::runResizeSteps() {

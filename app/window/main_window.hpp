@@ -323,6 +323,7 @@ class MainWindow : public QMainWindow,
   void resumePlay();
   WindowMetrics windowMetrics() const;
   WindowMetrics windowMetricsAt(double scale) const;
+  WindowMetrics windowPixelMetrics() const;
   // With fit to window on, the largest zoom step at which the game fits; answers whether it changed.
   bool fitZoom();
   // The zoom into the renderer and the table's surface.

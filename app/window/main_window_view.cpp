@@ -1,4 +1,6 @@
 // The View menu of the main window: zoom in and out, fit to window, full screen, and keeping the choice.
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -70,10 +72,11 @@ void MainWindow::readZoomPreferences() {
   zoom_.setStep(static_cast<int>(file.readInteger(prefkey::Section, prefkey::Zoom, 1)) - 1);
 }
 
+// A table shrunk to fit is not a step the player chose: the file keeps zoom 1 for it.
 void MainWindow::writeZoomPreferences() {
   IniFile file = store_.preferences();
   file.writeStrings(prefkey::Section, {{std::string(prefkey::FitToWindow), zoom_.fitToWindow() ? "Y" : "N"},
-                                       {std::string(prefkey::Zoom), std::to_string(zoom_.step() + 1)}});
+                                       {std::string(prefkey::Zoom), std::to_string(std::max(zoom_.step(), 0) + 1)}});
 }
 
 void MainWindow::applyZoom() {

@@ -9,7 +9,10 @@
 #include <unordered_set>
 
 #include "engine/solver/candidate_moves.hpp"
+#include "engine/solver/discard_search.hpp"
 #include "engine/solver/fast_search.hpp"
+#include "engine/solver/fourteen_search.hpp"
+#include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
 
@@ -469,6 +472,10 @@ const char* verdictName(Verdict verdict) {
 SolveResult solve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   // The plain building games have a search of their own, many times faster.
   if (std::optional<SolveResult> fast = fastSolve(start, budget, stop)) return *std::move(fast);
+  // So have the games that throw cards on a discard pile.
+  if (std::optional<SolveResult> discard = discardSolve(start, budget, stop)) return *std::move(discard);
+  if (std::optional<SolveResult> pairs = fourteenSolve(start, budget, stop)) return *std::move(pairs);
+  if (std::optional<SolveResult> pairs = pairRemovalSolve(start, budget, stop)) return *std::move(pairs);
   return Search(start, budget, stop).run();
 }
 

@@ -7,6 +7,7 @@
 #include "table/card_corners.hpp"
 #include "table/pixel_surface.hpp"
 #include "table/table_zoom.hpp"
+#include "table/zoomed_card_pictures.hpp"
 
 namespace quilloro {
 namespace {
@@ -46,7 +47,7 @@ TEST(ZoomedSurface, TablePixelsCoverWholeBlocksOfStoredPixels) {
 TEST(ZoomedSurface, DrawingAndRestoringARectangleCoverTheSameStoredPixels) {
   // At a fractional scale the edges fall between stored pixels: whatever is
   // drawn at a rectangle must be exactly what restoring it brings back.
-  for (const double scale : {1.25, 1.5, 2.5}) {
+  for (const double scale : {0.7, 0.75, 0.8, 1.25, 1.5, 2.5}) {
     PixelSurface background(200, 150, scale, kGreen);
     PixelSurface table(200, 150, scale, kGreen);
     PixelSurface card(71, 96, scale, kRed);
@@ -112,6 +113,51 @@ TEST(ZoomedSurface, CardCornersAreCutTheSameAtScaleOneAndFinerAbove) {
   EXPECT_EQ(cardZoomed.row(27)[23], rgbPixel(192, 192, 192));
 }
 
+// Below scale 1 several table pixels share a stored one; what is drawn
+// still shows, and the screens of dots keep their even weave.
+TEST(ZoomedSurface, BelowScaleOneThinLinesStayAndDotsStaySingle) {
+  PixelSurface s(100, 80, 0.75, kGreen);
+  EXPECT_EQ(s.storedWidth(), 75);
+  EXPECT_EQ(s.storedHeight(), 60);
+  // Every one-pixel line, wherever it falls, covers a stored column.
+  for (int x = 0; x < 12; ++x) {
+    PixelSurface line(100, 80, 0.75, kGreen);
+    line.fillRect({x, 0, 1, 80}, kRed);
+    EXPECT_EQ(countStored(line, kRed), 60) << x;
+  }
+  s.setPixel(5, 5, kRed);
+  EXPECT_EQ(s.pixel(5, 5), kRed);
+
+  // A shadow strip of alternate dots, shrunk: no two dots side by side.
+  PixelSurface strip(7, 40, kGreen);
+  for (int y = 0; y < 40; ++y)
+    for (int x = y % 2; x < 7; x += 2) strip.setPixel(x, y, kOpaqueAlpha);
+  for (const double scale : {0.7, 0.75, 0.8, 0.9}) {
+    const PixelSurface shrunk = screenAtScale(strip, scale);
+    ASSERT_EQ(shrunk.scale(), scale);
+    for (int y = 0; y + 1 < shrunk.storedHeight(); ++y)
+      for (int x = 0; x + 1 < shrunk.storedWidth(); ++x) {
+        EXPECT_NE(shrunk.row(y)[x], shrunk.row(y)[x + 1]) << scale << " at " << x << "," << y;
+        EXPECT_NE(shrunk.row(y)[x], shrunk.row(y + 1)[x]) << scale << " at " << x << "," << y;
+      }
+  }
+
+  // The drop shadow of a lifted card is the same weave, right of and below it.
+  PixelSurface table(200, 200, 0.75, kGreen);
+  drawCardShadow(table, {20, 20, 71, 96});
+  const PixelRect right = table.storedRect({91, 40, 7, 60});
+  int dots = 0;
+  for (int y = right.top; y < right.bottom(); ++y)
+    for (int x = right.left; x < right.right(); ++x) {
+      dots += table.row(y)[x] == kOpaqueAlpha;
+      if (x + 1 < right.right()) {
+        EXPECT_NE(table.row(y)[x], table.row(y)[x + 1]);
+      }
+    }
+  EXPECT_GT(dots, right.width * right.height / 2 - right.height);
+  EXPECT_EQ(table.pixel(50, 50), kGreen);
+}
+
 TEST(TableZoomSteps, StepsStopAtBothEndsAndTurnFitOff) {
   TableZoom zoom;
   EXPECT_TRUE(zoom.fitToWindow());
@@ -150,6 +196,50 @@ TEST(TableZoomSteps, FitTakesTheLargestStepThatFitsOnlyWhenOn) {
   zoom.setStep(4);
   EXPECT_FALSE(zoom.fit(fits));
   EXPECT_EQ(zoom.step(), 4);
+}
+
+TEST(TableZoomSteps, OnlyATableLargerThanTheWindowAsDealtIsShrunk) {
+  TableZoom zoom;
+  const auto never = [](double) { return false; };
+  // A table that fits at zoom 1 as dealt stays at 1, however long its fans may grow.
+  EXPECT_FALSE(zoom.fit(never, [](double scale) { return scale <= 1.0; }));
+  EXPECT_EQ(zoom.stepFactor(), 1.0);
+  EXPECT_FALSE(zoom.shrunk());
+  // 1000 table pixels into an 800-pixel window: four fifths.
+  EXPECT_TRUE(zoom.fit(never, [](double scale) { return 1000 * scale <= 800; }));
+  EXPECT_EQ(zoom.stepFactor(), 0.8);
+  EXPECT_TRUE(zoom.shrunk());
+  EXPECT_EQ(zoom.tableCoordinate(400.0), 500);
+  // Nothing fits: the smallest step shows the most.
+  zoom.fit(never, never);
+  EXPECT_EQ(zoom.stepFactor(), kShrinkSteps.back());
+  // By hand the player cannot zoom out below 1, and zooming in from a shrunk table gives 1.
+  EXPECT_FALSE(zoom.zoomOut());
+  EXPECT_TRUE(zoom.zoomIn());
+  EXPECT_FALSE(zoom.fitToWindow());
+  EXPECT_EQ(zoom.stepFactor(), 1.0);
+  EXPECT_FALSE(zoom.zoomOut());
+}
+
+TEST(TableZoomSteps, TheWindowSeenAtAScaleRoundsTheTableInward) {
+  WindowMetrics window;
+  window.screenWidth = window.windowWidth = 800;
+  window.screenHeight = window.windowHeight = 600;
+  window.barsBottom = 50;
+  window.statusBarHeight = 20;
+  window.statusBarTop = 535;
+  const WindowMetrics shrunk = zoomedWindowMetrics(window, 1.0, 0.75);
+  EXPECT_EQ(shrunk.windowWidth, 1066);
+  EXPECT_EQ(shrunk.windowHeight, 800);
+  EXPECT_EQ(shrunk.barsBottom, 67);
+  EXPECT_EQ(shrunk.statusBarHeight, 27);
+  EXPECT_EQ(shrunk.statusBarTop, 800 - 87);
+  EXPECT_EQ(shrunk.unzoomedScreenWidth(), 800);
+  // On a screen of two pixels per window pixel, zoom 1.5 is scale 3.
+  const WindowMetrics dense = zoomedWindowMetrics(window, 2.0, 3.0);
+  EXPECT_EQ(dense.windowWidth, 533);
+  EXPECT_EQ(dense.barsBottom, 34);
+  EXPECT_EQ(dense.unzoomedScreenWidth(), 800);
 }
 
 }  // namespace

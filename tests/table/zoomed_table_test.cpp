@@ -113,6 +113,32 @@ TEST_F(ZoomedRendering, CardsLieAtTheirTablePlacesInStoredPixelsOfTheZoom) {
   EXPECT_EQ(plain.pixel(two.x + 12, two.y + 12), faceColour(2));
 }
 
+// A table shrunk to fit a small window: the cards are drawn afresh at the
+// smaller size, never a reduced copy of the larger picture.
+TEST_F(ZoomedRendering, AShrunkTableDrawsItsCardsAtTheSmallerSize) {
+  SetUpTable(1);
+  renderer.setZoom(0.75);
+  PixelSurface window(400, 300, 0.75, kOpaqueAlpha);
+  renderer.redrawTable(TableScene(state, layout), &window);
+  EXPECT_EQ(renderer.tableBuffer().scale(), 0.75);
+  EXPECT_EQ(window.storedWidth(), 300);
+  ZoomedCardPictures pictures;
+  const ZoomedCardPictures::Faces* faces = pictures.faces(1, kCardSizeMiniature, 0.75);
+  ASSERT_NE(faces, nullptr);
+  const PixelSurface two = (*faces)[1];  // a copy: the pictures keep one zoom's faces
+  EXPECT_EQ(two.storedWidth(), 19);
+  EXPECT_EQ(two.storedHeight(), 24);
+  const Point at = layout.cardPosition({PileList::Foundations, 0}, 1);
+  const PixelRect stored = window.storedRect({at.x, at.y, 25, 32});
+  EXPECT_EQ(stored.width, 19);
+  for (const auto& [x, y] : {std::pair{5, 5}, std::pair{9, 12}, std::pair{14, 20}})
+    EXPECT_EQ(window.row(stored.top + y)[stored.left + x], two.row(y)[x]);
+  const ZoomedCardPictures::Faces* full = pictures.faces(1, kCardSizeMiniature, 1.0);
+  ASSERT_NE(full, nullptr);
+  EXPECT_GT(differingPixels(two, atScale((*full)[1], 0.75)), 0);
+  EXPECT_EQ(window.pixel(at.x - 3, at.y), kGreen);
+}
+
 TEST_F(ZoomedRendering, ACardSetOfThePlayersOwnIsEnlargedFromItsFile) {
   SetUpTable(999);
   renderer.setZoom(1.5);

@@ -17,6 +17,7 @@
 #include "engine/recording_observer.hpp"
 #include "table/arrangements.hpp"
 #include "table/table_layout.hpp"
+#include "table/table_zoom.hpp"
 #include "tools/cli_preview_command.hpp"
 #include "tools/cli_render_command.hpp"
 #include "tests/support/temp_dir.hpp"
@@ -241,17 +242,26 @@ Box unite(const Box& a, const Box& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
+// How the table is zoomed for the check: not at all, or as the window's fit
+// to window zooms it (in or out) for the game on a window of that size.
+enum class Zoom { None, FitToWindow };
+
 // Every pile that holds cards is on the table, inside the window above the
 // status bar, and no two piles' bottom cards share a pixel; nor does a fanned
 // pile, with a few cards built on its deal, reach over another pile's bottom
 // card or out of the table.
-void expectLaidOutInside(int game, int width, int height) {
+void expectLaidOutInside(int game, int width, int height, Zoom zoomed = Zoom::None) {
   SCOPED_TRACE(nameOf(game) + " at " + std::to_string(width) + "x" + std::to_string(height));
   DealtGame dealt(game, "0000000000001", maximised(width, height));
   ASSERT_FALSE(dealt.error) << *dealt.error;
+  TableZoom zoom;
+  if (zoomed == Zoom::FitToWindow) fitZoomToWindow(zoom, dealt.layout, dealt.game.state, maximised(width, height));
+  SCOPED_TRACE("zoom " + std::to_string(zoom.stepFactor()));
   const TableLayout& layout = dealt.layout;
   const GameState& state = dealt.game.state;
   const CardSize& card = layout.cardSize();
+  // The table's own pixels: more than the window's on a table shrunk to fit, fewer on one zoomed in.
+  width = layout.window().windowWidth;
   const int statusBarTop = layout.window().statusBarTop;
   const bool checkOverlaps = !overlapsByDesign(state.parameters);
   const auto inside = [&](const Box& b) { return b.left >= 0 && b.right <= width && b.top >= 0 && b.bottom <= statusBarTop; };
@@ -300,20 +310,54 @@ TEST(CollectionLayout, EveryGameFitsTenTwentyFourAndNineteenTwentyTables) {
   }
 }
 
-// Grand Harbour's 42 piles take more than an 800 x 600 table holds with the
-// normal cards (five rows of cards at the least, and nine piles with their fans
-// to a row), and more than a 640 x 480 one holds with the small cards.
-bool needsALargerTable(const std::string& name) { return name == "Grand Harbour"; }
-
 // The smallest screens the game is made for: every game at 800 x 600 with the
-// normal cards, and at 640 x 480 every game that switches to the small cards there.
+// normal cards, and at 640 x 480 every game that switches to the small cards
+// there, each zoomed as the window fits it. A game too large for such a window
+// at zoom 1 (Grand Harbour's 42 piles in five rows) is shrunk until it fits.
 TEST(CollectionLayout, EveryGameFitsEightHundredBySixHundredAndTheSmallScreen) {
   const std::vector<GameParameters> columns = everyGamesParameters();
   for (int g = 0; g < collection().gameCount(); ++g) {
-    if (needsALargerTable(nameOf(g))) continue;
-    expectLaidOutInside(g, 800, 600);
-    if (columns[static_cast<std::size_t>(g)][param::kNeedsWideScreen] == 1) expectLaidOutInside(g, 640, 480);
+    expectLaidOutInside(g, 800, 600, Zoom::FitToWindow);
+    if (columns[static_cast<std::size_t>(g)][param::kNeedsWideScreen] == 1)
+      expectLaidOutInside(g, 640, 480, Zoom::FitToWindow);
   }
+}
+
+// Only a game that does not fit is shrunk, and it keeps its cards as large
+// as the window allows: Grand Harbour at four fifths on both small screens.
+TEST(CollectionLayout, FitToWindowShrinksOnlyATableLargerThanTheWindow) {
+  const std::vector<GameParameters> columns = everyGamesParameters();
+  for (int g = 0; g < collection().gameCount(); ++g) {
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{640, 480}}) {
+      if (width == 640 && columns[static_cast<std::size_t>(g)][param::kNeedsWideScreen] != 1) continue;
+      DealtGame dealt(g, "0000000000001", maximised(width, height));
+      ASSERT_FALSE(dealt.error) << *dealt.error;
+      TableZoom zoom;
+      fitZoomToWindow(zoom, dealt.layout, dealt.game.state, maximised(width, height));
+      if (nameOf(g) == "Grand Harbour") {
+        EXPECT_EQ(zoom.stepFactor(), 0.8) << width;
+        EXPECT_EQ(dealt.layout.cardSize().letter, width == 640 ? 'M' : 'B');
+      } else {
+        EXPECT_FALSE(zoom.shrunk()) << nameOf(g) << " at " << width << " shrunk to " << zoom.stepFactor();
+      }
+    }
+  }
+}
+
+// The small cards are for a small screen: a game that needs a wide screen
+// keeps the normal ones on a large screen, however far the table is zoomed in.
+TEST(CollectionLayout, ZoomingInOnALargeScreenKeepsTheNormalCards) {
+  const int grandHarbour = [] {
+    for (int g = 0; g < collection().gameCount(); ++g)
+      if (nameOf(g) == "Grand Harbour") return g;
+    return -1;
+  }();
+  ASSERT_GE(grandHarbour, 0);
+  DealtGame zoomedIn(grandHarbour, "0000000000001", zoomedWindowMetrics(maximised(1920, 1080), 1.0, 3.0));
+  ASSERT_FALSE(zoomedIn.error) << *zoomedIn.error;
+  EXPECT_EQ(zoomedIn.layout.window().windowWidth, 640);
+  EXPECT_EQ(zoomedIn.layout.cardSize().letter, 'B');
+  EXPECT_TRUE(zoomedIn.settings.get(field::SetAsideCard).empty());
 }
 
 TEST(CollectionPictures, EveryGameDrawsAndShrinksIntoThePreviewArea) {

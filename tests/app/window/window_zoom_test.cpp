@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kKlondike = 0;
 constexpr int kFreeCell = 1;
+constexpr int kGrandHarbour = 52;
 
 std::filesystem::path installFolder() {
   const char* home = std::getenv("QUILLORO_HOME");
@@ -155,6 +156,44 @@ TEST_F(WindowZoomTest, ADragAndADropAtZoomTwoLandOnThePileUnderThePointer) {
     for (int x = stored.left + 8; x < stored.right() - 8; x += 3)
       same += (shown.pixel(x, y) & 0xFFFFFFu) == (buffer.row(y)[x] & 0xFFFFFFu);
   EXPECT_GT(same, ((stored.height - 16) / 3) * ((stored.width - 16) / 3) * 9 / 10);
+}
+
+// Grand Harbour's 42 piles are more than an 800 x 600 window holds at zoom
+// 1: fit to window shrinks the table, and the pointer still finds the cards.
+TEST_F(WindowZoomTest, ATableLargerThanTheWindowIsShrunkAndPlaysThere) {
+  MainWindow& w = start(kGrandHarbour, 800, 600);
+  ASSERT_TRUE(game().underWay());
+  ASSERT_EQ(game().state.parameters[param::kTableauCount], 26);
+  const TableZoom& zoom = w.tableZoom();
+  EXPECT_LT(zoom.stepFactor(), 1.0);
+  const TableExtent extent = dealtTableExtent(w.tableLayout(), game().state);
+  EXPECT_LE(extent.right * zoom.stepFactor(), table().width());
+  EXPECT_LE(extent.bottom * zoom.stepFactor(), table().height());
+  EXPECT_EQ(w.renderer().tableBuffer().scale(), zoom.scale());
+  // A shrunk table is not a step the player chose: the preferences keep zoom 1.
+  EXPECT_EQ(preferences().readInteger("Preference", "Zoom", 1), 1);
+
+  // Any card may go to an empty cell: the top card of the last pile to the last cell.
+  const PileRef from{PileList::Tableau, 25};
+  const PileRef cell{PileList::Reserves, 7};
+  const Pile& pile = game().state.piles.pile(from);
+  ASSERT_EQ(pile.cardCount(), 4);
+  const CardNumber card = pile.topCard();
+  const Point top = w.tableLayout().cardPosition(from, pile.cardCount() - 1);
+  const Point target = w.tableLayout().cardPosition(cell, 0);
+  const QPoint press = onWindow({top.x + 30, top.y + 40});
+  const QPoint drop = onWindow({target.x + 30, target.y + 40});
+  QTest::mousePress(&table(), Qt::LeftButton, {}, press);
+  for (int k = 1; k <= 6; ++k) QTest::mouseMove(&table(), press + (drop - press) * k / 6);
+  QTest::mouseRelease(&table(), Qt::LeftButton, {}, drop);
+  ASSERT_EQ(game().state.piles.pile(cell).cardCount(), 1);
+  EXPECT_EQ(game().state.piles.pile(cell).topCard(), card);
+
+  // Zooming in by hand from the shrunk table gives zoom 1.
+  QApplication::setActiveWindow(window.get());
+  QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(w.tableZoom().stepFactor(), 1.0);
+  EXPECT_FALSE(w.tableZoom().fitToWindow());
 }
 
 TEST_F(WindowZoomTest, TheViewMenuZoomsByItsKeysAndKeepsTheChoice) {
