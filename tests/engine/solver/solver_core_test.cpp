@@ -117,20 +117,25 @@ TEST(HintWorker, AnswersOnItsThreadAndCancelsAtOnce) {
   table.lay("Fila2", "04100401");
   HintWorker worker;
   worker.start(table.game, Budget{});
-  for (int i = 0; i < 2000 && !worker.ready(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  // A busy machine may take a while; the answer must come all the same.
+  const auto asked = std::chrono::steady_clock::now();
+  while (!worker.ready() && std::chrono::steady_clock::now() - asked < std::chrono::seconds(60))
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   const auto hint = worker.result();
   ASSERT_TRUE(hint);
   EXPECT_TRUE(hint->leadsToWin);
   EXPECT_TRUE(applyMove(table.game, hint->move)) << playCommand(hint->move);
 
-  // A search that would run for a minute ends as soon as it is cancelled.
+  // A search that would run for a minute ends as soon as it is cancelled. On
+  // an idle machine that takes milliseconds; the bound leaves room for a
+  // sanitized build on a loaded one and still tells a stop from a finish.
   TestTable busy;
   busy.set({{param::kDealStock, 52}});
   for (CardNumber card = 1; card <= 52; ++card) busy.game.state.putCard(PileList::Stock, kStockIndex, card, "0");
   worker.start(busy.game, Budget{.nodes = 1'000'000'000, .milliseconds = 60000});
   const auto began = std::chrono::steady_clock::now();
   worker.cancel();
-  EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::milliseconds(200));
+  EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(10));
   EXPECT_FALSE(worker.running());
   EXPECT_FALSE(worker.result());
 }
