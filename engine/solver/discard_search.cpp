@@ -15,6 +15,7 @@
 #include "engine/build_types.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/scratch_table.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -104,7 +105,7 @@ constexpr int kStockStep = -1;
 class DiscardSearch {
  public:
   DiscardSearch(DiscardTable table, const Budget& budget, const std::atomic<bool>* stop)
-      : table_(std::move(table)), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {
+      : table_(std::move(table)), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {
     for (const auto& pile : table_.piles) heights_.push_back(static_cast<int>(pile.size()));
     stockLeft_ = static_cast<int>(table_.stock.size());
     rank_ = table_.discardRank;
@@ -170,7 +171,7 @@ class DiscardSearch {
 
   DiscardTable table_;
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   PositionTable seen_;
   std::vector<int> heights_;
   int stockLeft_ = 0;
@@ -183,9 +184,6 @@ class DiscardSearch {
   std::vector<int> bestPath_;
   int bestLeft_ = 0;
   std::int64_t expanded_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 std::uint64_t DiscardSearch::key() const {
@@ -302,14 +300,7 @@ void DiscardSearch::undo(int step, Before before) {
 bool DiscardSearch::spent() {
   if (expanded_ >= budget_.nodes) return true;
   if (expanded_ % kClockInterval != 0) return false;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 DiscardSearch::Outcome DiscardSearch::search() {
@@ -364,9 +355,7 @@ SolveResult DiscardSearch::run() {
     result.moves = movesOf(bestPath_);
   }
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 

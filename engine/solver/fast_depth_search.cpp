@@ -11,6 +11,7 @@
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -22,7 +23,7 @@ constexpr std::int64_t kClockInterval = 1024;
 class DepthSearch {
  public:
   DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state, start.redealCount), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {}
 
   SolveResult run();
 
@@ -48,7 +49,7 @@ class DepthSearch {
   FastPosition position_;
   SafePlays safe_{position_};
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   PositionTable seen_;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
@@ -58,9 +59,6 @@ class DepthSearch {
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
   std::int64_t tried_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 SolveResult DepthSearch::run() {
@@ -70,9 +68,7 @@ SolveResult DepthSearch::run() {
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
   result.moves = asMoves(outcome == Outcome::Won ? steps_ : bestSteps_);
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 
@@ -139,14 +135,7 @@ bool DepthSearch::spent() {
   const std::size_t held = seen_.bytes() + (arena_.capacity() + steps_.capacity()) * sizeof(FastStep) +
                            frames_.capacity() * sizeof(Frame);
   if (held >= budget_.memoryBytes) return true;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps) const {

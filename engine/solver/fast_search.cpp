@@ -13,6 +13,7 @@
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -27,7 +28,7 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 class FastSearch {
  public:
   FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state, start.redealCount), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {}
 
   SolveResult run();
 
@@ -64,7 +65,7 @@ class FastSearch {
   FastPosition position_;
   SafePlays safe_{position_};
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   PositionTable seen_;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
@@ -76,9 +77,6 @@ class FastSearch {
   std::uint32_t best_ = 0;
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 SolveResult FastSearch::run() {
@@ -88,9 +86,7 @@ SolveResult FastSearch::run() {
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
   result.moves = pathTo(outcome == Outcome::Won ? won_ : best_);
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 
@@ -179,14 +175,7 @@ bool FastSearch::spent() {
   // The memory is counted in what the containers hold, the same on every
   // run; the clock differs from run to run and so only cuts the search short.
   if (memoryUsed() >= budget_.memoryBytes) return true;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 // Where cards lie face down, or where a stock of two packs makes the

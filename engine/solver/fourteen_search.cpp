@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "engine/solver/position_table.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -55,7 +56,7 @@ struct FourteenTable {
 class FourteenSearch {
  public:
   FourteenSearch(FourteenTable table, const Budget& budget, const std::atomic<bool>* stop)
-      : table_(std::move(table)), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {
+      : table_(std::move(table)), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {
     for (const auto& pile : table_.piles) {
       heights_.push_back(static_cast<int>(pile.size()));
       cardsLeft_ += static_cast<int>(pile.size());
@@ -102,7 +103,7 @@ class FourteenSearch {
 
   FourteenTable table_;
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   PositionTable seen_;
   std::vector<int> heights_;
   int cardsLeft_ = 0;
@@ -111,9 +112,6 @@ class FourteenSearch {
   std::vector<std::pair<int, int>> bestPath_;
   int bestLeft_ = 0;
   std::int64_t expanded_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 void FourteenSearch::pairs(std::vector<std::pair<int, int>>& out, bool all) const {
@@ -149,14 +147,7 @@ void FourteenSearch::pairs(std::vector<std::pair<int, int>>& out, bool all) cons
 bool FourteenSearch::spent() {
   if (expanded_ >= budget_.nodes) return true;
   if (expanded_ % kClockInterval != 0) return false;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 FourteenSearch::Outcome FourteenSearch::search() {
@@ -207,9 +198,7 @@ SolveResult FourteenSearch::run() {
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
   result.moves = movesOf(outcome == Outcome::Won ? path_ : bestPath_);
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 

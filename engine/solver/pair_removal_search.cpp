@@ -11,6 +11,7 @@
 #include <chrono>
 
 #include "engine/solver/position_table.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -71,7 +72,7 @@ struct PairTable {
 class PairRemovalSearch {
  public:
   PairRemovalSearch(PairTable table, const Budget& budget, const std::atomic<bool>* stop)
-      : table_(std::move(table)), budget_(budget), stop_(stop), seen_(budget.memoryBytes) {
+      : table_(std::move(table)), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {
     for (const CardNumber card : table_.slots)
       if (card != kNoCard) add(onTable_, card);
     stockLeft_ = static_cast<int>(table_.stock.size());
@@ -118,7 +119,7 @@ class PairRemovalSearch {
 
   PairTable table_;
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   PositionTable seen_;
   RankCounts onTable_{};
   RankCounts inStock_{};
@@ -127,9 +128,6 @@ class PairRemovalSearch {
   std::vector<Group> bestPath_;
   int bestLeft_ = 1 << 30;
   std::int64_t expanded_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 void PairRemovalSearch::groups(std::vector<Group>& out, bool all) const {
@@ -204,14 +202,7 @@ void PairRemovalSearch::undo(Group group, int dealt) {
 bool PairRemovalSearch::spent() {
   if (expanded_ >= budget_.nodes) return true;
   if (expanded_ % kClockInterval != 0) return false;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 PairRemovalSearch::Outcome PairRemovalSearch::search() {
@@ -267,9 +258,7 @@ SolveResult PairRemovalSearch::run() {
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
   result.moves = movesOf(outcome == Outcome::Won ? path_ : bestPath_);
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 

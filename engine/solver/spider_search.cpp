@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_position.hpp"
 
 namespace quilloro::solver {
@@ -28,7 +29,7 @@ class SpiderSearch {
   SpiderSearch(const SpiderRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
       : position_(rules, start.state),
         budget_(budget),
-        stop_(stop),
+        clock_(budget.milliseconds, stop),
         // With two packs of four suits, runs in suit are what the deal needs
         // most: measured, this order wins many more deals; one pack or runs
         // of any suits do better with it halved.
@@ -88,7 +89,7 @@ class SpiderSearch {
 
   SpiderPosition position_;
   const Budget& budget_;
-  const std::atomic<bool>* stop_;
+  SearchClock clock_;
   int suitedWeight_;
   std::vector<SpiderMove> arena_;
   std::vector<SpiderMove> scratch_;
@@ -104,9 +105,6 @@ class SpiderSearch {
   std::vector<Queued> queue_;
   int bestProgress_ = 0;
   std::int64_t expanded_ = 0;
-  bool stopped_ = false;
-  bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };
 
 SolveResult SpiderSearch::run() {
@@ -121,8 +119,8 @@ SolveResult SpiderSearch::run() {
     startPath_ = path_;
     auto share = [&](double part) { return static_cast<std::int64_t>(part * static_cast<double>(budget_.nodes)); };
     outcome = depthFirst(false, share(kFirstPassShare));
-    if (outcome != Outcome::Won && !stopped_ && !outOfTime_) outcome = bestFirst(share(kSecondPassShare));
-    if (outcome != Outcome::Won && !stopped_ && !outOfTime_) {
+    if (outcome != Outcome::Won && !clock_.cut()) outcome = bestFirst(share(kSecondPassShare));
+    if (outcome != Outcome::Won && !clock_.cut()) {
       position_.decode(start_);
       path_ = startPath_;
       outcome = depthFirst(true, budget_.nodes);
@@ -134,9 +132,7 @@ SolveResult SpiderSearch::run() {
   result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
   result.moves = outcome == Outcome::Won ? path_ : bestPath_;
   result.nodes = expanded_;
-  result.stopped = stopped_;
-  result.outOfTime = outOfTime_;
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  clock_.report(result);
   return result;
 }
 
@@ -257,7 +253,7 @@ SpiderSearch::Outcome SpiderSearch::depthFirst(bool everyMove, std::int64_t last
     }
     position_.undoTo(undoMark);
     path_.resize(pathMark);
-    if (inserted == PositionTable::Insert::Full || stopped_ || outOfTime_ || expanded_ >= lastNode ||
+    if (inserted == PositionTable::Insert::Full || clock_.cut() || expanded_ >= lastNode ||
         memoryUsed(seen) >= budget_.memoryBytes) {
       // Back to the start for whatever comes next.
       position_.undoTo(rootMark);
@@ -280,14 +276,7 @@ void SpiderSearch::pushFrame(bool everyMove, std::size_t undoMark, std::size_t p
 bool SpiderSearch::spent(std::int64_t lastNode) {
   if (expanded_ >= lastNode) return true;
   if (expanded_ % kClockInterval != 0) return false;
-  if (stop_ && stop_->load(std::memory_order_relaxed)) {
-    stopped_ = true;
-    return true;
-  }
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
-  outOfTime_ = true;
-  return true;
+  return clock_.cutShort();
 }
 
 }  // namespace
