@@ -6,6 +6,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/solver/scratch_table.hpp"
+#include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver {
 
@@ -22,18 +23,6 @@ constexpr int kSingleCardReserve = 0;
 constexpr int kOrdinaryBuildingFamily = 0;
 // The waste that takes a neighbouring card of its suit (parameter 237).
 constexpr int kWasteTakesNeighbours = 2;
-
-bool allPlaced(const SolverStart& start, PileList list, int count) {
-  for (int index = 0; index < count; ++index) {
-    const auto at = static_cast<std::size_t>(PlacedPiles::order({list, index}));
-    if (at < start.placed.size() && !start.placed[at]) return false;
-  }
-  return true;
-}
-
-bool noHoles(const Pile& pile) {
-  return std::none_of(pile.slots().begin(), pile.slots().end(), [](std::uint8_t card) { return card == kNoCard; });
-}
 
 // Every foundation holds its suit from the ace up, as far as it goes.
 bool foundationsInOrder(const GameState& state, int foundations) {

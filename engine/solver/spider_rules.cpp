@@ -7,6 +7,7 @@
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
 #include "engine/solver/scratch_table.hpp"
+#include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver {
 
@@ -21,18 +22,6 @@ constexpr int kOrdinaryBuildingFamily = 0;
 // while no tableau pile is empty.
 constexpr int kRowCard = 1;
 constexpr int kRowCardWithoutGaps = 2;
-
-bool allPlaced(const SolverStart& start, PileList list, int count) {
-  for (int index = 0; index < count; ++index) {
-    const auto at = static_cast<std::size_t>(PlacedPiles::order({list, index}));
-    if (at < start.placed.size() && !start.placed[at]) return false;
-  }
-  return true;
-}
-
-bool noHoles(const Pile& pile) {
-  return std::none_of(pile.slots().begin(), pile.slots().end(), [](std::uint8_t card) { return card == kNoCard; });
-}
 
 // Face-down cards lie only at the bottom of tableau piles, under the face-up ones.
 bool faceDownOnlyBelow(const GameState& state, int tableau) {
