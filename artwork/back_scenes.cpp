@@ -7,17 +7,13 @@
 
 #include "artwork/noise.hpp"
 #include "artwork/scene_shapes.hpp"
+#include "artwork/shading.hpp"
 
 namespace quilloro::artwork {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr Rgb white{255, 255, 255};
 
-double smooth(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 
 BackGround vertical(Rgb top, Rgb bottom) {
   return [=](double, double v) { return mix(top, bottom, std::clamp((v + 45) / 90, 0.0, 1.0)); };

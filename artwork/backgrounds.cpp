@@ -8,11 +8,11 @@
 #include <stdexcept>
 
 #include "artwork/noise.hpp"
+#include "artwork/shading.hpp"
 
 namespace quilloro::artwork {
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr int kTile = 256;
 
 using Texture = std::function<Rgb(int x, int y)>;

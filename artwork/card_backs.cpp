@@ -10,11 +10,11 @@
 #include "artwork/back_scenes.hpp"
 #include "artwork/canvas.hpp"
 #include "artwork/noise.hpp"
+#include "artwork/shading.hpp"
 
 namespace quilloro::artwork {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 
 // u and v are measured from the card's centre in pixels of the big card.
 using Pattern = std::function<Rgb(double u, double v)>;
@@ -24,14 +24,9 @@ struct BackDesign {
   Rgb line;  // the thin line inside the margin
 };
 
-double fract(double x) { return x - std::floor(x); }
 bool band(double x, double period, double width) { return fract(x / period) < width; }
 // Distance from x to the nearest multiple of period, in units of period (0 to 0.5).
 double nearLine(double x, double period) { return std::fabs(fract(x / period + 0.5) - 0.5); }
-double smooth(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 
 Pattern checks(Rgb a, Rgb b, double cell) {
   return [=](double u, double v) {

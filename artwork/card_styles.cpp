@@ -4,14 +4,14 @@
 namespace quilloro::artwork {
 namespace {
 
-constexpr Rgb kRed{200, 16, 32};
-constexpr Rgb kBlack{20, 20, 24};
+constexpr Rgb kInkRed{200, 16, 32};
+constexpr Rgb kInkBlack{20, 20, 24};
 
 CardStyle classic() {
   CardStyle s;
   s.name = "Classic";
   s.indexFont = "DejaVuSans-Bold.ttf";
-  s.ink = {{kRed, kRed, kBlack, kBlack}};
+  s.ink = {{kInkRed, kInkRed, kInkBlack, kInkBlack}};
   s.aceLook = AceLook::Oval;
   s.court = {{{222, 170, 30}, {36, 70, 160}, {196, 30, 40}},
              {{196, 30, 40}, {196, 30, 40}, {36, 70, 160}},

@@ -8,29 +8,24 @@
 
 #include "artwork/canvas.hpp"
 #include "artwork/noise.hpp"
+#include "artwork/shading.hpp"
 
 namespace quilloro::artwork {
 namespace {
 
-constexpr int kTile = 256;
-constexpr double kTwoPi = 2 * std::numbers::pi;
+constexpr int kTileSide = 256;
 using Texture = std::function<Rgb(int x, int y)>;
 
 Bitmap paint(const Texture& texture) {
-  Bitmap out(kTile, kTile);
-  for (int y = 0; y < kTile; ++y)
-    for (int x = 0; x < kTile; ++x) out.at(x, y) = texture(x, y);
+  Bitmap out(kTileSide, kTileSide);
+  for (int y = 0; y < kTileSide; ++y)
+    for (int x = 0; x < kTileSide; ++x) out.at(x, y) = texture(x, y);
   return out;
 }
 
-double fract(double x) { return x - std::floor(x); }
-double smooth(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 // Seamless noise over the tile with features of about `size` pixels (size divides 256).
 double tileNoise(double x, double y, double size, int octaves, std::uint32_t seed) {
-  return fractalNoise(x / size, y / size, octaves, seed, static_cast<int>(kTile / size));
+  return fractalNoise(x / size, y / size, octaves, seed, static_cast<int>(kTileSide / size));
 }
 Rgb grain(Rgb c, int x, int y, double amount, std::uint32_t seed) { return shade(c, 1.0 + amount * (hashUnit(x, y, seed) - 0.5)); }
 
@@ -47,7 +42,7 @@ struct Cells {
   double id = 0;
 };
 Cells cells(double x, double y, int perSide, std::uint32_t seed, double jitter = 0.8) {
-  const double size = static_cast<double>(kTile) / perSide;
+  const double size = static_cast<double>(kTileSide) / perSide;
   const int cx = static_cast<int>(std::floor(x / size)), cy = static_cast<int>(std::floor(y / size));
   Cells out;
   for (int dy = -1; dy <= 1; ++dy)
@@ -73,7 +68,7 @@ Cells cells(double x, double y, int perSide, std::uint32_t seed, double jitter =
 Texture marble(Rgb ground, Rgb vein, std::uint32_t seed, double veins, double turbulence) {
   return [=](int x, int y) {
     const double n = tileNoise(x, y, 128, 6, seed);
-    const double t = std::fabs(std::sin((x + y) * kTwoPi * veins / kTile * 0.5 + n * turbulence));
+    const double t = std::fabs(std::sin((x + y) * kTwoPi * veins / kTileSide * 0.5 + n * turbulence));
     // A soft cloud of colour round a thin dark core: the vein.
     const double cloud = 0.5 + 0.5 * tileNoise(x, y, 32, 4, seed + 5);
     const Rgb body = mix(ground, shade(ground, 0.9), cloud);
@@ -104,7 +99,7 @@ Texture woodGrain(Rgb light, Rgb dark, std::uint32_t seed, double rings) {
     // Growth rings run along the board: noise stretched eight times along x bends them gently.
     const double bend = fractalNoise(x / 128.0, y / 32.0, 4, seed, 2, 8);
     const double fibres = fractalNoise(x / 64.0, y / 2.0, 2, seed + 3, 4, 128);
-    const double t = fract(y * rings * 2 / kTile + bend * 1.2 + 0.1 * std::sin(x * kTwoPi / kTile));
+    const double t = fract(y * rings * 2 / kTileSide + bend * 1.2 + 0.1 * std::sin(x * kTwoPi / kTileSide));
     const double band = smooth(0.0, 0.2, t) - smooth(0.55, 1.0, t);
     return grain(shade(mix(dark, light, band), 1.0 + 0.07 * fibres), x, y, 0.04, seed);
   };
@@ -113,15 +108,15 @@ Texture woodGrain(Rgb light, Rgb dark, std::uint32_t seed, double rings) {
 // Boards of wood laid in courses; each board shifts and tints its grain.
 Texture planks(Rgb light, Rgb dark, std::uint32_t seed, int courses) {
   const Texture wood = woodGrain(light, dark, seed, 6);
-  const int h = kTile / courses;
+  const int h = kTileSide / courses;
   return [=](int x, int y) {
     const int row = y / h;
-    const int shift = static_cast<int>(hashUnit(row, 0, seed) * kTile);
-    const int boardLength = kTile / 2;
-    const int bx = (x + shift) % kTile;
+    const int shift = static_cast<int>(hashUnit(row, 0, seed) * kTileSide);
+    const int boardLength = kTileSide / 2;
+    const int bx = (x + shift) % kTileSide;
     if (y % h == 0 || bx % boardLength == 0) return shade(dark, 0.5);
     const double tint = 0.9 + 0.2 * hashUnit(row, bx / boardLength, seed + 9);
-    return shade(wood((bx + 37 * row) % kTile, (y * 3 + row * 50) % kTile), tint);
+    return shade(wood((bx + 37 * row) % kTileSide, (y * 3 + row * 50) % kTileSide), tint);
   };
 }
 
@@ -136,7 +131,7 @@ Texture parquetFloor(Rgb light, Rgb dark, std::uint32_t seed) {
     const int strip = (turned ? ly : lx) / 8;
     if ((turned ? ly : lx) % 8 == 0 || (turned ? lx : ly) == 0) return shade(dark, 0.55);
     const double tint = 0.88 + 0.24 * hashUnit(cx * 4 + strip, cy, seed + 4);
-    return shade(turned ? wood(x, (y * 5) % kTile) : wood(y, (x * 5) % kTile), tint);
+    return shade(turned ? wood(x, (y * 5) % kTileSide) : wood(y, (x * 5) % kTileSide), tint);
   };
 }
 
@@ -152,10 +147,10 @@ Texture cork(Rgb base, std::uint32_t seed, int grains) {
 }
 
 Texture bricks(Rgb brick, Rgb mortar, std::uint32_t seed, int rows, int perRow) {
-  const int h = kTile / rows, w = kTile / perRow;
+  const int h = kTileSide / rows, w = kTileSide / perRow;
   return [=](int x, int y) {
     const int row = y / h;
-    const int shifted = (x + (row % 2) * w / 2) % kTile;
+    const int shifted = (x + (row % 2) * w / 2) % kTileSide;
     const int col = shifted / w;
     const int mx = shifted % w, my = y % h;
     const double n = tileNoise(x, y, 16, 3, seed);
@@ -182,7 +177,7 @@ Texture stones(Rgb mortar, std::uint32_t seed, int perSide, bool pebbles) {
 }
 
 Texture weave(Rgb warp, Rgb weft, int threads, std::uint32_t seed, double fuzz) {
-  const int t = kTile / threads;
+  const int t = kTileSide / threads;
   return [=](int x, int y) {
     const int cx = x / t, cy = y / t;
     const bool over = (cx + cy) % 2 == 0;
@@ -212,14 +207,14 @@ Texture brushedMetal(Rgb base, std::uint32_t seed) {
   return [=](int x, int y) {
     // Fine streaks along x, and a broad sheen across the plate.
     const double streak = fractalNoise(x / 64.0, y / 1.0, 3, seed, 4, 256);
-    const double sheen = 0.5 + 0.5 * std::sin((x + y) * kTwoPi / kTile);
+    const double sheen = 0.5 + 0.5 * std::sin((x + y) * kTwoPi / kTileSide);
     return grain(shade(base, 0.85 + 0.25 * sheen + 0.12 * streak), x, y, 0.05, seed);
   };
 }
 
 Texture ribbon(Rgb a, Rgb b, std::uint32_t seed) {
   return [=](int x, int y) {
-    const double w = y + 18 * std::sin(x * kTwoPi / kTile * 2) + 6 * tileNoise(x, y, 64, 2, seed);
+    const double w = y + 18 * std::sin(x * kTwoPi / kTileSide * 2) + 6 * tileNoise(x, y, 64, 2, seed);
     const double t = fract(w / 32);
     const double shine = std::pow(std::sin(t * std::numbers::pi), 3);
     return mix(shade(a, 0.6), mix(a, b, shine * 0.7), 0.4 + 0.6 * shine);
@@ -252,7 +247,7 @@ Texture fractal(Rgb low, Rgb mid, Rgb high, std::uint32_t seed, double sharpness
   return [=](int x, int y) {
     double sum = 0, amp = 0.5, scale = 64;
     for (int o = 0; o < 5; ++o) {
-      const double n = 1 - std::fabs(fractalNoise(x / scale, y / scale, 1, seed + o, static_cast<int>(kTile / scale)));
+      const double n = 1 - std::fabs(fractalNoise(x / scale, y / scale, 1, seed + o, static_cast<int>(kTileSide / scale)));
       sum += amp * std::pow(n, sharpness);
       amp *= 0.5;
       scale /= 2;
@@ -262,7 +257,7 @@ Texture fractal(Rgb low, Rgb mid, Rgb high, std::uint32_t seed, double sharpness
 }
 
 Texture ceramics(Rgb glaze, Rgb motif, Rgb grout, int perSide, int kind) {
-  const int cell = kTile / perSide;
+  const int cell = kTileSide / perSide;
   return [=](int x, int y) {
     const int lx = x % cell, ly = y % cell;
     if (lx < 2 || ly < 2) return grout;
@@ -278,7 +273,7 @@ Texture ceramics(Rgb glaze, Rgb motif, Rgb grout, int perSide, int kind) {
 }
 
 Texture labyrinth(Rgb floor, Rgb wall, std::uint32_t seed) {
-  const int cell = 16, n = kTile / cell;
+  const int cell = 16, n = kTileSide / cell;
   return [=](int x, int y) {
     const int cx = x / cell, cy = y / cell, lx = x % cell, ly = y % cell;
     // A diagonal maze: each cell holds one of two diagonals.
@@ -327,9 +322,9 @@ Texture checks(Rgb a, Rgb b, int cell, std::uint32_t seed) {
 
 Texture diamonds(Rgb a, Rgb b, Rgb line) {
   return [=](int x, int y) {
-    const double u = fract((x + y) / 64.0), v = fract((x - y + kTile) / 64.0);
+    const double u = fract((x + y) / 64.0), v = fract((x - y + kTileSide) / 64.0);
     if (u < 0.04 || v < 0.04) return line;
-    return (static_cast<int>((x + y) / 64) + static_cast<int>((x - y + kTile) / 64)) % 2 ? a : b;
+    return (static_cast<int>((x + y) / 64) + static_cast<int>((x - y + kTileSide) / 64)) % 2 ? a : b;
   };
 }
 
@@ -367,7 +362,7 @@ Texture stripes(Rgb a, Rgb b, int period, double share, std::uint32_t seed) {
 
 // Wall-paper with a repeated motif drawn by a function of the position inside its cell.
 Texture wallpaper(Rgb ground, Rgb ink, int perSide, std::function<bool(double u, double v)> motif, std::uint32_t seed) {
-  const double cell = static_cast<double>(kTile) / perSide;
+  const double cell = static_cast<double>(kTileSide) / perSide;
   return [=](int x, int y) {
     const double row = std::floor(y / cell);
     const double shift = static_cast<long>(row) % 2 == 0 ? 0 : cell / 2;
@@ -448,7 +443,7 @@ Texture carvedWood(std::uint32_t seed) {
   const Texture wood = woodGrain({190, 130, 70}, {110, 60, 25}, seed, 5);
   return [=](int x, int y) {
     // Bevelled diamonds cut into the board: the light falls from the top left.
-    const double u = fract((x + y) / 64.0) - 0.5, v = fract((x - y + kTile) / 64.0) - 0.5;
+    const double u = fract((x + y) / 64.0) - 0.5, v = fract((x - y + kTileSide) / 64.0) - 0.5;
     const double edge = 0.5 - std::max(std::fabs(u), std::fabs(v));
     double light = 1.0;
     if (edge < 0.08) light = (std::fabs(u) > std::fabs(v) ? (u < 0 ? 1.25 : 0.7) : (v < 0 ? 1.2 : 0.75));
@@ -459,14 +454,14 @@ Texture carvedWood(std::uint32_t seed) {
 Texture caneBrake(Rgb cane, Rgb shadowColour) {
   return [=](int x, int y) {
     // Cane woven in an open hexagonal pattern, with holes showing the dark table.
-    const double a = fract(x / 16.0), b = fract((x + y) / 32.0), c = fract((x - y + kTile) / 32.0);
+    const double a = fract(x / 16.0), b = fract((x + y) / 32.0), c = fract((x - y + kTileSide) / 32.0);
     const bool strand = a < 0.3 || b < 0.3 || c < 0.3;
     return strand ? shade(cane, 0.85 + 0.3 * std::max({a < 0.3 ? a : 0, b < 0.3 ? b : 0, c < 0.3 ? c : 0}) / 0.3) : shadowColour;
   };
 }
 
 Bitmap letters(FontBook& fonts, std::uint32_t seed) {
-  Canvas canvas(kTile, kTile);
+  Canvas canvas(kTileSide, kTileSide);
   canvas.bitmap() = paint(mottle({236, 228, 210}, {214, 200, 176}, 64, seed, 0.05));
   Font& font = fonts.get("DejaVuSerif-Bold.ttf");
   const char* alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ&";
@@ -479,9 +474,9 @@ Bitmap letters(FontBook& fonts, std::uint32_t seed) {
       const double y = row * 42.67 + 21 + 10 * (hashUnit(col, row, seed + 1) - 0.5);
       const std::string letter(1, alphabet[(k * 7) % 27]);
       const double size = 14 + 10 * hashUnit(col, row, seed + 2);
-      for (int dx : {-kTile, 0, kTile})
-        for (int dy : {-kTile, 0, kTile})
-          if (x + dx > -30 && x + dx < kTile + 30 && y + dy > -30 && y + dy < kTile + 30)
+      for (int dx : {-kTileSide, 0, kTileSide})
+        for (int dy : {-kTileSide, 0, kTileSide})
+          if (x + dx > -30 && x + dx < kTileSide + 30 && y + dy > -30 && y + dy < kTileSide + 30)
             drawTextCentred(canvas, font, letter, size, x + dx, y + dy, inks[k % 3]);
     }
   return canvas.bitmap();

@@ -11,8 +11,8 @@
 namespace quilloro::artwork {
 namespace {
 
-constexpr Rgb kRed{200, 20, 30};
-constexpr Rgb kBlack{20, 20, 20};
+constexpr Rgb kPictureRed{200, 20, 30};
+constexpr Rgb kPictureBlack{20, 20, 20};
 constexpr Rgb kBackBlue{30, 60, 150};
 constexpr Rgb kFelt{0, 110, 40};
 const char* const kRankText[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
@@ -31,13 +31,13 @@ Bitmap counterCell(int rank, int state, FontBook& fonts) {
   canvas.stroke(outline, 1, seen ? Rgb{120, 120, 120} : Rgb{16, 30, 80});
   Font& font = fonts.get("DejaVuSans-Bold.ttf");
   const double widthFactor = rank == 10 ? 0.62 : 1.0;
-  drawTextCentred(canvas, font, kRankText[rank - 1], 7.5, 6.5, 8, seen ? kBlack : Rgb{200, 214, 250}, false, widthFactor);
+  drawTextCentred(canvas, font, kRankText[rank - 1], 7.5, 6.5, 8, seen ? kPictureBlack : Rgb{200, 214, 250}, false, widthFactor);
   return canvas.bitmap();
 }
 
 Bitmap counterSuit(Suit suit) {
   Canvas canvas(14, 16, kCounterGround);
-  drawSuit(canvas, suit, 7, 8, 11, suit == Suit::Hearts || suit == Suit::Diamonds ? kRed : kBlack);
+  drawSuit(canvas, suit, 7, 8, 11, suit == Suit::Hearts || suit == Suit::Diamonds ? kPictureRed : kPictureBlack);
   return canvas.bitmap();
 }
 
@@ -75,7 +75,7 @@ void smallCard(Canvas& canvas, double x, double y, Face face, bool shadowed) {
   } else {
     canvas.fill(card, Rgb{255, 255, 255});
     drawSuit(canvas, face == Face::Heart ? Suit::Hearts : Suit::Spades, x + 15, y + 20, 14,
-             face == Face::Heart ? kRed : kBlack);
+             face == Face::Heart ? kPictureRed : kPictureBlack);
   }
   canvas.stroke(card, 1, Rgb{90, 90, 90});
 }

@@ -1,14 +1,11 @@
 // Small figures for the pictures on the card backs, drawn with paths in the card's own units.
 #include "artwork/scene_shapes.hpp"
+#include "artwork/shading.hpp"
 
 #include <cmath>
 #include <numbers>
 
 namespace quilloro::artwork {
-namespace {
-constexpr double kPi = std::numbers::pi;
-}  // namespace
-
 Path poly(std::initializer_list<Point> points) {
   Path p;
   p.polygon(std::vector<Point>(points));

@@ -8,13 +8,13 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "artwork/shading.hpp"
 #include "artwork/wav_writer.hpp"
 
 namespace quilloro::artwork {
 namespace {
 
 constexpr double kRate = kSoundRate;
-constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr float kPeak = 0.4f;  // every sound is scaled to this peak: clear but never loud
 
 using Track = std::vector<float>;

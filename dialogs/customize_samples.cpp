@@ -11,8 +11,8 @@
 namespace quilloro {
 namespace {
 
-constexpr int kBigWidth = 71;
-constexpr int kBigHeight = 96;
+constexpr int kBigCardWidth = 71;
+constexpr int kBigCardHeight = 96;
 // The table's own green, shown for the default background.
 const QColor kDefaultGreen(0, 128, 0);
 
@@ -30,12 +30,12 @@ QImage CustomizeSamples::load(const std::filesystem::path& file) {
 QImage CustomizeSamples::heartFace(int cardSet, int rank) {
   const QImage sheet = load(home_ / "Images" / faceSheetFileName('B', cardSet, Suit::Hearts));
   if (sheet.isNull()) {
-    QImage blank(kBigWidth, kBigHeight, QImage::Format_RGB32);
+    QImage blank(kBigCardWidth, kBigCardHeight, QImage::Format_RGB32);
     blank.fill(QColor(200, 200, 200));
     return blank;
   }
   const int cell = rank - 1;
-  return sheet.copy((cell % 5) * kBigWidth, (cell / 5) * kBigHeight, kBigWidth, kBigHeight);
+  return sheet.copy((cell % 5) * kBigCardWidth, (cell / 5) * kBigCardHeight, kBigCardWidth, kBigCardHeight);
 }
 
 QImage CustomizeSamples::back(int number) { return load(home_ / "Images" / backFileName('B', number)); }

@@ -22,7 +22,7 @@
 namespace quilloro {
 namespace {
 
-const char* yesNo(bool on) { return on ? "Y" : "N"; }
+const char* yesNoFlag(bool on) { return on ? "Y" : "N"; }
 bool notNo(const std::string& value) { return value.empty() || value.front() != 'N'; }
 
 QCheckBox* box(const QString& caption, const char* name, QWidget* parent) {
@@ -178,32 +178,32 @@ void TfrmOpzioni::btnOKClick() {
   const std::string statusBar = statusBar_->isChecked() ? "S" : "N";
   const int undo = std::max(0, undo_->checkedId());
   const std::vector<IniEntry> entries{
-      {std::string(field::ShowTime.key), yesNo(showTime_->isChecked())},
-      {std::string(field::ShowScore.key), yesNo(showScore_->isChecked())},
+      {std::string(field::ShowTime.key), yesNoFlag(showTime_->isChecked())},
+      {std::string(field::ShowScore.key), yesNoFlag(showScore_->isChecked())},
       {std::string(field::Language.key), std::to_string(language)},
       {std::string(field::StatusBar.key), statusBar},
-      {std::string(prefkey::ConfirmQuit), yesNo(confirmExit_->isChecked())},
-      {std::string(field::ConfirmQuitGame.key), yesNo(confirmQuitGame_->isChecked())},
-      {std::string(field::ConfirmEnterHiScores.key), yesNo(confirmHiScores_->isChecked())},
+      {std::string(prefkey::ConfirmQuit), yesNoFlag(confirmExit_->isChecked())},
+      {std::string(field::ConfirmQuitGame.key), yesNoFlag(confirmQuitGame_->isChecked())},
+      {std::string(field::ConfirmEnterHiScores.key), yesNoFlag(confirmHiScores_->isChecked())},
       {std::string(field::UndoEnabled.key), std::to_string(undo)},
-      {std::string(field::WinningAnimation.key), yesNo(winningAnimation_->isChecked())},
-      {std::string(prefkey::ToolBarVisible), yesNo(toolbar_->isChecked())},
-      {std::string(prefkey::ToolBarLarge), yesNo(largeIcons_->isChecked())},
-      {std::string(prefkey::ToolBarFlat), yesNo(flatButtons_->isChecked())},
-      {std::string(prefkey::ShowWinnable), yesNo(showWinnable_->isChecked())},
-      {std::string(prefkey::AutoTurn), yesNo(autoTurn_->isChecked())},
+      {std::string(field::WinningAnimation.key), yesNoFlag(winningAnimation_->isChecked())},
+      {std::string(prefkey::ToolBarVisible), yesNoFlag(toolbar_->isChecked())},
+      {std::string(prefkey::ToolBarLarge), yesNoFlag(largeIcons_->isChecked())},
+      {std::string(prefkey::ToolBarFlat), yesNoFlag(flatButtons_->isChecked())},
+      {std::string(prefkey::ShowWinnable), yesNoFlag(showWinnable_->isChecked())},
+      {std::string(prefkey::AutoTurn), yesNoFlag(autoTurn_->isChecked())},
   };
   if (const FileError error = store.preferences().writeStrings(prefkey::Section, entries))
     host_.boxes().error(host_.errorTitle(), QString::fromStdString(*error));
 
-  store.set(field::ShowTime, yesNo(showTime_->isChecked()));
-  store.set(field::ShowScore, yesNo(showScore_->isChecked()));
+  store.set(field::ShowTime, yesNoFlag(showTime_->isChecked()));
+  store.set(field::ShowScore, yesNoFlag(showScore_->isChecked()));
   store.setInteger(field::Language, language);
   store.set(field::StatusBar, statusBar);
   store.set(field::UndoEnabled, std::to_string(undo));
-  store.set(field::WinningAnimation, yesNo(winningAnimation_->isChecked()));
-  store.set(field::ConfirmQuitGame, yesNo(confirmQuitGame_->isChecked()));
-  store.set(field::ConfirmEnterHiScores, yesNo(confirmHiScores_->isChecked()));
+  store.set(field::WinningAnimation, yesNoFlag(winningAnimation_->isChecked()));
+  store.set(field::ConfirmQuitGame, yesNoFlag(confirmQuitGame_->isChecked()));
+  store.set(field::ConfirmEnterHiScores, yesNoFlag(confirmHiScores_->isChecked()));
 
   host_.applyToolbar(largeIcons_->isChecked(), flatButtons_->isChecked());
   host_.applyPanels(showTime_->isChecked(), showScore_->isChecked());

@@ -19,12 +19,12 @@ namespace {
 
 constexpr int kPokerFamily = 9;
 constexpr int kPokerWinningPoints = 100;
-constexpr std::array<PileList, 4> kLists{PileList::Stock, PileList::Foundations, PileList::Tableau,
+constexpr std::array<PileList, 4> kSavedLists{PileList::Stock, PileList::Foundations, PileList::Tableau,
                                          PileList::Reserves};
 
 PileRef pileOfLine(std::size_t line) {
   int index = static_cast<int>(line);
-  for (const PileList list : kLists) {
+  for (const PileList list : kSavedLists) {
     if (index < pileListSize(list)) return {list, index};
     index -= pileListSize(list);
   }
@@ -168,7 +168,7 @@ SavedGameFile GameSession::snapshot() const {
     file.foundationBaseRanks[f] = game_.state.parameters[param::kFoundationBaseRankFirst + static_cast<int>(f)];
   for (std::size_t line = 0; line < file.piles.size(); ++line)
     file.piles[line] = game_.state.stateTokens(game_.state.piles.pile(pileOfLine(line)));
-  for (std::size_t l = 0; l < kLists.size(); ++l) file.undoLines[l] = game_.undoHistory().lines(kLists[l]);
+  for (std::size_t l = 0; l < kSavedLists.size(); ++l) file.undoLines[l] = game_.undoHistory().lines(kSavedLists[l]);
   return file;
 }
 

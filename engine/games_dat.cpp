@@ -41,20 +41,20 @@ std::optional<T> parseInteger(std::string_view text) {
   return value;
 }
 
-std::string_view field(std::string_view line, std::size_t start, std::size_t length) {
+std::string_view columnText(std::string_view line, std::size_t start, std::size_t length) {
   if (start >= line.size()) return {};
   return line.substr(start, length);
 }
 
 }  // namespace
 
-std::optional<int> CatalogueEntry::category() const { return parseInteger<int>(field(line_, 0, 3)); }
+std::optional<int> CatalogueEntry::category() const { return parseInteger<int>(columnText(line_, 0, 3)); }
 
-std::optional<int> CatalogueEntry::helpTopic() const { return parseInteger<int>(field(line_, 3, 4)); }
+std::optional<int> CatalogueEntry::helpTopic() const { return parseInteger<int>(columnText(line_, 3, 4)); }
 
-std::string CatalogueEntry::name() const { return std::string(trimRight(field(line_, 10, 50))); }
+std::string CatalogueEntry::name() const { return std::string(trimRight(columnText(line_, 10, 50))); }
 
-std::string CatalogueEntry::shortName() const { return std::string(trimRight(field(line_, 10, 30))); }
+std::string CatalogueEntry::shortName() const { return std::string(trimRight(columnText(line_, 10, 30))); }
 
 GamesDat GamesDat::load(const std::filesystem::path& path) {
   std::error_code error;
@@ -101,8 +101,8 @@ void GamesDat::malformed(const ParameterRow& row, const std::string& what) const
 }
 
 int GamesDat::rowIndex(const ParameterRow& row) const {
-  const std::optional<int> index = parseInteger<int>(field(row.plain, 0, 4));
-  if (!index) malformed(row, "the parameter number \"" + std::string(field(row.plain, 0, 4)) + "\" is not an integer");
+  const std::optional<int> index = parseInteger<int>(columnText(row.plain, 0, 4));
+  if (!index) malformed(row, "the parameter number \"" + std::string(columnText(row.plain, 0, 4)) + "\" is not an integer");
   if (*index < 0 || *index >= kParameterCount)
     malformed(row, "the parameter number " + std::to_string(*index) + " is outside 0 to " +
                        std::to_string(kParameterCount - 1));
@@ -111,13 +111,13 @@ int GamesDat::rowIndex(const ParameterRow& row) const {
 
 ParameterValue GamesDat::rowValue(const ParameterRow& row, int gameIndex) const {
   const std::size_t start = kFirstValueColumn + kColumnWidth * static_cast<std::size_t>(gameIndex);
-  const std::string_view text = trimRight(field(row.plain, start, kValueWidth));
+  const std::string_view text = trimRight(columnText(row.plain, start, kValueWidth));
   const std::optional<long long> value = parseInteger<long long>(text);
   if (value && *value >= std::numeric_limits<ParameterValue>::min() &&
       *value <= std::numeric_limits<ParameterValue>::max())
     return static_cast<ParameterValue>(*value);
   // Only a broken file pays for the message.
-  const std::string where = "the value of parameter " + std::string(field(row.plain, 0, 4)) + " for game " +
+  const std::string where = "the value of parameter " + std::string(columnText(row.plain, 0, 4)) + " for game " +
                             std::to_string(gameIndex) + " (columns " + std::to_string(start + 1) + " to " +
                             std::to_string(start + kValueWidth) + ")";
   if (!value) malformed(row, where + (text.empty() ? " is missing" : " is not an integer: \"" + std::string(text) + "\""));

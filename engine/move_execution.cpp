@@ -8,7 +8,7 @@ namespace quilloro {
 
 namespace {
 
-constexpr int kReservesFannedStacks = -11;  // parameter 12: any reserve card may be taken
+constexpr int kReservesAreFannedStacks = -11;  // parameter 12: any reserve card may be taken
 
 // The 1-based pile number written after a prefix; nothing unless it is a whole
 // decimal number from 1 to the list's size.
@@ -113,7 +113,7 @@ bool Game::moveToTableau(CardNumber card, int pile) {
   // A reserve of fanned stacks gives any of its cards alone.
   const auto from = locate(card);
   if (from && from->pile.list == PileList::Reserves &&
-      state.parameters[param::kReserveFannedStacks] == kReservesFannedStacks)
+      state.parameters[param::kReserveFannedStacks] == kReservesAreFannedStacks)
     run = {card};
   if (run.size() <= 1) {
     if (!moveSingleCard(card, target, CardFlight::Kind::Landing)) return false;

@@ -26,7 +26,7 @@ int firstPileOfList(PileList list) {
   return 0;
 }
 
-constexpr std::array kLists{PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves};
+constexpr std::array kRecordedLists{PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves};
 
 }  // namespace
 
@@ -143,8 +143,8 @@ std::vector<std::string> UndoHistory::lines(PileList list) const {
 std::optional<UndoHistory> UndoHistory::fromLines(const std::array<std::vector<std::string>, 4>& lists,
                                                   bool selectionInFoundation1) {
   const std::size_t steps = lists[0].size() / kStockListSize;
-  for (std::size_t l = 0; l < kLists.size(); ++l) {
-    const auto perStep = static_cast<std::size_t>(pileListSize(kLists[l]));
+  for (std::size_t l = 0; l < kRecordedLists.size(); ++l) {
+    const auto perStep = static_cast<std::size_t>(pileListSize(kRecordedLists[l]));
     if (lists[l].size() != steps * perStep) return std::nullopt;
   }
   UndoHistory history;
@@ -152,11 +152,11 @@ std::optional<UndoHistory> UndoHistory::fromLines(const std::array<std::vector<s
     history.stepStarts_.push_back(static_cast<std::uint32_t>(history.bytes_.size()));
     history.redealCounts_.push_back(kNoRedealCount);
     std::bitset<kMaxCard + 1> seen;
-    for (std::size_t l = 0; l < kLists.size(); ++l) {
-      const auto perStep = static_cast<std::size_t>(pileListSize(kLists[l]));
+    for (std::size_t l = 0; l < kRecordedLists.size(); ++l) {
+      const auto perStep = static_cast<std::size_t>(pileListSize(kRecordedLists[l]));
       for (std::size_t p = 0; p < perStep; ++p) {
         const std::string& line = lists[l][step * perStep + p];
-        const bool selection = selectionInFoundation1 && kLists[l] == PileList::Foundations && p == 0;
+        const bool selection = selectionInFoundation1 && kRecordedLists[l] == PileList::Foundations && p == 0;
         const std::size_t slots = selection ? 0 : line.size() / 4;
         if (slots > kMaxPileSlots) return std::nullopt;
         history.appendCount(slots);

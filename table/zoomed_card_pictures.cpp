@@ -18,7 +18,7 @@
 namespace quilloro {
 namespace {
 
-constexpr int kCardsPerSuit = 13;
+constexpr int kRanksInSuit = 13;
 
 artwork::CardSize artworkSize(const CardSize& size) { return {size.letter, size.width, size.height}; }
 
@@ -61,10 +61,10 @@ const ZoomedCardPictures::Faces* ZoomedCardPictures::faces(int cardSet, const Ca
   auto drawSuits = [&](artwork::FontBook& book, int firstSuit, bool& failure) {
     try {
       for (int s = firstSuit; s < 4; s += 2) {
-        for (int rank = 1; rank <= kCardsPerSuit; ++rank) {
+        for (int rank = 1; rank <= kRanksInSuit; ++rank) {
           const Bitmap face =
               artwork::renderCardFace(style, artworkSize(size), artwork::kSuits[static_cast<std::size_t>(s)], rank, book, zoom);
-          drawn[static_cast<std::size_t>(s * kCardsPerSuit + rank - 1)] = surfaceOf(face, size, zoom);
+          drawn[static_cast<std::size_t>(s * kRanksInSuit + rank - 1)] = surfaceOf(face, size, zoom);
         }
       }
     } catch (const std::exception&) {

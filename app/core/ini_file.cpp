@@ -21,13 +21,13 @@ std::string_view trim(std::string_view text) {
     return text.substr(begin, end - begin + 1);
 }
 
-char asciiLower(char c) {
+char lowerIniLetter(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameIniName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerIniLetter(x) == lowerIniLetter(y); });
 }
 
 enum class LineKind { Blank, Comment, Section, Entry, Other };
@@ -104,7 +104,7 @@ struct Document {
         bool inside = false;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].kind == LineKind::Section) {
-                inside = sameName(lines[i].name, section);
+                inside = sameIniName(lines[i].name, section);
             } else if (inside) {
                 callback(i);
             }
@@ -114,7 +114,7 @@ struct Document {
     std::optional<std::size_t> findEntry(std::string_view section, std::string_view key) const {
         std::optional<std::size_t> found;
         forEachLineIn(section, [&](std::size_t i) {
-            if (!found && lines[i].kind == LineKind::Entry && sameName(lines[i].name, key)) {
+            if (!found && lines[i].kind == LineKind::Entry && sameIniName(lines[i].name, key)) {
                 found = i;
             }
         });
@@ -144,7 +144,7 @@ struct Document {
 
         std::optional<std::size_t> header;
         for (std::size_t i = 0; i < lines.size() && !header; ++i) {
-            if (lines[i].kind == LineKind::Section && sameName(lines[i].name, section)) {
+            if (lines[i].kind == LineKind::Section && sameIniName(lines[i].name, section)) {
                 header = i;
             }
         }
@@ -172,7 +172,7 @@ struct Document {
         bool inside = false;
         std::erase_if(lines, [&](const Line& line) {
             if (line.kind == LineKind::Section) {
-                inside = sameName(line.name, section);
+                inside = sameIniName(line.name, section);
             }
             return inside;
         });
@@ -290,7 +290,7 @@ std::vector<IniEntry> IniFile::readSection(std::string_view section) const {
             return;
         }
         const bool seen = std::any_of(entries.begin(), entries.end(),
-                                      [&](const IniEntry& entry) { return sameName(entry.key, line.name); });
+                                      [&](const IniEntry& entry) { return sameIniName(entry.key, line.name); });
         if (!seen) {
             entries.push_back({line.name, loaded.doc.valueAt(i)});
         }
@@ -303,7 +303,7 @@ std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
     for (const Line& line : loaded.doc.lines) {
         if (line.kind == LineKind::Section &&
-            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return sameName(n, line.name); })) {
+            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return sameIniName(n, line.name); })) {
             names.push_back(line.name);
         }
     }

@@ -19,7 +19,7 @@ constexpr int kRecentGameCount = 20;
 constexpr int kUserCount = 20;
 constexpr std::string_view kFirstUser = "User1";
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameEntryName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
                return lower(x) == lower(y);
@@ -33,7 +33,7 @@ public:
 
     const std::string* find(std::string_view key) const {
         const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                     [&](const IniEntry& entry) { return sameName(entry.key, key); });
+                                     [&](const IniEntry& entry) { return sameEntryName(entry.key, key); });
         return it == entries_.end() ? nullptr : &it->value;
     }
     std::string text(std::string_view key, std::string_view defaultValue) const {
@@ -236,7 +236,7 @@ StartupAppearance SettingsStore::loadAtStartup(long long displayColours) {
         int freeSlot = 0;
         for (int i = 1; i <= kUserCount && !listed; ++i) {
             const auto* name = users.find(userKey(i));
-            listed = name && sameName(*name, kFirstUser);
+            listed = name && sameEntryName(*name, kFirstUser);
             if (freeSlot == 0 && (!name || name->empty())) {
                 freeSlot = i;
             }

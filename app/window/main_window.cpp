@@ -27,7 +27,6 @@
 namespace quilloro {
 namespace {
 
-constexpr int kStatusBarHeight = 22;
 constexpr const char* kVersionMarker = "QLRV0310.DAT";
 constexpr const char* kOldVersionMarkers[] = {"QLRV0150.DAT", "QLRV0200.DAT", "QLRV0300.DAT"};
 

@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow,
   static constexpr int kWebSiteQuestionText = 5203;
   static constexpr int kNotAvailableText = 5218;
   static constexpr int kFirstToolHintText = 5230;
+  // The status bar's height in pixels, taken off the table's bottom.
+  static constexpr int kStatusBarHeight = 22;
 
   explicit MainWindow(MainWindowOptions options);
   ~MainWindow() override;

@@ -14,7 +14,6 @@
 namespace quilloro {
 namespace {
 
-constexpr int kStatusBarHeight = 22;
 // Text numbers of the panels' captions and of the pop-up menus' items.
 constexpr int kHideTimeCaption = 4612;
 constexpr int kHideScoreCaption = 4613;

@@ -8,7 +8,7 @@
 namespace quilloro {
 
 namespace {
-constexpr int kColumns = 8;
+constexpr int kLogColumns = 8;
 
 QString fromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,7 +34,7 @@ int ResultLogModel::rowCount(const QModelIndex& parent) const {
   return kept_.empty() ? 1 : static_cast<int>(kept_.size());
 }
 
-int ResultLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+int ResultLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kLogColumns; }
 
 QString ResultLogModel::cell(int row, int column) const {
   if (!log_ || row < 0 || static_cast<std::size_t>(row) >= kept_.size()) return {};

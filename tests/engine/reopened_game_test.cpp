@@ -33,7 +33,7 @@ void writeLines(const std::filesystem::path& file, const std::vector<std::string
   for (const std::string& line : lines) out << line << "\r\n";
 }
 
-int cardsOnTable(const GameState& state, bool withFoundation1 = true) {
+int cardCountOnTable(const GameState& state, bool withFoundation1 = true) {
   int cards = 0;
   for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves})
     for (int i = 0; i < pileListSize(list); ++i) {
@@ -155,7 +155,7 @@ TEST(ReopenedGame, LongPileLinesAreBoundedAndTheHistoryLosesNoCard) {
   ASSERT_TRUE(opened.opened()) << opened.error;
   f.s.clickStock(1);
   ASSERT_TRUE(f.s.game().undo());
-  EXPECT_EQ(cardsOnTable(f.s.game().state), 52);
+  EXPECT_EQ(cardCountOnTable(f.s.game().state), 52);
   EXPECT_EQ(f.s.game().state.piles.pile(PileList::Tableau, 1).cardCount(),
             static_cast<int>(f.lines[32].size() / 4) + 200);
 

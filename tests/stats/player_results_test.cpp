@@ -18,7 +18,7 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
-std::vector<std::string> linesOf(const std::string& content) {
+std::vector<std::string> fileLinesOf(const std::string& content) {
     std::vector<std::string> lines;
     std::istringstream in(content);
     for (std::string line; std::getline(in, line);) {
@@ -54,7 +54,7 @@ protected:
     // The log lines' players, in order.
     std::vector<std::string> logPlayers() const {
         std::vector<std::string> players;
-        for (const auto& line : linesOf(readFile(files.log))) {
+        for (const auto& line : fileLinesOf(readFile(files.log))) {
             players.push_back(line.substr(81, 30));
         }
         return players;
@@ -85,7 +85,7 @@ TEST_F(PlayerResults, RenameChangesEveryFileAndLeavesLongerNamesAlone) {
     const auto table = HiScoreFile(files.hiScores).readTable(1, "01", LocalDateTime{});
     EXPECT_EQ(table[0].player, "Testers");
     EXPECT_EQ(table[1].player, "Tester2");
-    for (const auto& line : linesOf(readFile(files.hiScores))) {
+    for (const auto& line : fileLinesOf(readFile(files.hiScores))) {
         if (line.starts_with("01-")) {
             EXPECT_EQ(line.size(), 91u) << line;
         }

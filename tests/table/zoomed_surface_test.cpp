@@ -14,7 +14,7 @@ namespace {
 
 constexpr Pixel kRed = rgbPixel(255, 0, 0);
 constexpr Pixel kBlue = rgbPixel(0, 0, 255);
-constexpr Pixel kGreen = rgbPixel(0, 128, 0);
+constexpr Pixel kMidGreen = rgbPixel(0, 128, 0);
 
 int countStored(const PixelSurface& s, Pixel colour) {
   int n = 0;
@@ -23,7 +23,7 @@ int countStored(const PixelSurface& s, Pixel colour) {
 }
 
 TEST(ZoomedSurface, TablePixelsCoverWholeBlocksOfStoredPixels) {
-  PixelSurface s(10, 8, 2.0, kGreen);
+  PixelSurface s(10, 8, 2.0, kMidGreen);
   EXPECT_EQ(s.width(), 10);
   EXPECT_EQ(s.storedWidth(), 20);
   EXPECT_EQ(s.storedHeight(), 16);
@@ -48,8 +48,8 @@ TEST(ZoomedSurface, DrawingAndRestoringARectangleCoverTheSameStoredPixels) {
   // At a fractional scale the edges fall between stored pixels: whatever is
   // drawn at a rectangle must be exactly what restoring it brings back.
   for (const double scale : {0.7, 0.75, 0.8, 1.25, 1.5, 2.5}) {
-    PixelSurface background(200, 150, scale, kGreen);
-    PixelSurface table(200, 150, scale, kGreen);
+    PixelSurface background(200, 150, scale, kMidGreen);
+    PixelSurface table(200, 150, scale, kMidGreen);
     PixelSurface card(71, 96, scale, kRed);
     for (int left = 0; left < 9; ++left) {
       table.draw(card, 13 + left, 7 + left);
@@ -67,14 +67,14 @@ TEST(ZoomedSurface, DrawingAndRestoringARectangleCoverTheSameStoredPixels) {
 TEST(ZoomedSurface, PicturesOfAnotherScaleAreStretchedAndFarCoordinatesAreSafe) {
   PixelSurface picture(2, 1, rgbPixel(0, 0, 0));
   picture.setPixel(1, 0, kRed);
-  PixelSurface s(10, 10, 3.0, kGreen);
+  PixelSurface s(10, 10, 3.0, kMidGreen);
   s.draw(picture, 2, 2);
   EXPECT_EQ(countStored(s, kRed), 9);
   EXPECT_EQ(s.pixel(3, 2), kRed);
   EXPECT_EQ(s.pixel(2, 2), rgbPixel(0, 0, 0));
   s.copyTransparentFrom(picture, {0, 0, 2, 1}, 5, 5, kRed);
   EXPECT_EQ(s.pixel(5, 5), rgbPixel(0, 0, 0));
-  EXPECT_EQ(s.pixel(6, 5), kGreen);
+  EXPECT_EQ(s.pixel(6, 5), kMidGreen);
 
   // Nothing reaches outside the store, however far the coordinates lie.
   PixelSurface other(10, 10, 3.0, kBlue);
@@ -90,38 +90,38 @@ TEST(ZoomedSurface, PicturesOfAnotherScaleAreStretchedAndFarCoordinatesAreSafe) 
 
 TEST(ZoomedSurface, CardCornersAreCutTheSameAtScaleOneAndFinerAbove) {
   // Scale 1: the library's corner pixel and its two neighbours.
-  PixelSurface below(20, 20, kGreen);
+  PixelSurface below(20, 20, kMidGreen);
   PixelSurface card(20, 20, kRed);
   copyCardCorners(below, {2, 2, 10, 12}, card, {2, 2, 10, 12}, CardCorners::All);
-  EXPECT_EQ(countStored(card, kGreen), 12);
-  EXPECT_EQ(card.pixel(2, 2), kGreen);
-  EXPECT_EQ(card.pixel(3, 2), kGreen);
+  EXPECT_EQ(countStored(card, kMidGreen), 12);
+  EXPECT_EQ(card.pixel(2, 2), kMidGreen);
+  EXPECT_EQ(card.pixel(3, 2), kMidGreen);
   EXPECT_EQ(card.pixel(3, 3), kRed);
 
   // Scale 2: the same diagonal cut, drawn with stored pixels: ten at each corner.
-  PixelSurface belowZoomed(20, 20, 2.0, kGreen);
+  PixelSurface belowZoomed(20, 20, 2.0, kMidGreen);
   PixelSurface cardZoomed(20, 20, 2.0, kRed);
   copyCardCorners(belowZoomed, {2, 2, 10, 12}, cardZoomed, {2, 2, 10, 12}, CardCorners::Upper);
-  EXPECT_EQ(countStored(cardZoomed, kGreen), 20);
-  EXPECT_EQ(cardZoomed.row(4)[4], kGreen);
-  EXPECT_EQ(cardZoomed.row(4)[7], kGreen);
+  EXPECT_EQ(countStored(cardZoomed, kMidGreen), 20);
+  EXPECT_EQ(cardZoomed.row(4)[4], kMidGreen);
+  EXPECT_EQ(cardZoomed.row(4)[7], kMidGreen);
   EXPECT_EQ(cardZoomed.row(4)[8], kRed);
   EXPECT_EQ(cardZoomed.row(6)[6], kRed);
   // On a squared pile the lower-right corner shows the silver edge.
   copyCardCorners(belowZoomed, {2, 2, 10, 12}, cardZoomed, {2, 2, 10, 12}, CardCorners::LowerOnPile);
-  EXPECT_EQ(countStored(cardZoomed, kGreen), 30);
+  EXPECT_EQ(countStored(cardZoomed, kMidGreen), 30);
   EXPECT_EQ(cardZoomed.row(27)[23], rgbPixel(192, 192, 192));
 }
 
 // Below scale 1 several table pixels share a stored one; what is drawn
 // still shows, and the screens of dots keep their even weave.
 TEST(ZoomedSurface, BelowScaleOneThinLinesStayAndDotsStaySingle) {
-  PixelSurface s(100, 80, 0.75, kGreen);
+  PixelSurface s(100, 80, 0.75, kMidGreen);
   EXPECT_EQ(s.storedWidth(), 75);
   EXPECT_EQ(s.storedHeight(), 60);
   // Every one-pixel line, wherever it falls, covers a stored column.
   for (int x = 0; x < 12; ++x) {
-    PixelSurface line(100, 80, 0.75, kGreen);
+    PixelSurface line(100, 80, 0.75, kMidGreen);
     line.fillRect({x, 0, 1, 80}, kRed);
     EXPECT_EQ(countStored(line, kRed), 60) << x;
   }
@@ -129,7 +129,7 @@ TEST(ZoomedSurface, BelowScaleOneThinLinesStayAndDotsStaySingle) {
   EXPECT_EQ(s.pixel(5, 5), kRed);
 
   // A shadow strip of alternate dots, shrunk: no two dots side by side.
-  PixelSurface strip(7, 40, kGreen);
+  PixelSurface strip(7, 40, kMidGreen);
   for (int y = 0; y < 40; ++y)
     for (int x = y % 2; x < 7; x += 2) strip.setPixel(x, y, kOpaqueAlpha);
   for (const double scale : {0.7, 0.75, 0.8, 0.9}) {
@@ -143,7 +143,7 @@ TEST(ZoomedSurface, BelowScaleOneThinLinesStayAndDotsStaySingle) {
   }
 
   // The drop shadow of a lifted card is the same weave, right of and below it.
-  PixelSurface table(200, 200, 0.75, kGreen);
+  PixelSurface table(200, 200, 0.75, kMidGreen);
   drawCardShadow(table, {20, 20, 71, 96});
   const PixelRect right = table.storedRect({91, 40, 7, 60});
   int dots = 0;
@@ -155,7 +155,7 @@ TEST(ZoomedSurface, BelowScaleOneThinLinesStayAndDotsStaySingle) {
       }
     }
   EXPECT_GT(dots, right.width * right.height / 2 - right.height);
-  EXPECT_EQ(table.pixel(50, 50), kGreen);
+  EXPECT_EQ(table.pixel(50, 50), kMidGreen);
 }
 
 TEST(TableZoomSteps, StepsStopAtBothEndsAndTurnFitOff) {

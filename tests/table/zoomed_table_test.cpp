@@ -12,7 +12,7 @@ namespace {
 
 using testing::faceColour;
 
-constexpr Pixel kGreen = rgbPixel(0, 0x60, 0);
+constexpr Pixel kFeltGreen = rgbPixel(0, 0x60, 0);
 
 // How many stored pixels of two pictures of one size differ.
 int differingPixels(const PixelSurface& a, const PixelSurface& b) {
@@ -103,8 +103,8 @@ TEST_F(ZoomedRendering, CardsLieAtTheirTablePlacesInStoredPixelsOfTheZoom) {
   for (const auto& [x, y] : {std::pair{10, 10}, std::pair{30, 40}, std::pair{25, 60}})
     EXPECT_EQ(window.row(stored.top + y)[stored.left + x], (*faces)[1].row(y)[x]);
   // The bare table around it, and its cut corner showing the table.
-  EXPECT_EQ(window.pixel(two.x - 2, two.y), kGreen);
-  EXPECT_EQ(window.row(stored.top)[stored.left], kGreen);
+  EXPECT_EQ(window.pixel(two.x - 2, two.y), kFeltGreen);
+  EXPECT_EQ(window.row(stored.top)[stored.left], kFeltGreen);
 
   // Back to scale 1: the files' flat pictures again, one stored pixel per table pixel.
   renderer.setZoom(1.0);
@@ -136,7 +136,7 @@ TEST_F(ZoomedRendering, AShrunkTableDrawsItsCardsAtTheSmallerSize) {
   const ZoomedCardPictures::Faces* full = pictures.faces(1, kCardSizeMiniature, 1.0);
   ASSERT_NE(full, nullptr);
   EXPECT_GT(differingPixels(two, atScale((*full)[1], 0.75)), 0);
-  EXPECT_EQ(window.pixel(at.x - 3, at.y), kGreen);
+  EXPECT_EQ(window.pixel(at.x - 3, at.y), kFeltGreen);
 }
 
 TEST_F(ZoomedRendering, ACardSetOfThePlayersOwnIsEnlargedFromItsFile) {

@@ -15,7 +15,7 @@ namespace {
 using namespace quilloro;
 namespace fs = std::filesystem;
 
-fs::path home() {
+fs::path installedHome() {
   const char* value = std::getenv("QUILLORO_HOME");
   return value ? fs::path(value) : fs::path();
 }
@@ -28,11 +28,11 @@ std::string threeDigits(long long n) {
 double difference(Rgb a, Rgb b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
 
 TEST(NamedArtwork, EveryNamedBackHasAPictureOfItsOwnInEverySize) {
-  ASSERT_FALSE(home().empty());
+  ASSERT_FALSE(installedHome().empty());
   for (const char size : {'B', 'M', 'P'}) {
     std::set<std::string> seen;
     for (const LookLeaf& leaf : leavesOf(cardBackTree())) {
-      const fs::path file = home() / "Images" / (std::string("D") + size + threeDigits(leaf.value) + ".bmp");
+      const fs::path file = installedHome() / "Images" / (std::string("D") + size + threeDigits(leaf.value) + ".bmp");
       ASSERT_TRUE(fs::exists(file)) << leaf.caption;
       const Bitmap back = readBmp(file);
       std::string pixels;
@@ -46,11 +46,11 @@ TEST(NamedArtwork, EveryNamedBackHasAPictureOfItsOwnInEverySize) {
 // A tile is seamless when the step from its last column to its first is no
 // larger than the steps inside it; the same for rows.
 TEST(NamedArtwork, EveryNamedBackgroundIsASeamlessTile) {
-  ASSERT_FALSE(home().empty());
+  ASSERT_FALSE(installedHome().empty());
   for (const LookLeaf& leaf : leavesOf(backgroundTree())) {
     if (leaf.value < 2 || leaf.value > 1000) continue;
     SCOPED_TRACE(leaf.caption);
-    const fs::path file = home() / "Images" / ("B" + threeDigits(leaf.value) + ".bmp");
+    const fs::path file = installedHome() / "Images" / ("B" + threeDigits(leaf.value) + ".bmp");
     ASSERT_TRUE(fs::exists(file));
     const Bitmap tile = readBmp(file);
     ASSERT_EQ(tile.width(), 256);
@@ -69,8 +69,8 @@ TEST(NamedArtwork, EveryNamedBackgroundIsASeamlessTile) {
 }
 
 TEST(NamedArtwork, CounterCellsAndEffectSamplesHaveTheirSizes) {
-  ASSERT_FALSE(home().empty());
-  const fs::path resources = home() / "Resources";
+  ASSERT_FALSE(installedHome().empty());
+  const fs::path resources = installedHome() / "Resources";
   for (const char* suit : {"card_hearts", "card_diamonds", "card_clubs", "card_spades"}) {
     const Bitmap picture = readBmp(resources / (std::string(suit) + ".bmp"));
     EXPECT_EQ(picture.width(), 14);
