@@ -8,6 +8,7 @@
 #include <queue>
 #include <unordered_set>
 
+#include "engine/solver/aces_up_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/fast_search.hpp"
@@ -16,6 +17,7 @@
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
 #include "engine/solver/spider_search.hpp"
+#include "engine/solver/stock_waste_search.hpp"
 
 namespace quilloro::solver {
 
@@ -479,6 +481,9 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   if (std::optional<SolveResult> pairs = pairRemovalSolve(start, budget, stop)) return *std::move(pairs);
   // So has the Spider family.
   if (std::optional<SolveResult> spider = spiderSolve(start, budget, stop)) return *std::move(spider);
+  // So have the games played from the stock onto foundations.
+  if (std::optional<SolveResult> stock = stockWasteSolve(start, budget, stop)) return *std::move(stock);
+  if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
   return Search(start, budget, stop).run();
 }
 
