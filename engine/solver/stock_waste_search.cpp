@@ -81,7 +81,7 @@ class StockWasteRules {
   static std::optional<std::pair<StockWasteRules, StockState>> of(const SolverStart& start);
 
   bool won(const State& s) const { return s.cardsLeft == 0; }
-  bool hopeless(const State&) const { return false; }
+  bool hopeless(const State& s) const { return climbing_ && tableauDeadlocked(s); }
   int left(const State& s) const { return s.cardsLeft; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
@@ -96,6 +96,15 @@ class StockWasteRules {
     return -1;
   }
   bool accepts(const State& s, int f, CardNumber card) const;
+  // Foundations that climb in step with the one before: whether the cards
+  // the tableau piles hold wait on one another in a circle, each needing
+  // another gone first (the one above it, or the one of its rank that the
+  // foundation before its own needs).
+  bool tableauDeadlocked(const State& s) const;
+  // A top card that may go home at once with nothing lost: every foundation
+  // takes each rank once whatever its suit, and enough of them take this rank
+  // now for every card of it still out.
+  std::optional<Step> safeHomeStep(const State& s) const;
   // The click on the stock as the engine makes it; false when it changes nothing.
   bool click(State& s) const;
   // The rank a foundation takes after one of this rank.
@@ -122,6 +131,10 @@ class StockWasteRules {
   int passes_ = 1;
   bool onePack_ = true;
   bool everyMove_ = false;
+  // One pack, give-only piles and foundations that climb in step.
+  bool climbing_ = false;
+  // One pack on four foundations that each take every rank once, in any suit.
+  bool ranksOnce_ = false;
 };
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
@@ -191,6 +204,15 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   rules.passes_ = p[param::kStockPasses];
   if (rules.passes_ != kUnlimitedPasses && rules.passes_ < 1) return std::nullopt;
   rules.onePack_ = p[param::kCardsInPlay] <= kCardsPerPack;
+  const auto allFoundations = [&](auto test) { return std::all_of(rules.foundationRules_.begin(), rules.foundationRules_.end(), test); };
+  rules.climbing_ = rules.onePack_ && !rules.pilesTakeFromWaste_ && foundations > 0 &&
+                    rules.foundationRules_[0].baseCode >= kAce &&
+                    allFoundations([](const FoundationRule& rule) { return rule.buildType == build_type::kSuitOfBottomCard; });
+  rules.ranksOnce_ = p[param::kCardsInPlay] == kCardsPerPack && foundations == 4 &&
+                     allFoundations([](const FoundationRule& rule) {
+                       if (rule.buildType == build_type::kAnySuit) return rule.upward && rule.baseCode == kAce;
+                       return rule.buildType >= build_type::kStepOfTwo && rule.buildType <= build_type::kStepOfFour;
+                     });
   // The deck: the waste from its bottom, then the stock in the order it turns.
   rules.deck_ = cardsOf(state.piles.waste());
   s.turned = static_cast<std::uint8_t>(rules.deck_.size());
@@ -275,6 +297,88 @@ bool StockWasteRules::click(State& s) const {
   return changed;
 }
 
+bool StockWasteRules::tableauDeadlocked(const State& s) const {
+  constexpr int kSuits = 4;
+  constexpr int kMaxCards = kMaxPiles * kPileCapacity;
+  // Each tableau card by rank and suit; the foundation each suit climbs on.
+  std::array<std::array<int, kSuits>, kKing + 1> node{};
+  for (auto& ranks : node) ranks.fill(-1);
+  std::array<int, kSuits> suitFoundation{-1, -1, -1, -1};
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f)
+    if (s.foundations[f].count > 0) suitFoundation[static_cast<std::size_t>(cardSuit(s.foundations[f].bottom))] = static_cast<int>(f);
+  std::vector<CardNumber> cards;
+  for (int t = 0; t < piles_; ++t)
+    for (std::size_t at = 0; at < s.height[static_cast<std::size_t>(t)]; ++at) {
+      const CardNumber card = s.piles[static_cast<std::size_t>(t)][at];
+      node[static_cast<std::size_t>(cardRank(card))][static_cast<std::size_t>(cardSuit(card))] = static_cast<int>(cards.size());
+      cards.push_back(card);
+    }
+  if (cards.size() > kMaxCards || cards.size() > 64) return false;
+  // before[v]: the cards that must be gone before card v.
+  std::vector<std::uint64_t> before(cards.size(), 0);
+  int at = 0;
+  for (int t = 0; t < piles_; ++t)
+    for (std::size_t h = 0; h < s.height[static_cast<std::size_t>(t)]; ++h, ++at)
+      if (h + 1 < s.height[static_cast<std::size_t>(t)]) before[static_cast<std::size_t>(at)] |= std::uint64_t{1} << (at + 1);
+  const int base = foundationRules_[0].baseCode;
+  for (std::size_t v = 0; v < cards.size(); ++v) {
+    const int rank = cardRank(cards[v]);
+    const auto suit = static_cast<std::size_t>(cardSuit(cards[v]));
+    const int own = suitFoundation[suit];
+    for (std::size_t other = 0; other < kSuits; ++other) {
+      const int index = suitFoundation[other];
+      // Every foundation below a card's own holds its rank before it comes.
+      if (other == suit || index < 0 || (own >= 0 && index >= own)) continue;
+      const int needed = node[static_cast<std::size_t>(rank)][other];
+      if (needed >= 0) before[v] |= std::uint64_t{1} << needed;
+    }
+    // A suit not yet begun begins with its card of the base rank.
+    if (own < 0 && rank != base) {
+      const int needed = node[static_cast<std::size_t>(base)][suit];
+      if (needed >= 0) before[v] |= std::uint64_t{1} << needed;
+    }
+  }
+  // A circle: some card can never be the first of those left to go.
+  std::uint64_t left = cards.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << cards.size()) - 1;
+  for (bool removed = true; removed && left != 0;) {
+    removed = false;
+    for (std::size_t v = 0; v < cards.size(); ++v)
+      if (((left >> v) & 1U) != 0 && (before[v] & left) == 0) {
+        left &= ~(std::uint64_t{1} << v);
+        removed = true;
+      }
+  }
+  return left != 0;
+}
+
+std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {
+  auto safe = [&](CardNumber card) -> std::optional<int> {
+    const int rank = cardRank(card);
+    int taking = 0;
+    int first = -1;
+    int out = 4;
+    for (int f = 0; f < 4; ++f) {
+      if ((s.foundations[static_cast<std::size_t>(f)].ranks & (1U << rank)) != 0) --out;
+      if (!accepts(s, f, card)) continue;
+      ++taking;
+      if (first < 0) first = f;
+    }
+    if (first >= 0 && taking >= out) return first;
+    return std::nullopt;
+  };
+  for (int t = 0; t < piles_; ++t) {
+    const auto pile = static_cast<std::size_t>(t);
+    if (s.height[pile] == 0) continue;
+    if (const auto f = safe(s.piles[pile][s.height[pile] - 1U]))
+      return Step{Step::Kind::PileToFoundation, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(*f)};
+  }
+  const int top = wasteTop(s);
+  if (top >= 0)
+    if (const auto f = safe(deck_[static_cast<std::size_t>(top)]))
+      return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(*f)};
+  return std::nullopt;
+}
+
 int StockWasteRules::nextRank(int f, int rank) const {
   const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
   switch (rule.buildType) {
@@ -317,6 +421,11 @@ int StockWasteRules::coverCost(const State& s, CardNumber card, CardNumber cover
 
 void StockWasteRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
+  if (ranksOnce_ && !everyMove_)
+    if (const std::optional<Step> safe = safeHomeStep(s)) {
+      out.push_back(*safe);
+      return;
+    }
   const int foundations = static_cast<int>(foundationRules_.size());
   // Whether an earlier foundation of the same group is just like this one.
   auto twin = [&](int f) {
