@@ -105,6 +105,13 @@ class StockWasteRules {
   // takes each rank once whatever its suit, and enough of them take this rank
   // now for every card of it still out.
   std::optional<Step> safeHomeStep(const State& s) const;
+  // The waste's top card onto a foundation building in suit, never a worse
+  // move with one pack turned a card at a time: the card is the one that
+  // foundation waits for, taking it off the waste keeps the order of the
+  // others, and any foundation it could take later is left to it only by
+  // the cards of its suit the first one could no longer take anyway. (A
+  // queen going into the centre row is a choice, not such a move.)
+  std::optional<Step> safeInSuitStep(const State& s) const;
   // The click on the stock as the engine makes it; false when it changes nothing.
   bool click(State& s) const;
   // The rank a foundation takes after one of this rank.
@@ -135,6 +142,9 @@ class StockWasteRules {
   bool climbing_ = false;
   // One pack on four foundations that each take every rank once, in any suit.
   bool ranksOnce_ = false;
+  // One pack turned a card at a time onto foundations alone, each of which
+  // builds in suit (or takes queens into a centre row).
+  bool wasteOnlyInSuit_ = false;
 };
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
@@ -200,14 +210,18 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
       foundation.bottom = static_cast<std::uint8_t>(cards.front());
     }
   }
-  rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
   rules.passes_ = p[param::kStockPasses];
   if (rules.passes_ != kUnlimitedPasses && rules.passes_ < 1) return std::nullopt;
   rules.onePack_ = p[param::kCardsInPlay] <= kCardsPerPack;
+  rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
   const auto allFoundations = [&](auto test) { return std::all_of(rules.foundationRules_.begin(), rules.foundationRules_.end(), test); };
   rules.climbing_ = rules.onePack_ && !rules.pilesTakeFromWaste_ && foundations > 0 &&
                     rules.foundationRules_[0].baseCode >= kAce &&
                     allFoundations([](const FoundationRule& rule) { return rule.buildType == build_type::kSuitOfBottomCard; });
+  rules.wasteOnlyInSuit_ = rules.onePack_ && rules.piles_ == 0 && rules.cardsPerClick_ == 1 && foundations > 0 &&
+                           allFoundations([](const FoundationRule& rule) {
+                             return rule.buildType == build_type::kSameSuit || rule.buildType == build_type::kQueensOnEmpty;
+                           });
   rules.ranksOnce_ = p[param::kCardsInPlay] == kCardsPerPack && foundations == 4 &&
                      allFoundations([](const FoundationRule& rule) {
                        if (rule.buildType == build_type::kAnySuit) return rule.upward && rule.baseCode == kAce;
@@ -379,6 +393,16 @@ std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {
   return std::nullopt;
 }
 
+std::optional<StockStep> StockWasteRules::safeInSuitStep(const State& s) const {
+  const int top = wasteTop(s);
+  if (top < 0) return std::nullopt;
+  const CardNumber card = deck_[static_cast<std::size_t>(top)];
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
+    if (foundationRules_[static_cast<std::size_t>(f)].buildType == build_type::kSameSuit && accepts(s, f, card))
+      return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
+  return std::nullopt;
+}
+
 int StockWasteRules::nextRank(int f, int rank) const {
   const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
   switch (rule.buildType) {
@@ -423,6 +447,11 @@ void StockWasteRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
   if (ranksOnce_ && !everyMove_)
     if (const std::optional<Step> safe = safeHomeStep(s)) {
+      out.push_back(*safe);
+      return;
+    }
+  if (wasteOnlyInSuit_ && !everyMove_)
+    if (const std::optional<Step> safe = safeInSuitStep(s)) {
       out.push_back(*safe);
       return;
     }
