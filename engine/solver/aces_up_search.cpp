@@ -110,12 +110,22 @@ std::optional<std::pair<AcesUpRules, AcesState>> AcesUpRules::of(const SolverSta
 
 void AcesUpRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
-  // Discards first, the aces last of them: an ace on top clears its suit.
+  // Discards first, the aces last of them. An ace only goes as the last
+  // card of its suit: no other card can ever follow it, as each needs a
+  // higher one of its suit (or its ace) showing.
+  std::array<int, 4> suitLeft{};
+  if (!everyMove_) {
+    for (int t = 0; t < piles_; ++t)
+      for (std::size_t at = 0; at < s.height[static_cast<std::size_t>(t)]; ++at)
+        ++suitLeft[static_cast<std::size_t>(cardSuit(s.piles[static_cast<std::size_t>(t)][at]))];
+    for (std::size_t at = 0; at < s.stockLeft; ++at) ++suitLeft[static_cast<std::size_t>(cardSuit(stock_[at]))];
+  }
   for (const bool aces : {false, true})
     for (int t = 0; t < piles_; ++t) {
       const CardNumber card = top(s, t);
-      if (card != kNoCard && (cardRank(card) == kAce) == aces && discardable(s, card))
-        out.push_back(Step{Step::Kind::Discard, static_cast<std::uint8_t>(t), 0});
+      if (card == kNoCard || (cardRank(card) == kAce) != aces || !discardable(s, card)) continue;
+      if (aces && !everyMove_ && suitLeft[static_cast<std::size_t>(cardSuit(card))] > 1) continue;
+      out.push_back(Step{Step::Kind::Discard, static_cast<std::uint8_t>(t), 0});
     }
   // A top card into an empty pile: the first empty one stands for all.
   int empty = -1;

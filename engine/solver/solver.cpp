@@ -13,6 +13,7 @@
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/fourteen_search.hpp"
+#include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
@@ -484,6 +485,7 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   // So have the games played from the stock onto foundations.
   if (std::optional<SolveResult> stock = stockWasteSolve(start, budget, stop)) return *std::move(stock);
   if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
+  if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);
   return Search(start, budget, stop).run();
 }
 

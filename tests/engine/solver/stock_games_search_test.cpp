@@ -15,6 +15,7 @@
 #include <unordered_set>
 
 #include "engine/solver/aces_up_search.hpp"
+#include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stock_waste_search.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -31,6 +32,7 @@ constexpr int kDealsPerKind = 3;
 constexpr int kEndgames = 12;
 #endif
 
+constexpr int kMonteCarlo = 7;
 constexpr int kSirTommy = 33;
 constexpr int kOsmosis = 38;
 constexpr int kQuadrille = 45;
@@ -232,6 +234,93 @@ TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) 
       const SolveResult none = solve(start, Budget{.nodes = 0, .milliseconds = 600'000});
       EXPECT_EQ(none.verdict, Verdict::Unknown) << kind << " deal " << deal;
     }
+  }
+}
+
+// Monte Carlo's moves as the engine takes them: two clicks on cards of the
+// grid that it throws as a pair, or the click on the stock closing the gaps.
+struct GridMoves {
+  std::set<std::pair<CardNumber, CardNumber>> pairs;
+  bool closesGaps = false;
+};
+
+GridMoves engineGridMoves(Game& game) {
+  GridMoves moves;
+  const GameState before = game.state;
+  std::vector<CardNumber> cards;
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
+    if (const CardNumber card = game.state.piles.pile(PileList::Tableau, pile).topCard(); card != kNoCard) cards.push_back(card);
+  for (std::size_t a = 0; a < cards.size(); ++a)
+    for (std::size_t b = a + 1; b < cards.size(); ++b) {
+      const bool thrown = applyMove(game, {SolverMove::Kind::Select, cards[a], kStockPile}) &&
+                          applyMove(game, {SolverMove::Kind::Select, cards[b], kStockPile}) &&
+                          game.state.piles.discard().cardCount() == before.piles.discard().cardCount() + 2;
+      restore(game, before, 1);
+      if (thrown) moves.pairs.insert({cards[a], cards[b]});
+    }
+  moves.closesGaps = applyMove(game, {SolverMove::Kind::Stock, kNoCard, kStockPile}) && !(game.state.piles == before.piles);
+  restore(game, before, 1);
+  return moves;
+}
+
+// Whether any sequence of the engine's moves clears the grid and the stock.
+bool gridWinnable(Game& game, std::unordered_set<std::string>& seen) {
+  if (game.wonCheck()) return true;
+  if (!seen.insert(tableKey(game)).second) return false;
+  const GameState before = game.state;
+  const GridMoves moves = engineGridMoves(game);
+  for (const auto& [first, second] : moves.pairs) {
+    applyMove(game, {SolverMove::Kind::Select, first, kStockPile});
+    applyMove(game, {SolverMove::Kind::Select, second, kStockPile});
+    const bool won = gridWinnable(game, seen);
+    restore(game, before, 1);
+    if (won) return true;
+  }
+  if (!moves.closesGaps) return false;
+  applyMove(game, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+  const bool won = gridWinnable(game, seen);
+  restore(game, before, 1);
+  return won;
+}
+
+TEST_F(StockGamesSearch, MonteCarloOffersThePairsTheEngineThrowsAndDecidesWholeDealsAsItsOwnMovesDo) {
+  std::mt19937 random(7);
+  cli::SolverSession play = session(kMonteCarlo);
+  int won = 0;
+  int lost = 0;
+  for (int deal = 1; deal <= kEndgames; ++deal) {
+    play.deal(std::to_string(1000 + deal));
+    Game& table = play.game();
+    const SolverStart start = SolverStart::of(table);
+    const std::optional<SolveResult> result = gridPairsSolve(start, Budget{.nodes = 200'000, .milliseconds = 600'000}, nullptr);
+    ASSERT_TRUE(result.has_value()) << deal;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, gridWinnable(table, seen)) << deal;
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+    // Random play, every position's moves compared.
+    for (int step = 0; step < 60; ++step) {
+      const GridMoves engine = engineGridMoves(table);
+      const std::optional<GridPairsMoves> search = gridPairsMoves(SolverStart::of(table));
+      ASSERT_TRUE(search.has_value()) << deal << " step " << step;
+      EXPECT_EQ(std::set(search->pairs.begin(), search->pairs.end()), engine.pairs) << deal << " step " << step;
+      EXPECT_EQ(search->closesGaps, engine.closesGaps) << deal << " step " << step;
+      if (engine.pairs.empty() && !engine.closesGaps) break;
+      const auto pick = std::uniform_int_distribution<std::size_t>(0, engine.pairs.size())(random);
+      if (pick == engine.pairs.size() && engine.closesGaps) {
+        applyMove(table, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+      } else if (!engine.pairs.empty()) {
+        const auto& [first, second] = *std::next(engine.pairs.begin(), static_cast<std::ptrdiff_t>(pick % engine.pairs.size()));
+        applyMove(table, {SolverMove::Kind::Select, first, kStockPile});
+        applyMove(table, {SolverMove::Kind::Select, second, kStockPile});
+      } else {
+        applyMove(table, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+      }
+    }
+  }
+  EXPECT_GT(won, 0);
+  if (kEndgames >= 10) {
+    EXPECT_GT(lost, 0);
   }
 }
 
