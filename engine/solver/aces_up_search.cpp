@@ -131,6 +131,8 @@ void AcesUpRules::steps(const State& s, std::vector<Step>& out) const {
   int empty = -1;
   for (int t = 0; t < piles_ && empty < 0; ++t)
     if (s.height[static_cast<std::size_t>(t)] == 0) empty = t;
+  // An ace moved first (it then tops a pile for good), then from the tallest pile.
+  const std::size_t firstMove = out.size();
   for (int to = empty; to >= 0 && to < piles_; ++to) {
     if (s.height[static_cast<std::size_t>(to)] != 0) continue;
     for (int t = 0; t < piles_; ++t)
@@ -138,6 +140,11 @@ void AcesUpRules::steps(const State& s, std::vector<Step>& out) const {
         out.push_back(Step{Step::Kind::ToEmpty, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(to)});
     if (!everyMove_) break;
   }
+  const auto worth = [&](const Step& step) {
+    return (cardRank(top(s, step.from)) == kAce ? 100 : 0) + s.height[step.from];
+  };
+  std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(firstMove), out.end(),
+                   [&](const Step& a, const Step& b) { return worth(a) > worth(b); });
   if (s.stockLeft > 0) out.push_back(Step{Step::Kind::Deal, 0, 0});
 }
 
