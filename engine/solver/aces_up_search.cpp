@@ -113,19 +113,36 @@ void AcesUpRules::steps(const State& s, std::vector<Step>& out) const {
   // Discards first, the aces last of them. An ace only goes as the last
   // card of its suit: no other card can ever follow it, as each needs a
   // higher one of its suit (or its ace) showing.
-  std::array<int, 4> suitLeft{};
+  std::array<std::uint16_t, 4> suitRanks{};
   if (!everyMove_) {
+    const auto count = [&](CardNumber card) {
+      suitRanks[static_cast<std::size_t>(cardSuit(card))] |= static_cast<std::uint16_t>(1U << cardRank(card));
+    };
     for (int t = 0; t < piles_; ++t)
-      for (std::size_t at = 0; at < s.height[static_cast<std::size_t>(t)]; ++at)
-        ++suitLeft[static_cast<std::size_t>(cardSuit(s.piles[static_cast<std::size_t>(t)][at]))];
-    for (std::size_t at = 0; at < s.stockLeft; ++at) ++suitLeft[static_cast<std::size_t>(cardSuit(stock_[at]))];
+      for (std::size_t at = 0; at < s.height[static_cast<std::size_t>(t)]; ++at) count(s.piles[static_cast<std::size_t>(t)][at]);
+    for (std::size_t at = 0; at < s.stockLeft; ++at) count(stock_[at]);
   }
   for (const bool aces : {false, true})
     for (int t = 0; t < piles_; ++t) {
       const CardNumber card = top(s, t);
       if (card == kNoCard || (cardRank(card) == kAce) != aces || !discardable(s, card)) continue;
-      if (aces && !everyMove_ && suitLeft[static_cast<std::size_t>(cardSuit(card))] > 1) continue;
-      out.push_back(Step{Step::Kind::Discard, static_cast<std::uint8_t>(t), 0});
+      const Step step{Step::Kind::Discard, static_cast<std::uint8_t>(t), 0};
+      if (everyMove_) {
+        out.push_back(step);
+        continue;
+      }
+      const std::uint16_t ranks = suitRanks[static_cast<std::size_t>(cardSuit(card))];
+      // The other cards of its suit this card could still let go: for an
+      // ace all of them, else those of lower rank (the ace ranks high).
+      const std::uint16_t below = aces ? static_cast<std::uint16_t>(ranks & ~(1U << kAce))
+                                       : static_cast<std::uint16_t>(ranks & ((1U << cardRank(card)) - 1U) & ~(1U << kAce));
+      if (aces && below != 0) continue;
+      // A card no other waits on only covers the pile: throwing it loses nothing.
+      if (below == 0) {
+        out.assign(1, step);
+        return;
+      }
+      out.push_back(step);
     }
   // A top card into an empty pile: the first empty one stands for all.
   int empty = -1;
