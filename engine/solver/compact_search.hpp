@@ -41,8 +41,12 @@ class KeyHasher {
 //   void play(State&, const Step&, std::vector<SolverMove>&) const;  // appends the engine's moves
 //   PositionKey128 key(const State&) const;
 //   int left(const State&) const;              // how far from a win, for the best line
-// Every position is entered at most once, so an exhausted search has seen every
-// position reachable: Lost is then a proof. A full table only stops
+//   int discrepancyRounds() const;             // see below; 0 for a plain search
+// Where the first move of each position is usually right, a few rounds may
+// first look only at lines that leave that order at most 0, 1, 2 ... times
+// (a win they find is a win); the full search follows, on the positions left.
+// Every position is entered at most once by it, so once it is exhausted it
+// has seen every position reachable: Lost is then a proof. A full table only stops
 // remembering; the budget of positions still ends the search.
 template <class Rules>
 class CompactSearch {
@@ -55,7 +59,13 @@ class CompactSearch {
 
   SolveResult run(const State& start, const SolverStart& replayFrom) {
     SolveResult result;
-    const Outcome outcome = search(start);
+    Outcome outcome = Outcome::Exhausted;
+    for (int round = 0; round < rules_.discrepancyRounds(); ++round) {
+      outcome = search(start, round);
+      if (outcome != Outcome::Exhausted) break;
+      seen_ = PositionTable(budget_.memoryBytes);
+    }
+    if (outcome == Outcome::Exhausted) outcome = search(start, kNoLimit);
     result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
     result.moves = outcome == Outcome::Won ? moves_ : bestMoves_;
     // A win is only told once the engine has played it through.
@@ -68,12 +78,14 @@ class CompactSearch {
  private:
   enum class Outcome { Won, Exhausted, Spent };
   static constexpr std::int64_t kClockInterval = 1024;
+  static constexpr int kNoLimit = 1 << 30;
 
   struct Frame {
     State state;
     std::vector<Step> steps;
     std::size_t next = 0;
     std::size_t movesBefore = 0;
+    int discrepancies = 0;
   };
 
   bool spent() {
@@ -83,7 +95,7 @@ class CompactSearch {
   }
 
   // Enters the position: false when it needs no further look (seen, hopeless).
-  bool enter(const State& state, Frame& frame) {
+  bool enter(const State& state, Frame& frame, int discrepancies) {
     if (seen_.insert(rules_.key(state)) == PositionTable::Insert::Seen) return false;
     ++expanded_;
     const int left = rules_.left(state);
@@ -95,20 +107,23 @@ class CompactSearch {
     frame.state = state;
     frame.next = 0;
     frame.movesBefore = moves_.size();
+    frame.discrepancies = discrepancies;
     rules_.steps(state, frame.steps);
     return true;
   }
 
-  Outcome search(const State& start) {
+  Outcome search(const State& start, int limit) {
+    moves_.clear();
     if (rules_.won(start)) return Outcome::Won;
     if (spent()) return Outcome::Spent;
     std::vector<Frame> frames(1);
-    if (!enter(start, frames[0])) return Outcome::Exhausted;
+    if (!enter(start, frames[0], 0)) return Outcome::Exhausted;
     std::size_t depth = 1;
     State next;
     while (depth > 0) {
       Frame& frame = frames[depth - 1];
-      if (frame.next == frame.steps.size()) {
+      // Past the first move, each costs one leave from the order.
+      if (frame.next == frame.steps.size() || (frame.next > 0 && frame.discrepancies >= limit)) {
         moves_.resize(frame.movesBefore);
         --depth;
         continue;
@@ -116,11 +131,12 @@ class CompactSearch {
       if (spent()) return Outcome::Spent;
       moves_.resize(frame.movesBefore);
       next = frame.state;
+      const int discrepancies = frame.discrepancies + (frame.next > 0 ? 1 : 0);
       rules_.play(next, frame.steps[frame.next++], moves_);
       if (rules_.won(next)) return Outcome::Won;
       if (frames.size() == depth) frames.emplace_back();
       // The frame above may have moved with the vector: only its index is kept.
-      if (enter(next, frames[depth])) ++depth;
+      if (enter(next, frames[depth], discrepancies)) ++depth;
     }
     return Outcome::Exhausted;
   }

@@ -29,6 +29,7 @@ constexpr int kDeckWords = 2;
 constexpr int kFoundationCards = 13;
 // How far ahead a card's rank is needed at most: beyond any foundation.
 constexpr int kNeverNeeded = 64;
+constexpr int kDiscrepancyRounds = 3;
 
 struct Foundation {
   std::uint8_t count = 0;
@@ -83,6 +84,8 @@ class StockWasteRules {
   bool won(const State& s) const { return s.cardsLeft == 0; }
   bool hopeless(const State& s) const { return climbing_ && tableauDeadlocked(s); }
   int left(const State& s) const { return s.cardsLeft; }
+  // Placing cards on the piles in the order they unwind is mostly right.
+  int discrepancyRounds() const { return pilesTakeFromWaste_ ? kDiscrepancyRounds : 0; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
   PositionKey128 key(const State& s) const;
