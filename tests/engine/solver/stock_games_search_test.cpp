@@ -29,11 +29,13 @@ constexpr int kDealsPerKind = 1;
 constexpr int kEndgames = 3;
 constexpr int kGridDeals = 1;
 constexpr std::int64_t kWholeDealNodes = 5'000;
+constexpr int kEndgameCards = 6;
 #else
 constexpr int kDealsPerKind = 3;
 constexpr int kEndgames = 12;
 constexpr int kGridDeals = 12;
 constexpr std::int64_t kWholeDealNodes = 20'000;
+constexpr int kEndgameCards = 9;
 #endif
 
 constexpr int kMonteCarlo = 7;
@@ -196,10 +198,10 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
       // left, then at times one other move, which often spoils a win.
       const SolveResult whole = solve(SolverStart::of(table), Budget{.nodes = kWholeDealNodes, .milliseconds = 600'000});
       for (const SolverMove& move : whole.moves) {
-        if (cardsInPlay(table) <= 9) break;
+        if (cardsInPlay(table) <= kEndgameCards) break;
         ASSERT_TRUE(applyMove(table, move)) << kind << " deal " << deal;
       }
-      if (cardsInPlay(table) > 9) continue;
+      if (cardsInPlay(table) > kEndgameCards) continue;
       const std::vector<SolverMove> moves = engineMoves(table);
       if (!moves.empty() && std::bernoulli_distribution(0.5)(random))
         applyMove(table, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)]);
