@@ -85,7 +85,7 @@ class StockWasteRules {
   bool hopeless(const State& s) const { return climbing_ && tableauDeadlocked(s); }
   int left(const State& s) const { return s.cardsLeft; }
   // Placing cards on the piles in the order they unwind is mostly right.
-  int discrepancyRounds() const { return pilesTakeFromWaste_ ? kDiscrepancyRounds : 0; }
+  int discrepancyRounds() const { return pilesTakeFromWaste_ || (piles_ == 0 && !wasteOnlyInSuit_) ? kDiscrepancyRounds : 0; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
   PositionKey128 key(const State& s) const;
