@@ -484,6 +484,7 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   if (std::optional<SolveResult> spider = spiderSolve(start, budget, stop)) return *std::move(spider);
   // So have the games played from the stock onto foundations.
   if (std::optional<SolveResult> stock = stockWasteSolve(start, budget, stop)) return *std::move(stock);
+  // So has Aces Up, and Monte Carlo's grid.
   if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
   if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);
   return Search(start, budget, stop).run();
