@@ -49,7 +49,7 @@ class AcesUpRules {
   bool won(const State& s) const { return s.cardsLeft == 0; }
   bool hopeless(const State&) const { return false; }
   int left(const State& s) const { return s.cardsLeft; }
-  int discrepancyRounds() const { return 0; }
+  int discrepancyRounds() const { return 3; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
   PositionKey128 key(const State& s) const;
