@@ -73,6 +73,14 @@ class AcesUpRules {
     return false;
   }
 
+  bool aceShows(const State& s, CardNumber card) const {
+    for (int t = 0; t < piles_; ++t) {
+      const CardNumber other = top(s, t);
+      if (other != kNoCard && other != card && cardRank(other) == kAce && cardSuit(other) == cardSuit(card)) return true;
+    }
+    return false;
+  }
+
   int piles_ = 0;
   bool everyMove_ = false;
   // The stock, the next card to deal last.
@@ -138,8 +146,10 @@ void AcesUpRules::steps(const State& s, std::vector<Step>& out) const {
       const std::uint16_t below = aces ? static_cast<std::uint16_t>(ranks & ~(1U << kAce))
                                        : static_cast<std::uint16_t>(ranks & ((1U << cardRank(card)) - 1U) & ~(1U << kAce));
       if (aces && below != 0) continue;
-      // A card no other waits on only covers the pile: throwing it loses nothing.
-      if (below == 0) {
+      // A card no other waits on only covers the pile: throwing it loses
+      // nothing. Nor does one whose ace shows with the stock spent: nothing
+      // covers that ace again, and it lets every card of its suit go.
+      if (below == 0 || (s.stockLeft == 0 && aceShows(s, card))) {
         out.assign(1, step);
         return;
       }
