@@ -96,21 +96,22 @@ std::string token(int card, bool faceUp) {
   return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
 }
 
-// An endgame: every suit home up to a random rank, the few cards left dealt
-// at random to the stock (where there is one) and the tableau piles, face up
-// but for the bottom card of some piles.
-void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true) {
+// An endgame: every suit home up to a random rank (lowestHome at least), the
+// few cards left dealt at random to the stock (where there is one) and the
+// tableau piles, face up but for the bottom card of some piles.
+void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int lowestHome = 8,
+                 std::size_t mostCardsLeft = kMostCardsLeft) {
   std::vector<int> left;
   std::string foundations[4];
   do {
     left.clear();
     for (int suit = 0; suit < 4; ++suit) {
-      const int home = std::uniform_int_distribution<int>(8, 13)(random);
+      const int home = std::uniform_int_distribution<int>(lowestHome, 13)(random);
       foundations[suit].clear();
       for (int rank = 1; rank <= home; ++rank) foundations[suit] += token(suit * 13 + rank, true);
       for (int rank = home + 1; rank <= 13; ++rank) left.push_back(suit * 13 + rank);
     }
-  } while (left.size() > kMostCardsLeft);
+  } while (left.size() > mostCardsLeft);
   for (int suit = 0; suit < 4; ++suit) table.lay("Dest" + std::to_string(suit + 1), foundations[suit]);
   std::shuffle(left.begin(), left.end(), random);
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
@@ -134,12 +135,18 @@ struct RuleSet {
   std::initializer_list<std::pair<int, int>> parameters;
   // No stock: the fast search of the plain building games decides these.
   bool withStock = true;
+  // Every suit is home up to this rank at least, and so many cards are left.
+  int lowestHome = 8;
+  std::size_t mostCardsLeft = kMostCardsLeft;
 };
 
 TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) {
   const RuleSet ruleSets[] = {
       // Endless stock one card a click, cards may come back from the foundations.
       {"klondike", {{param::kTableauCount, 3}}},
+      // The same with the low cards in play too: aces, twos and threes go
+      // home unasked though cards come back from the foundations.
+      {"klondike low", {{param::kTableauCount, 3}}, true, 0, 10},
       // Three cards a click and two passes: the split of stock and waste counts.
       {"by threes", {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}, {param::kStockPasses, 2},
                      {param::kFoundationTakeBack, 0}}},
@@ -174,7 +181,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
           table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
         if (name == "reserves" || name == "kings stay") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
       }
-      dealEndgame(table, random, rules.withStock);
+      dealEndgame(table, random, rules.withStock, rules.lowestHome, rules.mostCardsLeft);
       const SolverStart start = SolverStart::of(table.game);
       if (!rules.withStock) {
         ASSERT_TRUE(fastMoves(start).has_value()) << rules.name;
