@@ -1,9 +1,7 @@
 // Depth first over the fast position: the moves of a position are tried in
 // the order of their promise, a position seen before is never entered again,
 // and the path is the stack of steps itself. Nothing but the keys is kept of
-// the positions left behind. A first pass plays only the moves with a
-// purpose, which finds most wins in a fraction of the positions; the second
-// plays every move, and only it may call a deal lost.
+// the positions left behind.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -12,7 +10,6 @@
 
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/position_table.hpp"
-#include "engine/solver/purposeful_moves.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/paired_moves.hpp"
@@ -24,25 +21,16 @@ namespace {
 // The clock and the stop flag are read once per so many moves tried.
 constexpr std::int64_t kClockInterval = 1024;
 
-// The first pass may use this part of the positions of the budget (a
-// quarter): it finds many wins sooner, but proves nothing lost.
-constexpr std::int64_t kFirstPassShare = 4;
-
-// Which moves a pass plays.
-enum class Pass { Purposeful, Every };
-
 class DepthSearch {
  public:
   enum class Outcome { Won, Exhausted, Spent };
 
-  DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock, Pass pass)
-      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(clock), seen_(budget.memoryBytes),
-        pass_(pass) {}
+  DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock)
+      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(clock), seen_(budget.memoryBytes) {}
 
   Outcome run();
   // The winning steps, or the way to the position with the most cards home.
   const std::vector<FastStep>& line() const { return outcome_ == Outcome::Won ? steps_ : bestSteps_; }
-  int bestHome() const { return bestHome_; }
   std::int64_t expanded() const { return expanded_; }
   std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
 
@@ -67,7 +55,6 @@ class DepthSearch {
   const Budget& budget_;
   SearchClock& clock_;
   PositionTable seen_;
-  Pass pass_;
   Outcome outcome_ = Outcome::Spent;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
@@ -129,7 +116,6 @@ void DepthSearch::enter() {
   ++expanded_;
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
-  if (pass_ == Pass::Purposeful) keepPurposeful(position_, moves_);
   pairMoves(position_, moves_, choices_);
   std::stable_sort(choices_.begin(), choices_.end(),
                    [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
@@ -174,36 +160,15 @@ std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps)
 SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
                        const std::atomic<bool>* stop) {
   SearchClock clock(budget.milliseconds, stop);
+  DepthSearch search(rules, start, budget, clock);
+  const DepthSearch::Outcome outcome = search.run();
   SolveResult result;
-  auto finish = [&](const DepthSearch& search, Verdict verdict) {
-    result.verdict = verdict;
-    result.moves = search.asMoves(search.line());
-    clock.report(result);
-    return result;
-  };
-  int homeFirst = -1;
-  std::vector<SolverMove> bestFirst;
-  {
-    Budget first = budget;
-    first.nodes = budget.nodes / kFirstPassShare;
-    DepthSearch focused(rules, start, first, clock, Pass::Purposeful);
-    const DepthSearch::Outcome quick = focused.run();
-    result.nodes = focused.expanded();
-    // An exhausted first pass proves nothing: it left moves out.
-    if (quick == DepthSearch::Outcome::Won) return finish(focused, Verdict::Won);
-    if (clock.cut()) return finish(focused, Verdict::Unknown);
-    homeFirst = focused.bestHome();
-    bestFirst = focused.asMoves(focused.line());
-  }
-  Budget rest = budget;
-  rest.nodes = budget.nodes - result.nodes;
-  DepthSearch every(rules, start, rest, clock, Pass::Every);
-  const DepthSearch::Outcome outcome = every.run();
-  result.nodes += every.expanded();
-  if (outcome == DepthSearch::Outcome::Won) return finish(every, Verdict::Won);
-  if (outcome == DepthSearch::Outcome::Exhausted) return finish(every, Verdict::Lost);
-  finish(every, Verdict::Unknown);
-  if (homeFirst > every.bestHome()) result.moves = std::move(bestFirst);
+  result.verdict = outcome == DepthSearch::Outcome::Won         ? Verdict::Won
+                   : outcome == DepthSearch::Outcome::Exhausted ? Verdict::Lost
+                                                                : Verdict::Unknown;
+  result.moves = search.asMoves(search.line());
+  result.nodes = search.expanded();
+  clock.report(result);
   return result;
 }
 
