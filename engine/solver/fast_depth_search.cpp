@@ -1,7 +1,8 @@
 // Depth first over the fast position: the moves of a position are tried in
 // the order of their promise, a position seen before is never entered again,
 // and the path is the stack of steps itself. Nothing but the keys is kept of
-// the positions left behind.
+// the positions left behind. Cards brought into the tableau from the
+// foundations or an endless stock come only with the move onto them.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -9,10 +10,10 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/paired_moves.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
-#include "engine/solver/paired_moves.hpp"
 
 namespace quilloro::solver {
 
@@ -92,8 +93,8 @@ DepthSearch::Outcome DepthSearch::search() {
     const PairedStep choice = arena_[frame.firstMove + frame.next++];
     const std::size_t stepsBefore = frame.stepsAtEntry;
     if (choice.paired) {
-      // The card taken back stays bare not a moment: nothing is played
-      // between the two.
+      // The card brought into the tableau is never left bare: nothing is
+      // played between the two.
       playBare(position_, choice.first, steps_);
       safe_.play(choice.second, steps_);
     } else {
