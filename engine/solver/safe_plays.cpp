@@ -55,6 +55,9 @@ bool SafePlays::lowEnough(FastCard card) const {
   // home, such a two comes back only to carry an ace. None of these cards is
   // ever needed on the tableau, wherever it lies.
   const FastRules& rules = position_.rules();
+  // Where something is built on an ace, or cards build upwards too, low
+  // cards may carry others like any card.
+  if (rules.buildsPastBase() || rules.buildsBothWays()) return false;
   const int rank = rules.rank(card);
   if (rank <= 2) return true;
   if (rank > 3) return false;
@@ -75,7 +78,22 @@ bool SafePlays::dispensable(int suit, int rank) {
   const FastRules& rules = position_.rules();
   const int packs = rules.packs();
   auto allHome = [&](int s, int r) { return position_.homeCount(s, r) >= packs; };
+  if (rules.buildsBothWays()) {
+    // Cards a rank above may be built on it too: it is free to go only
+    // when every card a rank below and above is home (a king, then, once
+    // every queen is).
+    bool result = true;
+    for (int other = 0; other < 4; ++other)
+      for (const int neighbour : {rank - 1, rank + 1})
+        if (neighbour >= kAce && neighbour <= kKing && !allHome(other, neighbour)) result = false;
+    answer = result ? 1 : -1;
+    return result;
+  }
   bool result = true;
+  // Where the piles build past the base, a top-rank card may be built on a
+  // card of the base rank.
+  for (int other = 0; other < 4 && result && rank == kAce && rules.buildsPastBase(); ++other)
+    if (rules.suitsBuild(suit, other) && !allHome(other, kKing)) result = false;
   for (int other = 0; other < 4 && result && rank > kAce; ++other) {
     if (!rules.suitsBuild(suit, other) || allHome(other, rank - 1)) continue;
     // The card a rank below may be built here: it must be free to go home
