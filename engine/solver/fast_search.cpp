@@ -11,6 +11,7 @@
 #include "engine/solver/blocked_kings.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
@@ -61,6 +62,14 @@ class FastSearch {
            stepArena_.capacity() * sizeof(FastStep) + queue_.size() * sizeof(Queued);
   }
   std::vector<SolverMove> pathTo(std::uint32_t node) const;
+  // The position's place in the queue, reached in so many steps.
+  int rank(std::uint32_t depth) const {
+    // Where every card lies on the table, how the cards lie tells the most;
+    // the steps taken do not count, and the first line found is kept.
+    if (!position_.rules().hasStock()) return openScore(position_);
+    // A little for every step keeps the solutions short among equals.
+    return position_.score() - static_cast<int>(depth);
+  }
 
   FastPosition position_;
   SafePlays safe_{position_};
@@ -99,7 +108,7 @@ FastSearch::Outcome FastSearch::search() {
     won_ = root;
     return Outcome::Won;
   }
-  queue_.push({position_.score(), root});
+  queue_.push({rank(0), root});
   while (!queue_.empty()) {
     if (spent()) return Outcome::Spent;
     const std::uint32_t current = queue_.top().node;
@@ -125,8 +134,7 @@ FastSearch::Outcome FastSearch::search() {
         case PositionTable::Insert::Seen: break;
         case PositionTable::Insert::New: {
           const std::uint32_t child = addNode(current);
-          // A little for every step keeps the solutions short among equals.
-          queue_.push({position_.score() - static_cast<int>(depth + 1), child});
+          queue_.push({rank(depth + 1), child});
           break;
         }
       }
