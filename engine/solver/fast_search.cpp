@@ -28,8 +28,15 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 class FastSearch {
  public:
-  FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {}
+  // takeBacks: whether cards may come back from the foundations where the
+  // rules allow it; without them no deal is ever found lost.
+  FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop,
+             bool takeBacks = true)
+      : position_(rules, start.state, start.redealCount),
+        budget_(budget),
+        clock_(budget.milliseconds, stop),
+        seen_(budget.memoryBytes),
+        takeBacks_(takeBacks || !rules.takesBack()) {}
 
   SolveResult run();
 
@@ -56,6 +63,9 @@ class FastSearch {
   // Records the position on the table, reached from parent by steps_.
   std::uint32_t addNode(std::uint32_t parent);
   void undoTo(std::size_t stepCount);
+  bool takesBack(const FastStep& step) const {
+    return step.kind == FastStep::Kind::Move && step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
+  }
   bool spent();
   std::size_t memoryUsed() const {
     return seen_.bytes() + encodings_.capacity() + nodes_.capacity() * sizeof(Node) +
@@ -86,13 +96,16 @@ class FastSearch {
   std::uint32_t best_ = 0;
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
+  bool takeBacks_;
 };
 
 SolveResult FastSearch::run() {
   safe_.forcedSteps(steps_);
   const Outcome outcome = search();
   SolveResult result;
-  result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
+  result.verdict = outcome == Outcome::Won                     ? Verdict::Won
+                   : outcome == Outcome::Exhausted && takeBacks_ ? Verdict::Lost
+                                                                 : Verdict::Unknown;
   result.moves = pathTo(outcome == Outcome::Won ? won_ : best_);
   result.nodes = expanded_;
   clock_.report(result);
@@ -120,6 +133,7 @@ FastSearch::Outcome FastSearch::search() {
     const std::uint32_t depth = node.depth;
     position_.moves(moves_, true);
     position_.stockMoves(moves_);
+    if (!takeBacks_) std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step); });
     std::stable_sort(moves_.begin(), moves_.end(),
                      [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
@@ -199,6 +213,26 @@ bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
   return false;
 }
 
+// Where cards may come back from the foundations, nearly every win needs none
+// of them back, and the positions are far fewer without: a first search
+// without them, on half the positions of the budget, finds most wins; the
+// rest of the budget goes to a search with every move, which alone may find
+// a deal lost.
+SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                                const std::atomic<bool>* stop) {
+  Budget first = budget;
+  first.nodes = budget.nodes / 2;
+  SolveResult quick = FastSearch(rules, start, first, stop, false).run();
+  if (quick.verdict == Verdict::Won || quick.stopped || quick.outOfTime) return quick;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - quick.nodes;
+  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  SolveResult full = FastSearch(rules, start, rest, stop).run();
+  full.nodes += quick.nodes;
+  full.seconds += quick.seconds;
+  return full;
+}
+
 }  // namespace
 
 std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
@@ -214,6 +248,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     return result;
   }
   if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
+  if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return FastSearch(*rules, start, budget, stop).run();
 }
 

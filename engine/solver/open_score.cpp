@@ -61,6 +61,8 @@ int openScore(const FastPosition& position) {
       ++misplaced;
     }
   }
+  // Every card of the stock and waste has still to be played.
+  if (rules.hasStock()) misplaced += position.size(position.stockPile()) + position.size(position.wastePile());
   return kPerFreeCell * freeCells + kPerEmptyPile * emptyPiles -
          (kPerCardOut * position.cardsLeft() + kPerCardOutOfPlace * misplaced + kPerCardAboveNext * buried);
 }
