@@ -207,6 +207,10 @@ bool FastSearch::spent() {
 // sooner.
 bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
   if (rules.hasStock() && rules.packs() > 1) return true;
+  // Where single cards move and there is no stock, a card turned is soon
+  // played, and the best-first search wins in a few hundred positions what
+  // the depth-first one looks for in a hundred thousand.
+  if (!rules.hasStock() && !rules.runMayMove(2, false, kMaxTableau, kMaxReserves)) return false;
   for (int t = 0; t < rules.tableauCount(); ++t)
     for (const std::uint8_t card : state.piles.pile(PileList::Tableau, t).slots())
       if (state.isFaceDown(card)) return true;
