@@ -63,6 +63,8 @@ class FastSearch {
   // Records the position on the table, reached from parent by steps_.
   std::uint32_t addNode(std::uint32_t parent);
   void undoTo(std::size_t stepCount);
+  // Puts the node's position on the table: the last one expanded is there.
+  void moveTo(std::uint32_t node);
   bool takesBack(const FastStep& step) const {
     return step.kind == FastStep::Kind::Move && step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
   }
@@ -96,6 +98,8 @@ class FastSearch {
   std::uint32_t best_ = 0;
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
+  // The node whose position is on the table.
+  std::uint32_t onTable_ = 0;
   bool takeBacks_;
 };
 
@@ -127,10 +131,8 @@ FastSearch::Outcome FastSearch::search() {
     const std::uint32_t current = queue_.top().node;
     queue_.pop();
     ++expanded_;
-    const Node& node = nodes_[current];
-    const std::size_t end = current + 1 < nodes_.size() ? nodes_[current + 1].offset : encodings_.size();
-    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
-    const std::uint32_t depth = node.depth;
+    moveTo(current);
+    const std::uint32_t depth = nodes_[current].depth;
     position_.moves(moves_, true);
     position_.stockMoves(moves_);
     if (!takeBacks_) std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step); });
@@ -182,6 +184,19 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
     for (std::uint32_t i = 0; i < (*it)->stepCount; ++i)
       if (const auto move = position_.solverMove(stepArena_[(*it)->firstStep + i])) moves.push_back(*move);
   return moves;
+}
+
+void FastSearch::moveTo(std::uint32_t target) {
+  const Node& node = nodes_[target];
+  if (node.parent == onTable_) {
+    // The best position is most often a child of the one just expanded:
+    // replaying its few steps costs less than laying out every card.
+    for (std::uint32_t i = 0; i < node.stepCount; ++i) position_.apply(stepArena_[node.firstStep + i]);
+  } else if (target != onTable_) {
+    const std::size_t end = target + 1 < nodes_.size() ? nodes_[target + 1].offset : encodings_.size();
+    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
+  }
+  onTable_ = target;
 }
 
 void FastSearch::undoTo(std::size_t stepCount) {
