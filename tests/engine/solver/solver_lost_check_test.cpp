@@ -160,6 +160,12 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // Empty piles take nothing and cards move one at a time: kings never
       // leave their piles but for home.
       {"kings stay", {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}}, false},
+      // No stock, one card at a time, any card on any card a rank higher and
+      // on an empty pile, no waste, hidden cards under some piles: searched
+      // best first.
+      {"one by one",
+       {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}, {param::kShowWaste, 0}},
+       false},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -173,6 +179,10 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
         if (name == "reserves" || name == "any run" || name == "free cells")
           table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
         if (name == "reserves" || name == "kings stay") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+        if (name == "one by one") {
+          table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 2;
+          table.game.state.parameters[param::kTableauBaseRankFirst + n] = -1;
+        }
       }
       dealEndgame(table, random, rules.withStock);
       const SolverStart start = SolverStart::of(table.game);
