@@ -5,6 +5,7 @@
 #include "engine/solver/fast_search.hpp"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <queue>
 
@@ -63,6 +64,11 @@ class FastSearch {
   // Records the position on the table, reached from parent by steps_.
   std::uint32_t addNode(std::uint32_t parent);
   void undoTo(std::size_t stepCount);
+  // Whether a card taken back from the foundations could never serve: every
+  // card that could ever be built on it, or on cards taken back below it, is
+  // home. Then whatever the play with it on the table wins, the same play
+  // without it wins too, and taking it back is left out.
+  bool backInVain(FastCard card) const;
   // Puts the node's position on the table: the last one expanded is there.
   void moveTo(std::uint32_t node);
   bool takesBack(const FastStep& step) const {
@@ -135,7 +141,7 @@ FastSearch::Outcome FastSearch::search() {
     const std::uint32_t depth = nodes_[current].depth;
     position_.moves(moves_, true);
     position_.stockMoves(moves_);
-    if (!takeBacks_) std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step); });
+    std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step) && (!takeBacks_ || backInVain(step.card)); });
     std::stable_sort(moves_.begin(), moves_.end(),
                      [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
@@ -184,6 +190,29 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
     for (std::uint32_t i = 0; i < (*it)->stepCount; ++i)
       if (const auto move = position_.solverMove(stepArena_[(*it)->firstStep + i])) moves.push_back(*move);
   return moves;
+}
+
+bool FastSearch::backInVain(FastCard card) const {
+  const FastRules& rules = position_.rules();
+  // The suits that may lie on the card's suit, on those, and so on.
+  std::array<bool, 4> suits{};
+  suits[static_cast<std::size_t>(rules.suit(card))] = true;
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (int base = 0; base < 4; ++base)
+      for (int moving = 0; moving < 4; ++moving)
+        if (suits[static_cast<std::size_t>(base)] && !suits[static_cast<std::size_t>(moving)] &&
+            rules.suitsBuild(base, moving)) {
+          suits[static_cast<std::size_t>(moving)] = true;
+          grown = true;
+        }
+  }
+  for (int suit = 0; suit < 4; ++suit) {
+    if (!suits[static_cast<std::size_t>(suit)]) continue;
+    for (int rank = kAce; rank < rules.rank(card); ++rank)
+      if (position_.homeCount(suit, rank) < rules.packs()) return false;
+  }
+  return true;
 }
 
 void FastSearch::moveTo(std::uint32_t target) {
