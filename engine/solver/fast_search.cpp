@@ -1,7 +1,9 @@
 // Best-first search over the fast position: the most promising position is
 // expanded first, a position already seen is never entered again, cards that
 // no other card can still need go home at once, and a face-down top card is
-// turned at once. When every position reachable was seen, the deal is lost.
+// turned at once. Where cards may come back from the foundations, a first
+// search goes without, and none comes back where it could never serve. When
+// every position reachable was seen, the deal is lost.
 #include "engine/solver/fast_search.hpp"
 
 #include <algorithm>
