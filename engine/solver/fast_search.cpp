@@ -196,6 +196,9 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
 
 bool FastSearch::backInVain(FastCard card) const {
   const FastRules& rules = position_.rules();
+  // Where cards build up as well, or round past the base, higher cards may
+  // lie on it too.
+  if (rules.buildsBothWays() || rules.buildsPastBase()) return false;
   // The suits that may lie on the card's suit, on those, and so on.
   std::array<bool, 4> suits{};
   suits[static_cast<std::size_t>(rules.suit(card))] = true;
