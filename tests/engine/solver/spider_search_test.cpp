@@ -127,7 +127,7 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   const GamesDat dat = GamesDat::load(testing::builtGamesDat());
   int won = 0;
   // Deals the search settles within the budget, won and lost.
-  const std::pair<const char*, int> deals[] = {{"Spider One Suit", 2}, {"Simple Simon", 2}, {"Scorpion", 4}, {"Scorpion", 1}};
+  const std::pair<const char*, int> deals[] = {{"Spider One Suit", 2}, {"Simple Simon", 4}, {"Scorpion", 4}, {"Scorpion", 1}};
   for (const auto& [name, deal] : deals) {
     const int game = indexOf(dat, name);
     cli::SolverSession session(arguments(game), game);
