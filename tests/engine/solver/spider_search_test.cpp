@@ -132,7 +132,7 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
                                                              {"Simple Simon", 4, kNodesPerSolve},
                                                              {"Scorpion", 4, kNodesPerSolve},
                                                              {"Scorpion", 1, kNodesPerSolve},
-                                                             {"Spider", 7, 10'000}};
+                                                             {"Spider", 30, 10'000}};
   for (const auto& [name, deal, nodes] : deals) {
     const int game = indexOf(dat, name);
     cli::SolverSession session(arguments(game), game);
