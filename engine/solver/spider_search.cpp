@@ -2,12 +2,12 @@
 // moves that promise progress and find most wins fast: depth first in order
 // of promise, which settles the easy deals at once, then several short best
 // first passes, each nudged its own way among positions of equal promise;
-// they prove nothing, as they leave moves out. With one pack the last goes
-// depth first over every move and, when it has seen every position reachable
-// without a win, proves the deal lost; two packs leave far too many
-// positions for that, so there the whole budget goes to finding a win. Each
-// pass enters a position once: the set of positions seen is bounded by the
-// memory.
+// they prove nothing, as they leave moves out. The last goes depth first
+// over every move and, when it has seen every position reachable without a
+// win, proves the deal lost. Two packs leave far too many positions for that
+// as a rule, so there the best-first passes get nearly the whole budget and
+// the last pass only what they leave. Each pass enters a position once: the
+// set of positions seen is bounded by the memory.
 #include "engine/solver/spider_search.hpp"
 
 #include <algorithm>
@@ -173,7 +173,9 @@ SolveResult SpiderSearch::run() {
       path_ = startPath_;
       outcome = bestFirst(lastNode);
     }
-    if (outcome != Outcome::Won && !clock_.cut() && provable) {
+    // Whatever the best-first passes leave goes to the pass over every move:
+    // with two packs only when they ran out of promising moves early.
+    if (outcome != Outcome::Won && !clock_.cut() && expanded_ < budget_.nodes) {
       position_.decode(start_);
       path_ = startPath_;
       outcome = depthFirst(true, budget_.nodes);
