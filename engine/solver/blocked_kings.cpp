@@ -7,7 +7,9 @@ namespace quilloro::solver {
 
 bool kingsBlockForEver(const FastPosition& position) {
   const FastRules& rules = position.rules();
-  if (rules.packs() != 1 || rules.reserveCount() != 0 || rules.runsAnyFaceUp()) return false;
+  if (rules.packs() != 1 || rules.reserveCount() != 0 || rules.runsAnyFaceUp() || rules.buildsBothWays() ||
+      rules.buildsPastBase())
+    return false;
   // Nothing builds on a king, and with no free cell nor an empty pile that
   // takes it, a king on the tableau leaves it only for home.
   for (FastCard card = 1; card <= kCardsPerPack; ++card)

@@ -18,6 +18,8 @@ constexpr std::int16_t kToReserve = 50;
 constexpr std::int16_t kShowsFaceDown = 300;
 constexpr std::int16_t kEmptiesPile = 150;
 constexpr std::int16_t kTakeBack = -100;
+// A row dealt from the stock buries a card on every pile: the last resort.
+constexpr std::int16_t kDealRow = -200;
 
 std::uint64_t mixBits(std::uint64_t x) {
   x += 0x9E3779B97F4A7C15ULL;
@@ -196,7 +198,12 @@ PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool dow
 PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
   // A pile's share depends on its class and cards, never on its place in the
   // list: interchangeable piles in any order give the same key.
-  const auto kind = static_cast<std::uint64_t>(class_[static_cast<std::size_t>(pile)]) << 56;
+  // Where the stock deals rows, each tableau pile gets its own cards from
+  // it: the piles are told apart by their place.
+  const PileClass pileClass = class_[static_cast<std::size_t>(pile)];
+  auto kind = static_cast<std::uint64_t>(pileClass) << 56;
+  if (rules_.dealsRows() && pileClass == (rules_.dealsToReserves() ? PileClass::Reserve : PileClass::Tableau))
+    kind |= static_cast<std::uint64_t>(pile + 1) << 40;
   return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
 }
 
@@ -349,6 +356,7 @@ void FastPosition::apply(const FastStep& step) {
       return;
     case FastStep::Kind::Turn: flip(step.from, -1); return;
     case FastStep::Kind::Move: carry(step.from, step.to, step.count); return;
+    case FastStep::Kind::Deal: dealRow(step.count); return;
   }
 }
 
@@ -361,7 +369,28 @@ void FastPosition::undo(const FastStep& step) {
       return;
     case FastStep::Kind::Turn: flip(step.from, 1); return;
     case FastStep::Kind::Move: carry(step.to, step.from, step.count); return;
+    case FastStep::Kind::Deal: gatherRow(step.count); return;
   }
+}
+
+int FastPosition::rowPile(int index) const {
+  return rules_.dealsToReserves() ? reservePile(index) : tableauPile(index);
+}
+
+void FastPosition::dealRow(int count) {
+  for (int n = 0; n < count; ++n) {
+    push(rowPile(n), pop(stockPile()));
+    rekey(rowPile(n));
+  }
+  rekey(stockPile());
+}
+
+void FastPosition::gatherRow(int count) {
+  for (int n = count - 1; n >= 0; --n) {
+    push(stockPile(), pop(rowPile(n)));
+    rekey(rowPile(n));
+  }
+  rekey(stockPile());
 }
 
 int FastPosition::foundationFor(FastCard card) const {
@@ -408,11 +437,13 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
         add(from, pile, 1, card, priority);
     }
   };
+  // Empty tableau piles that differ in nothing: one stands for all.
+  const bool oneEmptyPile = symmetry && tableauInterchangeable();
   auto emptyTargets = [&](int from, auto&& each) {
     for (int t = 0; t < tableau; ++t) {
       if (t == from || size(t) != 0) continue;
       each(t);
-      if (symmetry) return;
+      if (oneEmptyPile) return;
     }
   };
 
@@ -433,11 +464,11 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
         if (t == s || size(t) == 0) continue;
         if (takesOn(t, bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
       }
-      if (!rules_.fillsEmpty(bottom) || (symmetry && left == 0)) continue;
+      if (!rules_.fillsEmpty(bottom) || (oneEmptyPile && left == 0)) continue;
       if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
       emptyTargets(s, [&](int t) { add(s, t, n, bottom, kToEmpty + bonus - n); });
     }
-    for (int r = 0; r < rules_.reserveCount(); ++r) {
+    for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards(); ++r) {
       const int pile = reservePile(r);
       if (size(pile) != 0) continue;
       if (symmetry && pile != firstEmptyReserve) continue;
@@ -461,7 +492,8 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
 std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
   switch (step.kind) {
     case FastStep::Kind::Turn: return SolverMove{SolverMove::Kind::Turn, step.card, pileRef(step.from)};
-    case FastStep::Kind::Click: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
+    case FastStep::Kind::Click:
+    case FastStep::Kind::Deal: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
     case FastStep::Kind::Redeal: return std::nullopt;
     case FastStep::Kind::Move: break;
   }
@@ -486,6 +518,10 @@ bool FastPosition::click(std::vector<FastStep>& record) {
 
 void FastPosition::stockMoves(std::vector<FastStep>& out) {
   if (!rules_.hasStock()) return;
+  if (rules_.dealsRows()) {
+    rowDeal(out);
+    return;
+  }
   std::vector<FastStep> clicks;
   // Clicks only turn cards round, so the split between stock and waste (and
   // the redeals made) tells the whole state of the round: a split seen
@@ -499,6 +535,14 @@ void FastPosition::stockMoves(std::vector<FastStep>& out) {
     if (!click(clicks)) break;
   }
   for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
+}
+
+void FastPosition::rowDeal(std::vector<FastStep>& out) const {
+  const int stock = size(stockPile());
+  if (stock == 0) return;
+  const int count = std::min(stock, rules_.dealsToReserves() ? rules_.reserveCount() : rules_.tableauCount());
+  out.push_back({FastStep::Kind::Deal, static_cast<std::uint8_t>(stockPile()), 0, static_cast<std::uint8_t>(count), 0,
+                 kDealRow, 0});
 }
 
 void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const {
@@ -524,10 +568,10 @@ void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symme
       if (takesOn(t, card)) add(t, kReserveToPile);
     } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
       add(t, kReserveToEmpty);
-      emptyTried = true;
+      emptyTried = tableauInterchangeable();
     }
   }
-  for (int r = 0; r < rules_.reserveCount(); ++r) {
+  for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards(); ++r) {
     if (size(reservePile(r)) != 0) continue;
     add(reservePile(r), kToReserve);
     if (symmetry) break;
@@ -550,10 +594,10 @@ void FastPosition::takeBackMoves(std::vector<FastStep>& out, bool symmetry) cons
         if (takesOn(t, card)) add(t);
       } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
         add(t);
-        emptyTried = true;
+        emptyTried = tableauInterchangeable();
       }
     }
-    for (int r = 0; r < rules_.reserveCount(); ++r) {
+    for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards(); ++r) {
       if (size(reservePile(r)) != 0) continue;
       add(reservePile(r));
       if (symmetry) break;

@@ -18,10 +18,11 @@ namespace quilloro::solver {
 
 // One change of the table: cards carried from one pile to another (the
 // bottom one of them is card), the top card of a tableau pile turned, count
-// cards turned from the stock onto the waste, or the waste (count cards)
-// turned over into the stock again.
+// cards turned from the stock onto the waste, the waste (count cards)
+// turned over into the stock again, or count cards dealt from the stock
+// onto the first count tableau piles.
 struct FastStep {
-  enum class Kind : std::uint8_t { Move, Turn, Click, Redeal };
+  enum class Kind : std::uint8_t { Move, Turn, Click, Redeal, Deal };
   Kind kind = Kind::Move;
   std::uint8_t from = 0;
   std::uint8_t to = 0;
@@ -72,7 +73,12 @@ class FastPosition {
   // up to a full round (the position is left as it was).
   void stockMoves(std::vector<FastStep>& out);
   // The card may be put on tableau pile t, which holds cards.
-  bool takesOn(int t, FastCard card) const { return size(t) > faceDown(t) && rules_.builds(top(t), card); }
+  bool takesOn(int t, FastCard card) const {
+    return size(t) > faceDown(t) && rules_.pileHasRoom(size(t)) && rules_.builds(top(t), card);
+  }
+  // Tableau piles differ only in their cards: none is dealt to by the stock
+  // in its own turn.
+  bool tableauInterchangeable() const { return !rules_.dealsRows() || size(stockPile()) == 0; }
   // The foundation that takes the card, if any.
   int foundationFor(FastCard card) const;
   // One click on the stock as the engine makes it, its steps appended to
@@ -124,6 +130,12 @@ class FastPosition {
   void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const;
   // A card of a foundation taken back to the tableau or a free cell.
   void takeBackMoves(std::vector<FastStep>& out, bool symmetry) const;
+  // The row the stock deals onto the tableau, if it may.
+  void rowDeal(std::vector<FastStep>& out) const;
+  // The n-th pile a row from the stock is dealt onto.
+  int rowPile(int index) const;
+  void dealRow(int count);
+  void gatherRow(int count);
 
   const FastRules& rules_;
   std::array<std::array<FastCard, kPileCapacity>, kMaxPiles> cards_{};

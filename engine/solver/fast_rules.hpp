@@ -17,11 +17,16 @@ using FastCard = std::uint8_t;
 class FastRules {
  public:
   // The rules of the start's game kind when the fast search can play it
-  // exactly as the engine does: a stock (if any) that only turns cards onto
-  // the waste, foundations that take their suit from the ace up, tableau
-  // piles that all build down by one plain rule, free cells that take a
-  // single card. Nothing for any other game kind (the general search plays
-  // those).
+  // exactly as the engine does: a stock (if any) that turns cards onto the
+  // waste or deals one card onto every tableau pile (or every reserve),
+  // foundations that take their suit from one base rank up (turning from
+  // king to ace), tableau piles that all build by one plain rule, free cells
+  // that take a single card or reserves that only give. Nothing for any
+  // other game kind (the general search plays those).
+  //
+  // Ranks are counted from the foundations' base: the base card has rank 1
+  // (as an ace where the foundations start from the aces) and the card below
+  // it rank 13.
   static std::optional<FastRules> of(const SolverStart& start);
 
   int tableauCount() const { return tableau_; }
@@ -29,6 +34,13 @@ class FastRules {
   int foundationCount() const { return foundations_; }
   int packs() const { return packs_; }
   bool hasStock() const { return stock_; }
+  // A click on the stock deals a card face up onto every tableau pile (or
+  // every reserve) in turn, from the first, as far as the stock goes; there
+  // is no waste.
+  bool dealsRows() const { return dealsRows_; }
+  bool dealsToReserves() const { return dealsToReserves_; }
+  // Free cells take a card; other reserves only give their top cards.
+  bool reservesTakeCards() const { return reservesTake_; }
   int cardsPerClick() const { return cardsPerClick_; }
   // Redeals of the waste allowed; -1 for no end.
   int passes() const { return passes_; }
@@ -38,6 +50,7 @@ class FastRules {
   }
   bool takesBack() const { return takeBack_ != 0; }
 
+  // The rank counted from the foundations' base (see above).
   int rank(FastCard card) const { return rank_[card]; }
   int suit(FastCard card) const { return suit_[card]; }
   bool red(FastCard card) const { return red_[card] != 0; }
@@ -46,15 +59,23 @@ class FastRules {
 
   // The moving card may lie on the base card by the tableau's build rule.
   bool builds(FastCard base, FastCard moving) const {
-    if (nothingBuilds_ || rank_[moving] + 1 != rank_[base] || rank_[base] == 1) return false;
-    return suitFits(base, moving);
+    if (nothingBuilds_) return false;
+    if (bothWays_) return rank_[moving] + 1 == rank_[base] || rank_[moving] == rank_[base] + 1;
+    return followsDown(base, moving) && suitFits(base, moving);
   }
+  // The card below the base rank may lie on a card of the base rank, which
+  // turns the piles' sequences round from the base to the top rank.
+  bool buildsPastBase() const { return passBase_; }
+  // Cards build one rank up or down, in any suit.
+  bool buildsBothWays() const { return bothWays_; }
+  // A tableau pile of so many cards may take one more.
+  bool pileHasRoom(int cards) const { return pileLimit_ == 0 || cards < pileLimit_; }
   // The moving card may lie on the base card inside a run that travels together.
   bool joinsRun(FastCard base, FastCard moving) const {
     switch (runRule_) {
       case RunRule::AnyFaceUp: return true;
       case RunRule::BuildRule: return builds(base, moving);
-      case RunRule::SameSuit: return rank_[moving] + 1 == rank_[base] && rank_[base] != 1 && suit_[base] == suit_[moving];
+      case RunRule::SameSuit: return followsDown(base, moving) && suit_[base] == suit_[moving];
     }
     return false;
   }
@@ -71,6 +92,11 @@ class FastRules {
  private:
   enum class RunRule : std::uint8_t { AnyFaceUp, BuildRule, SameSuit };
   bool suitFits(FastCard base, FastCard moving) const;
+  // The moving card is one rank below the base card.
+  bool followsDown(FastCard base, FastCard moving) const {
+    if (rank_[base] == 1) return passBase_ && rank_[moving] == 13;
+    return rank_[moving] + 1 == rank_[base];
+  }
 
   int tableau_ = 0;
   int reserves_ = 0;
@@ -79,7 +105,14 @@ class FastRules {
   int build_ = 0;
   // No card may be put on a tableau pile, empty or not.
   bool nothingBuilds_ = false;
+  bool bothWays_ = false;
+  // The most cards a tableau pile may hold by building; 0 for no limit.
+  int pileLimit_ = 0;
   bool stock_ = false;
+  bool dealsRows_ = false;
+  bool dealsToReserves_ = false;
+  bool reservesTake_ = true;
+  bool passBase_ = false;
   int cardsPerClick_ = 1;
   int passes_ = -1;
   int takeBack_ = 0;

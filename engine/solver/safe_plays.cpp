@@ -35,9 +35,10 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       position_.apply(step);
       // Where cards come back from the foundations, a card goes home unasked
       // only where it could come straight back: then the two positions lead
-      // to the same places, and keeping one of them loses nothing. An ace is
-      // never wanted back, as nothing is built on it.
-      if (rules.takesBack() && rules.rank(card) != kAce && !mayComeBack(card, pile)) {
+      // to the same places, and keeping one of them loses nothing. An ace (a
+      // card of the base rank) is never wanted back, as nothing is built on
+      // it, unless the piles build past the base.
+      if (rules.takesBack() && (rules.rank(card) != kAce || rules.buildsPastBase()) && !mayComeBack(card, pile)) {
         position_.undo(step);
         continue;
       }
@@ -60,7 +61,22 @@ bool SafePlays::dispensable(int suit, int rank) {
   const FastRules& rules = position_.rules();
   const int packs = rules.packs();
   auto allHome = [&](int s, int r) { return position_.homeCount(s, r) >= packs; };
+  if (rules.buildsBothWays()) {
+    // Cards a rank above may be built on it too: it is free to go only
+    // when every card a rank below and above is home (a king, then, once
+    // every queen is).
+    bool result = true;
+    for (int other = 0; other < 4; ++other)
+      for (const int neighbour : {rank - 1, rank + 1})
+        if (neighbour >= kAce && neighbour <= kKing && !allHome(other, neighbour)) result = false;
+    answer = result ? 1 : -1;
+    return result;
+  }
   bool result = true;
+  // Where the piles build past the base, a top-rank card may be built on a
+  // card of the base rank.
+  for (int other = 0; other < 4 && result && rank == kAce && rules.buildsPastBase(); ++other)
+    if (rules.suitsBuild(suit, other) && !allHome(other, kKing)) result = false;
   for (int other = 0; other < 4 && result && rank > kAce; ++other) {
     if (!rules.suitsBuild(suit, other) || allHome(other, rank - 1)) continue;
     // The card a rank below may be built here: it must be free to go home

@@ -8,14 +8,17 @@
 #include <queue>
 #include <unordered_set>
 
+#include "engine/solver/aces_up_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/fourteen_search.hpp"
+#include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/solver_position.hpp"
 #include "engine/solver/spider_search.hpp"
+#include "engine/solver/stock_waste_search.hpp"
 
 namespace quilloro::solver {
 
@@ -479,6 +482,11 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   if (std::optional<SolveResult> pairs = pairRemovalSolve(start, budget, stop)) return *std::move(pairs);
   // So has the Spider family.
   if (std::optional<SolveResult> spider = spiderSolve(start, budget, stop)) return *std::move(spider);
+  // So have the games played from the stock onto foundations.
+  if (std::optional<SolveResult> stock = stockWasteSolve(start, budget, stop)) return *std::move(stock);
+  // So has Aces Up, and Monte Carlo's grid.
+  if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
+  if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);
   return Search(start, budget, stop).run();
 }
 

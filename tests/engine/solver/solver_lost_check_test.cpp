@@ -96,21 +96,24 @@ std::string token(int card, bool faceUp) {
   return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
 }
 
-// An endgame: every suit home up to a random rank, the few cards left dealt
-// at random to the stock (where there is one) and the tableau piles, face up
-// but for the bottom card of some piles.
-void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true) {
+// An endgame: every suit home from the base rank up to a random rank, the
+// few cards left dealt at random to the stock (where there is one) and the
+// tableau piles, face up but for the bottom card of some piles.
+void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
+                 std::size_t mostCardsLeft = kMostCardsLeft) {
   std::vector<int> left;
   std::string foundations[4];
+  // The k-th card of a foundation, from 0, turning from king to ace.
+  auto rankAt = [base](int k) { return (base - 1 + k) % 13 + 1; };
   do {
     left.clear();
     for (int suit = 0; suit < 4; ++suit) {
       const int home = std::uniform_int_distribution<int>(8, 13)(random);
       foundations[suit].clear();
-      for (int rank = 1; rank <= home; ++rank) foundations[suit] += token(suit * 13 + rank, true);
-      for (int rank = home + 1; rank <= 13; ++rank) left.push_back(suit * 13 + rank);
+      for (int k = 0; k < home; ++k) foundations[suit] += token(suit * 13 + rankAt(k), true);
+      for (int k = home; k < 13; ++k) left.push_back(suit * 13 + rankAt(k));
     }
-  } while (left.size() > kMostCardsLeft);
+  } while (left.size() > mostCardsLeft);
   for (int suit = 0; suit < 4; ++suit) table.lay("Dest" + std::to_string(suit + 1), foundations[suit]);
   std::shuffle(left.begin(), left.end(), random);
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
@@ -134,7 +137,16 @@ struct RuleSet {
   std::initializer_list<std::pair<int, int>> parameters;
   // No stock: the fast search of the plain building games decides these.
   bool withStock = true;
+  // The rank every foundation starts from.
+  int base = kAce;
+  // Parameters given for every tableau pile and every reserve.
+  std::initializer_list<std::pair<int, int>> eachTableau = {};
+  std::initializer_list<std::pair<int, int>> eachReserve = {};
+  // Fewer cards where the plain search would see too many positions.
+  std::size_t mostCardsLeft = kMostCardsLeft;
 };
+// The rule sets of wide spaces and rows dealt from the stock.
+constexpr std::size_t kFewCardsLeft = 10;
 
 TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) {
   const RuleSet ruleSets[] = {
@@ -160,6 +172,27 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       // Empty piles take nothing and cards move one at a time: kings never
       // leave their piles but for home.
       {"kings stay", {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}}, false},
+      // The stock deals a card onto every pile; any card fills a space.
+      {"rows", {{param::kTableauCount, 3}, {param::kShowWaste, 0}, {param::kStockPasses, 1}, {param::kFoundationTakeBack, 0}},
+       true, kAce, {{param::kTableauRowDealFirst, 1}, {param::kTableauBaseRankFirst, -1}}, {}, kFewCardsLeft},
+      // Any suit but the card's own, one pass, kings fill a space.
+      {"other suit", {{param::kTableauCount, 3}, {param::kStockPasses, 1}, {param::kFoundationTakeBack, 0}},
+       true, kAce, {{param::kTableauBuildTypeFirst, 21}}, {}, kFewCardsLeft},
+      // One rank up or down onto piles of fewer than three cards; no space is filled.
+      {"neighbours", {{param::kTableauCount, 4}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}},
+       false, kAce, {{param::kTableauBuildTypeFirst, 26}, {param::kTableauBaseRankFirst, 0}}, {}, kFewCardsLeft},
+      // Foundations from the fives, piles building past the base, one card
+      // at a time.
+      {"past the base", {{param::kTableauCount, 3}, {param::kStockPasses, 2}, {param::kMaxCardsMoved, 1},
+                         {param::kFoundationTakeBack, 0}},
+       true, 5, {{param::kTableauBuildTypeFirst, 2}, {param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 4}},
+       {}, kFewCardsLeft},
+      // Foundations from the nines; the stock deals onto two reserves that
+      // take nothing; a space takes an eight.
+      {"reserve rows", {{param::kTableauCount, 3}, {param::kShowWaste, 0}, {param::kStockPasses, 1},
+                        {param::kReserveCount, 2}, {param::kFoundationTakeBack, 0}},
+       true, 9, {{param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 8}},
+       {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}}, kFewCardsLeft},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -173,10 +206,18 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
         if (name == "reserves" || name == "any run" || name == "free cells")
           table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
         if (name == "reserves" || name == "kings stay") table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+        for (const auto& [first, value] : rules.eachTableau)
+          table.game.state.parameters[first + n] = static_cast<ParameterValue>(value);
       }
-      dealEndgame(table, random, rules.withStock);
+      for (int r = 0; r < kMaxReserves; ++r)
+        for (const auto& [first, value] : rules.eachReserve)
+          table.game.state.parameters[first + r] = static_cast<ParameterValue>(value);
+      for (int f = 0; f < kMaxFoundations; ++f)
+        table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
+      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft);
       const SolverStart start = SolverStart::of(table.game);
-      if (!rules.withStock) {
+      // The rule sets given per pile are all the fast search's own.
+      if (!rules.withStock || rules.eachTableau.size() > 0) {
         ASSERT_TRUE(fastMoves(start).has_value()) << rules.name;
       }
       const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});

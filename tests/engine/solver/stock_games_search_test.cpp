@@ -1,0 +1,334 @@
+// The searches of the games played from the stock (Sir Tommy, Calculation,
+// Quadrille, Osmosis, Ebb and Flow, Aces Up) against the engine: on random
+// play they offer exactly the moves the engine accepts, their verdicts on
+// endgames agree with a plain exhaustive search over the engine's own moves,
+// and whole deals get the same answer on every run, wins replaying.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <unordered_set>
+
+#include "engine/solver/aces_up_search.hpp"
+#include "engine/solver/grid_pairs_search.hpp"
+#include "engine/solver/solver.hpp"
+#include "engine/solver/stock_waste_search.hpp"
+#include "tests/engine/game_fixture.hpp"
+#include "tools/cli_solver_session.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+#ifdef QUILLORO_SMALL_SAMPLES
+constexpr int kDealsPerKind = 1;
+constexpr int kEndgames = 3;
+constexpr int kGridDeals = 1;
+constexpr std::int64_t kWholeDealNodes = 5'000;
+constexpr int kEndgameCards = 6;
+#else
+constexpr int kDealsPerKind = 3;
+constexpr int kEndgames = 12;
+constexpr int kGridDeals = 12;
+constexpr std::int64_t kWholeDealNodes = 20'000;
+constexpr int kEndgameCards = 9;
+#endif
+
+constexpr int kMonteCarlo = 7;
+constexpr int kSirTommy = 33;
+constexpr int kOsmosis = 38;
+constexpr int kQuadrille = 45;
+constexpr int kCalculation = 47;
+constexpr int kAcesUp = 54;
+constexpr int kEbbAndFlow = 55;
+constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp, kEbbAndFlow};
+
+using MoveSet = std::set<std::tuple<int, int, int, int>>;
+
+MoveSet asSet(const std::vector<SolverMove>& moves) {
+  MoveSet set;
+  for (const SolverMove& move : moves)
+    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
+  return set;
+}
+
+std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
+  return kind == kAcesUp ? acesUpMoves(start) : stockWasteMoves(start);
+}
+
+std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::int64_t nodes) {
+  const Budget budget{.nodes = nodes, .milliseconds = 600'000};
+  return kind == kAcesUp ? acesUpSolve(start, budget, nullptr) : stockWasteSolve(start, budget, nullptr);
+}
+
+void restore(Game& game, const GameState& before, int redeals) {
+  game.state.piles = before.piles;
+  game.state.cards = before.cards;
+  game.setRedealCount(redeals);
+  game.setWon(false);
+}
+
+// Turns the face-down cards left on top, as the searches take for granted.
+void turnTops(Game& game) {
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile) {
+    const CardNumber top = game.state.piles.pile(PileList::Tableau, pile).topCard();
+    if (top != kNoCard && game.state.isFaceDown(top)) game.turnTopCard(pile);
+  }
+}
+
+// Every move the engine accepts that changes the table: the waste's and the
+// tableau's top cards onto any foundation or tableau pile, and the stock.
+std::vector<SolverMove> engineMoves(Game& game) {
+  std::vector<CardNumber> tops{game.state.piles.waste().topCard()};
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
+    tops.push_back(game.state.piles.pile(PileList::Tableau, pile).topCard());
+  std::vector<SolverMove> moves{{SolverMove::Kind::Stock, kNoCard, kStockPile}};
+  for (const CardNumber card : tops) {
+    if (card == kNoCard) continue;
+    for (int f = 0; f < game.state.pilesInUse(PileList::Foundations); ++f)
+      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, f}});
+    for (int t = 0; t < game.state.pilesInUse(PileList::Tableau); ++t)
+      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, t}});
+  }
+  std::vector<SolverMove> accepted;
+  const GameState before = game.state;
+  const int redeals = game.redealCount();
+  for (const SolverMove& move : moves) {
+    const bool ok = applyMove(game, move) && !(game.state.piles == before.piles);
+    restore(game, before, redeals);
+    if (ok) accepted.push_back(move);
+  }
+  return accepted;
+}
+
+std::string tableKey(const Game& game) {
+  // Without a limit on the passes, their count tells nothing.
+  const bool passesCount = game.state.parameters[param::kStockPasses] != -1;
+  std::string key = std::to_string(passesCount ? game.redealCount() : 0) + "|";
+  for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau})
+    for (int index = 0; index < pileListSize(list); ++index) {
+      for (const std::uint8_t card : game.state.piles.pile(list, index).slots()) key += std::to_string(card) + ",";
+      key += "|";
+    }
+  return key;
+}
+
+// Whether any sequence of the engine's moves wins; each table is searched once.
+bool winnable(Game& game, std::unordered_set<std::string>& seen) {
+  if (game.wonCheck()) return true;
+  if (!seen.insert(tableKey(game)).second) return false;
+  const GameState before = game.state;
+  const int redeals = game.redealCount();
+  for (const SolverMove& move : engineMoves(game)) {
+    applyMove(game, move);
+    turnTops(game);
+    const bool won = winnable(game, seen);
+    restore(game, before, redeals);
+    if (won) return true;
+  }
+  return false;
+}
+
+int cardsInPlay(const Game& game) {
+  int cards = game.state.piles.stock().cardCount() + game.state.piles.waste().cardCount();
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
+    cards += game.state.piles.pile(PileList::Tableau, pile).cardCount();
+  return cards;
+}
+
+class StockGamesSearch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home_ = std::filesystem::temp_directory_path() / ("quilloro-stock-search-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home_);
+  }
+  void TearDown() override { std::filesystem::remove_all(home_); }
+
+  cli::SolverSession session(int game) const {
+    return cli::SolverSession(cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
+                                              testing::builtGamesDat().string(), "--home", home_.string()}),
+                              game);
+  }
+
+  std::filesystem::path home_;
+};
+
+TEST_F(StockGamesSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
+  std::mt19937 random(33);
+  for (const int kind : kKinds) {
+    cli::SolverSession play = session(kind);
+    for (int deal = 1; deal <= kDealsPerKind; ++deal) {
+      play.deal(std::to_string(deal));
+      Game& table = play.game();
+      for (int step = 0; step < 400; ++step) {
+        const std::vector<SolverMove> engine = engineMoves(table);
+        const std::optional<std::vector<SolverMove>> search = searchMoves(kind, SolverStart::of(table));
+        ASSERT_TRUE(search.has_value()) << kind << " deal " << deal << " step " << step;
+        ASSERT_EQ(asSet(*search), asSet(engine)) << kind << " deal " << deal << " step " << step;
+        if (engine.empty()) break;
+        // Plays to the foundations more often than not, to reach later stages.
+        std::vector<SolverMove> home;
+        for (const SolverMove& move : engine)
+          if (move.target.list == PileList::Foundations) home.push_back(move);
+        const std::vector<SolverMove>& from = !home.empty() && std::bernoulli_distribution(0.7)(random) ? home : engine;
+        ASSERT_TRUE(applyMove(table, from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)]));
+        turnTops(table);
+      }
+    }
+  }
+}
+
+TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch) {
+  std::mt19937 random(2026);
+  int lostInAll = 0;
+  // Ebb and Flow's search seldom comes near the end of its two packs on a
+  // small budget: it has no endgames to give.
+  for (const int kind : {kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp}) {
+    cli::SolverSession play = session(kind);
+    int won = 0;
+    int lost = 0;
+    for (int deal = 1; deal <= kEndgames; ++deal) {
+      play.deal(std::to_string(7000 + deal));
+      Game& table = play.game();
+      // The way to the best position the search finds, until few cards are
+      // left, then at times one other move, which often spoils a win.
+      const SolveResult whole = solve(SolverStart::of(table), Budget{.nodes = kWholeDealNodes, .milliseconds = 600'000});
+      for (const SolverMove& move : whole.moves) {
+        if (cardsInPlay(table) <= kEndgameCards) break;
+        ASSERT_TRUE(applyMove(table, move)) << kind << " deal " << deal;
+      }
+      if (cardsInPlay(table) > kEndgameCards) continue;
+      const std::vector<SolverMove> moves = engineMoves(table);
+      if (!moves.empty() && std::bernoulli_distribution(0.5)(random))
+        applyMove(table, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)]);
+      turnTops(table);
+      const SolverStart start = SolverStart::of(table);
+      const std::optional<SolveResult> result = searchSolve(kind, start, 200'000);
+      ASSERT_TRUE(result.has_value()) << kind << " deal " << deal;
+      ASSERT_NE(result->verdict, Verdict::Unknown) << kind << " deal " << deal;
+      std::unordered_set<std::string> seen;
+      EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << kind << " deal " << deal;
+      (result->verdict == Verdict::Won ? won : lost) += 1;
+    }
+    EXPECT_GT(won + lost, 0) << kind;
+    lostInAll += lost;
+  }
+  // The sample must hold losses too, or it checks nothing of them.
+  if (kEndgames >= 10) {
+    EXPECT_GT(lostInAll, 0);
+  }
+}
+
+TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) {
+  for (const int kind : kKinds) {
+    cli::SolverSession play = session(kind);
+    for (int deal = 1; deal <= kDealsPerKind; ++deal) {
+      play.deal(std::to_string(1000 + deal));
+      const SolverStart start = SolverStart::of(play.game());
+      const SolveResult first = solve(start, Budget{.nodes = kWholeDealNodes, .milliseconds = 600'000});
+      const SolveResult again = solve(start, Budget{.nodes = kWholeDealNodes, .milliseconds = 6'000'000});
+      EXPECT_EQ(first.verdict, again.verdict) << kind << " deal " << deal;
+      EXPECT_EQ(first.moves, again.moves) << kind << " deal " << deal;
+      EXPECT_EQ(first.nodes, again.nodes) << kind << " deal " << deal;
+      if (first.verdict == Verdict::Won) {
+        EXPECT_TRUE(replayWins(start, first.moves)) << kind << " deal " << deal;
+      }
+      const SolveResult none = solve(start, Budget{.nodes = 0, .milliseconds = 600'000});
+      EXPECT_EQ(none.verdict, Verdict::Unknown) << kind << " deal " << deal;
+    }
+  }
+}
+
+// Monte Carlo's moves as the engine takes them: two clicks on cards of the
+// grid that it throws as a pair, or the click on the stock closing the gaps.
+struct GridMoves {
+  std::set<std::pair<CardNumber, CardNumber>> pairs;
+  bool closesGaps = false;
+};
+
+GridMoves engineGridMoves(Game& game) {
+  GridMoves moves;
+  const GameState before = game.state;
+  std::vector<CardNumber> cards;
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
+    if (const CardNumber card = game.state.piles.pile(PileList::Tableau, pile).topCard(); card != kNoCard) cards.push_back(card);
+  for (std::size_t a = 0; a < cards.size(); ++a)
+    for (std::size_t b = a + 1; b < cards.size(); ++b) {
+      const bool thrown = applyMove(game, {SolverMove::Kind::Select, cards[a], kStockPile}) &&
+                          applyMove(game, {SolverMove::Kind::Select, cards[b], kStockPile}) &&
+                          game.state.piles.discard().cardCount() == before.piles.discard().cardCount() + 2;
+      restore(game, before, 1);
+      if (thrown) moves.pairs.insert({cards[a], cards[b]});
+    }
+  moves.closesGaps = applyMove(game, {SolverMove::Kind::Stock, kNoCard, kStockPile}) && !(game.state.piles == before.piles);
+  restore(game, before, 1);
+  return moves;
+}
+
+// Whether any sequence of the engine's moves clears the grid and the stock.
+bool gridWinnable(Game& game, std::unordered_set<std::string>& seen) {
+  if (game.wonCheck()) return true;
+  if (!seen.insert(tableKey(game)).second) return false;
+  const GameState before = game.state;
+  const GridMoves moves = engineGridMoves(game);
+  for (const auto& [first, second] : moves.pairs) {
+    applyMove(game, {SolverMove::Kind::Select, first, kStockPile});
+    applyMove(game, {SolverMove::Kind::Select, second, kStockPile});
+    const bool won = gridWinnable(game, seen);
+    restore(game, before, 1);
+    if (won) return true;
+  }
+  if (!moves.closesGaps) return false;
+  applyMove(game, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+  const bool won = gridWinnable(game, seen);
+  restore(game, before, 1);
+  return won;
+}
+
+TEST_F(StockGamesSearch, MonteCarloOffersThePairsTheEngineThrowsAndDecidesWholeDealsAsItsOwnMovesDo) {
+  std::mt19937 random(7);
+  cli::SolverSession play = session(kMonteCarlo);
+  int won = 0;
+  int lost = 0;
+  for (int deal = 1; deal <= kGridDeals; ++deal) {
+    play.deal(std::to_string(1000 + deal));
+    Game& table = play.game();
+    const SolverStart start = SolverStart::of(table);
+    const std::optional<SolveResult> result = gridPairsSolve(start, Budget{.nodes = 200'000, .milliseconds = 600'000}, nullptr);
+    ASSERT_TRUE(result.has_value()) << deal;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, gridWinnable(table, seen)) << deal;
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+    // Random play, every position's moves compared.
+    for (int step = 0; step < 60; ++step) {
+      const GridMoves engine = engineGridMoves(table);
+      const std::optional<GridPairsMoves> search = gridPairsMoves(SolverStart::of(table));
+      ASSERT_TRUE(search.has_value()) << deal << " step " << step;
+      EXPECT_EQ(std::set(search->pairs.begin(), search->pairs.end()), engine.pairs) << deal << " step " << step;
+      EXPECT_EQ(search->closesGaps, engine.closesGaps) << deal << " step " << step;
+      if (engine.pairs.empty() && !engine.closesGaps) break;
+      const auto pick = std::uniform_int_distribution<std::size_t>(0, engine.pairs.size())(random);
+      if (pick == engine.pairs.size() && engine.closesGaps) {
+        applyMove(table, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+      } else if (!engine.pairs.empty()) {
+        const auto& [first, second] = *std::next(engine.pairs.begin(), static_cast<std::ptrdiff_t>(pick % engine.pairs.size()));
+        applyMove(table, {SolverMove::Kind::Select, first, kStockPile});
+        applyMove(table, {SolverMove::Kind::Select, second, kStockPile});
+      } else {
+        applyMove(table, {SolverMove::Kind::Stock, kNoCard, kStockPile});
+      }
+    }
+  }
+  EXPECT_GT(won, 0);
+  if (kGridDeals >= 10) {
+    EXPECT_GT(lost, 0);
+  }
+}
+
+}  // namespace
+}  // namespace quilloro::solver
