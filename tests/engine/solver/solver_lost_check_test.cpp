@@ -193,6 +193,12 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
                         {param::kReserveCount, 2}, {param::kFoundationTakeBack, 0}},
        true, 9, {{param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 8}},
        {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}}, kFewCardsLeft},
+      // No stock, one card at a time, any card on any card a rank higher and
+      // on an empty pile, no waste, hidden cards under some piles: searched
+      // best first.
+      {"one by one",
+       {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}, {param::kShowWaste, 0}},
+       false, kAce, {{param::kTableauBuildTypeFirst, 2}, {param::kTableauBaseRankFirst, -1}}},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
