@@ -1,7 +1,8 @@
 // Depth first over the fast position: the moves of a position are tried in
 // the order of their promise, a position seen before is never entered again,
 // and the path is the stack of steps itself. Nothing but the keys is kept of
-// the positions left behind.
+// the positions left behind. Cards brought into the tableau from the
+// foundations or an endless stock come only with the move onto them.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/paired_moves.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
@@ -22,10 +24,16 @@ constexpr std::int64_t kClockInterval = 1024;
 
 class DepthSearch {
  public:
-  DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {}
+  enum class Outcome { Won, Exhausted, Spent };
 
-  SolveResult run();
+  DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock)
+      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(clock), seen_(budget.memoryBytes) {}
+
+  Outcome run();
+  // The winning steps, or the way to the position with the most cards home.
+  const std::vector<FastStep>& line() const { return outcome_ == Outcome::Won ? steps_ : bestSteps_; }
+  std::int64_t expanded() const { return expanded_; }
+  std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
 
  private:
   // A position on the path: its moves in the arena, the next one to try,
@@ -36,24 +44,23 @@ class DepthSearch {
     std::size_t next;
     std::size_t stepsAtEntry;
   };
-  enum class Outcome { Won, Exhausted, Spent };
-
   Outcome search();
   // Lists the moves of the position reached and puts it on the path.
   void enter();
   void undoTo(std::size_t stepCount);
   void noteProgress();
   bool spent();
-  std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
 
   FastPosition position_;
   SafePlays safe_{position_};
   const Budget& budget_;
-  SearchClock clock_;
+  SearchClock& clock_;
   PositionTable seen_;
+  Outcome outcome_ = Outcome::Spent;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
-  std::vector<FastStep> arena_;
+  std::vector<PairedStep> choices_;
+  std::vector<PairedStep> arena_;
   std::vector<Frame> frames_;
   std::vector<FastStep> bestSteps_;
   int bestHome_ = -1;
@@ -61,15 +68,10 @@ class DepthSearch {
   std::int64_t tried_ = 0;
 };
 
-SolveResult DepthSearch::run() {
+DepthSearch::Outcome DepthSearch::run() {
   safe_.forcedSteps(steps_);
-  const Outcome outcome = search();
-  SolveResult result;
-  result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
-  result.moves = asMoves(outcome == Outcome::Won ? steps_ : bestSteps_);
-  result.nodes = expanded_;
-  clock_.report(result);
-  return result;
+  outcome_ = search();
+  return outcome_;
 }
 
 DepthSearch::Outcome DepthSearch::search() {
@@ -88,9 +90,16 @@ DepthSearch::Outcome DepthSearch::search() {
       if (!frames_.empty()) undoTo(frames_.back().stepsAtEntry);
       continue;
     }
-    const FastStep step = arena_[frame.firstMove + frame.next++];
+    const PairedStep choice = arena_[frame.firstMove + frame.next++];
     const std::size_t stepsBefore = frame.stepsAtEntry;
-    safe_.play(step, steps_);
+    if (choice.paired) {
+      // The card brought into the tableau is never left bare: nothing is
+      // played between the two.
+      playBare(position_, choice.first, steps_);
+      safe_.play(choice.second, steps_);
+    } else {
+      safe_.play(choice.first, steps_);
+    }
     if (position_.cardsLeft() == 0) return Outcome::Won;
     switch (seen_.insert(position_.key())) {
       case PositionTable::Insert::Full: return Outcome::Spent;
@@ -108,10 +117,11 @@ void DepthSearch::enter() {
   ++expanded_;
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
-  std::stable_sort(moves_.begin(), moves_.end(),
-                   [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
-  frames_.push_back({arena_.size(), moves_.size(), 0, steps_.size()});
-  arena_.insert(arena_.end(), moves_.begin(), moves_.end());
+  pairMoves(position_, moves_, choices_);
+  std::stable_sort(choices_.begin(), choices_.end(),
+                   [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size()});
+  arena_.insert(arena_.end(), choices_.begin(), choices_.end());
 }
 
 void DepthSearch::undoTo(std::size_t stepCount) {
@@ -132,7 +142,7 @@ bool DepthSearch::spent() {
   if (tried_++ % kClockInterval != 0) return false;
   // The memory is counted in what the containers hold, the same on every
   // run; the clock differs from run to run and so only cuts the search short.
-  const std::size_t held = seen_.bytes() + (arena_.capacity() + steps_.capacity()) * sizeof(FastStep) +
+  const std::size_t held = seen_.bytes() + arena_.capacity() * sizeof(PairedStep) + steps_.capacity() * sizeof(FastStep) +
                            frames_.capacity() * sizeof(Frame);
   if (held >= budget_.memoryBytes) return true;
   return clock_.cutShort();
@@ -150,7 +160,17 @@ std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps)
 
 SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
                        const std::atomic<bool>* stop) {
-  return DepthSearch(rules, start, budget, stop).run();
+  SearchClock clock(budget.milliseconds, stop);
+  DepthSearch search(rules, start, budget, clock);
+  const DepthSearch::Outcome outcome = search.run();
+  SolveResult result;
+  result.verdict = outcome == DepthSearch::Outcome::Won         ? Verdict::Won
+                   : outcome == DepthSearch::Outcome::Exhausted ? Verdict::Lost
+                                                                : Verdict::Unknown;
+  result.moves = search.asMoves(search.line());
+  result.nodes = search.expanded();
+  clock.report(result);
+  return result;
 }
 
 }  // namespace quilloro::solver

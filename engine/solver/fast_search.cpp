@@ -1,16 +1,20 @@
 // Best-first search over the fast position: the most promising position is
 // expanded first, a position already seen is never entered again, cards that
 // no other card can still need go home at once, and a face-down top card is
-// turned at once. When every position reachable was seen, the deal is lost.
+// turned at once. Where cards may come back from the foundations, a first
+// search goes without, and none comes back where it could never serve. When
+// every position reachable was seen, the deal is lost.
 #include "engine/solver/fast_search.hpp"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <queue>
 
 #include "engine/solver/blocked_kings.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
@@ -27,8 +31,15 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 class FastSearch {
  public:
-  FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop)
-      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes) {}
+  // takeBacks: whether cards may come back from the foundations where the
+  // rules allow it; without them no deal is ever found lost.
+  FastSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop,
+             bool takeBacks = true)
+      : position_(rules, start.state, start.redealCount),
+        budget_(budget),
+        clock_(budget.milliseconds, stop),
+        seen_(budget.memoryBytes),
+        takeBacks_(takeBacks || !rules.takesBack()) {}
 
   SolveResult run();
 
@@ -55,12 +66,30 @@ class FastSearch {
   // Records the position on the table, reached from parent by steps_.
   std::uint32_t addNode(std::uint32_t parent);
   void undoTo(std::size_t stepCount);
+  // Whether a card taken back from the foundations could never serve: every
+  // card that could ever be built on it, or on cards taken back below it, is
+  // home. Then whatever the play with it on the table wins, the same play
+  // without it wins too, and taking it back is left out.
+  bool backInVain(FastCard card) const;
+  // Puts the node's position on the table: the last one expanded is there.
+  void moveTo(std::uint32_t node);
+  bool takesBack(const FastStep& step) const {
+    return step.kind == FastStep::Kind::Move && step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
+  }
   bool spent();
   std::size_t memoryUsed() const {
     return seen_.bytes() + encodings_.capacity() + nodes_.capacity() * sizeof(Node) +
            stepArena_.capacity() * sizeof(FastStep) + queue_.size() * sizeof(Queued);
   }
   std::vector<SolverMove> pathTo(std::uint32_t node) const;
+  // The position's place in the queue, reached in so many steps.
+  int rank(std::uint32_t depth) const {
+    // Where every card lies on the table, how the cards lie tells the most;
+    // the steps taken do not count, and the first line found is kept.
+    if (!position_.rules().hasStock()) return openScore(position_);
+    // A little for every step keeps the solutions short among equals.
+    return position_.score() - static_cast<int>(depth);
+  }
 
   FastPosition position_;
   SafePlays safe_{position_};
@@ -77,13 +106,18 @@ class FastSearch {
   std::uint32_t best_ = 0;
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
+  // The node whose position is on the table.
+  std::uint32_t onTable_ = 0;
+  bool takeBacks_;
 };
 
 SolveResult FastSearch::run() {
   safe_.forcedSteps(steps_);
   const Outcome outcome = search();
   SolveResult result;
-  result.verdict = outcome == Outcome::Won ? Verdict::Won : outcome == Outcome::Exhausted ? Verdict::Lost : Verdict::Unknown;
+  result.verdict = outcome == Outcome::Won                     ? Verdict::Won
+                   : outcome == Outcome::Exhausted && takeBacks_ ? Verdict::Lost
+                                                                 : Verdict::Unknown;
   result.moves = pathTo(outcome == Outcome::Won ? won_ : best_);
   result.nodes = expanded_;
   clock_.report(result);
@@ -99,18 +133,17 @@ FastSearch::Outcome FastSearch::search() {
     won_ = root;
     return Outcome::Won;
   }
-  queue_.push({position_.score(), root});
+  queue_.push({rank(0), root});
   while (!queue_.empty()) {
     if (spent()) return Outcome::Spent;
     const std::uint32_t current = queue_.top().node;
     queue_.pop();
     ++expanded_;
-    const Node& node = nodes_[current];
-    const std::size_t end = current + 1 < nodes_.size() ? nodes_[current + 1].offset : encodings_.size();
-    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
-    const std::uint32_t depth = node.depth;
+    moveTo(current);
+    const std::uint32_t depth = nodes_[current].depth;
     position_.moves(moves_, true);
     position_.stockMoves(moves_);
+    std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step) && (!takeBacks_ || backInVain(step.card)); });
     std::stable_sort(moves_.begin(), moves_.end(),
                      [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
@@ -125,8 +158,7 @@ FastSearch::Outcome FastSearch::search() {
         case PositionTable::Insert::Seen: break;
         case PositionTable::Insert::New: {
           const std::uint32_t child = addNode(current);
-          // A little for every step keeps the solutions short among equals.
-          queue_.push({position_.score() - static_cast<int>(depth + 1), child});
+          queue_.push({rank(depth + 1), child});
           break;
         }
       }
@@ -162,6 +194,45 @@ std::vector<SolverMove> FastSearch::pathTo(std::uint32_t node) const {
   return moves;
 }
 
+bool FastSearch::backInVain(FastCard card) const {
+  const FastRules& rules = position_.rules();
+  // Where cards build up as well, or round past the base, higher cards may
+  // lie on it too.
+  if (rules.buildsBothWays() || rules.buildsPastBase()) return false;
+  // The suits that may lie on the card's suit, on those, and so on.
+  std::array<bool, 4> suits{};
+  suits[static_cast<std::size_t>(rules.suit(card))] = true;
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (int base = 0; base < 4; ++base)
+      for (int moving = 0; moving < 4; ++moving)
+        if (suits[static_cast<std::size_t>(base)] && !suits[static_cast<std::size_t>(moving)] &&
+            rules.suitsBuild(base, moving)) {
+          suits[static_cast<std::size_t>(moving)] = true;
+          grown = true;
+        }
+  }
+  for (int suit = 0; suit < 4; ++suit) {
+    if (!suits[static_cast<std::size_t>(suit)]) continue;
+    for (int rank = kAce; rank < rules.rank(card); ++rank)
+      if (position_.homeCount(suit, rank) < rules.packs()) return false;
+  }
+  return true;
+}
+
+void FastSearch::moveTo(std::uint32_t target) {
+  const Node& node = nodes_[target];
+  if (node.parent == onTable_) {
+    // The best position is most often a child of the one just expanded:
+    // replaying its few steps costs less than laying out every card.
+    for (std::uint32_t i = 0; i < node.stepCount; ++i) position_.apply(stepArena_[node.firstStep + i]);
+  } else if (target != onTable_) {
+    const std::size_t end = target + 1 < nodes_.size() ? nodes_[target + 1].offset : encodings_.size();
+    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
+  }
+  onTable_ = target;
+}
+
 void FastSearch::undoTo(std::size_t stepCount) {
   while (steps_.size() > stepCount) {
     position_.undo(steps_.back());
@@ -185,10 +256,34 @@ bool FastSearch::spent() {
 // sooner.
 bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
   if (rules.hasStock() && rules.packs() > 1) return true;
+  // Where single cards move and there is no stock, a card turned is soon
+  // played, and the best-first search wins in a few hundred positions what
+  // the depth-first one looks for in a hundred thousand.
+  if (!rules.hasStock() && !rules.runMayMove(2, false, kMaxTableau, kMaxReserves)) return false;
   for (int t = 0; t < rules.tableauCount(); ++t)
     for (const std::uint8_t card : state.piles.pile(PileList::Tableau, t).slots())
       if (state.isFaceDown(card)) return true;
   return false;
+}
+
+// Where cards may come back from the foundations, nearly every win needs none
+// of them back, and the positions are far fewer without: a first search
+// without them, on half the positions of the budget, finds most wins; the
+// rest of the budget goes to a search with every move, which alone may find
+// a deal lost.
+SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                                const std::atomic<bool>* stop) {
+  Budget first = budget;
+  first.nodes = budget.nodes / 2;
+  SolveResult quick = FastSearch(rules, start, first, stop, false).run();
+  if (quick.verdict == Verdict::Won || quick.stopped || quick.outOfTime) return quick;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - quick.nodes;
+  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  SolveResult full = FastSearch(rules, start, rest, stop).run();
+  full.nodes += quick.nodes;
+  full.seconds += quick.seconds;
+  return full;
 }
 
 }  // namespace
@@ -206,6 +301,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     return result;
   }
   if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
+  if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return FastSearch(*rules, start, budget, stop).run();
 }
 

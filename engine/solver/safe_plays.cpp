@@ -35,10 +35,9 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       position_.apply(step);
       // Where cards come back from the foundations, a card goes home unasked
       // only where it could come straight back: then the two positions lead
-      // to the same places, and keeping one of them loses nothing. An ace (a
-      // card of the base rank) is never wanted back, as nothing is built on
-      // it, unless the piles build past the base.
-      if (rules.takesBack() && (rules.rank(card) != kAce || rules.buildsPastBase()) && !mayComeBack(card, pile)) {
+      // to the same places, and keeping one of them loses nothing. The
+      // lowest cards are never wanted back (see lowEnough).
+      if (rules.takesBack() && !lowEnough(card) && !mayComeBack(card, pile)) {
         position_.undo(step);
         continue;
       }
@@ -47,6 +46,24 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       moved = true;
     }
   }
+}
+
+bool SafePlays::lowEnough(FastCard card) const {
+  // Nothing is built on an ace, so an ace on the tableau only waits for home
+  // and is never worth taking back. A two takes only aces, which may as well
+  // go home; a three only twos, and where every two that could lie on it is
+  // home, such a two comes back only to carry an ace. None of these cards is
+  // ever needed on the tableau, wherever it lies.
+  const FastRules& rules = position_.rules();
+  // Where something is built on an ace, or cards build upwards too, low
+  // cards may carry others like any card.
+  if (rules.buildsPastBase() || rules.buildsBothWays()) return false;
+  const int rank = rules.rank(card);
+  if (rank <= 2) return true;
+  if (rank > 3) return false;
+  for (int other = 0; other < 4; ++other)
+    if (rules.suitsBuild(rules.suit(card), other) && position_.homeCount(other, 2) < rules.packs()) return false;
+  return true;
 }
 
 bool SafePlays::mayComeBack(FastCard card, int pile) const {

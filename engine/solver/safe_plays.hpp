@@ -25,6 +25,10 @@ class SafePlays {
   // Where cards come back from the foundations: the card, just played home
   // from the pile, could come straight back to it.
   bool mayComeBack(FastCard card, int pile) const;
+  // The card is so low that it is never needed on the tableau again, even
+  // where cards come back from the foundations (only in pairs with a card
+  // played onto them, as paired_moves explains).
+  bool lowEnough(FastCard card) const;
   // Whether the card may go home without spoiling a win: every card that
   // could still be built on it is home or may go home the same way.
   bool dispensable(int suit, int rank);

@@ -24,6 +24,7 @@
 #include "app/window/table_play.hpp"
 #include "app/window/table_widget.hpp"
 #include "app/window/window_dialogs.hpp"
+#include "engine/build_types.hpp"
 #include "engine/solver/move_description.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/scratch_table.hpp"
@@ -249,6 +250,11 @@ class PlayAidsTest : public ::testing::Test {
         ASSERT_FALSE(window->keyboard().carrying());
         const auto landed = spotOf(game().state, move.card);
         ASSERT_TRUE(landed);
+        // A card that completes a king-to-ace run leaves with it for a
+        // foundation at once in the Spider games.
+        if (landed->pile.list == PileList::Foundations && move.target.list == PileList::Tableau &&
+            game().state.parameters[param::kFoundationBuildTypeFirst] == build_type::kNothing)
+          return;
         ASSERT_EQ(landed->pile, move.target) << playCommand(move);
         return;
       }

@@ -96,11 +96,12 @@ std::string token(int card, bool faceUp) {
   return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
 }
 
-// An endgame: every suit home from the base rank up to a random rank, the
-// few cards left dealt at random to the stock (where there is one) and the
-// tableau piles, face up but for the bottom card of some piles.
+// An endgame: every suit home from the base rank up to a random rank (at
+// least lowestHome cards), the few cards left dealt at random to the stock
+// (where there is one) and the tableau piles, face up but for the bottom card
+// of some piles.
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
-                 std::size_t mostCardsLeft = kMostCardsLeft) {
+                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8) {
   std::vector<int> left;
   std::string foundations[4];
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -108,7 +109,7 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
   do {
     left.clear();
     for (int suit = 0; suit < 4; ++suit) {
-      const int home = std::uniform_int_distribution<int>(8, 13)(random);
+      const int home = std::uniform_int_distribution<int>(lowestHome, 13)(random);
       foundations[suit].clear();
       for (int k = 0; k < home; ++k) foundations[suit] += token(suit * 13 + rankAt(k), true);
       for (int k = home; k < 13; ++k) left.push_back(suit * 13 + rankAt(k));
@@ -144,6 +145,8 @@ struct RuleSet {
   std::initializer_list<std::pair<int, int>> eachReserve = {};
   // Fewer cards where the plain search would see too many positions.
   std::size_t mostCardsLeft = kMostCardsLeft;
+  // So many cards of every suit are home at least.
+  int lowestHome = 8;
 };
 // The rule sets of wide spaces and rows dealt from the stock.
 constexpr std::size_t kFewCardsLeft = 10;
@@ -193,6 +196,18 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
                         {param::kReserveCount, 2}, {param::kFoundationTakeBack, 0}},
        true, 9, {{param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 8}},
        {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}}, kFewCardsLeft},
+      // No stock, one card at a time, any card on any card a rank higher and
+      // on an empty pile, no waste, hidden cards under some piles: searched
+      // best first.
+      {"one by one",
+       {{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}, {param::kShowWaste, 0}},
+       false, kAce, {{param::kTableauBuildTypeFirst, 2}, {param::kTableauBaseRankFirst, -1}}},
+      // Klondike with the low cards in play: aces, twos and threes go
+      // home unasked though cards come back from the foundations.
+      {.name = "klondike low",
+       .parameters = {{param::kTableauCount, 3}},
+       .mostCardsLeft = kFewCardsLeft,
+       .lowestHome = 0},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -214,7 +229,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
           table.game.state.parameters[first + r] = static_cast<ParameterValue>(value);
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
-      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft);
+      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {

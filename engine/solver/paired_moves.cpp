@@ -1,0 +1,91 @@
+// Pairing the cards brought into the tableau with the moves onto them.
+#include "engine/solver/paired_moves.hpp"
+
+#include <algorithm>
+
+namespace quilloro::solver {
+
+namespace {
+
+bool takesBack(const FastPosition& position, const FastStep& step) {
+  return step.kind == FastStep::Kind::Move && step.from >= position.foundationPile(0) &&
+         step.from < position.stockPile();
+}
+
+// Every card of the stock and waste may be played at any time.
+bool endlessStock(const FastRules& rules) {
+  return rules.hasStock() && rules.passes() < 0 && rules.cardsPerClick() == 1;
+}
+
+// A card that waits where it is until something is put on it. With two
+// packs the twin of a card taken back could go home in its place meanwhile,
+// so there every move stays a choice of its own.
+bool waits(const FastPosition& position, const FastStep& step) {
+  if (position.rules().packs() != 1) return false;
+  if (takesBack(position, step)) return true;
+  return step.kind == FastStep::Kind::Move && step.from == position.wastePile() &&
+         step.to < position.rules().tableauCount() && endlessStock(position.rules());
+}
+
+// Whether some card could be played onto the card where it lies on the
+// tableau: one that builds on it shows on a pile, lies in the stock or on the
+// waste, or is the top card of a foundation. Most cards taken back could take
+// none, and are dropped without listing the moves of the position.
+bool mayTakeACard(const FastPosition& position, FastCard base) {
+  const FastRules& rules = position.rules();
+  auto fits = [&](int pile, int from) {
+    for (int slot = from; slot < position.size(pile); ++slot)
+      if (rules.builds(base, position.card(pile, slot))) return true;
+    return false;
+  };
+  for (int t = 0; t < rules.tableauCount(); ++t)
+    if (fits(t, position.faceDown(t))) return true;
+  for (int r = 0; r < rules.reserveCount(); ++r)
+    if (fits(position.reservePile(r), 0)) return true;
+  for (int f = 0; f < rules.foundationCount(); ++f) {
+    const FastCard top = position.top(position.foundationPile(f));
+    if (top != 0 && rules.builds(base, top)) return true;
+  }
+  return rules.hasStock() && (fits(position.stockPile(), 0) || fits(position.wastePile(), 0));
+}
+
+}  // namespace
+
+void playBare(FastPosition& position, const FastStep& step, std::vector<FastStep>& steps) {
+  for (int i = 0; i < step.clicks; ++i) position.click(steps);
+  position.apply(step);
+  steps.push_back(step);
+}
+
+void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices) {
+  choices.clear();
+  std::vector<FastStep> onto;
+  std::vector<FastStep> played;
+  for (const FastStep& step : moves) {
+    if (!waits(position, step)) {
+      choices.push_back({step, {}, false});
+      continue;
+    }
+    played.clear();
+    playBare(position, step, played);
+    // Checked with the card in place: it may not take itself. A card taken
+    // back may also have come off only to free the one under it on its
+    // foundation.
+    const bool uncovers = takesBack(position, step) &&
+                          position.rules().mayTakeBack(position.size(step.from));
+    if (uncovers || mayTakeACard(position, step.card)) {
+      position.moves(onto, true);
+      position.stockMoves(onto);
+      for (const FastStep& next : onto) {
+        const bool fromUnder = uncovers && next.from == step.from;
+        if (next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder)) continue;
+        FastStep first = step;
+        first.priority = std::min(step.priority, next.priority);
+        choices.push_back({first, next, true});
+      }
+    }
+    for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
+  }
+}
+
+}  // namespace quilloro::solver

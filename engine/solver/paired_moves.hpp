@@ -1,0 +1,45 @@
+// Cards brought into the tableau only to carry another card at once.
+//
+// A card taken back from the foundations and left bare can only wait on the
+// tableau until it goes home again, moves on (alone, or on top of a run lifted
+// from under it), takes a card, or lets the card under it on its foundation
+// be taken back too. Going home again undoes it; moving on is the same as
+// bringing it straight to where it goes; and the moves made meanwhile touch
+// neither the card, nor the card it covers, nor its foundation, so bringing
+// it can wait until the move that puts a card on it or takes back the next
+// card of its foundation. Every line that wins can so be told with each such
+// card followed at once by one of those, and a search that plays only such
+// pairs still sees every deal that can be won. A card taken back into a free
+// cell takes no card: it goes there only to free the one under it.
+//
+// The same holds for a card of an endless stock turned one card a click:
+// every card of it can be reached by clicks at any time, whatever else was
+// played, so it too waits there until a card is to be put on it.
+#pragma once
+
+#include <vector>
+
+#include "engine/solver/fast_position.hpp"
+
+namespace quilloro::solver {
+
+// One choice of a search: a single step, or a card brought into the tableau
+// (first, after its clicks on the stock) and the step that plays a card onto
+// it (second).
+struct PairedStep {
+  FastStep first;
+  FastStep second;
+  bool paired = false;
+};
+
+// The choices of the position, given its moves: every move that takes a card
+// back from the foundations, and where the stock is endless and turns one
+// card a click every move of a stock card onto the tableau, is replaced by
+// its pairs with the moves onto that card (and, for a card taken back, with
+// taking back the card under it). The position is left as it was.
+void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices);
+
+// Plays the clicks of the step and the step, nothing else, appending them.
+void playBare(FastPosition& position, const FastStep& step, std::vector<FastStep>& steps);
+
+}  // namespace quilloro::solver

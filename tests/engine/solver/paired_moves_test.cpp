@@ -1,0 +1,57 @@
+// Cards brought into the tableau only in pairs with the move after them: the
+// deals that need a card taken back, or a stock card laid down, are still won.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/solver/solver.hpp"
+#include "tests/engine/game_fixture.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+using testing::TestTable;
+
+std::string run(int first, int last) {
+  std::string tokens;
+  for (int card = first; card <= last; ++card) tokens += (card < 10 ? "00" : "0") + std::to_string(card) + "1";
+  return tokens;
+}
+
+// Three piles, cards coming back from the foundations, no stock. Hearts are
+// home to the nine, diamonds and clubs whole, spades to the five; the six of
+// spades lies under the seven, which only a red eight could take. The eight
+// of diamonds is out of reach, so the nine of hearts must come back onto the
+// ten of spades with nothing to carry, only to free the eight of hearts
+// under it for the nine of spades.
+TestTable eightUnderNine() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Dest1", run(1, 9));
+  table.lay("Dest2", run(14, 26));
+  table.lay("Dest3", run(27, 39));
+  table.lay("Dest4", run(40, 44));
+  table.lay("Fila1", "0131051101110491");      // king of hearts, queen of spades, jack of hearts, ten of spades
+  table.lay("Fila2", "05210121050101010481");  // king of spades ... ten of hearts, nine of spades
+  table.lay("Fila3", "047004510461");          // eight (face down), six and seven of spades
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(PairedMoves, ACardTakenBackOnlyToFreeTheOneUnderItWins) {
+  TestTable table = eightUnderNine();
+  const SolverStart start = SolverStart::of(table.game);
+  const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+  ASSERT_EQ(result.verdict, Verdict::Won);
+  EXPECT_TRUE(replayWins(start, result.moves));
+}
+
+TEST(PairedMoves, WithoutTheTakeBackTheSameDealIsLost) {
+  TestTable table = eightUnderNine();
+  table.set({{param::kFoundationTakeBack, 0}});
+  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+}
+
+}  // namespace
+}  // namespace quilloro::solver
