@@ -15,6 +15,7 @@
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -107,21 +108,8 @@ bool playToEndgame(Game& game, std::mt19937& random) {
   return true;
 }
 
-class DiscardSearchKinds : public ::testing::Test {
+class DiscardSearchKinds : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-discard-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
-  cli::SolverSession session(int game) const {
-    return cli::SolverSession(cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                                              testing::builtGamesDat().string(), "--home", home_.string()}),
-                              game);
-  }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(DiscardSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {

@@ -15,6 +15,7 @@
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -54,20 +55,8 @@ std::vector<SolverMove> engineDrops(Game& game) {
   return accepted;
 }
 
-class FastSearchKinds : public ::testing::Test {
+class FastSearchKinds : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-fast-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
-  cli::Arguments arguments(int game) const {
-    return cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                           testing::builtGamesDat().string(), "--home", home_.string()});
-  }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(FastSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {

@@ -15,6 +15,7 @@
 #include "engine/solver/fourteen_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -94,21 +95,11 @@ bool winnable(Game& game, std::unordered_set<std::string>& seen) {
   return false;
 }
 
-class FourteenSearchTest : public ::testing::Test {
+class FourteenSearchTest : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-fourteen-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
   cli::SolverSession session() const {
-    return cli::SolverSession(cli::Arguments({"--game", std::to_string(kFourteenOut), "--number", "1", "--dat",
-                                              testing::builtGamesDat().string(), "--home", home_.string()}),
-                              kFourteenOut);
+    return SolverSessionTest::session(kFourteenOut);
   }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(FourteenSearchTest, SeesExactlyThePairsTheEngineRemovesOnRandomPlay) {

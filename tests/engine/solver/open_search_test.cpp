@@ -11,6 +11,7 @@
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -36,28 +37,18 @@ std::string run(int suit, int first, int last) {
   return tokens;
 }
 
-class OpenSearch : public ::testing::Test {
+class OpenSearch : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-open-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
   SolveResult solveDeal(int game, int deal, std::int64_t nodes) {
-    cli::SolverSession session(cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                                               testing::builtGamesDat().string(), "--home", home_.string()}),
-                               game);
-    session.deal(std::to_string(deal));
-    const SolverStart start = SolverStart::of(session.game());
+    cli::SolverSession play = session(game);
+    play.deal(std::to_string(deal));
+    const SolverStart start = SolverStart::of(play.game());
     SolveResult result = solve(start, Budget{.nodes = nodes, .milliseconds = 600'000});
     if (result.verdict == Verdict::Won) {
       EXPECT_TRUE(replayWins(start, result.moves)) << game << " deal " << deal;
     }
     return result;
   }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(OpenSearch, FreeCellAndClockTowerDealsAreWonInFewPositions) {

@@ -15,6 +15,7 @@
 #include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -104,21 +105,8 @@ bool winnable(Game& game, std::unordered_set<std::string>& seen) {
   return false;
 }
 
-class PairRemovalSearchKinds : public ::testing::Test {
+class PairRemovalSearchKinds : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-pair-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
-  cli::SolverSession session(int game) const {
-    return cli::SolverSession(cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                                              testing::builtGamesDat().string(), "--home", home_.string()}),
-                              game);
-  }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(PairRemovalSearchKinds, SeesExactlyTheGroupsTheEngineRemovesOnRandomPlay) {

@@ -17,6 +17,7 @@
 #include "engine/solver/solver_position.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -76,25 +77,13 @@ std::vector<SolverMove> engineMoves(Game& game) {
   return accepted;
 }
 
-class SpiderSearchKinds : public ::testing::Test {
+class SpiderSearchKinds : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-spider-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
-  cli::Arguments arguments(int game) const {
-    return cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                           testing::builtGamesDat().string(), "--home", home_.string()});
-  }
   static int indexOf(const GamesDat& dat, const std::string& name) {
     for (int game = 0; game < dat.gameCount(); ++game)
       if (dat.catalogue()[static_cast<std::size_t>(game)].name() == name) return game;
     return -1;
   }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(SpiderSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {

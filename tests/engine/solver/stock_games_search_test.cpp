@@ -19,6 +19,7 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stock_waste_search.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
@@ -140,21 +141,8 @@ int cardsInPlay(const Game& game) {
   return cards;
 }
 
-class StockGamesSearch : public ::testing::Test {
+class StockGamesSearch : public SolverSessionTest {
  protected:
-  void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("quilloro-stock-search-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-  }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
-  cli::SolverSession session(int game) const {
-    return cli::SolverSession(cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
-                                              testing::builtGamesDat().string(), "--home", home_.string()}),
-                              game);
-  }
-
-  std::filesystem::path home_;
 };
 
 TEST_F(StockGamesSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {

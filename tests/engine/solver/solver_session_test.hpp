@@ -1,0 +1,36 @@
+// A test fixture for the solver's searches: every test gets a program folder
+// of its own and starts games on the game definitions the build encoded.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/engine/game_fixture.hpp"
+#include "tools/cli_solver_session.hpp"
+
+namespace quilloro::solver {
+
+class SolverSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string suite = ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
+    home_ = std::filesystem::temp_directory_path() / ("quilloro-" + suite + "-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home_);
+  }
+  void TearDown() override { std::filesystem::remove_all(home_); }
+
+  // The command-line arguments that open game kind `game` in this test's folder.
+  cli::Arguments arguments(int game) const {
+    return cli::Arguments({"--game", std::to_string(game), "--number", "1", "--dat",
+                           testing::builtGamesDat().string(), "--home", home_.string()});
+  }
+  cli::SolverSession session(int game) const { return cli::SolverSession(arguments(game), game); }
+
+  std::filesystem::path home_;
+};
+
+}  // namespace quilloro::solver
