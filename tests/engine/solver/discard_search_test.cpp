@@ -34,15 +34,6 @@ constexpr int kGolf = 5;
 constexpr int kBlackHole = 23;
 constexpr int kPuttPutt = 37;
 
-using MoveSet = std::set<std::tuple<int, int, int, int>>;
-
-MoveSet asSet(const std::vector<SolverMove>& moves) {
-  MoveSet set;
-  for (const SolverMove& move : moves)
-    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
-  return set;
-}
-
 void restore(Game& game, const GameState& before) {
   game.state.piles = before.piles;
   game.state.cards = before.cards;

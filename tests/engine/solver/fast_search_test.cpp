@@ -29,15 +29,6 @@ constexpr int kDealsPerKind = 4;
 constexpr int kStepsPerDeal = 150;
 #endif
 
-using MoveSet = std::set<std::tuple<int, int, int, int>>;
-
-MoveSet asSet(const std::vector<SolverMove>& moves) {
-  MoveSet set;
-  for (const SolverMove& move : moves)
-    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
-  return set;
-}
-
 // The drops the engine accepts in the game's position, each tried on a copy.
 std::vector<SolverMove> engineDrops(Game& game) {
   std::vector<SolverMove> accepted;

@@ -1,5 +1,6 @@
 // A test fixture for the solver's searches: every test gets a program folder
-// of its own and starts games on the game definitions the build encoded.
+// of its own and starts games on the game definitions the build encoded; and
+// the move sets the differential tests compare.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,12 +8,27 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "engine/solver/solver_move.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
+
+// A list of moves as a set, for comparing the moves a search offers with the
+// moves the engine accepts regardless of their order.
+using MoveSet = std::set<std::tuple<int, int, int, int>>;
+
+inline MoveSet asSet(const std::vector<SolverMove>& moves) {
+  MoveSet set;
+  for (const SolverMove& move : moves)
+    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
+  return set;
+}
 
 class SolverSessionTest : public ::testing::Test {
  protected:

@@ -38,15 +38,6 @@ constexpr std::int64_t kNodesPerSolve = 3'000;
 
 const char* const kSpiderKinds[] = {"Spider", "Spider One Suit", "Spiderette", "Scorpion", "Simple Simon"};
 
-using MoveSet = std::set<std::tuple<int, int, int, int>>;
-
-MoveSet asSet(const std::vector<SolverMove>& moves) {
-  MoveSet set;
-  for (const SolverMove& move : moves)
-    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
-  return set;
-}
-
 void restore(Game& game, const GameState& before, int redeals) {
   game.state.piles = before.piles;
   game.state.cards = before.cards;

@@ -48,15 +48,6 @@ constexpr int kAcesUp = 54;
 constexpr int kEbbAndFlow = 55;
 constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp, kEbbAndFlow};
 
-using MoveSet = std::set<std::tuple<int, int, int, int>>;
-
-MoveSet asSet(const std::vector<SolverMove>& moves) {
-  MoveSet set;
-  for (const SolverMove& move : moves)
-    set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
-  return set;
-}
-
 std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
   return kind == kAcesUp ? acesUpMoves(start) : stockWasteMoves(start);
 }
