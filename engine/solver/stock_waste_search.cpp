@@ -13,6 +13,7 @@
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/rank_home_bound.hpp"
 
 namespace quilloro::solver {
 
@@ -82,7 +83,7 @@ class StockWasteRules {
   static std::optional<std::pair<StockWasteRules, StockState>> of(const SolverStart& start);
 
   bool won(const State& s) const { return s.cardsLeft == 0; }
-  bool hopeless(const State& s) const { return climbing_ && tableauDeadlocked(s); }
+  bool hopeless(const State& s) const { return climbing_ ? tableauDeadlocked(s) : ranksOnce_ && !everyMove_ && ranksStuck(s); }
   int left(const State& s) const { return s.cardsLeft; }
   // Placing cards on the piles in the order they unwind is mostly right.
   int discrepancyRounds() const { return pilesTakeFromWaste_ || (piles_ == 0 && !wasteOnlyInSuit_) ? kDiscrepancyRounds : 0; }
@@ -104,6 +105,9 @@ class StockWasteRules {
   // another gone first (the one above it, or the one of its rank that the
   // foundation before its own needs).
   bool tableauDeadlocked(const State& s) const;
+  // Foundations that take every rank once whatever the suit: whether even a
+  // looser game than the real one leaves a card out (see rank_home_bound).
+  bool ranksStuck(const State& s) const;
   // A top card that may go home at once with nothing lost: every foundation
   // takes each rank once whatever its suit, and enough of them take this rank
   // now for every card of it still out.
@@ -148,6 +152,7 @@ class StockWasteRules {
   // One pack turned a card at a time onto foundations alone, each of which
   // builds in suit (or takes queens into a centre row).
   bool wasteOnlyInSuit_ = false;
+  mutable RankHomeView rankView_;
 };
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
@@ -368,6 +373,31 @@ bool StockWasteRules::tableauDeadlocked(const State& s) const {
   return left != 0;
 }
 
+bool StockWasteRules::ranksStuck(const State& s) const {
+  RankHomeView& view = rankView_;
+  view.needs.resize(foundationRules_.size());
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const Foundation& foundation = s.foundations[f];
+    std::vector<int>& needs = view.needs[f];
+    needs.clear();
+    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), cardRank(foundation.top));
+    if (rank < kAce || rank > kKing) return false;
+    for (int count = foundation.count; count < kFoundationCards; ++count) {
+      needs.push_back(rank);
+      rank = nextRank(static_cast<int>(f), rank);
+    }
+  }
+  view.piles.resize(static_cast<std::size_t>(piles_));
+  for (std::size_t t = 0; t < view.piles.size(); ++t) {
+    view.piles[t].clear();
+    for (std::size_t at = 0; at < s.height[t]; ++at) view.piles[t].push_back(cardRank(s.piles[t][at]));
+  }
+  view.atHand.fill(0);
+  for (std::size_t at = 0; at < deck_.size(); ++at)
+    if (!isGone(s, static_cast<int>(at))) ++view.atHand[static_cast<std::size_t>(cardRank(deck_[at]))];
+  return ranksCannotAllGoHome(view);
+}
+
 std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {
   auto safe = [&](CardNumber card) -> std::optional<int> {
     const int rank = cardRank(card);
@@ -464,10 +494,12 @@ void StockWasteRules::steps(const State& s, std::vector<Step>& out) const {
     const int group = foundationRules_[static_cast<std::size_t>(f)].group;
     const std::uint64_t code = foundationCode(s.foundations[static_cast<std::size_t>(f)]);
     if (everyMove_) return false;
-    for (int g = 0; g < f; ++g)
-      if (foundationRules_[static_cast<std::size_t>(g)].group == group &&
-          foundationCode(s.foundations[static_cast<std::size_t>(g)]) == code)
-        return true;
+    for (int g = 0; g < f; ++g) {
+      const Foundation& other = s.foundations[static_cast<std::size_t>(g)];
+      if (foundationRules_[static_cast<std::size_t>(g)].group != group) continue;
+      // Where suits do not matter, the number of cards tells the rest.
+      if (ranksOnce_ ? other.count == s.foundations[static_cast<std::size_t>(f)].count : foundationCode(other) == code) return true;
+    }
     return false;
   };
   for (int t = 0; t < piles_; ++t) {
@@ -564,6 +596,29 @@ void StockWasteRules::play(State& s, const Step& step, std::vector<SolverMove>& 
 
 PositionKey128 StockWasteRules::key(const State& s) const {
   KeyHasher hasher;
+  // Where foundations take ranks whatever the suit, and the piles take any
+  // card, a card plays just as any other of its rank: the ranks tell apart.
+  if (ranksOnce_ && !everyMove_) {
+    hasher.add(static_cast<std::uint64_t>(s.turned) | static_cast<std::uint64_t>(s.redeals) << 8);
+    for (std::size_t at = 0; at < deck_.size(); ++at)
+      hasher.add(isGone(s, static_cast<int>(at)) ? 0U : static_cast<std::uint64_t>(cardRank(deck_[at])));
+    std::array<std::uint64_t, kMaxPiles> piles{};
+    for (int t = 0; t < piles_; ++t) {
+      const auto pile = static_cast<std::size_t>(t);
+      KeyHasher one;
+      one.add(s.faceDown[pile]);
+      for (std::size_t at = 0; at < s.height[pile]; ++at) one.add(static_cast<std::uint64_t>(cardRank(s.piles[pile][at])));
+      piles[pile] = one.key().high;
+    }
+    std::sort(piles.begin(), piles.begin() + piles_);
+    for (int t = 0; t < piles_; ++t) hasher.add(piles[static_cast<std::size_t>(t)]);
+    std::array<std::uint64_t, kMaxFoundationCount> counts{};
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f)
+      counts[f] = static_cast<std::uint64_t>(s.foundations[f].count) << 6 | static_cast<std::uint64_t>(foundationRules_[f].group);
+    std::sort(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(foundationRules_.size()));
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f) hasher.add(counts[f]);
+    return hasher.key();
+  }
   for (const std::uint64_t word : s.gone) hasher.add(word);
   hasher.add(static_cast<std::uint64_t>(s.turned) | static_cast<std::uint64_t>(s.redeals) << 8);
   // Piles hold the same whichever of them holds what.

@@ -1,5 +1,5 @@
 // The searches of the games played from the stock (Sir Tommy, Calculation,
-// Quadrille, Osmosis, Ebb and Flow, Aces Up) against the engine: on random
+// Quadrille, Osmosis, Ebb and Flow, Sultan, Aces Up) against the engine: on random
 // play they offer exactly the moves the engine accepts, their verdicts on
 // endgames agree with a plain exhaustive search over the engine's own moves,
 // and whole deals get the same answer on every run, wins replaying.
@@ -15,6 +15,7 @@
 #include <unordered_set>
 
 #include "engine/solver/aces_up_search.hpp"
+#include "engine/solver/divan_search.hpp"
 #include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stock_waste_search.hpp"
@@ -44,16 +45,19 @@ constexpr int kSirTommy = 33;
 constexpr int kOsmosis = 38;
 constexpr int kQuadrille = 45;
 constexpr int kCalculation = 47;
+constexpr int kSultan = 53;
 constexpr int kAcesUp = 54;
 constexpr int kEbbAndFlow = 55;
-constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp, kEbbAndFlow};
+constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kSultan, kAcesUp, kEbbAndFlow};
 
 std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
+  if (kind == kSultan) return divanMoves(start);
   return kind == kAcesUp ? acesUpMoves(start) : stockWasteMoves(start);
 }
 
 std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::int64_t nodes) {
   const Budget budget{.nodes = nodes, .milliseconds = 600'000};
+  if (kind == kSultan) return divanSolve(start, budget, nullptr);
   return kind == kAcesUp ? acesUpSolve(start, budget, nullptr) : stockWasteSolve(start, budget, nullptr);
 }
 
@@ -166,7 +170,7 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
   int lostInAll = 0;
   // Ebb and Flow's search seldom comes near the end of its two packs on a
   // small budget: it has no endgames to give.
-  for (const int kind : {kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp}) {
+  for (const int kind : {kSirTommy, kOsmosis, kQuadrille, kCalculation, kSultan, kAcesUp}) {
     cli::SolverSession play = session(kind);
     int won = 0;
     int lost = 0;
