@@ -25,7 +25,7 @@ constexpr int kMaxRow = 10;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kDeckWords = 2;
 constexpr int kFoundationCards = 13;
-constexpr int kDiscrepancyRounds = 2;
+constexpr int kDiscrepancyRounds = 6;
 
 struct DivanState {
   std::array<std::uint64_t, kDeckWords> gone{};
