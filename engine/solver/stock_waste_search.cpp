@@ -14,6 +14,7 @@
 #include "engine/move_rules.hpp"
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/rank_home_bound.hpp"
+#include "engine/solver/suit_alone_bound.hpp"
 
 namespace quilloro::solver {
 
@@ -86,7 +87,11 @@ class StockWasteRules {
   static std::optional<std::pair<StockWasteRules, StockState>> of(const SolverStart& start);
 
   bool won(const State& s) const { return s.cardsLeft == 0; }
-  bool hopeless(const State& s) const { return climbing_ ? tableauDeadlocked(s) : ranksOnce_ && !everyMove_ && ranksStuck(s); }
+  bool hopeless(const State& s) const {
+    if (climbing_) return tableauDeadlocked(s);
+    if (everyMove_) return false;
+    return ranksOnce_ ? ranksStuck(s) : suitsAlone_ && aSuitStuck(s);
+  }
   int left(const State& s) const { return s.cardsLeft; }
   // Placing cards on the piles in the order they unwind is mostly right.
   int discrepancyRounds() const {
@@ -114,6 +119,9 @@ class StockWasteRules {
   // Foundations that take every rank once whatever the suit: whether even a
   // looser game than the real one leaves a card out (see rank_home_bound).
   bool ranksStuck(const State& s) const;
+  // Foundations in suit up from the aces and down from the kings: whether
+  // some suit played alone can no longer come home (see suit_alone_bound).
+  bool aSuitStuck(const State& s) const;
   // A top card that may go home at once with nothing lost: every foundation
   // takes each rank once whatever its suit, and enough of them take this rank
   // now for every card of it still out.
@@ -159,6 +167,12 @@ class StockWasteRules {
   // builds in suit (or takes queens into a centre row).
   bool wasteOnlyInSuit_ = false;
   mutable RankHomeView rankView_;
+  // Cards from the stock alone onto foundations in suit, as many up from the
+  // ace and down from the king per suit as there are packs.
+  bool suitsAlone_ = false;
+  int packs_ = 1;
+  std::array<std::vector<int>, 4> suitRanks_;
+  mutable SuitAloneBound suitBound_;
 };
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
@@ -241,6 +255,15 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
                        if (rule.buildType == build_type::kAnySuit) return rule.upward && rule.baseCode == kAce;
                        return rule.buildType >= build_type::kStepOfTwo && rule.buildType <= build_type::kStepOfFour;
                      });
+  rules.packs_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
+  const auto countWay = [&](bool upward, int base) {
+    return std::count_if(rules.foundationRules_.begin(), rules.foundationRules_.end(), [&](const FoundationRule& rule) {
+      return rule.buildType == build_type::kSameSuit && rule.upward == upward && rule.baseCode == base;
+    });
+  };
+  rules.suitsAlone_ = rules.piles_ == 0 && rules.cardsPerClick_ == 1 && rules.passes_ != kUnlimitedPasses &&
+                      countWay(true, kAce) == 4 * rules.packs_ && countWay(false, kKing) == 4 * rules.packs_ &&
+                      foundations == 8 * rules.packs_;
   // The deck: the waste from its bottom, then the stock in the order it turns.
   rules.deck_ = cardsOf(state.piles.waste());
   s.turned = static_cast<std::uint8_t>(rules.deck_.size());
@@ -248,6 +271,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   rules.deck_.insert(rules.deck_.end(), stock.rbegin(), stock.rend());
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft = static_cast<int>(rules.deck_.size());
+  for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(cardRank(card));
   if (rules.passes_ != kUnlimitedPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
@@ -402,6 +426,38 @@ bool StockWasteRules::ranksStuck(const State& s) const {
   for (std::size_t at = 0; at < deck_.size(); ++at)
     if (!isGone(s, static_cast<int>(at))) ++view.atHand[static_cast<std::size_t>(cardRank(deck_[at]))];
   return ranksCannotAllGoHome(view);
+}
+
+bool StockWasteRules::aSuitStuck(const State& s) const {
+  constexpr int kSuits = 4;
+  constexpr int kEmptyDown = 14;
+  std::array<SuitAlone, kSuits> games;
+  for (std::size_t suit = 0; suit < kSuits; ++suit) {
+    games[suit].ranks = &suitRanks_[suit];
+    games[suit].redealsLeft = passes_ - s.redeals;
+  }
+  std::array<int, kSuits> seen{};
+  for (std::size_t at = 0; at < deck_.size(); ++at) {
+    const auto suit = static_cast<std::size_t>(cardSuit(deck_[at]));
+    SuitAlone& game = games[suit];
+    if (isGone(s, static_cast<int>(at))) game.home |= std::uint32_t{1} << seen[suit];
+    ++seen[suit];
+    if (static_cast<int>(at) < s.turned) game.turned = seen[suit];
+  }
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const Foundation& foundation = s.foundations[f];
+    if (foundation.count == 0) continue;
+    SuitAlone& game = games[static_cast<std::size_t>(cardSuit(foundation.bottom))];
+    (foundationRules_[f].upward ? game.up : game.down).push_back(cardRank(foundation.top));
+  }
+  for (std::size_t suit = 0; suit < kSuits; ++suit) {
+    SuitAlone& game = games[suit];
+    // Every ace or king still out finds an empty foundation of its own.
+    while (static_cast<int>(game.up.size()) < packs_) game.up.push_back(0);
+    while (static_cast<int>(game.down.size()) < packs_) game.down.push_back(kEmptyDown);
+    if (suitBound_.cannotComeHome(static_cast<int>(suit), game)) return true;
+  }
+  return false;
 }
 
 std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -204,6 +205,69 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
   if (kEndgames >= 10) {
     EXPECT_GT(lostInAll, 0);
   }
+}
+
+// An Ebb and Flow table with every card home but a few: per suit and pack,
+// the ranks between a random height of an up foundation and the bottom of a
+// down one, the first of them on the waste and the rest in the stock.
+void setEbbAndFlowEndgame(Game& game, std::mt19937& random) {
+  constexpr int kSuits = 4;
+  constexpr int kUpFoundations = 8;
+  for (;;) {
+    std::vector<CardNumber> left;
+    std::vector<std::vector<CardNumber>> foundations(16);
+    for (int suit = 0; suit < kSuits; ++suit)
+      for (int pack = 0; pack < 2; ++pack) {
+        const int up = std::uniform_int_distribution<int>(0, kKing)(random);
+        const int gap = std::min(kKing - up, std::uniform_int_distribution<int>(0, 3)(random));
+        auto card = [&](int rank) { return static_cast<CardNumber>(pack * kCardsPerPack + suit * 13 + rank); };
+        for (int rank = kAce; rank <= up; ++rank) foundations[static_cast<std::size_t>(2 * suit + pack)].push_back(card(rank));
+        for (int rank = kKing; rank > up + gap; --rank)
+          foundations[static_cast<std::size_t>(kUpFoundations + 2 * suit + pack)].push_back(card(rank));
+        for (int rank = up + 1; rank <= up + gap; ++rank) left.push_back(card(rank));
+      }
+    if (left.size() > 12 || left.size() < 6) continue;
+    std::shuffle(left.begin(), left.end(), random);
+    PileLists& piles = game.state.piles;
+    piles.stock().clear();
+    piles.waste().clear();
+    for (int f = 0; f < 16; ++f) {
+      Pile& pile = piles.pile(PileList::Foundations, f);
+      pile.clear();
+      for (const CardNumber card : foundations[static_cast<std::size_t>(f)]) {
+        pile.append(card);
+        game.state.cards.setFaceState(card, "1");
+      }
+    }
+    const auto onWaste = std::uniform_int_distribution<std::size_t>(0, left.size())(random);
+    for (std::size_t at = 0; at < left.size(); ++at) {
+      game.state.cards.setFaceState(left[at], at < onWaste ? "1" : "0");
+      (at < onWaste ? piles.waste() : piles.stock()).append(left[at]);
+    }
+    // Mostly the last pass, where a buried card stays buried.
+    game.setRedealCount(std::bernoulli_distribution(0.7)(random) ? 2 : 1);
+    return;
+  }
+}
+
+TEST_F(StockGamesSearch, EbbAndFlowEndgameVerdictsAgreeWithAPlainExhaustiveSearch) {
+  std::mt19937 random(55);
+  cli::SolverSession play = session(kEbbAndFlow);
+  int won = 0;
+  int lost = 0;
+  for (int deal = 1; deal <= 2 * kEndgames; ++deal) {
+    play.deal(std::to_string(5500 + deal));
+    Game& table = play.game();
+    setEbbAndFlowEndgame(table, random);
+    const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
+    ASSERT_TRUE(result.has_value()) << deal;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << deal;
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+  }
+  EXPECT_GT(won, 0);
+  EXPECT_GT(lost, 0);
 }
 
 TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) {
