@@ -16,7 +16,7 @@ constexpr int kEmptyDown = 14;
 // The positions one question may look at before it gives up.
 constexpr int kPositionsAQuestion = 4000;
 // Beyond this many answers kept, they are forgotten and found again.
-constexpr std::size_t kAnswersKept = std::size_t{1} << 22;
+constexpr std::size_t kAnswersKept = std::size_t{1} << 20;
 
 }  // namespace
 
