@@ -410,6 +410,8 @@ bool StockWasteRules::ranksStuck(const State& s) const {
     const Foundation& foundation = s.foundations[f];
     std::vector<int>& needs = view.needs[f];
     needs.clear();
+    // An empty foundation stepping by more than one is not a start the bound knows.
+    if (foundation.count == 0 && foundationRules_[f].buildType != build_type::kAnySuit) return false;
     int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), cardRank(foundation.top));
     if (rank < kAce || rank > kKing) return false;
     for (int count = foundation.count; count < kFoundationCards; ++count) {
