@@ -271,17 +271,6 @@ bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
   return false;
 }
 
-// Where a card may lie on cards of three suits or more, the piles can be
-// built in so many ways that the depth-first search wanders among them for
-// long; the best-first search, led by the cards home and shown, finds the
-// wins of one pack far sooner, though cards lie face down.
-bool buildsLoosely(const FastRules& rules) {
-  int suits = 0;
-  for (int moving = 0; moving < 4; ++moving)
-    if (rules.suitsBuild(0, moving)) ++suits;
-  return suits >= 3;
-}
-
 // Where cards may come back from the foundations, nearly every win needs none
 // of them back, and the positions are far fewer without: a first search
 // without them, on half the positions of the budget, finds most wins; the
@@ -341,11 +330,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     if (result.verdict == Verdict::Unknown && !result.stopped && !result.outOfTime) result.verdict = Verdict::Lost;
     return result;
   }
-  if (decidesDepthFirst(*rules, start.state)) {
-    if (rules->packs() == 1 && buildsLoosely(*rules))
-      return rules->takesBack() ? solveTakingBackLast(*rules, start, budget, stop) : solveDeepLast(*rules, start, budget, stop);
-    return depthSolve(*rules, start, budget, stop);
-  }
+  if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return solveDeepLast(*rules, start, budget, stop);
 }
