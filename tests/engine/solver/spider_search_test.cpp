@@ -15,6 +15,7 @@
 
 #include "engine/games_dat.hpp"
 #include "engine/solver/solver_position.hpp"
+#include "engine/solver/spider_rules.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
@@ -107,12 +108,12 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   const GamesDat dat = GamesDat::load(testing::builtGamesDat());
   int won = 0;
   // Deals the search settles within the budget, won and lost; four-suit
-  // Spider wins in one of its later best-first passes.
+  // Spider wins while it plays one stock deal at a time.
   const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, kNodesPerSolve},
                                                              {"Simple Simon", 4, kNodesPerSolve},
                                                              {"Scorpion", 4, kNodesPerSolve},
                                                              {"Scorpion", 1, kNodesPerSolve},
-                                                             {"Spider", 30, 10'000}};
+                                                             {"Spider", 20, 10'000}};
   for (const auto& [name, deal, nodes] : deals) {
     const int game = indexOf(dat, name);
     cli::SolverSession session(arguments(game), game);
@@ -267,6 +268,54 @@ TEST(SpiderLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
     ::testing::Test::RecordProperty(std::string(rules.name) + "_lost", lost);
     ::testing::Test::RecordProperty(std::string(rules.name) + "_won", won);
   }
+}
+
+// Scorpion's rules on four piles: three suits home, hearts on the tableau.
+TestTable scorpionTable(const std::vector<std::string>& piles) {
+  TestTable table;
+  table.set({{param::kTableauCount, 4}, {param::kShowWaste, 0}, {param::kFoundationTakeBack, 0},
+             {param::kMultiCardMoveRule, 0}, {param::kAutoplayAvailable, 0}});
+  for (int n = 0; n < kMaxTableau; ++n) {
+    table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
+    table.game.state.parameters[param::kTableauBaseRankFirst + n] = 13;
+  }
+  for (int f = 0; f < kMaxFoundations; ++f) {
+    table.game.state.parameters[param::kFoundationBaseRankFirst + f] = 83;
+    table.game.state.parameters[param::kFoundationBuildTypeFirst + f] = 4;
+  }
+  for (int suit = 1; suit < 4; ++suit) {
+    std::string home;
+    for (int rank = 1; rank <= 13; ++rank) home += token(suit * 13 + rank, true);
+    table.lay("Dest" + std::to_string(suit), home);
+  }
+  for (std::size_t n = 0; n < piles.size(); ++n) table.lay("Fila" + std::to_string(n + 1), piles[n]);
+  return table;
+}
+
+TEST(SpiderLostCheck, ACardFaceUpOnTheFaceDownCardItNeedsLosesAtOnce) {
+  // The five of hearts can go nowhere but onto the six, which lies face
+  // down beneath it; with the king there instead the deal is won.
+  for (const bool stuck : {true, false}) {
+    const int bottom = stuck ? 6 : 13;
+    std::string rest;
+    for (const int rank : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 6})
+      if (rank != bottom) rest += token(rank, true);
+    TestTable table = scorpionTable(
+        {token(bottom, false) + token(5, true), rest.substr(0, 20), rest.substr(20, 20), rest.substr(40)});
+    const SolverStart start = SolverStart::of(table.game);
+    ASSERT_TRUE(spiderMoves(start).has_value());
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    EXPECT_EQ(result.verdict, stuck ? Verdict::Lost : Verdict::Won) << stuck;
+    EXPECT_EQ(winnableByEveryMove(table.game), !stuck);
+    if (stuck) {
+      EXPECT_EQ(result.nodes, 0);
+    }
+  }
+}
+
+TEST(SpiderRules, ReadsTheRankOfEveryCardOfBothPacksAsTheCardLibraryDoes) {
+  for (int card = 1; card <= 2 * kCardsPerPack; ++card)
+    EXPECT_EQ(SpiderRules::rank(static_cast<std::uint8_t>(card)), cardRank(card)) << card;
 }
 
 TEST(SpiderRuns, ACompleteRunGoesHomeOnlyWhenItsSuitsAreAsTheFoundationsAsk) {
