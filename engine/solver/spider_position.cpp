@@ -70,18 +70,56 @@ int SpiderPosition::emptyPiles() const {
 
 bool SpiderPosition::deadlocked() const {
   // With one pack building in suit and gaps that refuse the card, the lowest
-  // face-up card of a pile moves only onto the one card it builds on: no
-  // card lies under it face up to carry it along, and it goes home only as
-  // the king of its run (so a king is never stuck). When that card lies face down beneath it, it never
-  // moves, the cards under it never turn, and the tableau never clears.
+  // face-up card of a pile that still hides cards (its keeper) moves only
+  // onto the one card it builds on, its successor, when that lies on top of
+  // a pile: no card lies under it face up to carry it along, and it goes
+  // home only as the king of its run (so a king keeper waits on nothing).
+  // The pile's hidden cards turn only after its keeper moves. So a keeper
+  // must wait for another pile's keeper to move first when its successor
+  // lies face down there, or lies face up under a card that is no king and
+  // is no card for a gap, and whose own successor lies face down there (that
+  // card leaves only onto its successor). A keeper that must wait, through
+  // such piles, for itself never moves: the tableau never clears.
   if (rules_.packs() != 1 || !rules_.buildsInSuit()) return false;
-  for (int pile = 0; pile < rules_.tableauCount(); ++pile) {
+  const int piles = rules_.tableauCount();
+  std::array<std::int8_t, kCardsPerPack + 2> pileOf{};
+  std::array<std::int8_t, kCardsPerPack + 2> slotOf{};
+  pileOf.fill(-1);
+  for (int pile = 0; pile < piles; ++pile)
+    for (int slot = 0; slot < size(pile); ++slot) {
+      const std::uint8_t card = at(pile, slot);
+      if (card > kCardsPerPack) return false;
+      pileOf[card] = static_cast<std::int8_t>(pile);
+      slotOf[card] = static_cast<std::int8_t>(slot);
+    }
+  // The card a card builds on, when the tableau holds it face down: its pile.
+  auto hiddenSuccessorPile = [&](std::uint8_t card) -> int {
+    if (SpiderRules::rank(card) == kKing) return -1;
+    const int pile = pileOf[card + 1];
+    return pile >= 0 && slotOf[card + 1] < faceDown(pile) ? pile : -1;
+  };
+  // The pile whose keeper must move before this pile's keeper can; -1 for none.
+  std::array<int, SpiderRules::kMostPiles> waitsFor{};
+  for (int pile = 0; pile < piles; ++pile) {
+    waitsFor[static_cast<std::size_t>(pile)] = -1;
     const int hidden = faceDown(pile);
     if (hidden == 0 || hidden == size(pile)) continue;
-    const std::uint8_t lowest = at(pile, hidden);
-    if (rules_.fillsEmpty(lowest)) continue;
-    for (int slot = 0; slot < hidden; ++slot)
-      if (rules_.builds(at(pile, slot), lowest)) return true;
+    const std::uint8_t keeper = at(pile, hidden);
+    if (rules_.fillsEmpty(keeper) || SpiderRules::rank(keeper) == kKing) continue;
+    int waits = hiddenSuccessorPile(keeper);
+    const int successorPile = pileOf[keeper + 1];
+    if (waits < 0 && successorPile >= 0 && successorPile != pile && slotOf[keeper + 1] + 1 < size(successorPile)) {
+      const std::uint8_t above = at(successorPile, slotOf[keeper + 1] + 1);
+      if (!rules_.fillsEmpty(above) && SpiderRules::rank(above) != kKing) waits = hiddenSuccessorPile(above);
+    }
+    waitsFor[static_cast<std::size_t>(pile)] = waits;
+  }
+  // Every pile waits for one other at most: a walk of more steps than there
+  // are piles has gone round a circle.
+  for (int pile = 0; pile < piles; ++pile) {
+    int at_ = pile;
+    for (int step = 0; step <= piles && at_ >= 0; ++step) at_ = waitsFor[static_cast<std::size_t>(at_)];
+    if (at_ >= 0) return true;
   }
   return false;
 }

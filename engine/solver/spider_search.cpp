@@ -28,17 +28,23 @@ namespace {
 // The clock and the stop flag are read once per so many positions.
 constexpr std::int64_t kClockInterval = 256;
 
-// The share of the positions the first pass may see, and the share all
-// best-first passes together may see with one pack and with two.
-constexpr double kFirstPassShare = 0.1;
-constexpr double kBestFirstShareOnePack = 0.2;
-constexpr double kBestFirstShareTwoPacks = 0.55;
-constexpr double kFirstPassShareTwoPacks = 0.05;
-// The share of the search that plays one stock deal at a time, where there
-// is a stock, and how it is split among rounds of growing budget: a small
-// beam settles most deals at a fraction of the cost of a large one.
-constexpr double kDealBeamShareOnePack = 0.2;
-constexpr double kDealBeamShareTwoPacks = 0.4;
+// The shares of the positions the passes before the last may see: the first
+// pass, the rounds one stock deal at a time, all best-first passes together.
+struct Shares {
+  double first;
+  double dealBeam;
+  double bestFirst;
+};
+// Two packs: nearly everything goes to finding a win.
+constexpr Shares kTwoPacks{.first = 0.05, .dealBeam = 0.4, .bestFirst = 0.55};
+constexpr Shares kTwoPacksNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.9};
+// One pack with a stock: the passes before the last find the wins they find
+// early or not at all (measured on Spiderette and Scorpion), so three
+// quarters go to the last pass, which proves the lost deals.
+constexpr Shares kOnePack{.first = 0.05, .dealBeam = 0.1, .bestFirst = 0.1};
+constexpr Shares kOnePackNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.4};
+// The rounds one stock deal at a time, each with twice the budget of the
+// last: a small beam settles most deals at a fraction of the cost of a large one.
 constexpr double kDealBeamRounds[] = {1.0 / 7, 2.0 / 7, 4.0 / 7};
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
@@ -177,12 +183,8 @@ SolveResult SpiderSearch::run() {
     startPath_ = path_;
     const bool provable = position_.rules().packs() == 1;
     const bool stock = position_.stockLeft() > 0;
-    const double beamShare = !stock ? 0.0 : provable ? kDealBeamShareOnePack : kDealBeamShareTwoPacks;
-    // Without a stock the best-first passes get the share of the rounds.
-    const double bestFirstShare = (provable ? kBestFirstShareOnePack + kDealBeamShareOnePack
-                                            : kBestFirstShareTwoPacks + kDealBeamShareTwoPacks) -
-                                  beamShare;
-    std::int64_t lastNode = share(provable ? kFirstPassShare : kFirstPassShareTwoPacks);
+    const Shares shares = provable ? (stock ? kOnePack : kOnePackNoStock) : (stock ? kTwoPacks : kTwoPacksNoStock);
+    std::int64_t lastNode = share(shares.first);
     outcome = depthFirst(false, lastNode);
     // Then come the rounds one stock deal at a time, each with twice the
     // budget of the last: measured on Spider and Spider One Suit, they win
@@ -191,7 +193,7 @@ SolveResult SpiderSearch::run() {
     if (outcome != Outcome::Won && !clock_.cut() && stock) {
       SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
       for (const double part : kDealBeamRounds) {
-        lastNode += share(beamShare * part);
+        lastNode += share(shares.dealBeam * part);
         if (clock_.cut()) break;
         if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) {
           outcome = Outcome::Won;
@@ -203,7 +205,7 @@ SolveResult SpiderSearch::run() {
       weights_ = kGapsAndRuns;
       weights_.seed = static_cast<std::uint64_t>(pass);
       if (!provable) weights_.jitter = kTwoPackJitter;
-      lastNode += share(bestFirstShare / kBestFirstPasses);
+      lastNode += share(shares.bestFirst / kBestFirstPasses);
       position_.decode(start_);
       path_ = startPath_;
       outcome = bestFirst(lastNode);

@@ -292,23 +292,38 @@ TestTable scorpionTable(const std::vector<std::string>& piles) {
   return table;
 }
 
-TEST(SpiderLostCheck, ACardFaceUpOnTheFaceDownCardItNeedsLosesAtOnce) {
-  // The five of hearts can go nowhere but onto the six, which lies face
-  // down beneath it; with the king there instead the deal is won.
-  for (const bool stuck : {true, false}) {
-    const int bottom = stuck ? 6 : 13;
-    std::string rest;
-    for (const int rank : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 6})
-      if (rank != bottom) rest += token(rank, true);
-    TestTable table = scorpionTable(
-        {token(bottom, false) + token(5, true), rest.substr(0, 20), rest.substr(20, 20), rest.substr(40)});
+std::string hearts(std::initializer_list<int> ranks, bool faceUp = true) {
+  std::string tokens;
+  for (const int rank : ranks) tokens += token(rank, faceUp);
+  return tokens;
+}
+
+TEST(SpiderLostCheck, ACardThatWaitsForTheCardsItCoversLosesAtOnce) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> piles;
+    bool lost;
+  };
+  const Case cases[] = {
+      // The five of hearts goes nowhere but onto the six, face down beneath it.
+      {"own pile", {hearts({6}, false) + hearts({5}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11, 12}), hearts({13})}, true},
+      // The six lies face up elsewhere, but under the nine, which waits for
+      // the ten face down under the five.
+      {"two piles", {hearts({10}, false) + hearts({5}), hearts({6, 9}), hearts({1, 2, 3, 4, 7}), hearts({8, 11, 12, 13})}, true},
+      // With a king face down under the five instead, the deal is won.
+      {"king below", {hearts({13}, false) + hearts({5}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11, 12}), hearts({6})}, false},
+      // A king on the six leaves with its run: nothing waits for ever.
+      {"king above", {hearts({12}, false) + hearts({5}), hearts({6, 13}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11})}, false},
+  };
+  for (const Case& test : cases) {
+    TestTable table = scorpionTable(test.piles);
     const SolverStart start = SolverStart::of(table.game);
-    ASSERT_TRUE(spiderMoves(start).has_value());
+    ASSERT_TRUE(spiderMoves(start).has_value()) << test.what;
     const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
-    EXPECT_EQ(result.verdict, stuck ? Verdict::Lost : Verdict::Won) << stuck;
-    EXPECT_EQ(winnableByEveryMove(table.game), !stuck);
-    if (stuck) {
-      EXPECT_EQ(result.nodes, 0);
+    EXPECT_EQ(winnableByEveryMove(table.game), !test.lost) << test.what;
+    EXPECT_EQ(result.verdict, test.lost ? Verdict::Lost : Verdict::Won) << test.what;
+    if (test.lost) {
+      EXPECT_EQ(result.nodes, 0) << test.what;
     }
   }
 }
