@@ -35,8 +35,9 @@ struct Shares {
   double dealBeam;
   double bestFirst;
 };
-// Two packs: nearly everything goes to finding a win.
-constexpr Shares kTwoPacks{.first = 0.05, .dealBeam = 0.4, .bestFirst = 0.55};
+// Two packs: nearly everything goes to finding a win; the first pass wins
+// few deals that the first round one deal at a time does not win cheaper.
+constexpr Shares kTwoPacks{.first = 0.01, .dealBeam = 0.4, .bestFirst = 0.59};
 constexpr Shares kTwoPacksNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.9};
 // One pack with a stock: the passes before the last find the wins they find
 // early or not at all (measured on Spiderette and Scorpion), so three
@@ -44,8 +45,9 @@ constexpr Shares kTwoPacksNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.9}
 constexpr Shares kOnePack{.first = 0.05, .dealBeam = 0.1, .bestFirst = 0.1};
 constexpr Shares kOnePackNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.4};
 // The rounds one stock deal at a time, each with twice the budget of the
-// last: a small beam settles most deals at a fraction of the cost of a large one.
-constexpr double kDealBeamRounds[] = {1.0 / 7, 2.0 / 7, 4.0 / 7};
+// last: measured on Spider, a small beam settles most deals at a fraction of
+// the cost of a large one.
+constexpr double kDealBeamRounds[] = {1.0 / 15, 2.0 / 15, 4.0 / 15, 8.0 / 15};
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 // How much each feature of a position counts in its score: runs home, cards
