@@ -109,7 +109,7 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   int won = 0;
   // Deals the search settles within the budget, won and lost; four-suit
   // Spider wins while it plays one stock deal at a time.
-  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, kNodesPerSolve},
+  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, 6'000},
                                                              {"Simple Simon", 4, kNodesPerSolve},
                                                              {"Scorpion", 4, kNodesPerSolve},
                                                              {"Scorpion", 1, kNodesPerSolve},
