@@ -121,10 +121,10 @@ std::optional<FocusSpot> stepFocus(const GameState& state, const TableLayout& la
     const long ahead = static_cast<long>(forward) * (across ? x - here.x : y - here.y);
     if (ahead <= 0) continue;
     long aside = std::labs(across ? y - here.y : x - here.x);
-    // Sideways an empty pile is as near as the pile the focus is on reaches
-    // towards it: beside a long fan it would otherwise never be the nearest.
-    if (across && state.piles.pile(pile).empty())
-      aside = std::min(aside, std::labs(y - std::clamp(y, fromArea.top, fromArea.bottom())));
+    // Sideways a pile is as near as the pile the focus is on reaches towards
+    // it: an empty or short pile beside long fans would otherwise never be the
+    // nearest, and a card carried from the foot of a fan could not reach it.
+    if (across) aside = std::min(aside, std::labs(y - std::clamp(y, fromArea.top, fromArea.bottom())));
     // Straight ahead wins over a pile a little nearer but far to the side.
     const long score = ahead + 3 * aside;
     if (score < bestScore) {

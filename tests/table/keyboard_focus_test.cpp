@@ -58,6 +58,26 @@ TEST_F(Focus, ArrowsWalkTheFanFirstThenGoToTheNearestPileThatWay) {
   EXPECT_EQ(*down, topSpotOf(bench.state, down->pile));
 }
 
+TEST(FocusBesideLongFans, ACardCarriedFromTheFootOfAFanReachesTheShortPileNextToIt) {
+  // Long fans on either side of a pile of one card, as Spider often has them:
+  // the short pile is the next column, though the third pile's fan reaches
+  // down to the carried card.
+  LayoutBench bench;
+  bench.set({{param::kTableauCount, 3}, {param::kTableauArrangement, 1}, {param::kTableauRow, 2},
+             {param::kFoundationCount, 1}, {param::kFoundationArrangement, 1}, {param::kFoundationRow, 1},
+             {param::kTableauFan, 1}});
+  ASSERT_TRUE(bench.state.restorePile(PileList::Tableau, 0, "0011001200130014001500160017"));
+  ASSERT_TRUE(bench.state.restorePile(PileList::Tableau, 1, "0211"));
+  ASSERT_TRUE(bench.state.restorePile(PileList::Tableau, 2, "0311031203130314031503160317"));
+  bench.run();
+  const PileRef third{PileList::Tableau, 2};
+  EXPECT_EQ(stepFocus(bench.state, bench.layout, topSpotOf(bench.state, kFila1), FocusDirection::Right, true),
+            (FocusSpot{kFila2, 0}));
+  EXPECT_EQ(stepFocus(bench.state, bench.layout, topSpotOf(bench.state, third), FocusDirection::Left, true),
+            (FocusSpot{kFila2, 0}));
+  EXPECT_EQ(stepFocus(bench.state, bench.layout, {kFila2, 0}, FocusDirection::Right, true), topSpotOf(bench.state, third));
+}
+
 TEST_F(Focus, APressPointHitsExactlyItsCardAndAnEmptyColumnHasNone) {
   for (int slot = 0; slot < 5; ++slot) {
     const auto point = pressPointOf(bench.state, bench.layout, {kFila1, slot});
