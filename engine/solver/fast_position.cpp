@@ -355,7 +355,8 @@ void FastPosition::apply(const FastStep& step) {
       setRedeals(redeals_ + 1);
       return;
     case FastStep::Kind::Turn: flip(step.from, -1); return;
-    case FastStep::Kind::Move: carry(step.from, step.to, step.count); return;
+    case FastStep::Kind::Move:
+    case FastStep::Kind::Fill: carry(step.from, step.to, step.count); return;
     case FastStep::Kind::Deal: dealRow(step.count); return;
   }
 }
@@ -368,7 +369,8 @@ void FastPosition::undo(const FastStep& step) {
       setRedeals(redeals_ - 1);
       return;
     case FastStep::Kind::Turn: flip(step.from, 1); return;
-    case FastStep::Kind::Move: carry(step.to, step.from, step.count); return;
+    case FastStep::Kind::Move:
+    case FastStep::Kind::Fill: carry(step.to, step.from, step.count); return;
     case FastStep::Kind::Deal: gatherRow(step.count); return;
   }
 }
@@ -494,7 +496,9 @@ std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
     case FastStep::Kind::Turn: return SolverMove{SolverMove::Kind::Turn, step.card, pileRef(step.from)};
     case FastStep::Kind::Click:
     case FastStep::Kind::Deal: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
-    case FastStep::Kind::Redeal: return std::nullopt;
+    // The engine fills a space by itself after the move before.
+    case FastStep::Kind::Redeal:
+    case FastStep::Kind::Fill: return std::nullopt;
     case FastStep::Kind::Move: break;
   }
   return SolverMove{SolverMove::Kind::Drop, step.card, pileRef(step.to)};

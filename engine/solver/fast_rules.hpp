@@ -42,6 +42,11 @@ class FastRules {
   // Free cells take a card; other reserves only give their top cards.
   bool reservesTakeCards() const { return reservesTake_; }
   int cardsPerClick() const { return cardsPerClick_; }
+  // Where the engine fills an empty tableau pile by itself after every move
+  // (see space_fill): from the first reserve. (The fill from the waste is
+  // left to the general search.)
+  enum class SpaceFiller : std::uint8_t { None, Reserve };
+  SpaceFiller spaceFiller() const { return filler_; }
   // Redeals of the waste allowed; -1 for no end.
   int passes() const { return passes_; }
   // A card may be taken back from a foundation holding this many cards.
@@ -114,6 +119,7 @@ class FastRules {
   bool reservesTake_ = true;
   bool passBase_ = false;
   int cardsPerClick_ = 1;
+  SpaceFiller filler_ = SpaceFiller::None;
   int passes_ = -1;
   int takeBack_ = 0;
   RunRule runRule_ = RunRule::BuildRule;
