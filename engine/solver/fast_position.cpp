@@ -273,7 +273,7 @@ void FastPosition::rekey(int pile) {
 
 bool FastPosition::outsideKey(int pile) const {
   const PileClass kind = class_[static_cast<std::size_t>(pile)];
-  return stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste);
+  return (stockCycle_ || stockUnkeyed_) && (kind == PileClass::Stock || kind == PileClass::Waste);
 }
 
 void FastPosition::push(int pile, FastCard card) {
@@ -531,6 +531,10 @@ void FastPosition::stockMoves(std::vector<FastStep>& out) {
   // the redeals made) tells the whole state of the round: a split seen
   // before closes it. Where redeals are counted, the count never comes back.
   std::vector<std::pair<int, int>> splits;
+  // The clicks are all taken back before the key is asked for again, and
+  // the stock and waste come back as they were: their shares of the key
+  // need no update on the way.
+  stockUnkeyed_ = true;
   for (int count = 0;; ++count) {
     const std::pair<int, int> split{size(stockPile()), redeals_ * 256 + size(wastePile())};
     if (std::find(splits.begin(), splits.end(), split) != splits.end()) break;
@@ -539,6 +543,7 @@ void FastPosition::stockMoves(std::vector<FastStep>& out) {
     if (!click(clicks)) break;
   }
   for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
+  stockUnkeyed_ = false;
 }
 
 void FastPosition::rowDeal(std::vector<FastStep>& out) const {

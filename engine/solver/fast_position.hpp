@@ -156,6 +156,9 @@ class FastPosition {
   // not where the stock stands in it (the key leaves the two piles out and
   // adds the cycle's share).
   bool stockCycle_ = false;
+  // While stockMoves turns the stock round and back, the stock and waste
+  // count in the key as they stood before.
+  bool stockUnkeyed_ = false;
   PositionKey128 key_;
 };
 
