@@ -461,6 +461,7 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       if (!rules_.runMayMove(n, false, emptyTableau, emptyReserves)) continue;
       const FastCard bottom = card(s, height - n);
       const int left = height - n;
+      if (rules_.progressOnly() && !runMoveProgresses(s, left)) continue;
       const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
       for (int t = 0; t < tableau; ++t) {
         if (t == s || size(t) == 0) continue;
@@ -486,9 +487,16 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
     if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
   }
-  if (rules_.takesBack()) takeBackMoves(out, symmetry);
+  if (rules_.takesBack() && !rules_.progressOnly()) takeBackMoves(out, symmetry);
   // The search plays the waste card through stockMoves, after any clicks.
   if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false);
+}
+
+bool FastPosition::runMoveProgresses(int pile, int left) const {
+  // The pile empties (and where a reserve fills spaces, brings its next
+  // card into play), shows a hidden card, or frees a card for home.
+  if (left == 0 || left == faceDown(pile)) return true;
+  return foundationFor(card(pile, left - 1)) >= 0;
 }
 
 std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {

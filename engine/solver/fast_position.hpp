@@ -129,6 +129,9 @@ class FastPosition {
   void setRedeals(int redeals);
   // The waste card's moves into out (for a macro of so many clicks).
   void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const;
+  // A run lifted off the pile, which leaves so many cards there, empties the
+  // pile, shows a hidden card or frees a card for home.
+  bool runMoveProgresses(int pile, int left) const;
   // A card of a foundation taken back to the tableau or a free cell.
   void takeBackMoves(std::vector<FastStep>& out, bool symmetry) const;
   // The row the stock deals onto the tableau, if it may.

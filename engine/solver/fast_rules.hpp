@@ -55,6 +55,11 @@ class FastRules {
   }
   bool takesBack() const { return takeBack_ != 0; }
 
+  // A first look for a win (see forward_first): the moves that only shift
+  // cards about are left out.
+  void keepToProgress() { progressOnly_ = true; }
+  bool progressOnly() const { return progressOnly_; }
+
   // The rank counted from the foundations' base (see above).
   int rank(FastCard card) const { return rank_[card]; }
   int suit(FastCard card) const { return suit_[card]; }
@@ -120,6 +125,7 @@ class FastRules {
   bool passBase_ = false;
   int cardsPerClick_ = 1;
   SpaceFiller filler_ = SpaceFiller::None;
+  bool progressOnly_ = false;
   int passes_ = -1;
   int takeBack_ = 0;
   RunRule runRule_ = RunRule::BuildRule;

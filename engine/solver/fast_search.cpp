@@ -14,6 +14,7 @@
 #include "engine/solver/blocked_kings.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/forward_first.hpp"
 #include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
@@ -256,12 +257,6 @@ bool FastSearch::spent() {
 // sooner.
 bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
   if (rules.hasStock() && rules.packs() > 1) return true;
-  // A reserve that fills spaces or piles that build round past the base
-  // make lines long and many wins deep: the depth-first search reaches them
-  // in far fewer positions. (Rows dealt from the stock keep the best first.)
-  if (rules.hasStock() && !rules.dealsRows() &&
-      (rules.spaceFiller() != FastRules::SpaceFiller::None || rules.buildsPastBase()))
-    return true;
   // Where single cards move and there is no stock, a card turned is soon
   // played, and the best-first search wins in a few hundred positions what
   // the depth-first one looks for in a hundred thousand.
@@ -306,6 +301,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     if (result.verdict == Verdict::Unknown && !result.stopped && !result.outOfTime) result.verdict = Verdict::Lost;
     return result;
   }
+  if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
   if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return FastSearch(*rules, start, budget, stop).run();
