@@ -101,7 +101,8 @@ std::string token(int card, bool faceUp) {
 // to the stock (where there is one) and the tableau piles, face up but for
 // the bottom card of some piles.
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
-                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1) {
+                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1,
+                 bool hidden = true) {
   std::vector<int> left;
   std::vector<std::string> foundations(static_cast<std::size_t>(4 * packs));
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -127,7 +128,7 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
       stock += token(card, false);
     } else {
       std::string& pile = tableau[static_cast<std::size_t>(where)];
-      pile += token(card, !pile.empty() || std::bernoulli_distribution(0.7)(random));
+      pile += token(card, !pile.empty() || !hidden || std::bernoulli_distribution(0.7)(random));
     }
   }
   table.lay("Mazzo", stock);
@@ -149,6 +150,8 @@ struct RuleSet {
   // So many cards of every suit are home at least.
   int lowestHome = 8;
   int packs = 1;
+  // The bottom cards of some piles lie face down.
+  bool hidden = true;
 };
 // The rule sets of wide spaces and rows dealt from the stock.
 constexpr std::size_t kFewCardsLeft = 10;
@@ -232,6 +235,15 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .eachTableau = {{param::kTableauBaseRankFirst, 13}},
        .mostCardsLeft = kFewCardsLeft,
        .packs = 2},
+      // Every card face up, no stock, building in suit, kings filling a
+      // space, cards coming back from the foundations: best first without
+      // them, then depth first with them.
+      {.name = "open take back",
+       .parameters = {{param::kTableauCount, 3}},
+       .withStock = false,
+       .eachTableau = {{param::kTableauBuildTypeFirst, 0}, {param::kTableauBaseRankFirst, kKing}},
+       .mostCardsLeft = kFewCardsLeft,
+       .hidden = false},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -253,7 +265,8 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
           table.game.state.parameters[first + r] = static_cast<ParameterValue>(value);
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
-      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs);
+      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs,
+                  rules.hidden);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
