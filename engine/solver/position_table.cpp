@@ -13,6 +13,14 @@ PositionTable::PositionTable(std::size_t memoryBytes) : memoryBytes_(memoryBytes
   slots_.resize(kFirstSlots);
 }
 
+bool PositionTable::contains(PositionKey128 key) const {
+  key.high |= 1;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = static_cast<std::size_t>(key.low) & mask; slots_[at].high != 0; at = (at + 1) & mask)
+    if (slots_[at].high == key.high && slots_[at].low == key.low) return true;
+  return false;
+}
+
 PositionTable::Insert PositionTable::insert(PositionKey128 key) {
   // Zero marks a free slot: no key may have a zero high word.
   key.high |= 1;

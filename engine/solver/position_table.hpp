@@ -20,6 +20,8 @@ class PositionTable {
   enum class Insert { New, Seen, Full };
   // Adds the key; Full when it is new but no room is left for it.
   Insert insert(PositionKey128 key);
+  // Whether the key was added before.
+  bool contains(PositionKey128 key) const;
 
   std::size_t size() const { return used_; }
   std::size_t bytes() const { return slots_.capacity() * sizeof(PositionKey128); }

@@ -52,19 +52,13 @@ int SpiderPosition::facedownTotal() const {
 
 int SpiderPosition::links() const {
   int total = 0;
-  for (int pile = 0; pile < rules_.tableauCount(); ++pile)
-    for (int slot = faceDown(pile) + 1; slot < size(pile); ++slot) total += rules_.completes(at(pile, slot - 1), at(pile, slot)) ? 1 : 0;
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile) total += links_[static_cast<std::size_t>(pile)];
   return total;
 }
 
 int SpiderPosition::naturalLinks() const {
   int total = 0;
-  for (int pile = 0; pile < rules_.tableauCount(); ++pile)
-    for (int slot = faceDown(pile) + 1; slot < size(pile); ++slot) {
-      const std::uint8_t base = at(pile, slot - 1);
-      const std::uint8_t card = at(pile, slot);
-      total += rules_.builds(base, card) && !rules_.completes(base, card) ? 1 : 0;
-    }
+  for (int pile = 0; pile < rules_.tableauCount(); ++pile) total += naturalLinks_[static_cast<std::size_t>(pile)];
   return total;
 }
 
@@ -72,6 +66,62 @@ int SpiderPosition::emptyPiles() const {
   int total = 0;
   for (int pile = 0; pile < rules_.tableauCount(); ++pile) total += size(pile) == 0 ? 1 : 0;
   return total;
+}
+
+bool SpiderPosition::deadlocked() const {
+  // With one pack building in suit and gaps that refuse the card, the lowest
+  // face-up card of a pile that still hides cards (its keeper) moves only
+  // onto the one card it builds on, its successor, when that lies on top of
+  // a pile: no card lies under it face up to carry it along, and it goes
+  // home only as the king of its run (so a king keeper waits on nothing).
+  // The pile's hidden cards turn only after its keeper moves. So a keeper
+  // must wait for another pile's keeper to move first when its successor
+  // lies face down there, or lies face up under a card that is no king and
+  // is no card for a gap, and whose own successor lies face down there (that
+  // card leaves only onto its successor). A keeper that must wait, through
+  // such piles, for itself never moves: the tableau never clears.
+  if (rules_.packs() != 1 || !rules_.buildsInSuit()) return false;
+  const int piles = rules_.tableauCount();
+  std::array<std::int8_t, kCardsPerPack + 2> pileOf{};
+  std::array<std::int8_t, kCardsPerPack + 2> slotOf{};
+  pileOf.fill(-1);
+  for (int pile = 0; pile < piles; ++pile)
+    for (int slot = 0; slot < size(pile); ++slot) {
+      const std::uint8_t card = at(pile, slot);
+      if (card > kCardsPerPack) return false;
+      pileOf[card] = static_cast<std::int8_t>(pile);
+      slotOf[card] = static_cast<std::int8_t>(slot);
+    }
+  // The card a card builds on, when the tableau holds it face down: its pile.
+  auto hiddenSuccessorPile = [&](std::uint8_t card) -> int {
+    if (SpiderRules::rank(card) == kKing) return -1;
+    const int pile = pileOf[card + 1];
+    return pile >= 0 && slotOf[card + 1] < faceDown(pile) ? pile : -1;
+  };
+  // The pile whose keeper must move before this pile's keeper can; -1 for none.
+  std::array<int, SpiderRules::kMostPiles> waitsFor{};
+  for (int pile = 0; pile < piles; ++pile) {
+    waitsFor[static_cast<std::size_t>(pile)] = -1;
+    const int hidden = faceDown(pile);
+    if (hidden == 0 || hidden == size(pile)) continue;
+    const std::uint8_t keeper = at(pile, hidden);
+    if (rules_.fillsEmpty(keeper) || SpiderRules::rank(keeper) == kKing) continue;
+    int waits = hiddenSuccessorPile(keeper);
+    const int successorPile = pileOf[keeper + 1];
+    if (waits < 0 && successorPile >= 0 && successorPile != pile && slotOf[keeper + 1] + 1 < size(successorPile)) {
+      const std::uint8_t above = at(successorPile, slotOf[keeper + 1] + 1);
+      if (!rules_.fillsEmpty(above) && SpiderRules::rank(above) != kKing) waits = hiddenSuccessorPile(above);
+    }
+    waitsFor[static_cast<std::size_t>(pile)] = waits;
+  }
+  // Every pile waits for one other at most: a walk of more steps than there
+  // are piles has gone round a circle.
+  for (int pile = 0; pile < piles; ++pile) {
+    int at_ = pile;
+    for (int step = 0; step <= piles && at_ >= 0; ++step) at_ = waitsFor[static_cast<std::size_t>(at_)];
+    if (at_ >= 0) return true;
+  }
+  return false;
 }
 
 void SpiderPosition::encode(std::vector<std::uint8_t>& out) const {
@@ -91,10 +141,16 @@ void SpiderPosition::decode(std::span<const std::uint8_t> bytes) {
   runsHome_ = bytes[at_++];
   for (int pile = 0; pile < rules_.tableauCount(); ++pile) {
     const auto p = static_cast<std::size_t>(pile);
-    size_[p] = bytes[at_++];
-    faceDown_[p] = bytes[at_++];
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at_), size_[p], cards_[p].begin());
-    at_ += static_cast<std::size_t>(size_[p]);
+    const int size = bytes[at_++];
+    const int faceDown = bytes[at_++];
+    const auto cards = bytes.begin() + static_cast<std::ptrdiff_t>(at_);
+    at_ += static_cast<std::size_t>(size);
+    // Positions decoded one after the other share most piles, which keep
+    // their hashes.
+    if (size == size_[p] && faceDown == faceDown_[p] && std::equal(cards, cards + size, cards_[p].begin())) continue;
+    size_[p] = size;
+    faceDown_[p] = faceDown;
+    std::copy_n(cards, size, cards_[p].begin());
     rehash(pile);
   }
   log_.clear();
@@ -265,6 +321,20 @@ void SpiderPosition::undoTo(std::size_t mark) {
 
 void SpiderPosition::rehash(int pile) {
   const auto p = static_cast<std::size_t>(pile);
+  // The pile's links are counted here too, where its cards are read anyway.
+  int links = 0;
+  int natural = 0;
+  for (int slot = faceDown_[p] + 1; slot < size_[p]; ++slot) {
+    const std::uint8_t base = cards_[p][static_cast<std::size_t>(slot - 1)];
+    const std::uint8_t card = cards_[p][static_cast<std::size_t>(slot)];
+    if (rules_.completes(base, card)) {
+      ++links;
+    } else if (rules_.builds(base, card)) {
+      ++natural;
+    }
+  }
+  links_[p] = links;
+  naturalLinks_[p] = natural;
   std::uint64_t high = 0x243F6A8885A308D3ULL ^ static_cast<std::uint64_t>(faceDown_[p]);
   std::uint64_t low = 0x13198A2E03707344ULL + static_cast<std::uint64_t>(faceDown_[p]) * 0xA4093822299F31D0ULL;
   for (int slot = 0; slot < size_[p]; ++slot) {

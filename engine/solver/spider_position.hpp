@@ -50,6 +50,8 @@ class SpiderPosition {
   // Face-up cards lying on a card they may be built on, but not as they go home.
   int naturalLinks() const;
   int emptyPiles() const;
+  // No play can ever win from here: see the definition.
+  bool deadlocked() const;
 
   // The position in bytes, and back; decoding forgets what undo needs.
   void encode(std::vector<std::uint8_t>& out) const;
@@ -100,6 +102,10 @@ class SpiderPosition {
   std::array<int, SpiderRules::kMostPiles> faceDown_{};
   std::array<std::uint64_t, SpiderRules::kMostPiles> hashHigh_{};
   std::array<std::uint64_t, SpiderRules::kMostPiles> hashLow_{};
+  // Each pile's face-up cards on the card they follow home, and on a card
+  // they merely build on.
+  std::array<int, SpiderRules::kMostPiles> links_{};
+  std::array<int, SpiderRules::kMostPiles> naturalLinks_{};
   // The stock, its top card last; the first stockLeft_ cards are still there.
   std::vector<std::uint8_t> stock_;
   int stockLeft_ = 0;

@@ -12,6 +12,13 @@
 namespace quilloro::solver {
 
 class SpiderRules {
+  static constexpr std::array<std::uint8_t, 256> kRanks = [] {
+    std::array<std::uint8_t, 256> ranks{};
+    for (int card = 1; card <= 2 * kCardsPerPack; ++card)
+      ranks[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>((card - 1) % 13 + 1);
+    return ranks;
+  }();
+
  public:
   static constexpr int kMostPiles = 16;
 
@@ -23,7 +30,9 @@ class SpiderRules {
   int packs() const { return packs_; }
   int sequenceCount() const { return 4 * packs_; }
 
-  static int rank(std::uint8_t card) { return cardRank(card); }
+  // The rank of a card of either pack, read from a table: the search asks it
+  // far too often for a call into the card library.
+  static int rank(std::uint8_t card) { return kRanks[card]; }
   static int suit(std::uint8_t card) { return static_cast<int>(cardSuit(card)); }
   // The same card of the other pack plays exactly alike.
   static int face(std::uint8_t card) { return (card - 1) % kCardsPerPack; }
@@ -47,6 +56,7 @@ class SpiderRules {
   bool completes(std::uint8_t base, std::uint8_t moving) const {
     return rank(base) == rank(moving) + 1 && (anySuitSequences_ || suit(base) == suit(moving));
   }
+  bool buildsInSuit() const { return buildInSuit_; }
   // Runs of any suits go home, not only runs of one suit.
   bool anySuitSequences() const { return anySuitSequences_; }
   // An empty tableau pile takes the card.

@@ -35,6 +35,9 @@ TEST(PositionTable, KnowsEveryKeyItTookAndStaysWithinItsMemoryTillFull) {
   EXPECT_EQ(small.insert({5, 8}), PositionTable::Insert::New);
   EXPECT_EQ(small.insert({6, 7}), PositionTable::Insert::New);
   EXPECT_EQ(small.insert({5, 7}), PositionTable::Insert::Seen);
+  EXPECT_TRUE(small.contains({6, 7}));
+  EXPECT_FALSE(small.contains({6, 8}));
+  EXPECT_FALSE(small.contains({8, 7}));
 }
 
 }  // namespace

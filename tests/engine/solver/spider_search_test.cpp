@@ -15,6 +15,7 @@
 
 #include "engine/games_dat.hpp"
 #include "engine/solver/solver_position.hpp"
+#include "engine/solver/spider_rules.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
@@ -107,12 +108,12 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   const GamesDat dat = GamesDat::load(testing::builtGamesDat());
   int won = 0;
   // Deals the search settles within the budget, won and lost; four-suit
-  // Spider wins in one of its later best-first passes.
-  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, kNodesPerSolve},
+  // Spider wins while it plays one stock deal at a time.
+  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, 6'000},
                                                              {"Simple Simon", 4, kNodesPerSolve},
                                                              {"Scorpion", 4, kNodesPerSolve},
                                                              {"Scorpion", 1, kNodesPerSolve},
-                                                             {"Spider", 30, 10'000}};
+                                                             {"Spider", 20, 10'000}};
   for (const auto& [name, deal, nodes] : deals) {
     const int game = indexOf(dat, name);
     cli::SolverSession session(arguments(game), game);
@@ -267,6 +268,69 @@ TEST(SpiderLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
     ::testing::Test::RecordProperty(std::string(rules.name) + "_lost", lost);
     ::testing::Test::RecordProperty(std::string(rules.name) + "_won", won);
   }
+}
+
+// Scorpion's rules on four piles: three suits home, hearts on the tableau.
+TestTable scorpionTable(const std::vector<std::string>& piles) {
+  TestTable table;
+  table.set({{param::kTableauCount, 4}, {param::kShowWaste, 0}, {param::kFoundationTakeBack, 0},
+             {param::kMultiCardMoveRule, 0}, {param::kAutoplayAvailable, 0}});
+  for (int n = 0; n < kMaxTableau; ++n) {
+    table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 0;
+    table.game.state.parameters[param::kTableauBaseRankFirst + n] = 13;
+  }
+  for (int f = 0; f < kMaxFoundations; ++f) {
+    table.game.state.parameters[param::kFoundationBaseRankFirst + f] = 83;
+    table.game.state.parameters[param::kFoundationBuildTypeFirst + f] = 4;
+  }
+  for (int suit = 1; suit < 4; ++suit) {
+    std::string home;
+    for (int rank = 1; rank <= 13; ++rank) home += token(suit * 13 + rank, true);
+    table.lay("Dest" + std::to_string(suit), home);
+  }
+  for (std::size_t n = 0; n < piles.size(); ++n) table.lay("Fila" + std::to_string(n + 1), piles[n]);
+  return table;
+}
+
+std::string hearts(std::initializer_list<int> ranks, bool faceUp = true) {
+  std::string tokens;
+  for (const int rank : ranks) tokens += token(rank, faceUp);
+  return tokens;
+}
+
+TEST(SpiderLostCheck, ACardThatWaitsForTheCardsItCoversLosesAtOnce) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> piles;
+    bool lost;
+  };
+  const Case cases[] = {
+      // The five of hearts goes nowhere but onto the six, face down beneath it.
+      {"own pile", {hearts({6}, false) + hearts({5}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11, 12}), hearts({13})}, true},
+      // The six lies face up elsewhere, but under the nine, which waits for
+      // the ten face down under the five.
+      {"two piles", {hearts({10}, false) + hearts({5}), hearts({6, 9}), hearts({1, 2, 3, 4, 7}), hearts({8, 11, 12, 13})}, true},
+      // With a king face down under the five instead, the deal is won.
+      {"king below", {hearts({13}, false) + hearts({5}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11, 12}), hearts({6})}, false},
+      // A king on the six leaves with its run: nothing waits for ever.
+      {"king above", {hearts({12}, false) + hearts({5}), hearts({6, 13}), hearts({1, 2, 3, 4, 7}), hearts({8, 9, 10, 11})}, false},
+  };
+  for (const Case& test : cases) {
+    TestTable table = scorpionTable(test.piles);
+    const SolverStart start = SolverStart::of(table.game);
+    ASSERT_TRUE(spiderMoves(start).has_value()) << test.what;
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    EXPECT_EQ(winnableByEveryMove(table.game), !test.lost) << test.what;
+    EXPECT_EQ(result.verdict, test.lost ? Verdict::Lost : Verdict::Won) << test.what;
+    if (test.lost) {
+      EXPECT_EQ(result.nodes, 0) << test.what;
+    }
+  }
+}
+
+TEST(SpiderRules, ReadsTheRankOfEveryCardOfBothPacksAsTheCardLibraryDoes) {
+  for (int card = 1; card <= 2 * kCardsPerPack; ++card)
+    EXPECT_EQ(SpiderRules::rank(static_cast<std::uint8_t>(card)), cardRank(card)) << card;
 }
 
 TEST(SpiderRuns, ACompleteRunGoesHomeOnlyWhenItsSuitsAreAsTheFoundationsAsk) {

@@ -1,0 +1,74 @@
+// A search of the Spider family that plays one stock deal at a time, as a
+// strong player does: from each of a few positions it seeks the best ones
+// reachable without dealing, deals from the most promising of them (no two
+// with the same cards still face down) and goes on from there until the
+// stock is out and the tableau clears. It leaves moves and positions out, so
+// it only ever finds wins; it never proves a deal lost.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/solver/position_table.hpp"
+#include "engine/solver/search_clock.hpp"
+#include "engine/solver/spider_position.hpp"
+
+namespace quilloro::solver {
+
+class SpiderDealBeam {
+ public:
+  // The position is played on and left as the start says; expanded counts
+  // every position the beam expands.
+  SpiderDealBeam(SpiderPosition& position, SearchClock& clock, std::size_t memoryBytes, std::int64_t& expanded)
+      : position_(position), clock_(clock), memoryBytes_(memoryBytes), expanded_(expanded) {}
+
+  // Searches from the encoded start, reached by startPath, expanding at most
+  // nodes positions; true with the whole winning path in path when it wins.
+  bool run(const std::vector<std::uint8_t>& start, const std::vector<SolverMove>& startPath, std::int64_t nodes,
+           std::vector<SolverMove>& path);
+
+ private:
+  // A position the beam deals from next: its encoding and how it was reached.
+  struct Candidate {
+    int score = 0;
+    std::vector<std::uint8_t> encoding;
+    std::vector<SolverMove> path;
+    // The cards still face down on each pile, which tells candidates apart.
+    std::vector<std::uint8_t> signature;
+  };
+  struct Node {
+    std::uint32_t parent;
+    std::uint32_t depth;
+    SpiderMove move;
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  struct Queued {
+    int priority;
+    std::uint32_t node;
+    friend bool operator<(const Queued& a, const Queued& b) {
+      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
+    }
+  };
+
+  // Best first from the candidate without dealing; every position from which
+  // the next deal may be made joins the pool. True when it wins.
+  bool searchPhase(const Candidate& from, std::int64_t nodes, std::vector<Candidate>& pool, std::vector<SolverMove>& path);
+  int score() const;
+  std::vector<std::uint8_t> signature() const;
+  // The moves from the phase's start to the node, after the start's path.
+  std::vector<SolverMove> pathTo(const Candidate& from, std::uint32_t node);
+  bool spent(std::int64_t lastNode);
+
+  SpiderPosition& position_;
+  SearchClock& clock_;
+  std::size_t memoryBytes_;
+  std::int64_t& expanded_;
+  std::vector<Node> nodes_;
+  std::vector<std::uint8_t> encodings_;
+  std::vector<Queued> queue_;
+  std::vector<SpiderMove> scratch_;
+  std::vector<SolverMove> steps_;
+};
+
+}  // namespace quilloro::solver
