@@ -273,7 +273,7 @@ void FastPosition::rekey(int pile) {
 
 bool FastPosition::outsideKey(int pile) const {
   const PileClass kind = class_[static_cast<std::size_t>(pile)];
-  return stockCycle_ && (kind == PileClass::Stock || kind == PileClass::Waste);
+  return (stockCycle_ || stockUnkeyed_) && (kind == PileClass::Stock || kind == PileClass::Waste);
 }
 
 void FastPosition::push(int pile, FastCard card) {
@@ -355,7 +355,8 @@ void FastPosition::apply(const FastStep& step) {
       setRedeals(redeals_ + 1);
       return;
     case FastStep::Kind::Turn: flip(step.from, -1); return;
-    case FastStep::Kind::Move: carry(step.from, step.to, step.count); return;
+    case FastStep::Kind::Move:
+    case FastStep::Kind::Fill: carry(step.from, step.to, step.count); return;
     case FastStep::Kind::Deal: dealRow(step.count); return;
   }
 }
@@ -368,7 +369,8 @@ void FastPosition::undo(const FastStep& step) {
       setRedeals(redeals_ - 1);
       return;
     case FastStep::Kind::Turn: flip(step.from, 1); return;
-    case FastStep::Kind::Move: carry(step.to, step.from, step.count); return;
+    case FastStep::Kind::Move:
+    case FastStep::Kind::Fill: carry(step.to, step.from, step.count); return;
     case FastStep::Kind::Deal: gatherRow(step.count); return;
   }
 }
@@ -459,6 +461,7 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       if (!rules_.runMayMove(n, false, emptyTableau, emptyReserves)) continue;
       const FastCard bottom = card(s, height - n);
       const int left = height - n;
+      if (rules_.progressOnly() && !runMoveProgresses(s, left)) continue;
       const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
       for (int t = 0; t < tableau; ++t) {
         if (t == s || size(t) == 0) continue;
@@ -484,9 +487,16 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
     if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
   }
-  if (rules_.takesBack()) takeBackMoves(out, symmetry);
+  if (rules_.takesBack() && !rules_.progressOnly()) takeBackMoves(out, symmetry);
   // The search plays the waste card through stockMoves, after any clicks.
   if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false);
+}
+
+bool FastPosition::runMoveProgresses(int pile, int left) const {
+  // The pile empties (and where a reserve fills spaces, brings its next
+  // card into play), shows a hidden card, or frees a card for home.
+  if (left == 0 || left == faceDown(pile)) return true;
+  return foundationFor(card(pile, left - 1)) >= 0;
 }
 
 std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
@@ -494,7 +504,9 @@ std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
     case FastStep::Kind::Turn: return SolverMove{SolverMove::Kind::Turn, step.card, pileRef(step.from)};
     case FastStep::Kind::Click:
     case FastStep::Kind::Deal: return SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile};
-    case FastStep::Kind::Redeal: return std::nullopt;
+    // The engine fills a space by itself after the move before.
+    case FastStep::Kind::Redeal:
+    case FastStep::Kind::Fill: return std::nullopt;
     case FastStep::Kind::Move: break;
   }
   return SolverMove{SolverMove::Kind::Drop, step.card, pileRef(step.to)};
@@ -527,6 +539,10 @@ void FastPosition::stockMoves(std::vector<FastStep>& out) {
   // the redeals made) tells the whole state of the round: a split seen
   // before closes it. Where redeals are counted, the count never comes back.
   std::vector<std::pair<int, int>> splits;
+  // The clicks are all taken back before the key is asked for again, and
+  // the stock and waste come back as they were: their shares of the key
+  // need no update on the way.
+  stockUnkeyed_ = true;
   for (int count = 0;; ++count) {
     const std::pair<int, int> split{size(stockPile()), redeals_ * 256 + size(wastePile())};
     if (std::find(splits.begin(), splits.end(), split) != splits.end()) break;
@@ -535,6 +551,7 @@ void FastPosition::stockMoves(std::vector<FastStep>& out) {
     if (!click(clicks)) break;
   }
   for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
+  stockUnkeyed_ = false;
 }
 
 void FastPosition::rowDeal(std::vector<FastStep>& out) const {

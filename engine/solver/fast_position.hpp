@@ -19,10 +19,11 @@ namespace quilloro::solver {
 // One change of the table: cards carried from one pile to another (the
 // bottom one of them is card), the top card of a tableau pile turned, count
 // cards turned from the stock onto the waste, the waste (count cards)
-// turned over into the stock again, or count cards dealt from the stock
-// onto the first count tableau piles.
+// turned over into the stock again, count cards dealt from the stock
+// onto the first count tableau piles, or a space filled by the engine itself
+// (a move of one card that is no move of the player's).
 struct FastStep {
-  enum class Kind : std::uint8_t { Move, Turn, Click, Redeal, Deal };
+  enum class Kind : std::uint8_t { Move, Turn, Click, Redeal, Deal, Fill };
   Kind kind = Kind::Move;
   std::uint8_t from = 0;
   std::uint8_t to = 0;
@@ -97,7 +98,7 @@ class FastPosition {
   void undo(const FastStep& step);
 
   // The step as the engine's move; nothing for a redeal, which is part of
-  // the click that follows it.
+  // the click that follows it, nor for a fill, which follows a move.
   std::optional<SolverMove> solverMove(const FastStep& step) const;
 
  private:
@@ -128,6 +129,9 @@ class FastPosition {
   void setRedeals(int redeals);
   // The waste card's moves into out (for a macro of so many clicks).
   void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const;
+  // A run lifted off the pile, which leaves so many cards there, empties the
+  // pile, shows a hidden card or frees a card for home.
+  bool runMoveProgresses(int pile, int left) const;
   // A card of a foundation taken back to the tableau or a free cell.
   void takeBackMoves(std::vector<FastStep>& out, bool symmetry) const;
   // The row the stock deals onto the tableau, if it may.
@@ -155,6 +159,9 @@ class FastPosition {
   // not where the stock stands in it (the key leaves the two piles out and
   // adds the cycle's share).
   bool stockCycle_ = false;
+  // While stockMoves turns the stock round and back, the stock and waste
+  // count in the key as they stood before.
+  bool stockUnkeyed_ = false;
   PositionKey128 key_;
 };
 

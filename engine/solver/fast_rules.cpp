@@ -23,6 +23,11 @@ constexpr int kSingleCardReserve = 0;
 // A reserve that nothing may be put on.
 constexpr int kClosedReserve = 4;
 constexpr int kOrdinaryBuildingFamily = 0;
+// A building game whose deal sends the aces of the first reserve home; it
+// plays like an ordinary one from then on.
+constexpr int kAcesHomeAtDealFamily = 11;
+// The automatic filling of spaces from the first reserve (parameter 18).
+constexpr int kFillFromReserve = 1;
 // The waste that takes a neighbouring card of its suit (parameter 237).
 constexpr int kWasteTakesNeighbours = 2;
 // Row-deal flag of a pile (parameters 195-219, 228-235): dealt to on every
@@ -90,10 +95,14 @@ bool faceDownOnlyBelow(const GameState& state, int tableau, int reserves) {
 std::optional<FastRules> FastRules::of(const SolverStart& start) {
   const GameState& state = start.state;
   const GameParameters& p = state.parameters;
-  if (p[param::kGameFamily] != kOrdinaryBuildingFamily || p[param::kSelectByClick] != 0) return std::nullopt;
+  const int family = p[param::kGameFamily];
+  if ((family != kOrdinaryBuildingFamily && family != kAcesHomeAtDealFamily) || p[param::kSelectByClick] != 0)
+    return std::nullopt;
   const int cards = p[param::kCardsInPlay];
   if (cards != kCardsPerPack && cards != 2 * kCardsPerPack) return std::nullopt;
-  if (p[param::kRedealReshuffles] == 1 || p[param::kAutoFillTableau] != 0) return std::nullopt;
+  if (p[param::kRedealReshuffles] == 1) return std::nullopt;
+  const int fill = p[param::kAutoFillTableau];
+  if (fill != 0 && fill != kFillFromReserve) return std::nullopt;
   if (!state.piles.discard().empty()) return std::nullopt;
   FastRules rules;
   // A stock turns its cards onto the waste, whose top card alone is played;
@@ -121,6 +130,7 @@ std::optional<FastRules> FastRules::of(const SolverStart& start) {
   }
   if (!rules.stock_ && (!state.piles.stock().empty() || !state.piles.waste().empty())) return std::nullopt;
   rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
+  rules.filler_ = fill == kFillFromReserve ? SpaceFiller::Reserve : SpaceFiller::None;
   rules.passes_ = p[param::kStockPasses] < 0 ? -1 : p[param::kStockPasses];
 
   rules.packs_ = cards / kCardsPerPack;
@@ -167,6 +177,8 @@ std::optional<FastRules> FastRules::of(const SolverStart& start) {
   const int reserveType = rules.reserves_ > 0 ? p[param::kReserveTypeFirst] : kSingleCardReserve;
   if (reserveType != kSingleCardReserve && reserveType != kClosedReserve) return std::nullopt;
   rules.reservesTake_ = reserveType == kSingleCardReserve;
+  // The fill from the reserve takes the top card of a reserve that only gives.
+  if (rules.filler_ == SpaceFiller::Reserve && (rules.reserves_ == 0 || rules.reservesTake_)) return std::nullopt;
   for (int r = 0; r < rules.reserves_; ++r)
     if (p[param::kReserveTypeFirst + r] != reserveType) return std::nullopt;
   // Fanned reserve stacks give any of their cards; plain ones only the top.

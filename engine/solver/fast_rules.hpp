@@ -42,6 +42,11 @@ class FastRules {
   // Free cells take a card; other reserves only give their top cards.
   bool reservesTakeCards() const { return reservesTake_; }
   int cardsPerClick() const { return cardsPerClick_; }
+  // Where the engine fills an empty tableau pile by itself after every move
+  // (see space_fill): from the first reserve. (The fill from the waste is
+  // left to the general search.)
+  enum class SpaceFiller : std::uint8_t { None, Reserve };
+  SpaceFiller spaceFiller() const { return filler_; }
   // Redeals of the waste allowed; -1 for no end.
   int passes() const { return passes_; }
   // A card may be taken back from a foundation holding this many cards.
@@ -49,6 +54,11 @@ class FastRules {
     return takeBack_ == 1 ? foundationCards > 0 : takeBack_ == 2 && foundationCards > 1;
   }
   bool takesBack() const { return takeBack_ != 0; }
+
+  // A first look for a win (see forward_first): the moves that only shift
+  // cards about are left out.
+  void keepToProgress() { progressOnly_ = true; }
+  bool progressOnly() const { return progressOnly_; }
 
   // The rank counted from the foundations' base (see above).
   int rank(FastCard card) const { return rank_[card]; }
@@ -114,6 +124,8 @@ class FastRules {
   bool reservesTake_ = true;
   bool passBase_ = false;
   int cardsPerClick_ = 1;
+  SpaceFiller filler_ = SpaceFiller::None;
+  bool progressOnly_ = false;
   int passes_ = -1;
   int takeBack_ = 0;
   RunRule runRule_ = RunRule::BuildRule;

@@ -16,6 +16,7 @@
 #include "engine/solver/blocked_kings.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/forward_first.hpp"
 #include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
@@ -334,6 +335,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     if (result.verdict == Verdict::Unknown && !result.stopped && !result.outOfTime) result.verdict = Verdict::Lost;
     return result;
   }
+  if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
   if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return solveDeepLast(*rules, start, budget, stop);

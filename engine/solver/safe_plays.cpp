@@ -1,12 +1,15 @@
 // Turns and safe plays home, shared by the fast searches.
 #include "engine/solver/safe_plays.hpp"
 
+#include "engine/solver/space_fill.hpp"
+
 namespace quilloro::solver {
 
 void SafePlays::play(const FastStep& step, std::vector<FastStep>& steps) {
   for (int i = 0; i < step.clicks; ++i) position_.click(steps);
   position_.apply(step);
   steps.push_back(step);
+  fillSpaces(position_, steps);
   // A card just taken back from the foundations is there to stay a while.
   const bool takenBack = step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
   forcedSteps(steps, takenBack ? step.card : FastCard{0});
@@ -31,6 +34,9 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       if (card == 0 || card == keepOut || position_.faceDown(pile) == position_.size(pile)) continue;
       const int home = position_.foundationFor(card);
       if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
+      // A card whose pile the engine would fill at once stays a choice: the
+      // fill brings a card into play that no other line need bring.
+      if (position_.size(pile) == 1 && emptyingFills(position_, pile)) continue;
       const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(home), 1, card, 0, 0};
       position_.apply(step);
       // Where cards come back from the foundations, a card goes home unasked

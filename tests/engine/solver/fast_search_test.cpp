@@ -130,5 +130,28 @@ TEST_F(FastSearchKinds, KlondikeIsDecidedDepthFirstRepeatablyAndNeverLostForWant
   EXPECT_FALSE(cramped.moves.empty()) << "the line that brought most cards home";
 }
 
+TEST_F(FastSearchKinds, ReserveGamesAreDecidedRepeatablyAndTheirWinsReplayWithTheEngineFillingSpaces) {
+  // Canfield (4) and Rainbow (25): the reserve fills every space at once,
+  // and the winning lines leave those fills to the engine.
+  for (const int game : {4, 25}) {
+    cli::SolverSession session(arguments(game), game);
+    int won = 0;
+    for (int deal = 1; deal <= 3; ++deal) {
+      session.deal(std::to_string(deal));
+      const SolverStart start = SolverStart::of(session.game());
+      ASSERT_TRUE(fastMoves(start).has_value()) << game;
+      const SolveResult first = solve(start, Budget{.nodes = 5'000, .milliseconds = 600'000});
+      const SolveResult again = solve(start, Budget{.nodes = 5'000, .milliseconds = 6'000'000});
+      EXPECT_EQ(first.verdict, again.verdict) << game << " deal " << deal;
+      EXPECT_EQ(first.moves, again.moves) << game << " deal " << deal;
+      EXPECT_EQ(first.nodes, again.nodes) << game << " deal " << deal;
+      if (first.verdict != Verdict::Won) continue;
+      ++won;
+      EXPECT_TRUE(replayWins(start, first.moves)) << game << " deal " << deal;
+    }
+    EXPECT_GE(won, 1) << game;
+  }
+}
+
 }  // namespace
 }  // namespace quilloro::solver

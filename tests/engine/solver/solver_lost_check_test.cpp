@@ -99,10 +99,11 @@ std::string token(int card, bool faceUp) {
 // An endgame: every suit of every pack home from the base rank up to a
 // random rank (at least lowestHome cards), the few cards left dealt at random
 // to the stock (where there is one) and the tableau piles, face up but for
-// the bottom card of some piles.
+// the bottom card of some piles. With intoReserve, some of them go to the
+// first reserve.
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
                  std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1,
-                 bool hidden = true) {
+                 bool hidden = true, bool intoReserve = false) {
   std::vector<int> left;
   std::vector<std::string> foundations(static_cast<std::size_t>(4 * packs));
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -122,7 +123,12 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
   std::vector<std::string> tableau(static_cast<std::size_t>(piles));
   std::string stock;
+  std::string reserve;
   for (const int card : left) {
+    if (intoReserve && std::bernoulli_distribution(0.3)(random)) {
+      reserve += token(card, true);
+      continue;
+    }
     const int where = std::uniform_int_distribution<int>(0, withStock ? piles : piles - 1)(random);
     if (where == piles) {
       stock += token(card, false);
@@ -132,6 +138,7 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
     }
   }
   table.lay("Mazzo", stock);
+  if (intoReserve) table.lay("Appogg1", reserve);
   for (int n = 0; n < piles; ++n) table.lay("Fila" + std::to_string(n + 1), tableau[static_cast<std::size_t>(n)]);
 }
 
@@ -152,6 +159,8 @@ struct RuleSet {
   int packs = 1;
   // The bottom cards of some piles lie face down.
   bool hidden = true;
+  // Some of the cards left lie on the first reserve.
+  bool intoReserve = false;
 };
 // The rule sets of wide spaces and rows dealt from the stock.
 constexpr std::size_t kFewCardsLeft = 10;
@@ -244,6 +253,30 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .eachTableau = {{param::kTableauBuildTypeFirst, 0}, {param::kTableauBaseRankFirst, kKing}},
        .mostCardsLeft = kFewCardsLeft,
        .hidden = false},
+      // Canfield's reserve, which fills every space at once, with three
+      // cards a click without end, cards back from the foundations, and
+      // foundations from the sixes; two piles, or nearly every game wins.
+      // (With piles building round past the base as well, every card could
+      // come back into play: too many positions for the plain search.)
+      {.name = "reserve fills",
+       .parameters = {{param::kTableauCount, 2}, {param::kCardsPerClick, 3}, {param::kReserveCount, 1},
+                      {param::kAutoFillTableau, 1}},
+       .base = 6,
+       .eachTableau = {{param::kTableauBuildTypeFirst, 3}, {param::kTableauBaseRankFirst, -1}},
+       .eachReserve = {{param::kReserveTypeFirst, 4}},
+       .mostCardsLeft = kFewCardsLeft,
+       .intoReserve = true},
+      // The same reserve with one card a click, two passes, nothing back from
+      // the foundations, piles building round past the base.
+      {.name = "reserve fills, two passes",
+       .parameters = {{param::kTableauCount, 2}, {param::kStockPasses, 2}, {param::kReserveCount, 1},
+                      {param::kAutoFillTableau, 1}, {param::kFoundationTakeBack, 0}},
+       .base = 6,
+       .eachTableau = {{param::kTableauBuildTypeFirst, 3}, {param::kTableauPassBaseFirst, 1},
+                       {param::kTableauBaseRankFirst, -1}},
+       .eachReserve = {{param::kReserveTypeFirst, 4}},
+       .mostCardsLeft = kFewCardsLeft,
+       .intoReserve = true},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -266,18 +299,18 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
       dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs,
-                  rules.hidden);
+                  rules.hidden, rules.intoReserve);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
         ASSERT_TRUE(fastMoves(start).has_value()) << rules.name;
       }
       const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
-      ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal;
       std::string layout;
       for (const std::string pile : {"Mazzo", "Mazzo_Vis", "Dest1", "Dest2", "Dest3", "Dest4", "Fila1", "Fila2",
                                      "Fila3", "Fila4", "Appogg1", "Appogg2"})
         layout += " " + pile + "=" + table.tokens(pile);
+      ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal << ";" << layout;
       ExhaustiveSearch check(table.game);
       const bool winnable = check.winnable();
       EXPECT_EQ(result.verdict == Verdict::Won, winnable)

@@ -1,0 +1,27 @@
+// A first depth-first look for a win among the moves that make progress,
+// then the full search. Where a reserve fills spaces or piles build round
+// past the base, runs can be shifted from pile to pile without end, and the
+// full search wanders through those shifts long before it finds a win.
+#pragma once
+
+#include <atomic>
+
+#include "engine/solver/fast_rules.hpp"
+#include "engine/solver/solver.hpp"
+
+namespace quilloro::solver {
+
+// The kinds whose deals are searched so: a reserve that fills spaces, or
+// piles that build round past the base, with a stock turned onto a waste.
+bool searchesForwardFirst(const FastRules& rules);
+
+// A quarter of the positions go to the first look, which leaves out every
+// run moved between piles that neither empties its pile, shows a hidden card
+// nor frees a card for home, and every card taken back from the
+// foundations. It can only win (its moves are the engine's, and the win
+// replays); the rest of the budget goes to the full search, which alone
+// finds a deal lost. Both count positions, so the verdict is repeatable.
+SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                              const std::atomic<bool>* stop);
+
+}  // namespace quilloro::solver
