@@ -99,9 +99,9 @@ std::string token(int card, bool faceUp) {
 // An endgame: every suit home from the base rank up to a random rank (at
 // least lowestHome cards), the few cards left dealt at random to the stock
 // (where there is one) and the tableau piles, face up but for the bottom card
-// of some piles.
+// of some piles (and with hiddenShare, of as many cards above them).
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
-                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8) {
+                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, double hiddenShare = 0.0) {
   std::vector<int> left;
   std::string foundations[4];
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -119,6 +119,8 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
   std::shuffle(left.begin(), left.end(), random);
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
   std::vector<std::string> tableau(static_cast<std::size_t>(piles));
+  // Piles holding face-down cards only, which may take another one.
+  std::vector<bool> hiddenSoFar(static_cast<std::size_t>(piles), true);
   std::string stock;
   for (const int card : left) {
     const int where = std::uniform_int_distribution<int>(0, withStock ? piles : piles - 1)(random);
@@ -126,7 +128,11 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
       stock += token(card, false);
     } else {
       std::string& pile = tableau[static_cast<std::size_t>(where)];
-      pile += token(card, !pile.empty() || std::bernoulli_distribution(0.7)(random));
+      const bool hidden = pile.empty() ? std::bernoulli_distribution(0.3)(random)
+                                       : hiddenSoFar[static_cast<std::size_t>(where)] && hiddenShare > 0.0 &&
+                                             std::bernoulli_distribution(hiddenShare)(random);
+      hiddenSoFar[static_cast<std::size_t>(where)] = hidden;
+      pile += token(card, !hidden);
     }
   }
   table.lay("Mazzo", stock);
@@ -147,6 +153,8 @@ struct RuleSet {
   std::size_t mostCardsLeft = kMostCardsLeft;
   // So many cards of every suit are home at least.
   int lowestHome = 8;
+  // How often a card dealt onto face-down cards lies face down too.
+  double hiddenShare = 0.0;
 };
 // The rule sets of wide spaces and rows dealt from the stock.
 constexpr std::size_t kFewCardsLeft = 10;
@@ -208,6 +216,16 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .parameters = {{param::kTableauCount, 3}},
        .mostCardsLeft = kFewCardsLeft,
        .lowestHome = 0},
+      // Several face-down cards a pile, which some deals bury for good.
+      {.name = "klondike buried",
+       .parameters = {{param::kTableauCount, 3}},
+       .mostCardsLeft = kFewCardsLeft,
+       .hiddenShare = 0.6},
+      {.name = "yukon buried",
+       .parameters = {{param::kTableauCount, 2}, {param::kMultiCardMoveRule, 0}},
+       .withStock = false,
+       .mostCardsLeft = kFewCardsLeft,
+       .hiddenShare = 0.6},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -229,7 +247,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
           table.game.state.parameters[first + r] = static_cast<ParameterValue>(value);
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
-      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome);
+      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.hiddenShare);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
