@@ -54,6 +54,15 @@ bool mayTakeACard(const FastPosition& position, FastCard base) {
 void pairTransfer(FastPosition& position, const FastStep& step, std::vector<PairedStep>& choices) {
   std::vector<FastStep> played;
   playBare(position, step, played);
+  // Most cards left bare could neither go anywhere nor take a card: then
+  // the moves of the position need not be listed.
+  const FastCard bare = position.top(step.from);
+  const FastRules& rules = position.rules();
+  if (position.foundationFor(bare) < 0 && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
+      !mayTakeACard(position, bare)) {
+    for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
+    return;
+  }
   std::vector<FastStep> onto;
   position.moves(onto, true);
   position.stockMoves(onto);
