@@ -3,6 +3,8 @@ import pathlib
 import re
 
 PARAMETER_LINE = re.compile(r"^(\d+)(?:-(\d+))?\s+\w+:\s*(.*)$")
+# The solver's recorded measurement: "# measured: deals 1001-1200 nodes N ms M won W lost L undecided U ..."
+MEASURED_LINE = re.compile(r"^#\s*measured:\s*(.*)$")
 
 # The encoder's defaults for the parameters the rules pages read; every other index defaults to 0
 # (`gamesdat names` lists them all).
@@ -10,8 +12,9 @@ DEFAULTS = {11: -1, 13: 1, 16: 1, 17: 1, 255: 52, 319: 1, 320: 1}
 
 
 class GameSource:
-    def __init__(self, path, meta, values):
+    def __init__(self, path, meta, values, measured=None):
         self.path = path
+        self.measured = measured or {}  # "won", "lost", "undecided", "ms", ... of the recorded measurement
         self.index = int(meta["index"])
         self.name = meta["name"]
         self.category = int(meta.get("category", "0"))
@@ -23,8 +26,13 @@ class GameSource:
 
 
 def read_game_source(path):
-    meta, values = {}, {}
+    meta, values, measured = {}, {}, {}
     for raw in pathlib.Path(path).read_text(encoding="ascii").splitlines():
+        record = MEASURED_LINE.match(raw.strip())
+        if record:
+            words = record.group(1).split()
+            measured = dict(zip(words[0::2], words[1::2]))
+            continue
         line = raw.split("#", 1)[0].strip()
         if not line:
             continue
@@ -38,7 +46,7 @@ def read_game_source(path):
         else:
             key, _, value = line.partition(":")
             meta[key.strip()] = value.strip()
-    return GameSource(path, meta, values)
+    return GameSource(path, meta, values, measured)
 
 
 def read_games(folders):

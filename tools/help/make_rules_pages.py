@@ -70,6 +70,9 @@ def facts(game, words):
     chance = words["chances"][v(321)] if 0 <= v(321) <= 4 else ""
     if v(323) > 0:
         chance = words["odds"].format(chance, v(322), v(323))
+        undecided = int(game.measured.get("undecided", "0"))
+        if undecided > 0 and game.measured.get("ms", "").isdigit():
+            chance += words["undecided"].format(undecided, int(game.measured["ms"]) // 1000)
     if chance:
         rows.append((words["chance"], chance))
     return rows
