@@ -6,9 +6,26 @@
 #include <atomic>
 #include <chrono>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <time.h>
+#endif
+
 #include "engine/solver/solver.hpp"
 
 namespace quilloro::solver {
+
+// Milliseconds of processor time the calling thread has used, where the system
+// tells it, so that a search's time budget means the same on a busy machine as
+// on an idle one (a measurement of many deals may share the processor with
+// other work); elsewhere, milliseconds of a steady wall clock.
+inline double searchThreadMilliseconds() {
+#if defined(CLOCK_THREAD_CPUTIME_ID)
+  timespec now{};
+  if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) == 0)
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+#endif
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 class SearchClock {
  public:
@@ -21,8 +38,7 @@ class SearchClock {
       stopped_ = true;
       return true;
     }
-    const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-    if (elapsed.count() < milliseconds_) return false;
+    if (searchThreadMilliseconds() - began_ < milliseconds_) return false;
     outOfTime_ = true;
     return true;
   }
@@ -35,7 +51,7 @@ class SearchClock {
   void report(SolveResult& result) const {
     result.stopped = stopped_;
     result.outOfTime = outOfTime_;
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+    result.seconds = (searchThreadMilliseconds() - began_) / 1000.0;
   }
 
  private:
@@ -43,7 +59,7 @@ class SearchClock {
   const std::atomic<bool>* stop_;
   bool stopped_ = false;
   bool outOfTime_ = false;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
+  double began_ = searchThreadMilliseconds();
 };
 
 }  // namespace quilloro::solver

@@ -4,7 +4,6 @@
 #include "engine/solver/solver.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <queue>
 #include <unordered_set>
 
@@ -16,6 +15,7 @@
 #include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/pair_removal_search.hpp"
 #include "engine/solver/scratch_table.hpp"
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/solver_position.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "engine/solver/stock_waste_search.hpp"
@@ -159,7 +159,7 @@ class Search {
   // The best position of a phase that has ended.
   std::vector<SolverMove> bestPath_;
   int bestPathScore_ = 0;
-  std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
+  double began_ = searchThreadMilliseconds();
   std::int64_t expanded_ = 0;
   bool stopped_ = false;
   bool outOfTime_ = false;
@@ -190,8 +190,7 @@ bool Search::budgetSpent(double share) {
   // The memory is counted in what the containers hold, the same on every
   // run; the clock differs from run to run and so ends the whole search.
   if (memoryUsed() >= budget_.memoryBytes) return true;
-  const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began_);
-  if (elapsed.count() < budget_.milliseconds) return false;
+  if (searchThreadMilliseconds() - began_ < budget_.milliseconds) return false;
   outOfTime_ = true;
   return true;
 }
@@ -204,7 +203,7 @@ SolveResult Search::run() {
     result.nodes = expanded_;
     result.stopped = stopped_;
     result.outOfTime = outOfTime_;
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+    result.seconds = (searchThreadMilliseconds() - began_) / 1000.0;
     return result;
   };
 

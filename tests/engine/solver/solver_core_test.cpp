@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "engine/solver/hint.hpp"
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/solver_position.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -54,6 +55,21 @@ TEST(SolverVerdict, NodeBudgetAndStopFlagAnswerUnknown) {
   const SolveResult stopped = solve(start, Budget{}, &stop);
   EXPECT_EQ(stopped.verdict, Verdict::Unknown);
   EXPECT_TRUE(stopped.stopped);
+}
+
+TEST(SearchClock, CountsTheTimeTheSearchRanNotTheTimeItWaited) {
+  // A deal measured while other work holds the processor must get its whole
+  // time budget: waiting for the processor costs the search nothing.
+  SearchClock clock(50, nullptr);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(clock.cutShort());
+  volatile std::uint64_t spin = 0;
+  while (!clock.cutShort()) spin = spin + 1;
+  EXPECT_TRUE(clock.outOfTime());
+  SolveResult result;
+  clock.report(result);
+  EXPECT_GE(result.seconds, 0.05);
+  EXPECT_LT(result.seconds, 0.2);
 }
 
 TEST(SolverPosition, EncodingRoundTripsAndInterchangeablePilesShareAKey) {
