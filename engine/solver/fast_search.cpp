@@ -18,6 +18,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
+#include "engine/solver/stock_score.hpp"
 
 namespace quilloro::solver {
 
@@ -88,6 +89,8 @@ class FastSearch {
     // the steps taken do not count, and the first line found is kept.
     if (!position_.rules().hasStock()) return openScore(position_);
     // A little for every step keeps the solutions short among equals.
+    // With two packs, where the low cards lie buried counts the most.
+    if (position_.rules().packs() > 1) return stockScore(position_) - static_cast<int>(depth);
     return position_.score() - static_cast<int>(depth);
   }
 
@@ -249,13 +252,14 @@ bool FastSearch::spent() {
   return clock_.cutShort();
 }
 
-// Where cards lie face down, or where a stock of two packs makes the
-// positions many and large, the deals are decided depth first, which keeps
+// Where cards lie face down the deals are decided depth first, which keeps
 // nothing of a position but its key and so sees the whole space of far more
 // lost deals; where every card shows, the best-first search finds the wins
-// sooner.
+// sooner. With two packs and a stock hardly any deal is ever seen whole:
+// depth first wanders there, and the best-first search, led by where the
+// low cards lie buried, finds several times the wins.
 bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
-  if (rules.hasStock() && rules.packs() > 1) return true;
+  if (rules.hasStock() && rules.packs() > 1) return false;
   // Where single cards move and there is no stock, a card turned is soon
   // played, and the best-first search wins in a few hundred positions what
   // the depth-first one looks for in a hundred thousand.

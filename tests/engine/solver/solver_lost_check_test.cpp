@@ -96,26 +96,29 @@ std::string token(int card, bool faceUp) {
   return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
 }
 
-// An endgame: every suit home from the base rank up to a random rank (at
-// least lowestHome cards), the few cards left dealt at random to the stock
-// (where there is one) and the tableau piles, face up but for the bottom card
-// of some piles (and with hiddenShare, of as many cards above them).
+// An endgame: every suit of every pack home from the base rank up to a
+// random rank (at least lowestHome cards), the few cards left dealt at random
+// to the stock (where there is one) and the tableau piles, face up but for
+// the bottom card of some piles (and with hiddenShare, of as many cards above
+// them).
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
-                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, double hiddenShare = 0.0) {
+                 std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1,
+                 double hiddenShare = 0.0) {
   std::vector<int> left;
-  std::string foundations[4];
+  std::vector<std::string> foundations(static_cast<std::size_t>(4 * packs));
   // The k-th card of a foundation, from 0, turning from king to ace.
   auto rankAt = [base](int k) { return (base - 1 + k) % 13 + 1; };
   do {
     left.clear();
-    for (int suit = 0; suit < 4; ++suit) {
+    for (int f = 0; f < 4 * packs; ++f) {
+      const int first = (f / 4) * kCardsPerPack + (f % 4) * 13;
       const int home = std::uniform_int_distribution<int>(lowestHome, 13)(random);
-      foundations[suit].clear();
-      for (int k = 0; k < home; ++k) foundations[suit] += token(suit * 13 + rankAt(k), true);
-      for (int k = home; k < 13; ++k) left.push_back(suit * 13 + rankAt(k));
+      foundations[static_cast<std::size_t>(f)].clear();
+      for (int k = 0; k < home; ++k) foundations[static_cast<std::size_t>(f)] += token(first + rankAt(k), true);
+      for (int k = home; k < 13; ++k) left.push_back(first + rankAt(k));
     }
   } while (left.size() > mostCardsLeft);
-  for (int suit = 0; suit < 4; ++suit) table.lay("Dest" + std::to_string(suit + 1), foundations[suit]);
+  for (int f = 0; f < 4 * packs; ++f) table.lay("Dest" + std::to_string(f + 1), foundations[static_cast<std::size_t>(f)]);
   std::shuffle(left.begin(), left.end(), random);
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
   std::vector<std::string> tableau(static_cast<std::size_t>(piles));
@@ -153,6 +156,7 @@ struct RuleSet {
   std::size_t mostCardsLeft = kMostCardsLeft;
   // So many cards of every suit are home at least.
   int lowestHome = 8;
+  int packs = 1;
   // How often a card dealt onto face-down cards lies face down too.
   double hiddenShare = 0.0;
 };
@@ -226,6 +230,28 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .withStock = false,
        .mostCardsLeft = kFewCardsLeft,
        .hiddenShare = 0.6},
+      // Two packs, one pass, one card at a time, in suit, any card fills a
+      // space: both copies of a card may go home or wait.
+      {.name = "two packs",
+       .parameters = {{param::kTableauCount, 2}, {param::kCardsInPlay, 104}, {param::kFoundationCount, 8},
+                      {param::kStockPasses, 1}, {param::kMaxCardsMoved, 1}, {param::kFoundationTakeBack, 0}},
+       .eachTableau = {{param::kTableauBuildTypeFirst, 0}, {param::kTableauBaseRankFirst, -1}},
+       .mostCardsLeft = kFewCardsLeft,
+       .packs = 2},
+      // Two packs, rows dealt from the stock, runs in suit, kings fill a space.
+      {.name = "two packs rows",
+       .parameters = {{param::kTableauCount, 2}, {param::kCardsInPlay, 104}, {param::kFoundationCount, 8},
+                      {param::kShowWaste, 0}, {param::kStockPasses, 1}, {param::kFoundationTakeBack, 0}},
+       .eachTableau = {{param::kTableauRowDealFirst, 1}, {param::kTableauBuildTypeFirst, 0}},
+       .mostCardsLeft = kFewCardsLeft,
+       .packs = 2},
+      // Two packs, two passes, runs in alternate colours, kings fill a space.
+      {.name = "two packs two passes",
+       .parameters = {{param::kTableauCount, 3}, {param::kCardsInPlay, 104}, {param::kFoundationCount, 8},
+                      {param::kStockPasses, 2}, {param::kFoundationTakeBack, 0}},
+       .eachTableau = {{param::kTableauBaseRankFirst, 13}},
+       .mostCardsLeft = kFewCardsLeft,
+       .packs = 2},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -247,7 +273,8 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
           table.game.state.parameters[first + r] = static_cast<ParameterValue>(value);
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
-      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.hiddenShare);
+      dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs,
+                  rules.hiddenShare);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
