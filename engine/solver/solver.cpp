@@ -10,6 +10,7 @@
 #include "engine/solver/aces_up_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
 #include "engine/solver/discard_search.hpp"
+#include "engine/solver/divan_search.hpp"
 #include "engine/solver/fast_search.hpp"
 #include "engine/solver/fourteen_search.hpp"
 #include "engine/solver/grid_pairs_search.hpp"
@@ -483,6 +484,7 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   if (std::optional<SolveResult> spider = spiderSolve(start, budget, stop)) return *std::move(spider);
   // So have the games played from the stock onto foundations.
   if (std::optional<SolveResult> stock = stockWasteSolve(start, budget, stop)) return *std::move(stock);
+  if (std::optional<SolveResult> divan = divanSolve(start, budget, stop)) return *std::move(divan);
   // So has Aces Up, and Monte Carlo's grid.
   if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
   if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);

@@ -13,6 +13,8 @@
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/rank_home_bound.hpp"
+#include "engine/solver/suit_alone_bound.hpp"
 
 namespace quilloro::solver {
 
@@ -30,6 +32,9 @@ constexpr int kFoundationCards = 13;
 // How far ahead a card's rank is needed at most: beyond any foundation.
 constexpr int kNeverNeeded = 64;
 constexpr int kDiscrepancyRounds = 3;
+// Where cards are placed on piles, wins often leave the placing order more
+// often than that: a few more rounds find most before the full search.
+constexpr int kPlacingDiscrepancyRounds = 6;
 
 struct Foundation {
   std::uint8_t count = 0;
@@ -82,10 +87,17 @@ class StockWasteRules {
   static std::optional<std::pair<StockWasteRules, StockState>> of(const SolverStart& start);
 
   bool won(const State& s) const { return s.cardsLeft == 0; }
-  bool hopeless(const State& s) const { return climbing_ && tableauDeadlocked(s); }
+  bool hopeless(const State& s) const {
+    if (climbing_) return tableauDeadlocked(s);
+    if (everyMove_) return false;
+    return ranksOnce_ ? ranksStuck(s) : suitsAlone_ && aSuitStuck(s);
+  }
   int left(const State& s) const { return s.cardsLeft; }
   // Placing cards on the piles in the order they unwind is mostly right.
-  int discrepancyRounds() const { return pilesTakeFromWaste_ || (piles_ == 0 && !wasteOnlyInSuit_) ? kDiscrepancyRounds : 0; }
+  int discrepancyRounds() const {
+    if (pilesTakeFromWaste_) return kPlacingDiscrepancyRounds;
+    return piles_ == 0 && !wasteOnlyInSuit_ ? kDiscrepancyRounds : 0;
+  }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
   PositionKey128 key(const State& s) const;
@@ -104,6 +116,12 @@ class StockWasteRules {
   // another gone first (the one above it, or the one of its rank that the
   // foundation before its own needs).
   bool tableauDeadlocked(const State& s) const;
+  // Foundations that take every rank once whatever the suit: whether even a
+  // looser game than the real one leaves a card out (see rank_home_bound).
+  bool ranksStuck(const State& s) const;
+  // Foundations in suit up from the aces and down from the kings: whether
+  // some suit played alone can no longer come home (see suit_alone_bound).
+  bool aSuitStuck(const State& s) const;
   // A top card that may go home at once with nothing lost: every foundation
   // takes each rank once whatever its suit, and enough of them take this rank
   // now for every card of it still out.
@@ -148,6 +166,13 @@ class StockWasteRules {
   // One pack turned a card at a time onto foundations alone, each of which
   // builds in suit (or takes queens into a centre row).
   bool wasteOnlyInSuit_ = false;
+  mutable RankHomeView rankView_;
+  // Cards from the stock alone onto foundations in suit, as many up from the
+  // ace and down from the king per suit as there are packs.
+  bool suitsAlone_ = false;
+  int packs_ = 1;
+  std::array<std::vector<int>, 4> suitRanks_;
+  mutable SuitAloneBound suitBound_;
 };
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
@@ -230,6 +255,15 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
                        if (rule.buildType == build_type::kAnySuit) return rule.upward && rule.baseCode == kAce;
                        return rule.buildType >= build_type::kStepOfTwo && rule.buildType <= build_type::kStepOfFour;
                      });
+  rules.packs_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
+  const auto countWay = [&](bool upward, int base) {
+    return std::count_if(rules.foundationRules_.begin(), rules.foundationRules_.end(), [&](const FoundationRule& rule) {
+      return rule.buildType == build_type::kSameSuit && rule.upward == upward && rule.baseCode == base;
+    });
+  };
+  rules.suitsAlone_ = rules.piles_ == 0 && rules.cardsPerClick_ == 1 && rules.passes_ != kUnlimitedPasses &&
+                      countWay(true, kAce) == 4 * rules.packs_ && countWay(false, kKing) == 4 * rules.packs_ &&
+                      foundations == 8 * rules.packs_;
   // The deck: the waste from its bottom, then the stock in the order it turns.
   rules.deck_ = cardsOf(state.piles.waste());
   s.turned = static_cast<std::uint8_t>(rules.deck_.size());
@@ -237,6 +271,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   rules.deck_.insert(rules.deck_.end(), stock.rbegin(), stock.rend());
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft = static_cast<int>(rules.deck_.size());
+  for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(cardRank(card));
   if (rules.passes_ != kUnlimitedPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
@@ -368,6 +403,65 @@ bool StockWasteRules::tableauDeadlocked(const State& s) const {
   return left != 0;
 }
 
+bool StockWasteRules::ranksStuck(const State& s) const {
+  RankHomeView& view = rankView_;
+  view.needs.resize(foundationRules_.size());
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const Foundation& foundation = s.foundations[f];
+    std::vector<int>& needs = view.needs[f];
+    needs.clear();
+    // An empty foundation stepping by more than one is not a start the bound knows.
+    if (foundation.count == 0 && foundationRules_[f].buildType != build_type::kAnySuit) return false;
+    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), cardRank(foundation.top));
+    if (rank < kAce || rank > kKing) return false;
+    for (int count = foundation.count; count < kFoundationCards; ++count) {
+      needs.push_back(rank);
+      rank = nextRank(static_cast<int>(f), rank);
+    }
+  }
+  view.piles.resize(static_cast<std::size_t>(piles_));
+  for (std::size_t t = 0; t < view.piles.size(); ++t) {
+    view.piles[t].clear();
+    for (std::size_t at = 0; at < s.height[t]; ++at) view.piles[t].push_back(cardRank(s.piles[t][at]));
+  }
+  view.atHand.fill(0);
+  for (std::size_t at = 0; at < deck_.size(); ++at)
+    if (!isGone(s, static_cast<int>(at))) ++view.atHand[static_cast<std::size_t>(cardRank(deck_[at]))];
+  return ranksCannotAllGoHome(view);
+}
+
+bool StockWasteRules::aSuitStuck(const State& s) const {
+  constexpr int kSuits = 4;
+  constexpr int kEmptyDown = 14;
+  std::array<SuitAlone, kSuits> games;
+  for (std::size_t suit = 0; suit < kSuits; ++suit) {
+    games[suit].ranks = &suitRanks_[suit];
+    games[suit].redealsLeft = passes_ - s.redeals;
+  }
+  std::array<int, kSuits> seen{};
+  for (std::size_t at = 0; at < deck_.size(); ++at) {
+    const auto suit = static_cast<std::size_t>(cardSuit(deck_[at]));
+    SuitAlone& game = games[suit];
+    if (isGone(s, static_cast<int>(at))) game.home |= std::uint32_t{1} << seen[suit];
+    ++seen[suit];
+    if (static_cast<int>(at) < s.turned) game.turned = seen[suit];
+  }
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const Foundation& foundation = s.foundations[f];
+    if (foundation.count == 0) continue;
+    SuitAlone& game = games[static_cast<std::size_t>(cardSuit(foundation.bottom))];
+    (foundationRules_[f].upward ? game.up : game.down).push_back(cardRank(foundation.top));
+  }
+  for (std::size_t suit = 0; suit < kSuits; ++suit) {
+    SuitAlone& game = games[suit];
+    // Every ace or king still out finds an empty foundation of its own.
+    while (static_cast<int>(game.up.size()) < packs_) game.up.push_back(0);
+    while (static_cast<int>(game.down.size()) < packs_) game.down.push_back(kEmptyDown);
+    if (suitBound_.cannotComeHome(static_cast<int>(suit), game)) return true;
+  }
+  return false;
+}
+
 std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {
   auto safe = [&](CardNumber card) -> std::optional<int> {
     const int rank = cardRank(card);
@@ -464,10 +558,12 @@ void StockWasteRules::steps(const State& s, std::vector<Step>& out) const {
     const int group = foundationRules_[static_cast<std::size_t>(f)].group;
     const std::uint64_t code = foundationCode(s.foundations[static_cast<std::size_t>(f)]);
     if (everyMove_) return false;
-    for (int g = 0; g < f; ++g)
-      if (foundationRules_[static_cast<std::size_t>(g)].group == group &&
-          foundationCode(s.foundations[static_cast<std::size_t>(g)]) == code)
-        return true;
+    for (int g = 0; g < f; ++g) {
+      const Foundation& other = s.foundations[static_cast<std::size_t>(g)];
+      if (foundationRules_[static_cast<std::size_t>(g)].group != group) continue;
+      // Where suits do not matter, the number of cards tells the rest.
+      if (ranksOnce_ ? other.count == s.foundations[static_cast<std::size_t>(f)].count : foundationCode(other) == code) return true;
+    }
     return false;
   };
   for (int t = 0; t < piles_; ++t) {
@@ -564,6 +660,29 @@ void StockWasteRules::play(State& s, const Step& step, std::vector<SolverMove>& 
 
 PositionKey128 StockWasteRules::key(const State& s) const {
   KeyHasher hasher;
+  // Where foundations take ranks whatever the suit, and the piles take any
+  // card, a card plays just as any other of its rank: the ranks tell apart.
+  if (ranksOnce_ && !everyMove_) {
+    hasher.add(static_cast<std::uint64_t>(s.turned) | static_cast<std::uint64_t>(s.redeals) << 8);
+    for (std::size_t at = 0; at < deck_.size(); ++at)
+      hasher.add(isGone(s, static_cast<int>(at)) ? 0U : static_cast<std::uint64_t>(cardRank(deck_[at])));
+    std::array<std::uint64_t, kMaxPiles> piles{};
+    for (int t = 0; t < piles_; ++t) {
+      const auto pile = static_cast<std::size_t>(t);
+      KeyHasher one;
+      one.add(s.faceDown[pile]);
+      for (std::size_t at = 0; at < s.height[pile]; ++at) one.add(static_cast<std::uint64_t>(cardRank(s.piles[pile][at])));
+      piles[pile] = one.key().high;
+    }
+    std::sort(piles.begin(), piles.begin() + piles_);
+    for (int t = 0; t < piles_; ++t) hasher.add(piles[static_cast<std::size_t>(t)]);
+    std::array<std::uint64_t, kMaxFoundationCount> counts{};
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f)
+      counts[f] = static_cast<std::uint64_t>(s.foundations[f].count) << 6 | static_cast<std::uint64_t>(foundationRules_[f].group);
+    std::sort(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(foundationRules_.size()));
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f) hasher.add(counts[f]);
+    return hasher.key();
+  }
   for (const std::uint64_t word : s.gone) hasher.add(word);
   hasher.add(static_cast<std::uint64_t>(s.turned) | static_cast<std::uint64_t>(s.redeals) << 8);
   // Piles hold the same whichever of them holds what.

@@ -72,7 +72,8 @@ def facts(game, words):
         chance = words["odds"].format(chance, v(322), v(323))
         undecided = int(game.measured.get("undecided", "0"))
         if undecided > 0 and game.measured.get("ms", "").isdigit():
-            chance += words["undecided"].format(undecided, int(game.measured["ms"]) // 1000)
+            wording = words["undecided_one"] if undecided == 1 else words["undecided"]
+            chance += wording.format(undecided, int(game.measured["ms"]) // 1000)
     if chance:
         rows.append((words["chance"], chance))
     return rows

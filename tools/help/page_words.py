@@ -25,6 +25,7 @@ WORDS = {
         "chance": "Chance of winning", "chances": ["very high", "high", "medium", "low", "very low"],
         "odds": "{0}: the solver, seeing every card, won {1} of the {2} test deals it decided",
         "undecided": "; it could not decide {0} more within {1} seconds each",
+        "undecided_one": "; it could not decide one more within {1} seconds",
         "contents_title": "Quilloro 98 - Help",
         "contents_intro": "Quilloro 98 is a collection of patience games for one player. Choose a game below "
                           "to read its rules, or read on for how the cards are moved with the mouse.",
@@ -104,6 +105,7 @@ WORDS = {
         "chance": "Probabilità di vincere", "chances": ["molto alta", "alta", "media", "bassa", "molto bassa"],
         "odds": "{0}: il risolutore, vedendo tutte le carte, ha vinto {1} delle {2} partite di prova che ha deciso",
         "undecided": "; non è riuscito a decidere altre {0} partite in {1} secondi ciascuna",
+        "undecided_one": "; non è riuscito a decidere un'altra partita in {1} secondi",
         "contents_title": "Quilloro 98 - Guida",
         "contents_intro": "Quilloro 98 è una raccolta di solitari per un giocatore. Scegli qui sotto un gioco "
                           "per leggerne le regole, oppure continua a leggere per sapere come si muovono le "

@@ -1,5 +1,5 @@
 // The searches of the games played from the stock (Sir Tommy, Calculation,
-// Quadrille, Osmosis, Ebb and Flow, Aces Up) against the engine: on random
+// Quadrille, Osmosis, Ebb and Flow, Sultan, Aces Up) against the engine: on random
 // play they offer exactly the moves the engine accepts, their verdicts on
 // endgames agree with a plain exhaustive search over the engine's own moves,
 // and whole deals get the same answer on every run, wins replaying.
@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -15,6 +16,7 @@
 #include <unordered_set>
 
 #include "engine/solver/aces_up_search.hpp"
+#include "engine/solver/divan_search.hpp"
 #include "engine/solver/grid_pairs_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stock_waste_search.hpp"
@@ -44,16 +46,19 @@ constexpr int kSirTommy = 33;
 constexpr int kOsmosis = 38;
 constexpr int kQuadrille = 45;
 constexpr int kCalculation = 47;
+constexpr int kSultan = 53;
 constexpr int kAcesUp = 54;
 constexpr int kEbbAndFlow = 55;
-constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp, kEbbAndFlow};
+constexpr std::array kKinds{kSirTommy, kOsmosis, kQuadrille, kCalculation, kSultan, kAcesUp, kEbbAndFlow};
 
 std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
+  if (kind == kSultan) return divanMoves(start);
   return kind == kAcesUp ? acesUpMoves(start) : stockWasteMoves(start);
 }
 
 std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::int64_t nodes) {
   const Budget budget{.nodes = nodes, .milliseconds = 600'000};
+  if (kind == kSultan) return divanSolve(start, budget, nullptr);
   return kind == kAcesUp ? acesUpSolve(start, budget, nullptr) : stockWasteSolve(start, budget, nullptr);
 }
 
@@ -166,7 +171,7 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
   int lostInAll = 0;
   // Ebb and Flow's search seldom comes near the end of its two packs on a
   // small budget: it has no endgames to give.
-  for (const int kind : {kSirTommy, kOsmosis, kQuadrille, kCalculation, kAcesUp}) {
+  for (const int kind : {kSirTommy, kOsmosis, kQuadrille, kCalculation, kSultan, kAcesUp}) {
     cli::SolverSession play = session(kind);
     int won = 0;
     int lost = 0;
@@ -200,6 +205,70 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
   if (kEndgames >= 10) {
     EXPECT_GT(lostInAll, 0);
   }
+}
+
+// An Ebb and Flow table with every card home but a few: per suit and pack,
+// the ranks between a random height of an up foundation and the bottom of a
+// down one, the first of them on the waste and the rest in the stock.
+void setEbbAndFlowEndgame(Game& game, std::mt19937& random) {
+  constexpr int kSuits = 4;
+  constexpr int kUpFoundations = 8;
+  for (;;) {
+    std::vector<CardNumber> left;
+    std::vector<std::vector<CardNumber>> foundations(16);
+    for (int suit = 0; suit < kSuits; ++suit)
+      for (int pack = 0; pack < 2; ++pack) {
+        const int up = std::uniform_int_distribution<int>(0, kKing)(random);
+        const int gap = std::min(kKing - up, std::uniform_int_distribution<int>(0, 3)(random));
+        auto card = [&](int rank) { return static_cast<CardNumber>(pack * kCardsPerPack + suit * 13 + rank); };
+        for (int rank = kAce; rank <= up; ++rank) foundations[static_cast<std::size_t>(2 * suit + pack)].push_back(card(rank));
+        for (int rank = kKing; rank > up + gap; --rank)
+          foundations[static_cast<std::size_t>(kUpFoundations + 2 * suit + pack)].push_back(card(rank));
+        for (int rank = up + 1; rank <= up + gap; ++rank) left.push_back(card(rank));
+      }
+    if (left.size() > 12 || left.size() < 6) continue;
+    std::shuffle(left.begin(), left.end(), random);
+    PileLists& piles = game.state.piles;
+    piles.stock().clear();
+    piles.waste().clear();
+    for (int f = 0; f < 16; ++f) {
+      Pile& pile = piles.pile(PileList::Foundations, f);
+      pile.clear();
+      for (const CardNumber card : foundations[static_cast<std::size_t>(f)]) {
+        pile.append(card);
+        game.state.cards.setFaceState(card, "1");
+      }
+    }
+    const auto onWaste = std::uniform_int_distribution<std::size_t>(0, left.size())(random);
+    for (std::size_t at = 0; at < left.size(); ++at) {
+      game.state.cards.setFaceState(left[at], at < onWaste ? "1" : "0");
+      (at < onWaste ? piles.waste() : piles.stock()).append(left[at]);
+    }
+    // Mostly the last pass, where a buried card stays buried.
+    game.setRedealCount(std::bernoulli_distribution(0.7)(random) ? 2 : 1);
+    return;
+  }
+}
+
+TEST_F(StockGamesSearch, EbbAndFlowEndgameVerdictsAgreeWithAPlainExhaustiveSearch) {
+  std::mt19937 random(55);
+  cli::SolverSession play = session(kEbbAndFlow);
+  int won = 0;
+  int lost = 0;
+  // At least a few endgames, and on until both verdicts have come up.
+  for (int deal = 1; deal <= 40 && (deal <= 2 * kEndgames || won == 0 || lost == 0); ++deal) {
+    play.deal(std::to_string(5500 + deal));
+    Game& table = play.game();
+    setEbbAndFlowEndgame(table, random);
+    const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
+    ASSERT_TRUE(result.has_value()) << deal;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << deal;
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+  }
+  EXPECT_GT(won, 0);
+  EXPECT_GT(lost, 0);
 }
 
 TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) {
