@@ -3,7 +3,9 @@
 // no other card can still need go home at once, and a face-down top card is
 // turned at once. Where cards may come back from the foundations, a first
 // search goes without, and none comes back where it could never serve. When
-// every position reachable was seen, the deal is lost.
+// every position reachable was seen, the deal is lost. A deal the best-first
+// search has not won on its share of the budget goes on depth first, which
+// sees the remaining positions faster and in less memory.
 #include "engine/solver/fast_search.hpp"
 
 #include <algorithm>
@@ -29,6 +31,9 @@ constexpr std::int64_t kBlockedDealNodes = 2'000;
 // The clock and the stop flag are read once per so many positions.
 constexpr std::int64_t kClockInterval = 256;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
+// Where every card shows, the best-first search gets one in so many
+// positions of the budget before the depth-first one takes over.
+constexpr std::int64_t kBestFirstShare = 2;
 
 class FastSearch {
  public:
@@ -274,7 +279,10 @@ bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
 // of them back, and the positions are far fewer without: a first search
 // without them, on half the positions of the budget, finds most wins; the
 // rest of the budget goes to a search with every move, which alone may find
-// a deal lost.
+// a deal lost. That one goes depth first: it keeps only the keys of the
+// positions, and it brings a card back only with the move that needs it
+// (paired_moves), which leaves out most of the positions with cards taken
+// back.
 SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
                                 const std::atomic<bool>* stop) {
   Budget first = budget;
@@ -284,10 +292,32 @@ SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start
   Budget rest = budget;
   rest.nodes = budget.nodes - quick.nodes;
   rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
-  SolveResult full = FastSearch(rules, start, rest, stop).run();
+  SolveResult full = depthSolve(rules, start, rest, stop);
   full.nodes += quick.nodes;
   full.seconds += quick.seconds;
   return full;
+}
+
+// Where every card shows, the best-first search finds nearly every win in a
+// small share of the positions of the budget; a deal it has not won by then
+// is most often lost, and proving it takes seeing every position, which the
+// depth-first search does several times faster and in far less memory. So
+// the best-first search gets a share of the budget and the depth-first one
+// the rest.
+SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                          const std::atomic<bool>* stop) {
+  Budget first = budget;
+  first.nodes = budget.nodes / kBestFirstShare;
+  SolveResult quick = FastSearch(rules, start, first, stop).run();
+  if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime || quick.nodes < first.nodes) return quick;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - quick.nodes;
+  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  SolveResult deep = depthSolve(rules, start, rest, stop);
+  if (deep.verdict == Verdict::Unknown) deep.moves = std::move(quick.moves);
+  deep.nodes += quick.nodes;
+  deep.seconds += quick.seconds;
+  return deep;
 }
 
 }  // namespace
@@ -306,7 +336,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
   }
   if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
-  return FastSearch(*rules, start, budget, stop).run();
+  return solveDeepLast(*rules, start, budget, stop);
 }
 
 std::optional<std::vector<SolverMove>> fastMoves(const SolverStart& start) {

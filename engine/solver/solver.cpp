@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "engine/solver/aces_up_search.hpp"
+#include "engine/solver/fan_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/divan_search.hpp"
@@ -488,6 +489,8 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   // So has Aces Up, and Monte Carlo's grid.
   if (std::optional<SolveResult> aces = acesUpSolve(start, budget, stop)) return *std::move(aces);
   if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);
+  // So have the fans that the stock gathers and deals again.
+  if (std::optional<SolveResult> fans = fanSolve(start, budget, stop)) return *std::move(fans);
   return Search(start, budget, stop).run();
 }
 

@@ -103,7 +103,7 @@ std::string token(int card, bool faceUp) {
 // them).
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
                  std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1,
-                 double hiddenShare = 0.0) {
+                 bool hidden = true, double hiddenShare = 0.0) {
   std::vector<int> left;
   std::vector<std::string> foundations(static_cast<std::size_t>(4 * packs));
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -131,11 +131,11 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
       stock += token(card, false);
     } else {
       std::string& pile = tableau[static_cast<std::size_t>(where)];
-      const bool hidden = pile.empty() ? std::bernoulli_distribution(0.3)(random)
-                                       : hiddenSoFar[static_cast<std::size_t>(where)] && hiddenShare > 0.0 &&
-                                             std::bernoulli_distribution(hiddenShare)(random);
-      hiddenSoFar[static_cast<std::size_t>(where)] = hidden;
-      pile += token(card, !hidden);
+      const bool faceDown = pile.empty() ? hidden && std::bernoulli_distribution(0.3)(random)
+                                         : hiddenSoFar[static_cast<std::size_t>(where)] && hiddenShare > 0.0 &&
+                                               std::bernoulli_distribution(hiddenShare)(random);
+      hiddenSoFar[static_cast<std::size_t>(where)] = faceDown;
+      pile += token(card, !faceDown);
     }
   }
   table.lay("Mazzo", stock);
@@ -157,6 +157,8 @@ struct RuleSet {
   // So many cards of every suit are home at least.
   int lowestHome = 8;
   int packs = 1;
+  // The bottom cards of some piles lie face down.
+  bool hidden = true;
   // How often a card dealt onto face-down cards lies face down too.
   double hiddenShare = 0.0;
 };
@@ -252,6 +254,15 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .eachTableau = {{param::kTableauBaseRankFirst, 13}},
        .mostCardsLeft = kFewCardsLeft,
        .packs = 2},
+      // Every card face up, no stock, building in suit, kings filling a
+      // space, cards coming back from the foundations: best first without
+      // them, then depth first with them.
+      {.name = "open take back",
+       .parameters = {{param::kTableauCount, 3}},
+       .withStock = false,
+       .eachTableau = {{param::kTableauBuildTypeFirst, 0}, {param::kTableauBaseRankFirst, kKing}},
+       .mostCardsLeft = kFewCardsLeft,
+       .hidden = false},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {
@@ -274,7 +285,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
       dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs,
-                  rules.hiddenShare);
+                  rules.hidden, rules.hiddenShare);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
