@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/hidden_for_ever.hpp"
 #include "engine/solver/paired_moves.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
@@ -21,6 +22,8 @@ namespace {
 
 // The clock and the stop flag are read once per so many moves tried.
 constexpr std::int64_t kClockInterval = 1024;
+// The positions searched for a hint's line in a deal known to be lost.
+constexpr std::int64_t kHopelessDealNodes = 2'000;
 
 class DepthSearch {
  public:
@@ -161,12 +164,18 @@ std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps)
 SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
                        const std::atomic<bool>* stop) {
   SearchClock clock(budget.milliseconds, stop);
-  DepthSearch search(rules, start, budget, clock);
+  // A deal with a card no play can show is lost; a short search still finds
+  // the line that brings the most cards home, for a hint.
+  const bool hopeless = cardHiddenForEver(FastPosition(rules, start.state, start.redealCount));
+  Budget used = budget;
+  if (hopeless) used.nodes = std::min(budget.nodes, kHopelessDealNodes);
+  DepthSearch search(rules, start, used, clock);
   const DepthSearch::Outcome outcome = search.run();
   SolveResult result;
   result.verdict = outcome == DepthSearch::Outcome::Won         ? Verdict::Won
                    : outcome == DepthSearch::Outcome::Exhausted ? Verdict::Lost
                                                                 : Verdict::Unknown;
+  if (hopeless && result.verdict == Verdict::Unknown && !clock.stopped()) result.verdict = Verdict::Lost;
   result.moves = search.asMoves(search.line());
   result.nodes = search.expanded();
   clock.report(result);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "engine/solver/run_transfers.hpp"
+
 namespace quilloro::solver {
 
 namespace {
@@ -49,6 +51,30 @@ bool mayTakeACard(const FastPosition& position, FastCard base) {
   return rules.hasStock() && (fits(position.stockPile(), 0) || fits(position.wastePile(), 0));
 }
 
+void pairTransfer(FastPosition& position, const FastStep& step, std::vector<PairedStep>& choices) {
+  std::vector<FastStep> played;
+  playBare(position, step, played);
+  // Most cards left bare could neither go anywhere nor take a card: then
+  // the moves of the position need not be listed.
+  const FastCard bare = position.top(step.from);
+  const FastRules& rules = position.rules();
+  if (position.foundationFor(bare) < 0 && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
+      !mayTakeACard(position, bare)) {
+    for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
+    return;
+  }
+  std::vector<FastStep> onto;
+  position.moves(onto, true);
+  position.stockMoves(onto);
+  for (const FastStep& next : onto) {
+    if (!needsCardLeftBare(position, step, next)) continue;
+    FastStep first = step;
+    first.priority = std::min(step.priority, next.priority);
+    choices.push_back({first, next, true});
+  }
+  for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
+}
+
 }  // namespace
 
 void playBare(FastPosition& position, const FastStep& step, std::vector<FastStep>& steps) {
@@ -62,6 +88,10 @@ void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::
   std::vector<FastStep> onto;
   std::vector<FastStep> played;
   for (const FastStep& step : moves) {
+    if (carriesRunBetweenCards(position, step)) {
+      pairTransfer(position, step, choices);
+      continue;
+    }
     if (!waits(position, step)) {
       choices.push_back({step, {}, false});
       continue;

@@ -15,6 +15,11 @@
 // The same holds for a card of an endless stock turned one card a click:
 // every card of it can be reached by clicks at any time, whatever else was
 // played, so it too waits there until a card is to be put on it.
+//
+// A run lifted off a face-up card u onto a card v of the tableau changes only
+// which of the two carries the run (see run_transfers.hpp): it waits until u
+// is needed bare, by the move that puts a card on u, sends u home or into a
+// free cell.
 #pragma once
 
 #include <vector>

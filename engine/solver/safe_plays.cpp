@@ -51,7 +51,43 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       known_ = {};
       moved = true;
     }
+    if (!moved && stockCardHome(steps)) {
+      known_ = {};
+      moved = true;
+    }
   }
+}
+
+bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
+  // Every card of an endless stock turned one card a click can be reached
+  // at any time, whatever else is played: a card of it that nothing needs
+  // waits there for nothing, as it would on the tableau. Where cards come
+  // back from the foundations, only the lowest go unasked: nothing in the
+  // stock could take one coming straight back.
+  const FastRules& rules = position_.rules();
+  if (!rules.hasStock() || rules.dealsRows() || rules.passes() >= 0 || rules.cardsPerClick() != 1) return false;
+  const int stock = position_.stockPile();
+  const int waste = position_.wastePile();
+  for (const int pile : {waste, stock})
+    for (int slot = 0; slot < position_.size(pile); ++slot) {
+      const FastCard card = position_.card(pile, slot);
+      const int home = position_.foundationFor(card);
+      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
+      if (rules.takesBack() && !lowEnough(card)) continue;
+      // Round the cycle until the card shows on the waste.
+      const int cycle = position_.size(stock) + position_.size(waste) + 1;
+      const std::size_t before = steps.size();
+      for (int clicks = 0; position_.top(waste) != card && clicks < cycle; ++clicks) position_.click(steps);
+      if (position_.top(waste) != card) {
+        for (; steps.size() > before; steps.pop_back()) position_.undo(steps.back());
+        return false;
+      }
+      const FastStep step{FastStep::Kind::Move, static_cast<std::uint8_t>(waste), static_cast<std::uint8_t>(home), 1, card, 0, 0};
+      position_.apply(step);
+      steps.push_back(step);
+      return true;
+    }
+  return false;
 }
 
 bool SafePlays::lowEnough(FastCard card) const {

@@ -32,6 +32,9 @@ class SafePlays {
   // Whether the card may go home without spoiling a win: every card that
   // could still be built on it is home or may go home the same way.
   bool dispensable(int suit, int rank);
+  // Sends home one card of an endless stock turned one card a click, where
+  // it may go unasked; false when there is none.
+  bool stockCardHome(std::vector<FastStep>& steps);
 
   FastPosition& position_;
   std::array<std::array<std::int8_t, 14>, 4> known_{};

@@ -123,7 +123,7 @@ TEST_F(FastSearchKinds, KlondikeIsDecidedDepthFirstRepeatablyAndNeverLostForWant
   EXPECT_GE(won, 2);
   // A deal whose space fills far more than the table the memory allows:
   // the search gives up undecided rather than call the deal lost.
-  session.deal("1004");
+  session.deal("1005");
   const SolveResult cramped =
       solve(SolverStart::of(session.game()), Budget{.nodes = 1'000'000, .milliseconds = 600'000, .memoryBytes = 200'000});
   EXPECT_EQ(cramped.verdict, Verdict::Unknown);

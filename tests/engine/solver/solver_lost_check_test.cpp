@@ -99,11 +99,11 @@ std::string token(int card, bool faceUp) {
 // An endgame: every suit of every pack home from the base rank up to a
 // random rank (at least lowestHome cards), the few cards left dealt at random
 // to the stock (where there is one) and the tableau piles, face up but for
-// the bottom card of some piles. With intoReserve, some of them go to the
-// first reserve.
+// the bottom card of some piles (and with hiddenShare, of as many cards above
+// them). With intoReserve, some of them go to the first reserve.
 void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, int base = kAce,
                  std::size_t mostCardsLeft = kMostCardsLeft, int lowestHome = 8, int packs = 1,
-                 bool hidden = true, bool intoReserve = false) {
+                 bool hidden = true, bool intoReserve = false, double hiddenShare = 0.0) {
   std::vector<int> left;
   std::vector<std::string> foundations(static_cast<std::size_t>(4 * packs));
   // The k-th card of a foundation, from 0, turning from king to ace.
@@ -122,6 +122,8 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
   std::shuffle(left.begin(), left.end(), random);
   const int piles = table.game.state.pilesInUse(PileList::Tableau);
   std::vector<std::string> tableau(static_cast<std::size_t>(piles));
+  // Piles holding face-down cards only, which may take another one.
+  std::vector<bool> hiddenSoFar(static_cast<std::size_t>(piles), true);
   std::string stock;
   std::string reserve;
   for (const int card : left) {
@@ -134,7 +136,11 @@ void dealEndgame(TestTable& table, std::mt19937& random, bool withStock = true, 
       stock += token(card, false);
     } else {
       std::string& pile = tableau[static_cast<std::size_t>(where)];
-      pile += token(card, !pile.empty() || !hidden || std::bernoulli_distribution(0.7)(random));
+      const bool faceDown = pile.empty() ? hidden && std::bernoulli_distribution(0.3)(random)
+                                         : hiddenSoFar[static_cast<std::size_t>(where)] && hiddenShare > 0.0 &&
+                                               std::bernoulli_distribution(hiddenShare)(random);
+      hiddenSoFar[static_cast<std::size_t>(where)] = faceDown;
+      pile += token(card, !faceDown);
     }
   }
   table.lay("Mazzo", stock);
@@ -161,6 +167,8 @@ struct RuleSet {
   bool hidden = true;
   // Some of the cards left lie on the first reserve.
   bool intoReserve = false;
+  // How often a card dealt onto face-down cards lies face down too.
+  double hiddenShare = 0.0;
 };
 // The rule sets of wide spaces and rows dealt from the stock.
 constexpr std::size_t kFewCardsLeft = 10;
@@ -222,6 +230,16 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .parameters = {{param::kTableauCount, 3}},
        .mostCardsLeft = kFewCardsLeft,
        .lowestHome = 0},
+      // Several face-down cards a pile, which some deals bury for good.
+      {.name = "klondike buried",
+       .parameters = {{param::kTableauCount, 3}},
+       .mostCardsLeft = kFewCardsLeft,
+       .hiddenShare = 0.6},
+      {.name = "yukon buried",
+       .parameters = {{param::kTableauCount, 2}, {param::kMultiCardMoveRule, 0}},
+       .withStock = false,
+       .mostCardsLeft = kFewCardsLeft,
+       .hiddenShare = 0.6},
       // Two packs, one pass, one card at a time, in suit, any card fills a
       // space: both copies of a card may go home or wait.
       {.name = "two packs",
@@ -299,7 +317,7 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       for (int f = 0; f < kMaxFoundations; ++f)
         table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(rules.base);
       dealEndgame(table, random, rules.withStock, rules.base, rules.mostCardsLeft, rules.lowestHome, rules.packs,
-                  rules.hidden, rules.intoReserve);
+                  rules.hidden, rules.intoReserve, rules.hiddenShare);
       const SolverStart start = SolverStart::of(table.game);
       // The rule sets given per pile are all the fast search's own.
       if (!rules.withStock || rules.eachTableau.size() > 0) {
