@@ -12,6 +12,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/stock_order.hpp"
 
 namespace quilloro::solver {
 
@@ -20,7 +21,6 @@ namespace {
 constexpr int kPlainFamily = 0;
 constexpr int kFillFromWaste = 2;
 constexpr int kWasteNeverTarget = 4;
-constexpr int kUnlimitedPasses = -1;
 constexpr int kMaxRow = 10;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kDeckWords = 2;
@@ -44,8 +44,6 @@ struct DivanStep {
   std::uint8_t to = 0;
 };
 
-bool isGone(const DivanState& s, int at) { return ((s.gone[static_cast<std::size_t>(at >> 6)] >> (at & 63)) & 1U) != 0; }
-void setGone(DivanState& s, int at) { s.gone[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{1} << (at & 63); }
 
 std::vector<CardNumber> cardsOf(const Pile& pile) {
   std::vector<CardNumber> cards;
@@ -135,7 +133,7 @@ std::optional<std::pair<DivanRules, DivanState>> DivanRules::of(const SolverStar
     s.top[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(cards.back());
   }
   rules.passes_ = p[param::kStockPasses];
-  if (rules.passes_ != kUnlimitedPasses && rules.passes_ < 1) return std::nullopt;
+  if (rules.passes_ != kUnlimitedStockPasses && rules.passes_ < 1) return std::nullopt;
   rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
   // The deck: the waste from its bottom, then the stock in the order it turns.
   rules.deck_ = cardsOf(state.piles.waste());
@@ -144,7 +142,7 @@ std::optional<std::pair<DivanRules, DivanState>> DivanRules::of(const SolverStar
   rules.deck_.insert(rules.deck_.end(), stock.rbegin(), stock.rend());
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft += static_cast<int>(rules.deck_.size());
-  if (rules.passes_ != kUnlimitedPasses) {
+  if (rules.passes_ != kUnlimitedStockPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
   }
@@ -174,25 +172,7 @@ bool DivanRules::twin(const State& s, int f) const {
 }
 
 bool DivanRules::click(State& s) const {
-  const int size = static_cast<int>(deck_.size());
-  int stockLeft = 0;
-  int wasteCount = 0;
-  for (int at = 0; at < size; ++at)
-    if (!isGone(s, at)) ++(at < s.turned ? wasteCount : stockLeft);
-  bool changed = false;
-  if (stockLeft == 0 && wasteCount >= 2 && (passes_ == kUnlimitedPasses || s.redeals < passes_)) {
-    s.turned = 0;
-    if (passes_ != kUnlimitedPasses) ++s.redeals;
-    stockLeft = wasteCount;
-    changed = true;
-  }
-  for (int turned = 0; turned < cardsPerClick_ && stockLeft > 0; ++turned) {
-    while (isGone(s, s.turned)) ++s.turned;
-    ++s.turned;
-    --stockLeft;
-    changed = true;
-  }
-  return changed;
+  return clickStockOrder(s, static_cast<int>(deck_.size()), cardsPerClick_, passes_);
 }
 
 void DivanRules::fill(State& s) const {

@@ -85,7 +85,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
     }
   }
   rules.passes_ = p[param::kStockPasses];
-  if (rules.passes_ != kUnlimitedPasses && rules.passes_ < 1) return std::nullopt;
+  if (rules.passes_ != kUnlimitedStockPasses && rules.passes_ < 1) return std::nullopt;
   rules.onePack_ = p[param::kCardsInPlay] <= kCardsPerPack;
   rules.cardsPerClick_ = std::max<int>(1, p[param::kCardsPerClick]);
   const auto allFoundations = [&](auto test) { return std::all_of(rules.foundationRules_.begin(), rules.foundationRules_.end(), test); };
@@ -107,7 +107,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
       return rule.buildType == build_type::kSameSuit && rule.upward == upward && rule.baseCode == base;
     });
   };
-  rules.suitsAlone_ = rules.piles_ == 0 && rules.cardsPerClick_ == 1 && rules.passes_ != kUnlimitedPasses &&
+  rules.suitsAlone_ = rules.piles_ == 0 && rules.cardsPerClick_ == 1 && rules.passes_ != kUnlimitedStockPasses &&
                       countWay(true, kAce) == 4 * rules.packs_ && countWay(false, kKing) == 4 * rules.packs_ &&
                       foundations == 8 * rules.packs_;
   // The deck: the waste from its bottom, then the stock in the order it turns.
@@ -118,7 +118,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft = static_cast<int>(rules.deck_.size());
   for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(cardRank(card));
-  if (rules.passes_ != kUnlimitedPasses) {
+  if (rules.passes_ != kUnlimitedStockPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
   }
@@ -174,25 +174,7 @@ bool StockWasteRules::accepts(const State& s, int f, CardNumber card) const {
 }
 
 bool StockWasteRules::click(State& s) const {
-  const int size = static_cast<int>(deck_.size());
-  int stockLeft = 0;
-  int wasteCount = 0;
-  for (int at = 0; at < size; ++at)
-    if (!isGone(s, at)) ++(at < s.turned ? wasteCount : stockLeft);
-  bool changed = false;
-  if (stockLeft == 0 && wasteCount >= 2 && (passes_ == kUnlimitedPasses || s.redeals < passes_)) {
-    s.turned = 0;
-    if (passes_ != kUnlimitedPasses) ++s.redeals;
-    stockLeft = wasteCount;
-    changed = true;
-  }
-  for (int turned = 0; turned < cardsPerClick_ && stockLeft > 0; ++turned) {
-    while (isGone(s, s.turned)) ++s.turned;
-    ++s.turned;
-    --stockLeft;
-    changed = true;
-  }
-  return changed;
+  return clickStockOrder(s, static_cast<int>(deck_.size()), cardsPerClick_, passes_);
 }
 
 bool StockWasteRules::tableauDeadlocked(const State& s) const {

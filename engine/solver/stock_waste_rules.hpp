@@ -11,6 +11,7 @@
 
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/rank_home_bound.hpp"
+#include "engine/solver/stock_order.hpp"
 #include "engine/solver/suit_alone_bound.hpp"
 
 namespace quilloro::solver::stock_waste {
@@ -18,7 +19,6 @@ namespace quilloro::solver::stock_waste {
 constexpr int kFamilyPlain = 0;
 constexpr int kFamilyRankHints = 10;
 constexpr int kWasteNeverTarget = 4;
-constexpr int kUnlimitedPasses = -1;
 constexpr int kMaxPiles = 4;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kPileCapacity = 56;
@@ -64,8 +64,6 @@ struct StockStep {
   std::uint8_t to = 0;
 };
 
-inline bool isGone(const StockState& s, int at) { return ((s.gone[static_cast<std::size_t>(at >> 6)] >> (at & 63)) & 1U) != 0; }
-inline void setGone(StockState& s, int at) { s.gone[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{1} << (at & 63); }
 
 class StockWasteRules {
  public:
