@@ -74,9 +74,18 @@ class ExhaustiveSearch {
     for (const PileList list : {PileList::Foundations, PileList::Tableau, PileList::Reserves})
       for (int index = 0; index < state.pilesInUse(list); ++index) targets.push_back({list, index});
     std::vector<CardNumber> cards;
-    for (const PileRef pile : targets)
+    for (const PileRef pile : targets) {
+      // A foundation never gives any card but its top one: trying the cards
+      // under it only costs time (most in the sanitized build).
+      if (pile.list == PileList::Foundations) {
+        const auto slots = state.piles.pile(pile).slots();
+        const auto top = std::find_if(slots.rbegin(), slots.rend(), [](std::uint8_t card) { return card != kNoCard; });
+        if (top != slots.rend()) cards.push_back(*top);
+        continue;
+      }
       for (const std::uint8_t card : state.piles.pile(pile).slots())
         if (card != kNoCard && !state.isFaceDown(card)) cards.push_back(card);
+    }
     if (const CardNumber top = state.piles.waste().topCard(); top != kNoCard) cards.push_back(top);
     std::vector<SolverMove> moves;
     for (const CardNumber card : cards)
