@@ -20,15 +20,21 @@ constexpr int kPerEmptyPile = 6;
 
 }  // namespace
 
-int openScore(const FastPosition& position) {
+std::array<int, 4> lowestRanksOut(const FastPosition& position) {
   const FastRules& rules = position.rules();
-  // The lowest rank of each suit not yet home in every pack.
   std::array<int, 4> next{};
   for (int suit = 0; suit < 4; ++suit) {
     int rank = kAce;
     while (rank <= kKing && position.homeCount(suit, rank) >= rules.packs()) ++rank;
     next[static_cast<std::size_t>(suit)] = rank;
   }
+  return next;
+}
+
+int openScore(const FastPosition& position) {
+  const FastRules& rules = position.rules();
+  // The lowest rank of each suit not yet home in every pack.
+  const std::array<int, 4> next = lowestRanksOut(position);
   int misplaced = 0;
   int buried = 0;
   int emptyPiles = 0;

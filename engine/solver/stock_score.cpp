@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "engine/solver/open_score.hpp"
+
 namespace quilloro::solver {
 
 namespace {
@@ -23,12 +25,7 @@ int stockScore(const FastPosition& position) {
   const FastRules& rules = position.rules();
   // The lowest rank of each suit not yet home in every pack: it and the
   // rank above it are what the foundations wait for.
-  std::array<int, 4> next{};
-  for (int suit = 0; suit < 4; ++suit) {
-    int rank = kAce;
-    while (rank <= kKing && position.homeCount(suit, rank) >= rules.packs()) ++rank;
-    next[static_cast<std::size_t>(suit)] = rank;
-  }
+  const std::array<int, 4> next = lowestRanksOut(position);
   auto needed = [&](FastCard card) { return rules.rank(card) <= next[static_cast<std::size_t>(rules.suit(card))] + 1; };
   int faceDown = 0;
   int breaks = 0;
