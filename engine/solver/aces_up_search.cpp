@@ -223,11 +223,7 @@ PositionKey128 AcesUpRules::key(const State& s) const {
 }  // namespace
 
 std::optional<SolveResult> acesUpSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  auto table = AcesUpRules::of(start);
-  if (!table) return std::nullopt;
-  const AcesUpRules rules = std::move(table->first);
-  CompactSearch<AcesUpRules> search(rules, budget, stop);
-  return search.run(table->second, start);
+  return solveCompact<AcesUpRules>(start, budget, stop);
 }
 
 std::optional<std::vector<SolverMove>> acesUpMoves(const SolverStart& start) {

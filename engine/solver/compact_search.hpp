@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <optional>
 #include <cstdint>
 #include <vector>
 
@@ -150,5 +151,15 @@ class CompactSearch {
   int bestLeft_ = 1 << 30;
   std::int64_t expanded_ = 0;
 };
+
+// The whole solve of a compact game: its rules and first state read from the
+// start (nothing where the kind is not one of Rules'), then the search.
+template <typename Rules>
+std::optional<SolveResult> solveCompact(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
+  auto table = Rules::of(start);
+  if (!table) return std::nullopt;
+  CompactSearch<Rules> search(table->first, budget, stop);
+  return search.run(table->second, start);
+}
 
 }  // namespace quilloro::solver

@@ -269,11 +269,7 @@ PositionKey128 DivanRules::key(const State& s) const {
 }  // namespace
 
 std::optional<SolveResult> divanSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  auto table = DivanRules::of(start);
-  if (!table) return std::nullopt;
-  const DivanRules rules = std::move(table->first);
-  CompactSearch<DivanRules> search(rules, budget, stop);
-  return search.run(table->second, start);
+  return solveCompact<DivanRules>(start, budget, stop);
 }
 
 std::optional<std::vector<SolverMove>> divanMoves(const SolverStart& start) {

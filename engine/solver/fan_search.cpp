@@ -297,12 +297,8 @@ PositionKey128 FanRules::key(const State& s) const {
 }  // namespace
 
 std::optional<SolveResult> fanSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  auto table = FanRules::of(start);
-  if (!table) return std::nullopt;
-  const FanRules rules = table->first;
-  CompactSearch<FanRules> search(rules, budget, stop);
   // Cards the start already lets go home are left to the search's moves.
-  return search.run(table->second, start);
+  return solveCompact<FanRules>(start, budget, stop);
 }
 
 std::optional<std::vector<SolverMove>> fanMoves(const SolverStart& start) {

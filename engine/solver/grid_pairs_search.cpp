@@ -131,11 +131,7 @@ void GridPairsRules::play(State& s, const Step& step, std::vector<SolverMove>& m
 }  // namespace
 
 std::optional<SolveResult> gridPairsSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  auto table = GridPairsRules::of(start);
-  if (!table) return std::nullopt;
-  const GridPairsRules rules = std::move(table->first);
-  CompactSearch<GridPairsRules> search(rules, budget, stop);
-  return search.run(table->second, start);
+  return solveCompact<GridPairsRules>(start, budget, stop);
 }
 
 std::optional<GridPairsMoves> gridPairsMoves(const SolverStart& start) {

@@ -16,11 +16,7 @@ using stock_waste::StockStep;
 using stock_waste::StockWasteRules;
 
 std::optional<SolveResult> stockWasteSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  auto table = StockWasteRules::of(start);
-  if (!table) return std::nullopt;
-  const StockWasteRules rules = std::move(table->first);
-  CompactSearch<StockWasteRules> search(rules, budget, stop);
-  return search.run(table->second, start);
+  return solveCompact<StockWasteRules>(start, budget, stop);
 }
 
 std::optional<std::vector<SolverMove>> stockWasteMoves(const SolverStart& start) {
