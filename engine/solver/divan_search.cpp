@@ -70,11 +70,7 @@ class DivanRules {
   void offerEveryMove() { everyMove_ = true; }
 
  private:
-  int wasteTop(const State& s) const {
-    for (int at = s.turned - 1; at >= 0; --at)
-      if (!isGone(s, at)) return at;
-    return -1;
-  }
+  int wasteTop(const State& s) const { return wasteTopOf(s); }
   int stockTop(const State& s) const {
     for (int at = s.turned; at < static_cast<int>(deck_.size()); ++at)
       if (!isGone(s, at)) return at;

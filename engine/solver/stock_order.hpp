@@ -21,6 +21,14 @@ void setGone(State& s, int at) {
   s.gone[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{1} << (at & 63);
 }
 
+// Where the waste's top card stands in the order; -1 with the waste empty.
+template <typename State>
+int wasteTopOf(const State& s) {
+  for (int at = s.turned - 1; at >= 0; --at)
+    if (!isGone(s, at)) return at;
+  return -1;
+}
+
 // The click on the stock as the engine makes it: with the stock used up, the
 // waste (of two cards at least) turns over while passes are left; then up to
 // cardsPerClick cards are turned. False when the click changes nothing.

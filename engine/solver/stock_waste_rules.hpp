@@ -91,11 +91,7 @@ class StockWasteRules {
   void offerEveryMove() { everyMove_ = true; }
 
  private:
-  int wasteTop(const State& s) const {
-    for (int at = s.turned - 1; at >= 0; --at)
-      if (!isGone(s, at)) return at;
-    return -1;
-  }
+  int wasteTop(const State& s) const { return wasteTopOf(s); }
   bool accepts(const State& s, int f, CardNumber card) const;
   // Foundations that climb in step with the one before: whether the cards
   // the tableau piles hold wait on one another in a circle, each needing
