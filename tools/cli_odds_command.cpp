@@ -5,7 +5,10 @@
 #include <regex>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/solver.hpp"
 #include "tools/cli_solver_session.hpp"
 
@@ -74,12 +77,17 @@ int measureOdds(const Arguments& args, std::ostream& out) {
     throw UsageError("--first, --deals, --nodes and --budget-ms must be at least 1");
   const solver::Budget budget{.nodes = m.nodes, .milliseconds = m.milliseconds};
   SolverSession session(args, game);
+  std::vector<double> seconds;
   for (int number = m.firstDeal; number < m.firstDeal + m.deals; ++number) {
     session.deal(std::to_string(number));
+    // The processor time of the whole solve, replaying its win included.
+    const double began = solver::searchThreadMilliseconds();
     const solver::Verdict verdict = solver::solve(solver::SolverStart::of(session.game()), budget).verdict;
+    seconds.push_back((solver::searchThreadMilliseconds() - began) / 1000.0);
     if (verdict == solver::Verdict::Won) ++m.won;
     if (verdict == solver::Verdict::Lost) ++m.lost;
   }
+  m.times = dealTimesOf(std::move(seconds));
   out << describeOdds(m);
   if (const auto file = args.text("write")) {
     std::ifstream in(*file, std::ios::binary);

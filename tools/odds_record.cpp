@@ -21,7 +21,21 @@ std::string percent(double share) {
   return text;
 }
 
+std::string seconds(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
 }  // namespace
+
+std::optional<DealTimes> dealTimesOf(std::vector<double> seconds) {
+  if (seconds.empty()) return std::nullopt;
+  std::sort(seconds.begin(), seconds.end());
+  const std::size_t n = seconds.size();
+  const double median = n % 2 == 1 ? seconds[n / 2] : (seconds[n / 2 - 1] + seconds[n / 2]) / 2;
+  return DealTimes{.medianSeconds = median, .slowestSeconds = seconds.back()};
+}
 
 Interval wilsonInterval(int successes, int trials) {
   if (trials <= 0) return {};
@@ -49,6 +63,7 @@ std::string formatOddsRecord(const OddsMeasurement& m) {
   out << kRecordStart << " deals " << m.firstDeal << '-' << m.firstDeal + m.deals - 1 << " nodes " << m.nodes << " ms "
       << m.milliseconds << " won " << m.won << " lost " << m.lost << " undecided " << m.undecided() << " interval "
       << percent(interval.low) << '-' << percent(interval.high);
+  if (m.times) out << " median_s " << seconds(m.times->medianSeconds) << " max_s " << seconds(m.times->slowestSeconds);
   return out.str();
 }
 
@@ -65,10 +80,20 @@ std::optional<OddsMeasurement> parseOddsRecord(std::string_view line) {
   if (!in || dash != '-' || word[0] != "deals" || word[1] != "nodes" || word[2] != "ms" || word[3] != "won" ||
       word[4] != "lost" || word[5] != "undecided")
     return std::nullopt;
+  // The interval, then the times if the deals were timed.
+  std::string interval;
+  in >> word[0] >> interval;
+  if (!in || word[0] != "interval") return std::nullopt;
+  if (in >> word[0]) {
+    DealTimes times;
+    in >> times.medianSeconds >> word[1] >> times.slowestSeconds;
+    if (!in || word[0] != "median_s" || word[1] != "max_s") return std::nullopt;
+    m.times = times;
+  }
   m.deals = lastDeal - m.firstDeal + 1;
   if (m.deals < 1 || m.won < 0 || m.lost < 0 || undecided < 0 || m.undecided() != undecided) return std::nullopt;
   // The interval is written from the counts: a record is whole only when it
-  // matches them.
+  // matches them (and the times only in the one form the writer gives them).
   if (formatOddsRecord(m) != line) return std::nullopt;
   return m;
 }
@@ -85,6 +110,9 @@ std::string describeOdds(const OddsMeasurement& m) {
     out << "won " << percent(static_cast<double>(m.won) / m.decided()) << " % of the decided deals (95 % interval "
         << percent(interval.low) << " to " << percent(interval.high) << " %)\n";
   }
+  if (m.times)
+    out << "a deal took " << seconds(m.times->medianSeconds) << " s at the median and " << seconds(m.times->slowestSeconds)
+        << " s at the most (processor time)\n";
   return out.str();
 }
 
