@@ -47,6 +47,8 @@ Interval wilsonInterval(int successes, int trials) {
   return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
+bool measurementTellsTheChance(const OddsMeasurement& m) { return m.decided() > 0 && 2 * m.decided() >= m.deals; }
+
 int chanceOfWinningIndex(int won, int decided) {
   if (decided <= 0) return 4;
   const double share = static_cast<double>(won) / decided;
@@ -106,6 +108,8 @@ std::string describeOdds(const OddsMeasurement& m) {
   if (m.decided() == 0) {
     out << "no deal decided: no share of wins\n";
   } else {
+    if (!measurementTellsTheChance(m))
+      out << "fewer than half the deals decided: the catalogue keeps its estimated chance of winning\n";
     const Interval interval = m.interval();
     out << "won " << percent(static_cast<double>(m.won) / m.decided()) << " % of the decided deals (95 % interval "
         << percent(interval.low) << " to " << percent(interval.high) << " %)\n";

@@ -49,6 +49,12 @@ struct OddsMeasurement {
   friend bool operator==(const OddsMeasurement&, const OddsMeasurement&) = default;
 };
 
+// Whether a measurement tells the chance of winning: at least half its deals
+// decided. Where the solver decides fewer, the deals it decides are mostly the
+// easy wins, and their share says little of the others: the catalogue then
+// keeps its estimate.
+bool measurementTellsTheChance(const OddsMeasurement& measurement);
+
 // The chance-of-winning index for a share of decided deals won: 0 very high
 // to 4 very low.
 int chanceOfWinningIndex(int won, int decided);

@@ -92,6 +92,18 @@ TEST(OddsWriter, RecordsTheMeasurementSetsTheThreeLinesAndKeepsTheRest) {
   // No deal decided: nothing to show, and the chance of winning keeps its estimate.
   EXPECT_NE(twice.find("321 chance_of_winning: 0 "), std::string::npos) << twice;
   EXPECT_NE(twice.find("323 odds_deals: 0 "), std::string::npos) << twice;
+  // Fewer than half the deals decided: the decided ones are mostly the easy
+  // wins, so the estimate stays and no odds are shown.
+  const OddsMeasurement few{.firstDeal = 1001, .deals = 200, .nodes = 60000, .milliseconds = 10000, .won = 23, .lost = 0,
+                            .times = {}};
+  EXPECT_FALSE(measurementTellsTheChance(few));
+  const std::string estimated = withMeasuredOdds(source, few);
+  EXPECT_NE(estimated.find("321 chance_of_winning: 2            # medium\n"), std::string::npos) << estimated;
+  EXPECT_NE(estimated.find("322 odds_wins: 0 "), std::string::npos) << estimated;
+  EXPECT_NE(estimated.find("323 odds_deals: 0 "), std::string::npos) << estimated;
+  EXPECT_NE(estimated.find(formatOddsRecord(few)), std::string::npos);
+  EXPECT_TRUE(measurementTellsTheChance({.firstDeal = 1, .deals = 200, .nodes = 1, .milliseconds = 1, .won = 60,
+                                         .lost = 40, .times = {}}));
   EXPECT_THROW(withMeasuredOdds("# nothing\n", m), std::runtime_error);
 }
 
@@ -137,7 +149,8 @@ TEST(OddsRecord, IntervalAndRecordLine) {
 }
 
 // Every shipped kind has been measured, and the catalogue shows exactly what
-// its record says: the wins of the decided deals and the chance that follows.
+// its record says: the wins of the decided deals and the chance that follows,
+// where the record decided enough deals to tell.
 TEST(OddsRecord, EveryShippedKindShowsWhatItsMeasurementSays) {
   const std::filesystem::path folder = std::filesystem::path(QUILLORO_SOURCE_DIR) / "data" / "games";
   int kinds = 0;
@@ -157,9 +170,11 @@ TEST(OddsRecord, EveryShippedKindShowsWhatItsMeasurementSays) {
     }
     ASSERT_TRUE(record) << entry.path() << " has no measured odds";
     const GameSource game = parseGameSource(text, entry.path());
-    EXPECT_EQ(game.values[param::kOddsWins], record->won) << entry.path();
-    EXPECT_EQ(game.values[param::kOddsDeals], record->decided()) << entry.path();
-    if (record->decided() > 0) {
+    // A measurement that decided fewer than half its deals shows no odds.
+    const bool tells = measurementTellsTheChance(*record);
+    EXPECT_EQ(game.values[param::kOddsWins], tells ? record->won : 0) << entry.path();
+    EXPECT_EQ(game.values[param::kOddsDeals], tells ? record->decided() : 0) << entry.path();
+    if (tells) {
       EXPECT_EQ(game.values[param::kChanceOfWinning], chanceOfWinningIndex(record->won, record->decided()))
           << entry.path();
     }
