@@ -24,6 +24,10 @@ namespace {
 constexpr std::int64_t kClockInterval = 1024;
 // The positions searched for a hint's line in a deal known to be lost.
 constexpr std::int64_t kHopelessDealNodes = 2'000;
+// The share of the memory budget the moves of the positions on the path may
+// hold; deeper down, a position's moves are listed again when the search
+// comes back to it.
+constexpr std::size_t kStoredMovesShare = 8;
 
 class DepthSearch {
  public:
@@ -39,17 +43,25 @@ class DepthSearch {
   std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
 
  private:
-  // A position on the path: its moves in the arena, the next one to try,
-  // and how many steps lead to it.
+  // A position on the path: its moves in the arena (or, when stored is
+  // false, listed again in top_ whenever it is the last one), the next one
+  // to try, and how many steps lead to it.
   struct Frame {
     std::size_t firstMove;
     std::size_t moveCount;
     std::size_t next;
     std::size_t stepsAtEntry;
+    bool stored;
   };
   Outcome search();
   // Lists the moves of the position reached and puts it on the path.
   void enter();
+  // The moves of the position as it stands, in the order they are tried.
+  void listChoices();
+  // The frame's next move to try.
+  const PairedStep& choiceOf(const Frame& frame) const {
+    return frame.stored ? arena_[frame.firstMove + frame.next] : top_[frame.next];
+  }
   void undoTo(std::size_t stepCount);
   void noteProgress();
   bool spent();
@@ -64,6 +76,8 @@ class DepthSearch {
   std::vector<FastStep> moves_;
   std::vector<PairedStep> choices_;
   std::vector<PairedStep> arena_;
+  // The moves of the last position on the path when the arena is full.
+  std::vector<PairedStep> top_;
   std::vector<Frame> frames_;
   std::vector<FastStep> bestSteps_;
   int bestHome_ = -1;
@@ -88,12 +102,20 @@ DepthSearch::Outcome DepthSearch::search() {
     if (spent()) return Outcome::Spent;
     Frame& frame = frames_.back();
     if (frame.next == frame.moveCount) {
-      arena_.resize(frame.firstMove);
+      if (frame.stored) arena_.resize(frame.firstMove);
       frames_.pop_back();
-      if (!frames_.empty()) undoTo(frames_.back().stepsAtEntry);
+      if (!frames_.empty()) {
+        undoTo(frames_.back().stepsAtEntry);
+        // The same position lists the same moves in the same order.
+        if (!frames_.back().stored) {
+          listChoices();
+          top_ = choices_;
+        }
+      }
       continue;
     }
-    const PairedStep choice = arena_[frame.firstMove + frame.next++];
+    const PairedStep choice = choiceOf(frame);
+    ++frame.next;
     const std::size_t stepsBefore = frame.stepsAtEntry;
     if (choice.paired) {
       // The card brought into the tableau is never left bare: nothing is
@@ -118,13 +140,24 @@ DepthSearch::Outcome DepthSearch::search() {
 
 void DepthSearch::enter() {
   ++expanded_;
+  listChoices();
+  // A long path would hold most of the memory in its moves: past a share of
+  // the budget, they are listed again instead of kept.
+  const bool stored = (arena_.size() + choices_.size()) * sizeof(PairedStep) <= budget_.memoryBytes / kStoredMovesShare;
+  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), stored});
+  if (stored) {
+    arena_.insert(arena_.end(), choices_.begin(), choices_.end());
+  } else {
+    top_ = choices_;
+  }
+}
+
+void DepthSearch::listChoices() {
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
   pairMoves(position_, moves_, choices_);
   std::stable_sort(choices_.begin(), choices_.end(),
                    [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
-  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size()});
-  arena_.insert(arena_.end(), choices_.begin(), choices_.end());
 }
 
 void DepthSearch::undoTo(std::size_t stepCount) {
@@ -145,7 +178,8 @@ bool DepthSearch::spent() {
   if (tried_++ % kClockInterval != 0) return false;
   // The memory is counted in what the containers hold, the same on every
   // run; the clock differs from run to run and so only cuts the search short.
-  const std::size_t held = seen_.bytes() + arena_.capacity() * sizeof(PairedStep) + steps_.capacity() * sizeof(FastStep) +
+  const std::size_t held = seen_.bytes() + (arena_.capacity() + top_.capacity()) * sizeof(PairedStep) +
+                           steps_.capacity() * sizeof(FastStep) +
                            frames_.capacity() * sizeof(Frame);
   if (held >= budget_.memoryBytes) return true;
   return clock_.cutShort();

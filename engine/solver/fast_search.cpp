@@ -35,6 +35,9 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 // Where every card shows, the best-first search gets one in so many
 // positions of the budget before the depth-first one takes over.
 constexpr std::int64_t kBestFirstShare = 2;
+// Where a stock of one pack comes round a set number of times over
+// face-down cards, a first depth-first look gets one in so many positions.
+constexpr std::int64_t kFirstLookShare = 8;
 
 class FastSearch {
  public:
@@ -321,6 +324,37 @@ SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, cons
   return deep;
 }
 
+// Where a stock of one pack comes round a set number of times (the cards of
+// a one-pass stock deal out once, in their order) over face-down cards, the
+// depth-first search wins most deals in a few dozen positions, but a deal it
+// has not won soon it seldom wins: it goes down the shifts of runs from pile
+// to pile for ever. The best-first search, led by the cards home and shown,
+// wins nearly every one of those in a few thousand positions. So a short
+// depth-first look comes first, then the best-first search and the
+// depth-first one share the rest as where every card shows; each of the
+// three sees every position it may, so any of them may find the deal lost
+// (where cards come back from the foundations, the best-first search goes
+// without them and only the last one may).
+bool looksDepthFirstBriefly(const FastRules& rules) {
+  return rules.hasStock() && rules.packs() == 1 && rules.passes() >= 0 && !rules.dealsToReserves();
+}
+
+SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                                   const std::atomic<bool>* stop) {
+  Budget first = budget;
+  first.nodes = budget.nodes / kFirstLookShare;
+  SolveResult quick = depthSolve(rules, start, first, stop);
+  if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime) return quick;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - quick.nodes;
+  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  SolveResult full = rules.takesBack() ? solveTakingBackLast(rules, start, rest, stop)
+                                       : solveDeepLast(rules, start, rest, stop);
+  full.nodes += quick.nodes;
+  full.seconds += quick.seconds;
+  return full;
+}
+
 }  // namespace
 
 std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
@@ -336,7 +370,10 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     return result;
   }
   if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
-  if (decidesDepthFirst(*rules, start.state)) return depthSolve(*rules, start, budget, stop);
+  if (decidesDepthFirst(*rules, start.state)) {
+    if (looksDepthFirstBriefly(*rules)) return solveDepthFirstBriefly(*rules, start, budget, stop);
+    return depthSolve(*rules, start, budget, stop);
+  }
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return solveDeepLast(*rules, start, budget, stop);
 }
