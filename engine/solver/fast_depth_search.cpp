@@ -15,6 +15,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
+#include "engine/solver/stranded_piles.hpp"
 
 namespace quilloro::solver {
 
@@ -69,6 +70,8 @@ class DepthSearch {
   FastPosition position_;
   SafePlays safe_{position_};
   const Budget& budget_;
+  // Moves that strand an empty pile are left out (see stranded_piles).
+  const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
   SearchClock& clock_;
   PositionTable seen_;
   Outcome outcome_ = Outcome::Spent;
@@ -155,6 +158,7 @@ void DepthSearch::enter() {
 void DepthSearch::listChoices() {
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
+  if (strandsNothingOfUse_) std::erase_if(moves_, [this](const FastStep& step) { return strandsPile(position_, step); });
   pairMoves(position_, moves_, choices_);
   std::stable_sort(choices_.begin(), choices_.end(),
                    [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });

@@ -22,6 +22,7 @@
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stock_score.hpp"
+#include "engine/solver/stranded_piles.hpp"
 
 namespace quilloro::solver {
 
@@ -49,7 +50,8 @@ class FastSearch {
         budget_(budget),
         clock_(budget.milliseconds, stop),
         seen_(budget.memoryBytes),
-        takeBacks_(takeBacks || !rules.takesBack()) {}
+        takeBacks_(takeBacks || !rules.takesBack()),
+        strandsNothingOfUse_(strandsNothingOfUse(rules)) {}
 
   SolveResult run();
 
@@ -121,6 +123,8 @@ class FastSearch {
   // The node whose position is on the table.
   std::uint32_t onTable_ = 0;
   bool takeBacks_;
+  // Moves that strand an empty pile are left out (see stranded_piles).
+  bool strandsNothingOfUse_;
 };
 
 SolveResult FastSearch::run() {
@@ -155,7 +159,10 @@ FastSearch::Outcome FastSearch::search() {
     const std::uint32_t depth = nodes_[current].depth;
     position_.moves(moves_, true);
     position_.stockMoves(moves_);
-    std::erase_if(moves_, [this](const FastStep& step) { return takesBack(step) && (!takeBacks_ || backInVain(step.card)); });
+    std::erase_if(moves_, [this](const FastStep& step) {
+      return (takesBack(step) && (!takeBacks_ || backInVain(step.card))) ||
+             (strandsNothingOfUse_ && strandsPile(position_, step));
+    });
     std::stable_sort(moves_.begin(), moves_.end(),
                      [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
     for (const FastStep& step : moves_) {
