@@ -5,7 +5,10 @@
 #include <regex>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/solver.hpp"
 #include "tools/cli_solver_session.hpp"
 
@@ -21,7 +24,8 @@ constexpr int kDefaultMilliseconds = 10'000;
 }  // namespace
 
 std::string withMeasuredOdds(const std::string& source, const OddsMeasurement& m) {
-  const bool decided = m.decided() > 0;
+  // A measurement that decided too few deals leaves the estimate and shows no odds.
+  const bool tells = measurementTellsTheChance(m);
   std::istringstream in(source);
   std::string result;
   bool found[3] = {false, false, false};
@@ -43,13 +47,14 @@ std::string withMeasuredOdds(const std::string& source, const OddsMeasurement& m
         result += record + '\n';
         recorded = true;
       }
-      if (which == 0 && !decided) {
+      if (which == 0 && !tells) {
         result += line + '\n';
         continue;
       }
-      const int values[] = {chanceOfWinningIndex(m.won, m.decided()), m.won, m.decided()};
-      const std::string comments[] = {"measured by the solver", "deals won of the decided",
-                                      decided ? "deals decided" : "no deal decided"};
+      const int values[] = {chanceOfWinningIndex(m.won, m.decided()), tells ? m.won : 0, tells ? m.decided() : 0};
+      const std::string undecided = m.decided() == 0 ? "no deal decided" : "too few deals decided";
+      const std::string comments[] = {"measured by the solver", tells ? "deals won of the decided" : undecided,
+                                      tells ? "deals decided" : undecided};
       std::string text = match[1].str() + match[2].str() + std::to_string(values[which]);
       const std::size_t width = match[1].length() + match[2].length() + match[3].length() + match[4].length();
       text += "  ";
@@ -74,12 +79,17 @@ int measureOdds(const Arguments& args, std::ostream& out) {
     throw UsageError("--first, --deals, --nodes and --budget-ms must be at least 1");
   const solver::Budget budget{.nodes = m.nodes, .milliseconds = m.milliseconds};
   SolverSession session(args, game);
+  std::vector<double> seconds;
   for (int number = m.firstDeal; number < m.firstDeal + m.deals; ++number) {
     session.deal(std::to_string(number));
+    // The processor time of the whole solve, replaying its win included.
+    const double began = solver::searchThreadMilliseconds();
     const solver::Verdict verdict = solver::solve(solver::SolverStart::of(session.game()), budget).verdict;
+    seconds.push_back((solver::searchThreadMilliseconds() - began) / 1000.0);
     if (verdict == solver::Verdict::Won) ++m.won;
     if (verdict == solver::Verdict::Lost) ++m.lost;
   }
+  m.times = dealTimesOf(std::move(seconds));
   out << describeOdds(m);
   if (const auto file = args.text("write")) {
     std::ifstream in(*file, std::ios::binary);

@@ -74,6 +74,12 @@ def facts(game, words):
         if undecided > 0 and game.measured.get("ms", "").isdigit():
             wording = words["undecided_one"] if undecided == 1 else words["undecided"]
             chance += wording.format(undecided, int(game.measured["ms"]) // 1000)
+    elif chance and game.measured.get("ms", "").isdigit():
+        # Too few deals decided for the measurement to set the chance: it stays an estimate.
+        decided = int(game.measured["won"]) + int(game.measured["lost"])
+        deals = decided + int(game.measured["undecided"])
+        wording = words["estimate"] if decided > 0 else words["estimate_none"]
+        chance = wording.format(chance, decided, deals, int(game.measured["ms"]) // 1000)
     if chance:
         rows.append((words["chance"], chance))
     return rows

@@ -26,6 +26,10 @@ WORDS = {
         "odds": "{0}: the solver, seeing every card, won {1} of the {2} test deals it decided",
         "undecided": "; it could not decide {0} more within {1} seconds each",
         "undecided_one": "; it could not decide one more within {1} seconds",
+        "estimate": "{0} (an estimate: the solver, seeing every card, decided only {1} of {2} test deals "
+                    "within {3} seconds each, too few to measure the chance)",
+        "estimate_none": "{0} (an estimate: the solver, seeing every card, decided none of {2} test deals "
+                         "within {3} seconds each)",
         "contents_title": "Quilloro 98 - Help",
         "contents_intro": "Quilloro 98 is a collection of patience games for one player. Choose a game below "
                           "to read its rules, or read on for how the cards are moved with the mouse.",
@@ -106,6 +110,10 @@ WORDS = {
         "odds": "{0}: il risolutore, vedendo tutte le carte, ha vinto {1} delle {2} partite di prova che ha deciso",
         "undecided": "; non è riuscito a decidere altre {0} partite in {1} secondi ciascuna",
         "undecided_one": "; non è riuscito a decidere un'altra partita in {1} secondi",
+        "estimate": "{0} (una stima: il risolutore, vedendo tutte le carte, ha deciso solo {1} delle {2} "
+                    "partite di prova in {3} secondi ciascuna, troppo poche per misurare la probabilità)",
+        "estimate_none": "{0} (una stima: il risolutore, vedendo tutte le carte, non ha deciso nessuna delle "
+                         "{2} partite di prova in {3} secondi ciascuna)",
         "contents_title": "Quilloro 98 - Guida",
         "contents_intro": "Quilloro 98 è una raccolta di solitari per un giocatore. Scegli qui sotto un gioco "
                           "per leggerne le regole, oppure continua a leggere per sapere come si muovono le "

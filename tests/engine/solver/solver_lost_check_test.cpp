@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 #include <random>
 #include <span>
 #include <unordered_set>
@@ -21,8 +23,14 @@ using testing::TestTable;
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kGamesPerRuleSet = 6;
+// The sanitized build looks for faults in memory, not in verdicts: a game
+// whose plain search would see more positions than this is not re-checked
+// there (one lost endgame with cards coming back from the foundations sees
+// 7,000, which take 20 s under the sanitizers). The normal build checks all.
+constexpr std::size_t kMostPlainPositions = 2'000;
 #else
 constexpr int kGamesPerRuleSet = 80;
+constexpr std::size_t kMostPlainPositions = std::numeric_limits<std::size_t>::max();
 #endif
 // Few enough for the plain search to see every position at once.
 constexpr std::size_t kMostCardsLeft = 13;
@@ -34,7 +42,8 @@ class ExhaustiveSearch {
  public:
   explicit ExhaustiveSearch(Game& game) : game_(game) {}
 
-  bool winnable() {
+  // Nothing when the search would see more than kMostPlainPositions.
+  std::optional<bool> winnable() {
     if (game_.wonCheck()) return true;
     std::vector<std::string> waiting{encoded()};
     seen_.insert(waiting.front());
@@ -53,6 +62,7 @@ class ExhaustiveSearch {
         if (game_.wonCheck()) return true;
         std::string next = encoded();
         if (seen_.insert(next).second) waiting.push_back(std::move(next));
+        if (seen_.size() > kMostPlainPositions) return std::nullopt;
       }
     }
     return false;
@@ -339,10 +349,12 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
         layout += " " + pile + "=" + table.tokens(pile);
       ASSERT_NE(result.verdict, Verdict::Unknown) << rules.name << " game " << deal << ";" << layout;
       ExhaustiveSearch check(table.game);
-      const bool winnable = check.winnable();
-      EXPECT_EQ(result.verdict == Verdict::Won, winnable)
-          << rules.name << " game " << deal << ": the solver says " << verdictName(result.verdict)
-          << ", the exhaustive search saw " << check.positions() << " positions;" << layout;
+      const std::optional<bool> winnable = check.winnable();
+      if (winnable) {
+        EXPECT_EQ(result.verdict == Verdict::Won, *winnable)
+            << rules.name << " game " << deal << ": the solver says " << verdictName(result.verdict)
+            << ", the exhaustive search saw " << check.positions() << " positions;" << layout;
+      }
       if (result.verdict == Verdict::Won) {
         EXPECT_TRUE(replayWins(start, result.moves)) << rules.name << " " << deal;
       }
