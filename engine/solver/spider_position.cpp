@@ -3,6 +3,7 @@
 #include "engine/solver/spider_position.hpp"
 
 #include <algorithm>
+#include <bit>
 
 namespace quilloro::solver {
 
@@ -35,7 +36,7 @@ SpiderPosition::SpiderPosition(const SpiderRules& rules, const GameState& state)
       cards_[p][static_cast<std::size_t>(size_[p]++)] = card;
       if (state.isFaceDown(card)) ++faceDown_[p];
     }
-    rehash(pile);
+    rehash(pile, 0);
   }
   const Pile& stock = state.piles.stock();
   stock_.assign(stock.slots().begin(), stock.slots().end());
@@ -147,11 +148,16 @@ void SpiderPosition::decode(std::span<const std::uint8_t> bytes) {
     at_ += static_cast<std::size_t>(size);
     // Positions decoded one after the other share most piles, which keep
     // their hashes.
-    if (size == size_[p] && faceDown == faceDown_[p] && std::equal(cards, cards + size, cards_[p].begin())) continue;
+    // The cards below the first that differs keep their running hashes.
+    const int common = std::min(size, size_[p]);
+    int changedFrom = faceDown == faceDown_[p]
+                          ? static_cast<int>(std::mismatch(cards, cards + common, cards_[p].begin()).first - cards)
+                          : 0;
+    if (changedFrom == common && size == size_[p]) continue;
     size_[p] = size;
     faceDown_[p] = faceDown;
-    std::copy_n(cards, size, cards_[p].begin());
-    rehash(pile);
+    std::copy(cards + changedFrom, cards + size, cards_[p].begin() + changedFrom);
+    rehash(pile, changedFrom);
   }
   log_.clear();
   home_.clear();
@@ -183,8 +189,18 @@ void SpiderPosition::moves(std::vector<SpiderMove>& out, bool all) const {
   out.clear();
   const int piles = rules_.tableauCount();
   int firstEmpty = -1;
-  for (int pile = 0; pile < piles && firstEmpty < 0; ++pile)
-    if (size(pile) == 0) firstEmpty = pile;
+  // The piles by the rank of their top card, and the empty ones: a card is
+  // offered only to the piles that may take it, in the order of the piles.
+  std::array<std::uint32_t, kKing + 2> topRankPiles{};
+  std::uint32_t emptyPiles = 0;
+  for (int pile = piles - 1; pile >= 0; --pile) {
+    if (size(pile) == 0) {
+      firstEmpty = pile;
+      emptyPiles |= 1U << pile;
+    } else {
+      topRankPiles[static_cast<std::size_t>(SpiderRules::rank(top(pile)))] |= 1U << pile;
+    }
+  }
   // While the stock waits for every gap to be filled, filling one is progress.
   const bool gapBlocksDeal = firstEmpty >= 0 && stockLeft_ > 0 && rules_.dealNeedsNoGap();
   for (int from = 0; from < piles; ++from) {
@@ -198,8 +214,10 @@ void SpiderPosition::moves(std::vector<SpiderMove>& out, bool all) const {
       // The cards above the moving one that stay joined to it on the way home.
       int chainUp = 1;
       while (slot + chainUp < cards && rules_.completes(at(from, slot + chainUp - 1), at(from, slot + chainUp))) ++chainUp;
-      for (int to = 0; to < piles; ++to) {
-        if (to == from) continue;
+      std::uint32_t targets = (topRankPiles[static_cast<std::size_t>(SpiderRules::rank(card) + 1)] | emptyPiles) &
+                              ~(1U << from);
+      for (; targets != 0; targets &= targets - 1) {
+        const int to = std::countr_zero(targets);
         const bool toEmpty = size(to) == 0;
         int after = 1;
         if (toEmpty) {
@@ -241,7 +259,7 @@ void SpiderPosition::play(const SpiderMove& move, std::vector<SolverMove>& steps
       const auto p = static_cast<std::size_t>(pile);
       cards_[p][static_cast<std::size_t>(size_[p]++)] = stock_[static_cast<std::size_t>(--stockLeft_)];
       log_.push_back({Change::Kind::Deal, 0, static_cast<std::uint8_t>(pile), 1});
-      rehash(pile);
+      rehash(pile, size_[p] - 1);
       sendHome(pile);
     }
   } else {
@@ -262,7 +280,7 @@ void SpiderPosition::turnTops(std::vector<SolverMove>& steps) {
     --faceDown_[p];
     log_.push_back({Change::Kind::Turn, static_cast<std::uint8_t>(pile), 0, 0});
     steps.push_back({SolverMove::Kind::Turn, top(pile), {PileList::Tableau, pile}});
-    rehash(pile);
+    rehash(pile, 0);
   }
 }
 
@@ -279,7 +297,7 @@ void SpiderPosition::sendHome(int pile) {
   size_[p] -= kRunCards;
   ++runsHome_;
   log_.push_back({Change::Kind::Home, static_cast<std::uint8_t>(pile), 0, kRunCards});
-  rehash(pile);
+  rehash(pile, size_[p]);
 }
 
 void SpiderPosition::moveCards(int from, int to, int count) {
@@ -288,8 +306,8 @@ void SpiderPosition::moveCards(int from, int to, int count) {
   std::copy_n(cards_[f].begin() + (size_[f] - count), count, cards_[t].begin() + size_[t]);
   size_[f] -= count;
   size_[t] += count;
-  rehash(from);
-  rehash(to);
+  rehash(from, size_[f]);
+  rehash(to, size_[t] - count);
 }
 
 void SpiderPosition::undoTo(std::size_t mark) {
@@ -301,50 +319,57 @@ void SpiderPosition::undoTo(std::size_t mark) {
       case Change::Kind::Run: moveCards(change.to, change.from, change.count); break;
       case Change::Kind::Turn:
         ++faceDown_[p];
-        rehash(change.from);
+        rehash(change.from, 0);
         break;
       case Change::Kind::Home:
         std::copy_n(home_.end() - kRunCards, kRunCards, cards_[p].begin() + size_[p]);
         home_.resize(home_.size() - kRunCards);
         size_[p] += kRunCards;
         --runsHome_;
-        rehash(change.from);
+        rehash(change.from, size_[p] - kRunCards);
         break;
       case Change::Kind::Deal:
         --size_[change.to];
         ++stockLeft_;
-        rehash(change.to);
+        rehash(change.to, size_[change.to]);
         break;
     }
   }
 }
 
-void SpiderPosition::rehash(int pile) {
+void SpiderPosition::rehash(int pile, int changedFrom) {
   const auto p = static_cast<std::size_t>(pile);
-  // The pile's links are counted here too, where its cards are read anyway.
-  int links = 0;
-  int natural = 0;
-  for (int slot = faceDown_[p] + 1; slot < size_[p]; ++slot) {
-    const std::uint8_t base = cards_[p][static_cast<std::size_t>(slot - 1)];
+  // The running hashes and link counts below the first changed card still
+  // hold; a pile's face-down count seeds them, so a turn starts afresh.
+  int slot = std::min(hashedUpTo_[p], changedFrom);
+  if (slot == 0) {
+    running_[p][0] = {0x243F6A8885A308D3ULL ^ static_cast<std::uint64_t>(faceDown_[p]),
+                      0x13198A2E03707344ULL + static_cast<std::uint64_t>(faceDown_[p]) * 0xA4093822299F31D0ULL, 0, 0};
+  }
+  for (; slot < size_[p]; ++slot) {
+    Running next = running_[p][static_cast<std::size_t>(slot)];
     const std::uint8_t card = cards_[p][static_cast<std::size_t>(slot)];
-    if (rules_.completes(base, card)) {
-      ++links;
-    } else if (rules_.builds(base, card)) {
-      ++natural;
+    // A face-up card on the face-up card below it counts as a link.
+    if (slot > faceDown_[p]) {
+      const std::uint8_t base = cards_[p][static_cast<std::size_t>(slot - 1)];
+      if (rules_.completes(base, card)) {
+        ++next.links;
+      } else if (rules_.builds(base, card)) {
+        ++next.natural;
+      }
     }
+    const auto face = static_cast<std::uint64_t>(SpiderRules::face(card) + 1);
+    next.high = (next.high ^ face) * 0x100000001B3ULL;
+    next.low = (next.low + face) * 0xC2B2AE3D27D4EB4FULL;
+    next.low ^= next.low >> 29;
+    running_[p][static_cast<std::size_t>(slot + 1)] = next;
   }
-  links_[p] = links;
-  naturalLinks_[p] = natural;
-  std::uint64_t high = 0x243F6A8885A308D3ULL ^ static_cast<std::uint64_t>(faceDown_[p]);
-  std::uint64_t low = 0x13198A2E03707344ULL + static_cast<std::uint64_t>(faceDown_[p]) * 0xA4093822299F31D0ULL;
-  for (int slot = 0; slot < size_[p]; ++slot) {
-    const auto face = static_cast<std::uint64_t>(SpiderRules::face(cards_[p][static_cast<std::size_t>(slot)]) + 1);
-    high = (high ^ face) * 0x100000001B3ULL;
-    low = (low + face) * 0xC2B2AE3D27D4EB4FULL;
-    low ^= low >> 29;
-  }
-  hashHigh_[p] = mix(high);
-  hashLow_[p] = mix(low ^ 0x5851F42D4C957F2DULL);
+  hashedUpTo_[p] = size_[p];
+  const Running& whole = running_[p][static_cast<std::size_t>(size_[p])];
+  links_[p] = whole.links;
+  naturalLinks_[p] = whole.natural;
+  hashHigh_[p] = mix(whole.high);
+  hashLow_[p] = mix(whole.low ^ 0x5851F42D4C957F2DULL);
 }
 
 bool SpiderPosition::receivesDeals(int pile) const {

@@ -89,7 +89,9 @@ class SpiderPosition {
   void moveCards(int from, int to, int count);
   // Sends a complete run on top of the pile home, when there is one.
   void sendHome(int pile);
-  void rehash(int pile);
+  // Brings the pile's hash and link counts up to date after its cards from
+  // slot changedFrom on (or its face-down count, with 0) changed.
+  void rehash(int pile, int changedFrom);
   // The length of the run, ending with the card at slot, whose cards lie as
   // a completed run needs them.
   int chainBelow(int pile, int slot) const;
@@ -106,6 +108,16 @@ class SpiderPosition {
   // they merely build on.
   std::array<int, SpiderRules::kMostPiles> links_{};
   std::array<int, SpiderRules::kMostPiles> naturalLinks_{};
+  // The hashes and link counts of each pile's lowest cards, for every count
+  // of them up to hashedUpTo_: a move rereads only the cards it changed.
+  struct Running {
+    std::uint64_t high;
+    std::uint64_t low;
+    std::int32_t links;
+    std::int32_t natural;
+  };
+  std::array<std::array<Running, kMostCards + 1>, SpiderRules::kMostPiles> running_{};
+  std::array<int, SpiderRules::kMostPiles> hashedUpTo_{};
   // The stock, its top card last; the first stockLeft_ cards are still there.
   std::vector<std::uint8_t> stock_;
   int stockLeft_ = 0;

@@ -314,6 +314,11 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .eachReserve = {{param::kReserveTypeFirst, 4}},
        .mostCardsLeft = kFewCardsLeft,
        .intoReserve = true},
+      // Klondike by Threes: three cards a click without end, cards back
+      // from the foundations.
+      {.name = "threes take back",
+       .parameters = {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}},
+       .mostCardsLeft = kFewCardsLeft},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {

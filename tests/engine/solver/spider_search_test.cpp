@@ -15,6 +15,7 @@
 
 #include "engine/games_dat.hpp"
 #include "engine/solver/solver_position.hpp"
+#include "engine/solver/spider_position.hpp"
 #include "engine/solver/spider_rules.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -100,6 +101,47 @@ TEST_F(SpiderSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
         const auto pick = std::uniform_int_distribution<std::size_t>(0, engine.size() - 1)(random);
         ASSERT_TRUE(applyMove(table, engine[pick]));
       }
+    }
+  }
+}
+
+TEST_F(SpiderSearchKinds, KeysAndLinksKeptUpMoveByMoveEqualThoseReadAfresh) {
+  // The position keeps each pile's hash and links up to date from the cards a
+  // move changed; a position given the same cards at once must agree, after
+  // moves, deals, runs home and undos alike.
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  std::mt19937 random(21);
+  for (const char* name : kSpiderKinds) {
+    const int game = indexOf(dat, name);
+    ASSERT_GE(game, 0) << name;
+    cli::SolverSession session(arguments(game), game);
+    session.deal("3");
+    const SolverStart start = SolverStart::of(session.game());
+    const std::optional<SpiderRules> rules = SpiderRules::of(start);
+    ASSERT_TRUE(rules.has_value()) << name;
+    SpiderPosition played(*rules, start.state);
+    std::vector<SolverMove> steps;
+    std::vector<SpiderMove> moves;
+    std::vector<std::pair<std::size_t, PositionKey128>> marks;
+    for (int step = 0; step < kStepsPerDeal; ++step) {
+      played.moves(moves, true);
+      if (moves.empty()) break;
+      if (!marks.empty() && std::uniform_int_distribution<int>(0, 3)(random) == 0) {
+        played.undoTo(marks.back().first);
+        const PositionKey128 before = marks.back().second;
+        marks.pop_back();
+        EXPECT_TRUE(played.key().high == before.high && played.key().low == before.low) << name << " step " << step;
+      } else {
+        marks.emplace_back(played.undoMark(), played.key());
+        played.play(moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)], steps);
+      }
+      std::vector<std::uint8_t> bytes;
+      played.encode(bytes);
+      SpiderPosition fresh(*rules, start.state);
+      fresh.decode(bytes);
+      ASSERT_TRUE(played.key().high == fresh.key().high && played.key().low == fresh.key().low) << name << " step " << step;
+      ASSERT_EQ(played.links(), fresh.links()) << name << " step " << step;
+      ASSERT_EQ(played.naturalLinks(), fresh.naturalLinks()) << name << " step " << step;
     }
   }
 }
