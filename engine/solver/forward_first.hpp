@@ -15,12 +15,14 @@ namespace quilloro::solver {
 // piles that build round past the base, with a stock turned onto a waste.
 bool searchesForwardFirst(const FastRules& rules);
 
-// A quarter of the positions go to the first look, which leaves out every
-// run moved between piles that neither empties its pile, shows a hidden card
-// nor frees a card for home, and every card taken back from the
-// foundations. It can only win (its moves are the engine's, and the win
-// replays); the rest of the budget goes to the full search, which alone
-// finds a deal lost. Both count positions, so the verdict is repeatable.
+// The first look leaves out every run moved between piles that neither
+// empties its pile, shows a hidden card nor frees a card for home, and every
+// card taken back from the foundations, which makes its positions about four
+// times cheaper: it may see as many positions as the budget holds, and each
+// is charged a quarter of one. It can only win (its moves are the engine's,
+// and the win replays); the rest of the budget goes to the full search,
+// which alone finds a deal lost. Both count positions, so the verdict is
+// repeatable; the positions reported are those charged.
 SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                               const std::atomic<bool>* stop);
 
