@@ -9,6 +9,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver {
 
@@ -31,13 +32,6 @@ struct AcesStep {
   std::uint8_t from = 0;
   std::uint8_t to = 0;
 };
-
-std::vector<CardNumber> cardsOf(const Pile& pile) {
-  std::vector<CardNumber> cards;
-  for (const std::uint8_t card : pile.slots())
-    if (card != kNoCard) cards.push_back(card);
-  return cards;
-}
 
 class AcesUpRules {
  public:

@@ -16,6 +16,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/scratch_table.hpp"
 #include "engine/solver/search_clock.hpp"
+#include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver {
 
@@ -46,13 +47,6 @@ struct DiscardTable {
 
   static std::optional<DiscardTable> of(const SolverStart& start);
 };
-
-std::vector<CardNumber> cardsOf(const Pile& pile) {
-  std::vector<CardNumber> cards;
-  for (const std::uint8_t card : pile.slots())
-    if (card != kNoCard) cards.push_back(card);
-  return cards;
-}
 
 // Whether a click on the stock turns its next cards onto the discard pile,
 // as the search assumes: tried once on a copy of the start.

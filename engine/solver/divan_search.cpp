@@ -12,6 +12,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/start_checks.hpp"
 #include "engine/solver/stock_order.hpp"
 
 namespace quilloro::solver {
@@ -43,14 +44,6 @@ struct DivanStep {
   std::uint8_t from = 0;  // the row's pile, or the waste card's place in the deck
   std::uint8_t to = 0;
 };
-
-
-std::vector<CardNumber> cardsOf(const Pile& pile) {
-  std::vector<CardNumber> cards;
-  for (const std::uint8_t card : pile.slots())
-    if (card != kNoCard) cards.push_back(card);
-  return cards;
-}
 
 class DivanRules {
  public:

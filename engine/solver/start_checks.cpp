@@ -20,4 +20,11 @@ bool noHoles(const Pile& pile) {
   return std::none_of(pile.slots().begin(), pile.slots().end(), [](std::uint8_t card) { return card == kNoCard; });
 }
 
+std::vector<CardNumber> cardsOf(const Pile& pile) {
+  std::vector<CardNumber> cards;
+  for (const std::uint8_t card : pile.slots())
+    if (card != kNoCard) cards.push_back(card);
+  return cards;
+}
+
 }  // namespace quilloro::solver

@@ -2,6 +2,8 @@
 // whose tables they can model exactly.
 #pragma once
 
+#include <vector>
+
 #include "engine/pile.hpp"
 #include "engine/solver/solver.hpp"
 
@@ -12,5 +14,8 @@ bool allPlaced(const SolverStart& start, PileList list, int count);
 
 // The pile holds its cards without gaps between them.
 bool noHoles(const Pile& pile);
+
+// The cards of the pile from the bottom up, gaps left out.
+std::vector<CardNumber> cardsOf(const Pile& pile);
 
 }  // namespace quilloro::solver

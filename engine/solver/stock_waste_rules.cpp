@@ -7,19 +7,9 @@
 
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
+#include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver::stock_waste {
-
-namespace {
-
-std::vector<CardNumber> cardsOf(const Pile& pile) {
-  std::vector<CardNumber> cards;
-  for (const std::uint8_t card : pile.slots())
-    if (card != kNoCard) cards.push_back(card);
-  return cards;
-}
-
-}  // namespace
 
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
   const GameState& state = start.state;
