@@ -134,4 +134,17 @@ std::vector<CardNumber> shuffleDeck(std::string_view gameNumber, int cardCount) 
   return deck;
 }
 
+std::vector<CardNumber> mixWithoutChance(std::vector<CardNumber> gathered) {
+  std::vector<CardNumber> mixed;
+  mixed.reserve(gathered.size());
+  std::size_t k = gathered.size() / 2;
+  while (!gathered.empty()) {
+    if (k >= gathered.size()) k = 0;
+    mixed.push_back(gathered[k]);
+    gathered.erase(gathered.begin() + static_cast<std::ptrdiff_t>(k));
+    k += mixed.size() % 2 == 1 ? 2 : 5;
+  }
+  return mixed;
+}
+
 }  // namespace quilloro

@@ -20,4 +20,9 @@ class UnsupportedCardCount : public std::runtime_error {
 // UnsupportedCardCount for more than 52 cards other than 104.
 std::vector<CardNumber> shuffleDeck(std::string_view gameNumber, int cardCount);
 
+// The redeal's mix of gathered cards, without chance: the middle card first,
+// then on by 2 after an odd number of cards taken and by 5 after an even
+// one, wrapping to the start.
+std::vector<CardNumber> mixWithoutChance(std::vector<CardNumber> gathered);
+
 }  // namespace quilloro

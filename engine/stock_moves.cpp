@@ -1,6 +1,9 @@
 // Moves from the stock: turning cards, redealing the waste, reshuffling the
 // tableau, dealing rows, filling empty piles and closing gaps.
+#include <utility>
+
 #include "engine/game.hpp"
+#include "engine/shuffle.hpp"
 
 namespace quilloro {
 
@@ -99,17 +102,7 @@ void Game::reshuffleTableau() {
   for (int pile = 0; pile < piles; ++pile) state.piles.pile(PileList::Tableau, pile).clear();
   if (gathered.empty()) return;
 
-  // Mix without chance: take the middle card, then step on by 2 after an odd
-  // number of cards taken and by 5 after an even one, wrapping to the start.
-  std::vector<CardNumber> mixed;
-  mixed.reserve(gathered.size());
-  std::size_t k = gathered.size() / 2;
-  while (!gathered.empty()) {
-    if (k >= gathered.size()) k = 0;
-    mixed.push_back(gathered[k]);
-    gathered.erase(gathered.begin() + static_cast<std::ptrdiff_t>(k));
-    k += mixed.size() % 2 == 1 ? 2 : 5;
-  }
+  const std::vector<CardNumber> mixed = mixWithoutChance(std::move(gathered));
 
   for (std::size_t j = 0; j < mixed.size(); ++j)
     state.putCard(PileList::Tableau, static_cast<int>(j % static_cast<std::size_t>(piles)), mixed[j], "1");

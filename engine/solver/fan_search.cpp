@@ -19,8 +19,10 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "engine/build_types.hpp"
+#include "engine/shuffle.hpp"
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/start_checks.hpp"
 
@@ -229,17 +231,8 @@ void FanRules::redeal(State& s) const {
       for (int slot = 0; slot < s.height[static_cast<std::size_t>(t)]; ++slot)
         gathered.push_back(s.fans[static_cast<std::size_t>(t)][static_cast<std::size_t>(slot)]);
   }
-  // The engine's mix: the middle card first, then on by 2 after an odd
-  // number of cards taken and by 5 after an even one, round to the start.
-  std::vector<CardNumber> mixed;
-  mixed.reserve(gathered.size());
-  std::size_t k = gathered.size() / 2;
-  while (!gathered.empty()) {
-    if (k >= gathered.size()) k = 0;
-    mixed.push_back(gathered[k]);
-    gathered.erase(gathered.begin() + static_cast<std::ptrdiff_t>(k));
-    k += mixed.size() % 2 == 1 ? 2 : 5;
-  }
+  // The engine's own mix.
+  const std::vector<CardNumber> mixed = mixWithoutChance(std::move(gathered));
   s.height.fill(0);
   for (std::size_t j = 0; j < mixed.size(); ++j) {
     const auto fan = j % static_cast<std::size_t>(fans_);
