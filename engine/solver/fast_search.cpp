@@ -39,6 +39,11 @@ constexpr std::int64_t kBestFirstShare = 2;
 // Where a stock of one pack comes round a set number of times over
 // face-down cards, a first depth-first look gets one in so many positions.
 constexpr std::int64_t kFirstLookShare = 8;
+// There, where cards come back from the foundations, the first look sees
+// at most so many positions, and the best-first search gets so many
+// quarters of the rest.
+constexpr std::int64_t kTakingBackFirstLook = 50'000;
+constexpr std::int64_t kTakingBackBestFirstQuarters = 3;
 
 class FastSearch {
  public:
@@ -295,9 +300,9 @@ bool decidesDepthFirst(const FastRules& rules, const GameState& state) {
 // (paired_moves), which leaves out most of the positions with cards taken
 // back.
 SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
-                                const std::atomic<bool>* stop) {
+                                const std::atomic<bool>* stop, std::int64_t bestFirstQuarters = 2) {
   Budget first = budget;
-  first.nodes = budget.nodes / 2;
+  first.nodes = budget.nodes * bestFirstQuarters / 4;
   SolveResult quick = FastSearch(rules, start, first, stop, false).run();
   if (quick.verdict == Verdict::Won || quick.stopped || quick.outOfTime) return quick;
   Budget rest = budget;
@@ -342,6 +347,11 @@ SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, cons
 // three sees every position it may, so any of them may find the deal lost
 // (where cards come back from the foundations, the best-first search goes
 // without them and only the last one may).
+//
+// Where cards come back from the foundations, the depth-first search that
+// takes them back sees but a sliver of the positions and has never found
+// such a deal lost: the short look is kept to a few positions, and the
+// best-first search, which wins the most, gets most of the rest.
 bool looksDepthFirstBriefly(const FastRules& rules) {
   return rules.hasStock() && rules.packs() == 1 && rules.passes() >= 0 && !rules.dealsToReserves();
 }
@@ -350,12 +360,13 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
                                    const std::atomic<bool>* stop) {
   Budget first = budget;
   first.nodes = budget.nodes / kFirstLookShare;
+  if (rules.takesBack()) first.nodes = std::min(first.nodes, kTakingBackFirstLook);
   SolveResult quick = depthSolve(rules, start, first, stop);
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime) return quick;
   Budget rest = budget;
   rest.nodes = budget.nodes - quick.nodes;
   rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
-  SolveResult full = rules.takesBack() ? solveTakingBackLast(rules, start, rest, stop)
+  SolveResult full = rules.takesBack() ? solveTakingBackLast(rules, start, rest, stop, kTakingBackBestFirstQuarters)
                                        : solveDeepLast(rules, start, rest, stop);
   full.nodes += quick.nodes;
   full.seconds += quick.seconds;
