@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <span>
 
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_deal_beam.hpp"
@@ -48,6 +49,12 @@ constexpr Shares kOnePackNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.4};
 // last: measured on Spider, a small beam settles most deals at a fraction of
 // the cost of a large one.
 constexpr double kDealBeamRounds[] = {1.0 / 15, 2.0 / 15, 4.0 / 15, 8.0 / 15};
+// Two packs: the passes before the last run first on a quarter of the budget,
+// then afresh on what is left. Measured on Spider: most deals a small
+// budget wins are won as quickly by the passes at a large one, but not all,
+// as every pass's share grows with the budget and takes other ways.
+constexpr double kTwoPackRounds[] = {0.25, 0.75};
+constexpr double kOneRound[] = {1.0};
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 // How much each feature of a position counts in its score: runs home, cards
@@ -93,6 +100,10 @@ class SpiderSearch {
 
  private:
   enum class Outcome { Won, Exhausted, Spent };
+  // The passes that seek a win on promising moves only, with roundNodes
+  // positions between them; the position is left at the start, and path_
+  // holds the win when there is one.
+  Outcome findWin(const Shares& shares, std::int64_t roundNodes, bool wideJitter);
   // A position on the way down: its moves in the arena, the next to try,
   // and where the position's changes and the engine's moves began.
   struct Frame {
@@ -186,31 +197,14 @@ SolveResult SpiderSearch::run() {
     const bool provable = position_.rules().packs() == 1;
     const bool stock = position_.stockLeft() > 0;
     const Shares shares = provable ? (stock ? kOnePack : kOnePackNoStock) : (stock ? kTwoPacks : kTwoPacksNoStock);
-    std::int64_t lastNode = share(shares.first);
-    outcome = depthFirst(false, lastNode);
-    // Then come the rounds one stock deal at a time, each with twice the
-    // budget of the last: measured on Spider and Spider One Suit, they win
-    // the deals the first pass leaves with far fewer positions than the
-    // best-first passes, which get what they leave.
-    if (outcome != Outcome::Won && !clock_.cut() && stock) {
-      SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
-      for (const double part : kDealBeamRounds) {
-        lastNode += share(shares.dealBeam * part);
-        if (clock_.cut()) break;
-        if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) {
-          outcome = Outcome::Won;
-          break;
-        }
-      }
-    }
-    for (int pass = 0; pass < kBestFirstPasses && outcome != Outcome::Won && !clock_.cut(); ++pass) {
-      weights_ = kGapsAndRuns;
-      weights_.seed = static_cast<std::uint64_t>(pass);
-      if (!provable) weights_.jitter = kTwoPackJitter;
-      lastNode += share(shares.bestFirst / kBestFirstPasses);
-      position_.decode(start_);
-      path_ = startPath_;
-      outcome = bestFirst(lastNode);
+    // One pack: a single round, as the pass over every move needs most of
+    // the budget. Two packs: the passes run first on a small budget, then
+    // afresh on the rest.
+    const std::span<const double> rounds = provable ? std::span<const double>(kOneRound) : std::span<const double>(kTwoPackRounds);
+    for (std::size_t round = 0; round < rounds.size() && outcome != Outcome::Won && !clock_.cut(); ++round) {
+      const bool last = round + 1 == rounds.size();
+      const std::int64_t roundNodes = last ? budget_.nodes - expanded_ : share(rounds[round]);
+      outcome = findWin(shares, roundNodes, !provable);
     }
     // Whatever the best-first passes leave goes to the pass over every move:
     // with two packs only when they ran out of promising moves early.
@@ -229,6 +223,40 @@ SolveResult SpiderSearch::run() {
   result.nodes = expanded_;
   clock_.report(result);
   return result;
+}
+
+SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t roundNodes, bool wideJitter) {
+  const auto part = [roundNodes](double fraction) {
+    return static_cast<std::int64_t>(fraction * static_cast<double>(roundNodes));
+  };
+  position_.decode(start_);
+  path_ = startPath_;
+  std::int64_t lastNode = expanded_ + part(shares.first);
+  Outcome outcome = depthFirst(false, lastNode);
+  // Then come the rounds one stock deal at a time, each with twice the
+  // budget of the last: measured on Spider and Spider One Suit, they win
+  // the deals the first pass leaves with far fewer positions than the
+  // best-first passes, which get what they leave.
+  if (outcome != Outcome::Won && !clock_.cut() && position_.stockLeft() > 0) {
+    SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
+    for (const double beamPart : kDealBeamRounds) {
+      lastNode += part(shares.dealBeam * beamPart);
+      if (clock_.cut()) break;
+      if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) return Outcome::Won;
+    }
+  }
+  for (int pass = 0; pass < kBestFirstPasses && outcome != Outcome::Won && !clock_.cut(); ++pass) {
+    weights_ = kGapsAndRuns;
+    weights_.seed = static_cast<std::uint64_t>(pass);
+    if (wideJitter) weights_.jitter = kTwoPackJitter;
+    lastNode += part(shares.bestFirst / kBestFirstPasses);
+    position_.decode(start_);
+    path_ = startPath_;
+    outcome = bestFirst(lastNode);
+  }
+  position_.decode(start_);
+  if (outcome != Outcome::Won) path_ = startPath_;
+  return outcome;
 }
 
 SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
