@@ -151,7 +151,7 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   int won = 0;
   // Deals the search settles within the budget, won and lost; four-suit
   // Spider wins in the first of its rounds, on a quarter of the budget.
-  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, 6'000},
+  const std::tuple<const char*, int, std::int64_t> deals[] = {{"Spider One Suit", 2, 24'000},
                                                              {"Simple Simon", 4, kNodesPerSolve},
                                                              {"Scorpion", 4, kNodesPerSolve},
                                                              {"Scorpion", 1, kNodesPerSolve},
