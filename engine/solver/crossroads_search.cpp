@@ -13,6 +13,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
+#include "engine/solver/beam_search.hpp"
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/start_checks.hpp"
 
@@ -26,9 +27,10 @@ constexpr int kMaxPiles = 10;
 constexpr int kPileCapacity = kMaxCard;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kFoundationCards = 13;
-constexpr int kDiscrepancyRounds = 0;
-// The share of the positions the first look, at useful moves alone, may take: one in.
-constexpr std::int64_t kUsefulShare = 2;
+// The first beam's width, how much wider each next is, and the share of the positions it may take: one in.
+constexpr std::size_t kFirstBeamWidth = 150;
+constexpr std::size_t kBeamWidening = 3;
+constexpr std::int64_t kBeamShare = 2;
 
 struct CrossFoundation {
   std::uint8_t count = 0;
@@ -68,7 +70,9 @@ class CrossRules {
   bool won(const State& s) const { return s.cardsLeft == 0; }
   bool hopeless(const State&) const { return false; }
   int left(const State& s) const { return s.cardsLeft; }
-  int discrepancyRounds() const { return kDiscrepancyRounds; }
+  // For the beam search: cards home, less the cards soon wanted that lie deep.
+  int score(const State& s) const;
+  int discrepancyRounds() const { return 0; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
   PositionKey128 key(const State& s) const;
@@ -192,7 +196,7 @@ bool CrossRules::twin(const State& s, int f) const {
 
 bool CrossRules::opens(const State& s, int pile) const {
   const auto at = static_cast<std::size_t>(pile);
-  if (s.height[at] <= 1) return true;
+  if (s.height[at] <= 1) return s.height[at] == 1;
   const CardNumber below = s.piles[at][s.height[at] - 2U];
   for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
     if (homeAccepts(s, f, below)) return true;
@@ -201,6 +205,39 @@ bool CrossRules::opens(const State& s, int pile) const {
     if (u != pile && base != kNoCard && pileAccepts(u, base, below)) return true;
   }
   return false;
+}
+
+int CrossRules::score(const State& s) const {
+  constexpr int kHomeWorth = 50;
+  constexpr int kSoon = 6;
+  constexpr int kSpaceWorth = 10;
+  // How many cards of its suit must go home before each card can.
+  auto need = [&](CardNumber card) {
+    const int rank = cardRank(card);
+    int best = kKing;
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+      const CrossFoundation& foundation = s.foundations[f];
+      const CrossFoundationRule& rule = foundationRules_[f];
+      if (foundation.count == 0) {
+        best = std::min(best, rule.upward ? rank - rule.base : rule.base - rank);
+        continue;
+      }
+      if (foundation.count >= kFoundationCards || cardSuit(foundation.top) != cardSuit(card)) continue;
+      const int top = cardRank(foundation.top);
+      if (rule.upward && rank > top) best = std::min(best, rank - top - 1);
+      if (!rule.upward && rank < top) best = std::min(best, top - rank - 1);
+    }
+    return std::max(best, 0);
+  };
+  int value = kHomeWorth * (static_cast<int>(foundationRules_.size()) * kFoundationCards - s.cardsLeft);
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
+    if (s.height[t] == 0) value += s.stockLeft == 0 ? kSpaceWorth : 1;
+    for (int at = 0; at + 1 < s.height[t]; ++at) {
+      const int depth = s.height[t] - 1 - at;
+      value -= std::max(0, kSoon - need(s.piles[t][static_cast<std::size_t>(at)])) * depth;
+    }
+  }
+  return value;
 }
 
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {
@@ -213,31 +250,32 @@ void CrossRules::steps(const State& s, std::vector<Step>& out) const {
       if (homeAccepts(s, f, card) && !twin(s, f))
         out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(f)});
   }
-  // Cards onto cards: those that empty their pile first.
-  for (const bool emptying : {true, false})
+  // Then the moves that open something, the deal, and the others last.
+  std::array<bool, kMaxPiles> opening{};
+  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t);
+  const auto addMoves = [&](bool open) {
     for (int t = 0; t < piles_; ++t) {
+      const auto from = static_cast<std::size_t>(t);
+      if (s.height[from] == 0 || opening[from] != open) continue;
       const CardNumber card = topOf(s, t);
-      if (card == kNoCard || (s.height[static_cast<std::size_t>(t)] == 1) != emptying) continue;
-      if (usefulOnly_ && !opens(s, t)) continue;
       for (int u = 0; u < piles_; ++u) {
         const CardNumber base = topOf(s, u);
         if (u != t && base != kNoCard && pileAccepts(u, base, card))
           out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
       }
+      // Onto spaces. Once the stock is used up, the spaces are alike, and a
+      // card alone on its pile only changes places.
+      if (!everyMove_ && s.stockLeft == 0 && s.height[from] == 1) continue;
+      for (int u = 0; u < piles_; ++u) {
+        if (u == t || s.height[static_cast<std::size_t>(u)] != 0) continue;
+        out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
+        if (!everyMove_ && s.stockLeft == 0) break;
+      }
     }
-  // Cards onto spaces. Once the stock is used up, the spaces are alike, and a
-  // card alone on its pile only changes places.
-  for (int t = 0; t < piles_; ++t) {
-    if (s.height[static_cast<std::size_t>(t)] == 0) continue;
-    if (!everyMove_ && s.stockLeft == 0 && s.height[static_cast<std::size_t>(t)] == 1) continue;
-    if (usefulOnly_ && (s.height[static_cast<std::size_t>(t)] == 1 || !opens(s, t))) continue;
-    for (int u = 0; u < piles_; ++u) {
-      if (u == t || s.height[static_cast<std::size_t>(u)] != 0) continue;
-      out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
-      if (!everyMove_ && s.stockLeft == 0) break;
-    }
-  }
+  };
+  addMoves(true);
   if (s.stockLeft > 0) out.push_back(Step{Step::Kind::Deal, 0, 0});
+  if (!usefulOnly_) addMoves(false);
 }
 
 void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves) const {
@@ -306,16 +344,21 @@ PositionKey128 CrossRules::key(const State& s) const {
 std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   auto table = CrossRules::of(start);
   if (!table) return std::nullopt;
-  // First the useful moves alone, on part of the budget; then every move,
-  // on what is left, where a loss is proved.
+  // First beams of the best positions, ever wider, on part of the budget,
+  // for a win; then every move depth first on what is left, where a loss is
+  // proved.
   CrossRules useful = table->first;
   useful.offerUsefulMovesOnly();
-  Budget first = budget;
-  first.nodes = budget.nodes / kUsefulShare;
-  SolveResult found = CompactSearch<CrossRules>(useful, first, stop).run(table->second, start);
-  if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) {
-    if (found.verdict != Verdict::Won) found.verdict = Verdict::Unknown;
-    return found;
+  SolveResult found;
+  for (std::size_t width = kFirstBeamWidth; found.nodes < budget.nodes / kBeamShare; width *= kBeamWidening) {
+    Budget pass = budget;
+    pass.nodes = budget.nodes / kBeamShare - found.nodes;
+    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+    SolveResult beam = BeamSearch<CrossRules>(useful, pass, width, stop).run(table->second, start);
+    beam.nodes += found.nodes;
+    beam.seconds += found.seconds;
+    found = beam;
+    if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
   }
   Budget rest = budget;
   rest.nodes = budget.nodes - found.nodes;
@@ -323,7 +366,6 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   SolveResult result = CompactSearch<CrossRules>(table->first, rest, stop).run(table->second, start);
   result.nodes += found.nodes;
   result.seconds += found.seconds;
-  if (result.verdict == Verdict::Unknown && result.moves.size() < found.moves.size()) result.moves = found.moves;
   return result;
 }
 

@@ -28,7 +28,7 @@ constexpr std::int64_t kWholeDealNodes = 3'000;
 #else
 constexpr int kRandomPlayDeals = 3;
 constexpr int kEndgames = 40;
-constexpr std::int64_t kWholeDealNodes = 30'000;
+constexpr std::int64_t kWholeDealNodes = 10'000;
 #endif
 
 constexpr int kTerrace = 32;
