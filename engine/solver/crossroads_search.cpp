@@ -27,10 +27,12 @@ constexpr int kMaxPiles = 10;
 constexpr int kPileCapacity = kMaxCard;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kFoundationCards = 13;
-// The first beam's width, how much wider each next is, and the share of the positions it may take: one in.
+// The first beam's width, how much wider each next is (up to the most),
+// and the share of the positions the beams may take, in quarters.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamShare = 2;
+constexpr std::int64_t kBeamQuarters = 3;
+constexpr std::size_t kMostBeamWidth = 1350;
 
 struct CrossFoundation {
   std::uint8_t count = 0;
@@ -350,15 +352,18 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   CrossRules useful = table->first;
   useful.offerUsefulMovesOnly();
   SolveResult found;
-  for (std::size_t width = kFirstBeamWidth; found.nodes < budget.nodes / kBeamShare; width *= kBeamWidening) {
+  const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
+  for (std::size_t width = kFirstBeamWidth; found.nodes < beamNodes; width = std::min(width * kBeamWidening, kMostBeamWidth)) {
     Budget pass = budget;
-    pass.nodes = budget.nodes / kBeamShare - found.nodes;
+    pass.nodes = beamNodes - found.nodes;
     pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
     SolveResult beam = BeamSearch<CrossRules>(useful, pass, width, stop).run(table->second, start);
     beam.nodes += found.nodes;
     beam.seconds += found.seconds;
     found = beam;
     if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
+    // The widest beam, once over, would only go the same way again.
+    if (width == kMostBeamWidth) break;
   }
   Budget rest = budget;
   rest.nodes = budget.nodes - found.nodes;

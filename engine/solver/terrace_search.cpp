@@ -28,6 +28,7 @@
 
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
+#include "engine/solver/beam_search.hpp"
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/start_checks.hpp"
 #include "engine/solver/stock_order.hpp"
@@ -47,6 +48,10 @@ constexpr int kFoundationCards = 13;
 constexpr int kDeckWords = 2;
 constexpr int kMaxReserve = 32;
 constexpr int kRanks = 13;
+// The first beam's width, how much wider each next is, and the most.
+constexpr std::size_t kFirstBeamWidth = 100;
+constexpr std::size_t kBeamWidening = 3;
+constexpr std::size_t kMostBeamWidth = 2700;
 
 struct TerraceState {
   std::array<std::uint64_t, kDeckWords> gone{};
@@ -80,6 +85,8 @@ class TerraceRules {
   bool won(const State& s) const { return s.cardsLeft == 0; }
   bool hopeless(const State&) const { return false; }
   int left(const State& s) const { return s.cardsLeft; }
+  // For the beam search: cards home, less the cards soon wanted that lie deep.
+  int score(const State& s) const;
   int discrepancyRounds() const { return 0; }
   void steps(const State& s, std::vector<Step>& out) const;
   void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
@@ -251,6 +258,37 @@ std::optional<int> TerraceRules::safeHome(const State& s, CardNumber card) const
   return std::nullopt;
 }
 
+int TerraceRules::score(const State& s) const {
+  constexpr int kHomeWorth = 50;
+  constexpr int kSoon = 6;
+  // How many cards must go home before the card can, at least.
+  auto need = [&](CardNumber card) {
+    const int height = (rank(card) - base_ + kRanks) % kRanks;
+    int best = height;
+    for (std::size_t f = 0; f < static_cast<std::size_t>(foundations_); ++f) {
+      const int count = s.count[f];
+      if (count == 0 || count > height) continue;
+      // The colour the foundation takes at that height.
+      if ((red(s.bottom[f]) != ((height & 1) != 0)) == red(card)) best = std::min(best, height - count);
+    }
+    return best;
+  };
+  int value = -kHomeWorth * s.cardsLeft;
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t)
+    for (int at = 0; at + 1 < s.height[t]; ++at)
+      value -= std::max(0, kSoon - need(s.piles[t][static_cast<std::size_t>(at)])) * (s.height[t] - 1 - at);
+  for (int at = 0; at + 1 < s.reserveLeft; ++at)
+    value -= std::max(0, kSoon - need(reserve_[static_cast<std::size_t>(at)])) * (s.reserveLeft - 1 - at);
+  // The waste's cards, each under those turned after it.
+  int above = 0;
+  for (int at = s.turned - 1; at >= 0; --at) {
+    if (isGone(s, at)) continue;
+    value -= std::max(0, kSoon - need(deck_[static_cast<std::size_t>(at)])) * above;
+    ++above;
+  }
+  return value;
+}
+
 void TerraceRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
   const bool reserveLeft = s.reserveLeft > 0;
@@ -373,7 +411,29 @@ PositionKey128 TerraceRules::key(const State& s) const {
 }  // namespace
 
 std::optional<SolveResult> terraceSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
-  return solveCompact<TerraceRules>(start, budget, stop);
+  auto table = TerraceRules::of(start);
+  if (!table) return std::nullopt;
+  // Depth first on part of the budget; then beams of the best positions,
+  // ever wider, for a win the depth-first order missed.
+  Budget first = budget;
+  first.nodes = budget.nodes / 4;
+  SolveResult found = CompactSearch<TerraceRules>(table->first, first, stop).run(table->second, start);
+  if (found.verdict != Verdict::Unknown || found.stopped || found.outOfTime) return found;
+  std::vector<SolverMove> best = found.moves;
+  for (std::size_t width = kFirstBeamWidth; found.nodes < budget.nodes; width = std::min(width * kBeamWidening, kMostBeamWidth)) {
+    Budget pass = budget;
+    pass.nodes = budget.nodes - found.nodes;
+    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+    SolveResult beam = BeamSearch<TerraceRules>(table->first, pass, width, stop).run(table->second, start);
+    beam.nodes += found.nodes;
+    beam.seconds += found.seconds;
+    found = beam;
+    if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) break;
+    // The widest beam, once over, would only go the same way again.
+    if (width == kMostBeamWidth) break;
+  }
+  if (found.verdict != Verdict::Won) found.moves = best;
+  return found;
 }
 
 std::optional<std::vector<SolverMove>> terraceMoves(const SolverStart& start) {
