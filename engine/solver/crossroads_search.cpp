@@ -1,11 +1,14 @@
-// Depth-first search for Crossroads: nine piles that build down in suit one
+// The search for Crossroads: nine piles that build down in suit one
 // card at a time, any card on a space, a stock that deals a card onto every
 // pile in turn, and foundations in suit up from the aces and down from the
 // kings. The stock keeps its cards in one fixed order, so it is told by how
 // many are left. While it still deals, each pile is its own (the deal lands on
 // it by its place); once it is used up the piles count alike whichever holds
 // what. The twin cards of the two packs count alike in the key, and so do the
-// foundations that build alike.
+// foundations that build alike. Beams of the positions with the most cards
+// home and the fewest wanted cards buried look for a win first; a
+// depth-first search over every move follows, which proves a loss where it
+// sees every position.
 #include "engine/solver/crossroads_search.hpp"
 
 #include <algorithm>
@@ -31,7 +34,7 @@ constexpr int kFoundationCards = 13;
 // and the share of the positions the beams may take, in quarters.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamQuarters = 3;
+constexpr std::int64_t kBeamQuarters = 2;
 constexpr std::size_t kMostBeamWidth = 1350;
 
 struct CrossFoundation {

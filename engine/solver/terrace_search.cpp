@@ -1,4 +1,4 @@
-// Depth-first search for Terrace: a fanned reserve that only gives, piles that
+// The search for Terrace: a fanned reserve that only gives, piles that
 // build down in alternate colours one card at a time, a space filled at once
 // by the engine from the top of the waste (of the stock when the waste is
 // empty), a stock turned once a card at a time, and foundations that build up
@@ -8,7 +8,11 @@
 // the reserve is told by how many of its cards are left. Nothing here asks a
 // card's suit, only its rank and colour: cards alike in both count alike in
 // the key, and the piles (which nothing deals onto) count alike whichever
-// holds what.
+// holds what. A depth-first search looks first, on part of the budget (it
+// proves a loss where it sees every position); then beams of the positions
+// with the most cards home and the fewest wanted cards buried, which find
+// the wins of long games whose early choices the depth-first order never
+// comes back to.
 //
 // One move is made at once whenever it is open, the others left out: a card
 // from the reserve, or from a pile it does not empty, onto a foundation, when

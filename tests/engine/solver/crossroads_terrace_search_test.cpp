@@ -23,12 +23,16 @@ using testing::TestTable;
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kRandomPlayDeals = 1;
-constexpr int kEndgames = 6;
-constexpr std::int64_t kWholeDealNodes = 3'000;
+constexpr int kRandomPlaySteps = 50;
+constexpr int kEndgames = 3;
+constexpr std::int64_t kWholeDealNodes = 1'000;
+constexpr std::array kWholeDeals{"1001"};
 #else
 constexpr int kRandomPlayDeals = 3;
+constexpr int kRandomPlaySteps = 300;
 constexpr int kEndgames = 40;
 constexpr std::int64_t kWholeDealNodes = 10'000;
+constexpr std::array kWholeDeals{"1001", "1003"};
 #endif
 
 constexpr int kTerrace = 32;
@@ -201,7 +205,7 @@ TEST_F(CrossroadsTerraceSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPla
     for (int deal = 1; deal <= kRandomPlayDeals; ++deal) {
       play.deal(std::to_string(deal));
       Game& table = play.game();
-      for (int step = 0; step < 300; ++step) {
+      for (int step = 0; step < kRandomPlaySteps; ++step) {
         const std::vector<SolverMove> engine = engineMoves(table);
         const std::optional<std::vector<SolverMove>> search = searchMoves(kind, SolverStart::of(table));
         ASSERT_TRUE(search.has_value()) << kind << " deal " << deal << " step " << step;
@@ -252,7 +256,7 @@ TEST_F(CrossroadsTerraceSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustive
 TEST_F(CrossroadsTerraceSearch, WholeDealsGetTheSameAnswerOnEveryRunAndWinsReplay) {
   for (const int kind : kKinds) {
     cli::SolverSession play = session(kind);
-    for (const char* number : {"1001", "1003"}) {
+    for (const char* number : kWholeDeals) {
       play.deal(number);
       const SolverStart start = SolverStart::of(play.game());
       const std::optional<SolveResult> first = searchSolve(kind, start, kWholeDealNodes);
