@@ -78,8 +78,10 @@ class FastPosition {
     return size(t) > faceDown(t) && rules_.pileHasRoom(size(t)) && rules_.builds(top(t), card);
   }
   // Tableau piles differ only in their cards: none is dealt to by the stock
-  // in its own turn.
-  bool tableauInterchangeable() const { return !rules_.dealsRows() || size(stockPile()) == 0; }
+  // in its own turn (rows dealt onto the reserves pass them by).
+  bool tableauInterchangeable() const {
+    return !rules_.dealsRows() || rules_.dealsToReserves() || size(stockPile()) == 0;
+  }
   // The foundation that takes the card, if any.
   int foundationFor(FastCard card) const;
   // One click on the stock as the engine makes it, its steps appended to

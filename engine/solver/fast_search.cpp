@@ -17,6 +17,7 @@
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/forward_first.hpp"
+#include "engine/solver/hidden_for_ever.hpp"
 #include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
@@ -36,6 +37,11 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 // Where every card shows, the best-first search gets one in so many
 // positions of the budget before the depth-first one takes over.
 constexpr std::int64_t kBestFirstShare = 2;
+// Where the stock deals rows onto reserves that only give, over face-down
+// cards, the best-first search wins in a few thousand positions many a deal
+// the depth-first one wanders in, but only the depth-first one sees the
+// lost deals whole: the best-first one gets one in so many positions first.
+constexpr std::int64_t kDealtReservesBestFirstShare = 16;
 // Where a stock of one pack comes round a set number of times over
 // face-down cards, a first depth-first look gets one in so many positions.
 constexpr std::int64_t kFirstLookShare = 8;
@@ -316,9 +322,9 @@ SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start
 // the best-first search gets a share of the budget and the depth-first one
 // the rest.
 SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
-                          const std::atomic<bool>* stop) {
+                          const std::atomic<bool>* stop, std::int64_t bestFirstShare = kBestFirstShare) {
   Budget first = budget;
-  first.nodes = budget.nodes / kBestFirstShare;
+  first.nodes = budget.nodes / bestFirstShare;
   SolveResult quick = FastSearch(rules, start, first, stop).run();
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime || quick.nodes < first.nodes) return quick;
   Budget rest = budget;
@@ -378,6 +384,8 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
   }
   if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
   if (decidesDepthFirst(*rules, start.state)) {
+    if (rules->dealsToReserves() && !cardHiddenForEver(FastPosition(*rules, start.state, start.redealCount)))
+      return solveDeepLast(*rules, start, budget, stop, kDealtReservesBestFirstShare);
     if (looksDepthFirstBriefly(*rules)) return solveDepthFirstBriefly(*rules, start, budget, stop);
     return depthSolve(*rules, start, budget, stop);
   }
