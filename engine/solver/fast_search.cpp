@@ -40,8 +40,10 @@ constexpr std::int64_t kBestFirstShare = 2;
 // Where a stock of one pack comes round a set number of times over
 // face-down cards, a first depth-first look gets one in so many positions.
 constexpr std::int64_t kFirstLookShare = 8;
-// Where two packs come from a stock of set passes, the beam gets one in so many.
-constexpr std::int64_t kStockBeamShare = 2;
+// Where two packs come from a stock of set passes, the beam gets so many
+// quarters of the positions the glance leaves (the search of the whole
+// space there seldom decides a deal the beam has not won).
+constexpr std::int64_t kStockBeamQuarters = 3;
 // The most positions the best-first search glances at before the beam.
 constexpr std::int64_t kGlanceNodes = 20'000;
 
@@ -390,12 +392,12 @@ SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, con
     return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
   };
   Budget glance = budget;
-  glance.nodes = std::min(budget.nodes / kStockBeamShare, kGlanceNodes);
+  glance.nodes = std::min(budget.nodes / 2, kGlanceNodes);
   // Without cards taken back, an exhausted glance proves nothing where the
   // rules take them back; it answers Unknown then.
   if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
   Budget beam = rest();
-  beam.nodes /= kStockBeamShare;
+  beam.nodes = beam.nodes / 4 * kStockBeamQuarters;
   if (follow(solveStockByStage(rules, start, beam, stop))) return sofar;
   follow(rules.takesBack() ? solveTakingBackLast(rules, start, rest(), stop) : solveDeepLast(rules, start, rest(), stop));
   return sofar;
