@@ -73,6 +73,8 @@ class FastPosition {
   // The moves of the waste card after every number of clicks on the stock
   // up to a full round (the position is left as it was).
   void stockMoves(std::vector<FastStep>& out);
+  // The moves of the waste's top card as it lies, appended to out.
+  void wasteTopMoves(std::vector<FastStep>& out) const { wasteMoves(out, 0, true); }
   // The card may be put on tableau pile t, which holds cards.
   bool takesOn(int t, FastCard card) const {
     return size(t) > faceDown(t) && rules_.pileHasRoom(size(t)) && rules_.builds(top(t), card);
