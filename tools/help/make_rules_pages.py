@@ -10,6 +10,7 @@ With --check nothing is written; the command fails when a page on disk differs f
 or when a game's rules parameters have changed since its texts were last read against them.
 With --reviewed the pages are written and the parameters of every game are recorded as read.
 """
+import argparse
 import hashlib
 import html
 import pathlib
@@ -187,8 +188,16 @@ def unreviewed_games():
 
 
 def main():
-    check = "--check" in sys.argv[1:]
-    if "--reviewed" in sys.argv[1:]:
+    parser = argparse.ArgumentParser(description="Writes the rules pages, the windows' help pages and the "
+                                                 "contents page into data/help.")
+    mode = parser.add_mutually_exclusive_group()
+    mode.add_argument("--check", action="store_true",
+                      help="write nothing; fail when a page differs or a game's rules changed unread")
+    mode.add_argument("--reviewed", action="store_true",
+                      help="write the pages and record every game's rules parameters as read")
+    arguments = parser.parse_args()
+    check = arguments.check
+    if arguments.reviewed:
         REVIEWED.write_text("".join(line + "\n" for line in fingerprints().values()), encoding="utf-8")
     differing = []
     for relative, text in pages().items():
