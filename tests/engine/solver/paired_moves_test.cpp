@@ -53,5 +53,43 @@ TEST(PairedMoves, WithoutTheTakeBackTheSameDealIsLost) {
             Verdict::Lost);
 }
 
+// Three piles, one stock card a click without end. The seven of spades lies
+// on the face-down six; only the eight of hearts can take it (the eight of
+// diamonds is home), and the eight, the black nines and the red tens all lie
+// in the stock. So a ten goes onto the jack of spades, a nine onto the ten
+// and the eight onto the nine, each waiting for the next, before the seven
+// can move.
+TestTable chainFromTheStock() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Dest1", run(1, 7));
+  table.lay("Dest2", run(14, 22));
+  table.lay("Dest3", run(27, 34));
+  table.lay("Dest4", run(40, 44));
+  table.lay("Fila1", "039101210501");      // king of clubs, queen of hearts, jack of spades
+  table.lay("Fila2", "0261051102410491");  // king of diamonds, queen of spades, jack of diamonds, ten of spades
+  table.lay("Fila3", "04500461");          // six (face down) and seven of spades
+  table.lay("Mazzo", "00800090010001100130023002500350036003700380047004800520");
+  return table;
+}
+
+TEST(PairedMoves, StockCardsLaidOneOnAnotherBeforeATableauCardStillWin) {
+  for (const int takeBack : {1, 0}) {
+    TestTable table = chainFromTheStock();
+    table.set({{param::kFoundationTakeBack, takeBack}});
+    const SolverStart start = SolverStart::of(table.game);
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    ASSERT_EQ(result.verdict, Verdict::Won) << "take back " << takeBack;
+    EXPECT_TRUE(replayWins(start, result.moves)) << "take back " << takeBack;
+  }
+  // With the eight of hearts buried under the six, nothing can ever take the
+  // seven.
+  TestTable table = chainFromTheStock();
+  table.lay("Fila3", "008004500461");
+  table.lay("Mazzo", "0090010001100130023002500350036003700380047004800520");
+  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+}
+
 }  // namespace
 }  // namespace quilloro::solver
