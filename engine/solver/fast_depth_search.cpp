@@ -18,6 +18,7 @@
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stranded_piles.hpp"
+#include "engine/solver/stuck_cards.hpp"
 
 namespace quilloro::solver {
 
@@ -80,6 +81,8 @@ class DepthSearch {
 
   FastPosition position_;
   SafePlays safe_{position_};
+  // Positions where face-up cards hold one another for ever are lost.
+  StuckCards stuck_{position_.rules()};
   const Budget& budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -147,6 +150,12 @@ DepthSearch::Outcome DepthSearch::search() {
       case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
       case PositionTable::Insert::New:
         noteProgress();
+        if (cover == nullptr && stuck_.anyStuck(position_)) {
+          // Lost: counted as a position searched, and left at once.
+          ++expanded_;
+          undoTo(stepsBefore);
+          break;
+        }
         enter(cover);
         break;
     }
@@ -251,7 +260,8 @@ SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const B
   SearchClock clock(budget.milliseconds, stop);
   // A deal with a card no play can show is lost; a short search still finds
   // the line that brings the most cards home, for a hint.
-  const bool hopeless = cardHiddenForEver(FastPosition(rules, start.state, start.redealCount));
+  const FastPosition dealt(rules, start.state, start.redealCount);
+  const bool hopeless = cardHiddenForEver(dealt) || StuckCards(rules).anyStuck(dealt);
   Budget used = budget;
   if (hopeless) used.nodes = std::min(budget.nodes, kHopelessDealNodes);
   DepthSearch search(rules, start, used, clock);
