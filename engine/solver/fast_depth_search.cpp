@@ -3,8 +3,9 @@
 // and the path is the stack of steps itself. Nothing but the keys is kept of
 // the positions left behind. Cards brought into the tableau from the
 // foundations or an endless stock come only with the move onto them; where
-// that move brings in such a card too, the position it leads to is searched
-// for the moves onto that card alone, and is known apart by its key.
+// nothing comes back from the foundations and that move brings in another
+// card of the stock, the position it leads to is searched for the moves onto
+// that card alone, and is known apart by its key.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -197,8 +198,12 @@ void DepthSearch::listChoices(const FastStep* cover) {
 
 const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {
   // Where moves are left out for stranding a pile, every position is
-  // searched whole.
-  if (strandsNothingOfUse_) return nullptr;
+  // searched whole. So it is where cards come back from the foundations:
+  // the move onto the waiting card may need another card taken back first
+  // (a queen of hearts, to free the jack for a queen of clubs brought from
+  // the stock), which waits in turn for that very move, and no order of the
+  // two plays each waiting card right before the move onto it.
+  if (strandsNothingOfUse_ || position_.rules().takesBack()) return nullptr;
   const FastStep& last = choice.paired ? choice.second : choice.first;
   if (!waitsForCover(position_, last) || position_.top(last.to) != last.card) return nullptr;
   return &last;

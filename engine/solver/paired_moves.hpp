@@ -28,12 +28,14 @@
 
 namespace quilloro::solver {
 
-// The same holds for a card brought in by the move onto such a card: where
-// that move is itself a card of the endless stock or one taken back, it too
-// waits, and the line that wins can be told with the move onto it next in
-// turn. So a search may follow such a move with the moves onto its card
-// alone, as long as it tells those positions apart from the same ones
-// reached otherwise.
+// Where no card comes back from the foundations, the same holds for a card
+// of the stock brought in by the move onto such a card: it too waits, and
+// the line that wins can be told with the move onto it next in turn. So a
+// search may follow such a move with the moves onto its card alone, as long
+// as it tells those positions apart from the same ones reached otherwise.
+// (Where cards come back, the move onto the card may need another card
+// taken back first, which itself waits for that move: no order plays each
+// waiting card right before the move onto it.)
 
 // One choice of a search: a single step, or a card brought into the tableau
 // (first, after its clicks on the stock) and the step that plays a card onto
