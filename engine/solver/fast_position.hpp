@@ -73,13 +73,17 @@ class FastPosition {
   // The moves of the waste card after every number of clicks on the stock
   // up to a full round (the position is left as it was).
   void stockMoves(std::vector<FastStep>& out);
+  // The moves of the waste's top card as it lies, appended to out.
+  void wasteTopMoves(std::vector<FastStep>& out) const { wasteMoves(out, 0, true); }
   // The card may be put on tableau pile t, which holds cards.
   bool takesOn(int t, FastCard card) const {
     return size(t) > faceDown(t) && rules_.pileHasRoom(size(t)) && rules_.builds(top(t), card);
   }
   // Tableau piles differ only in their cards: none is dealt to by the stock
-  // in its own turn.
-  bool tableauInterchangeable() const { return !rules_.dealsRows() || size(stockPile()) == 0; }
+  // in its own turn (rows dealt onto the reserves pass them by).
+  bool tableauInterchangeable() const {
+    return !rules_.dealsRows() || rules_.dealsToReserves() || size(stockPile()) == 0;
+  }
   // The foundation that takes the card, if any.
   int foundationFor(FastCard card) const;
   // One click on the stock as the engine makes it, its steps appended to

@@ -17,8 +17,10 @@
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/forward_first.hpp"
+#include "engine/solver/hidden_for_ever.hpp"
 #include "engine/solver/open_score.hpp"
 #include "engine/solver/position_table.hpp"
+#include "engine/solver/stock_beam.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stock_score.hpp"
@@ -36,9 +38,20 @@ constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 // Where every card shows, the best-first search gets one in so many
 // positions of the budget before the depth-first one takes over.
 constexpr std::int64_t kBestFirstShare = 2;
+// Where the stock deals rows onto reserves that only give, over face-down
+// cards, the best-first search wins in a few thousand positions many a deal
+// the depth-first one wanders in, but only the depth-first one sees the
+// lost deals whole: the best-first one gets one in so many positions first.
+constexpr std::int64_t kDealtReservesBestFirstShare = 16;
 // Where a stock of one pack comes round a set number of times over
 // face-down cards, a first depth-first look gets one in so many positions.
 constexpr std::int64_t kFirstLookShare = 8;
+// Where two packs come from a stock of set passes, the beam gets so many
+// quarters of the positions the glance leaves (the search of the whole
+// space there seldom decides a deal the beam has not won).
+constexpr std::int64_t kStockBeamQuarters = 3;
+// The most positions the best-first search glances at before the beam.
+constexpr std::int64_t kGlanceNodes = 20'000;
 
 class FastSearch {
  public:
@@ -316,9 +329,9 @@ SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start
 // the best-first search gets a share of the budget and the depth-first one
 // the rest.
 SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, const Budget& budget,
-                          const std::atomic<bool>* stop) {
+                          const std::atomic<bool>* stop, std::int64_t bestFirstShare = kBestFirstShare) {
   Budget first = budget;
-  first.nodes = budget.nodes / kBestFirstShare;
+  first.nodes = budget.nodes / bestFirstShare;
   SolveResult quick = FastSearch(rules, start, first, stop).run();
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime || quick.nodes < first.nodes) return quick;
   Budget rest = budget;
@@ -362,6 +375,40 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
   return full;
 }
 
+// Where two packs come from a stock of set passes, a beam played one row or
+// card of the stock at a time (stock_beam) wins most deals in far fewer
+// positions than the search of the whole space. The easiest deals the
+// best-first search wins sooner still, in a glance of a few thousand
+// positions; a deal neither has won goes to the search of the whole space
+// with the rest of the budget, which alone may find it lost.
+SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                           const std::atomic<bool>* stop) {
+  SolveResult sofar;
+  auto rest = [&] {
+    Budget left = budget;
+    left.nodes = budget.nodes - sofar.nodes;
+    left.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(sofar.seconds * 1000.0));
+    return left;
+  };
+  auto follow = [&](SolveResult next) {
+    next.nodes += sofar.nodes;
+    next.seconds += sofar.seconds;
+    if (next.verdict == Verdict::Unknown && next.moves.empty()) next.moves = std::move(sofar.moves);
+    sofar = std::move(next);
+    return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
+  };
+  Budget glance = budget;
+  glance.nodes = std::min(budget.nodes / 2, kGlanceNodes);
+  // Without cards taken back, an exhausted glance proves nothing where the
+  // rules take them back; it answers Unknown then.
+  if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
+  Budget beam = rest();
+  beam.nodes = beam.nodes / 4 * kStockBeamQuarters;
+  if (follow(solveStockByStage(rules, start, beam, stop))) return sofar;
+  follow(rules.takesBack() ? solveTakingBackLast(rules, start, rest(), stop) : solveDeepLast(rules, start, rest(), stop));
+  return sofar;
+}
+
 }  // namespace
 
 std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
@@ -378,9 +425,12 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
   }
   if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
   if (decidesDepthFirst(*rules, start.state)) {
+    if (rules->dealsToReserves() && !cardHiddenForEver(FastPosition(*rules, start.state, start.redealCount)))
+      return solveDeepLast(*rules, start, budget, stop, kDealtReservesBestFirstShare);
     if (looksDepthFirstBriefly(*rules)) return solveDepthFirstBriefly(*rules, start, budget, stop);
     return depthSolve(*rules, start, budget, stop);
   }
+  if (beamsThroughStock(*rules)) return solveBeamFirst(*rules, start, budget, stop);
   if (rules->takesBack()) return solveTakingBackLast(*rules, start, budget, stop);
   return solveDeepLast(*rules, start, budget, stop);
 }

@@ -15,8 +15,11 @@ class ShownCards {
     const int last = rules_.hasStock() ? position.wastePile() : position.stockPile() - 1;
     for (int pile = 0; pile <= last; ++pile) {
       const bool tableau = pile < rules_.tableauCount();
+      // A card home stays there where none is taken back: it counts for
+      // the cards of its suit above it, but never lies on the tableau again.
+      const bool home = pile >= position.foundationPile(0) && pile < position.stockPile();
       for (int slot = tableau ? position.faceDown(pile) : 0; slot < position.size(pile); ++slot)
-        show(position.card(pile, slot), tableau);
+        show(position.card(pile, slot), tableau, !home || rules_.takesBack());
     }
     for (int t = 0; t < rules_.tableauCount(); ++t) {
       hidden_[static_cast<std::size_t>(t)] = position.faceDown(t);
@@ -38,10 +41,10 @@ class ShownCards {
   }
 
  private:
-  void show(FastCard card, bool onTableau) {
+  void show(FastCard card, bool onTableau, bool mayComeToTableau = true) {
     ++shown_[static_cast<std::size_t>(rules_.suit(card))][static_cast<std::size_t>(rules_.rank(card))];
     if (onTableau) onTableau_[card] = true;
-    seen_[card] = true;
+    seen_[card] = mayComeToTableau;
   }
   bool mayGoHome(FastCard card) const {
     for (int lower = kAce; lower < rules_.rank(card); ++lower)
@@ -133,7 +136,10 @@ class ShownCards {
 
 bool cardHiddenForEver(const FastPosition& position) {
   const FastRules& rules = position.rules();
-  if (rules.dealsRows() || (rules.reserveCount() > 0 && rules.reservesTakeCards())) return false;
+  // Rows dealt onto the tableau bury its cards anew; rows dealt onto
+  // reserves that only give never touch it.
+  if ((rules.dealsRows() && !rules.dealsToReserves()) || (rules.reserveCount() > 0 && rules.reservesTakeCards()))
+    return false;
   bool anyHidden = false;
   for (int t = 0; t < rules.tableauCount() && !anyHidden; ++t) anyHidden = position.faceDown(t) > 0;
   return anyHidden && ShownCards(position).someStayHidden();

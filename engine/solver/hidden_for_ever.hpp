@@ -17,7 +17,8 @@
 namespace quilloro::solver {
 
 // Whether some face-down card of the tableau can never be shown. Always
-// false where free cells take cards or the stock deals rows onto the piles.
+// false where free cells take cards or the stock deals rows onto the tableau
+// piles (rows dealt onto reserves that only give count as the stock does).
 bool cardHiddenForEver(const FastPosition& position);
 
 }  // namespace quilloro::solver

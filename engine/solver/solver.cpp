@@ -10,6 +10,7 @@
 #include "engine/solver/aces_up_search.hpp"
 #include "engine/solver/fan_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
+#include "engine/solver/crossroads_search.hpp"
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/divan_search.hpp"
 #include "engine/solver/fast_search.hpp"
@@ -21,6 +22,7 @@
 #include "engine/solver/solver_position.hpp"
 #include "engine/solver/spider_search.hpp"
 #include "engine/solver/stock_waste_search.hpp"
+#include "engine/solver/terrace_search.hpp"
 
 namespace quilloro::solver {
 
@@ -491,6 +493,9 @@ SolveResult solve(const SolverStart& start, const Budget& budget, const std::ato
   if (std::optional<SolveResult> grid = gridPairsSolve(start, budget, stop)) return *std::move(grid);
   // So have the fans that the stock gathers and deals again.
   if (std::optional<SolveResult> fans = fanSolve(start, budget, stop)) return *std::move(fans);
+  // So have the two-pack games whose piles take one card at a time.
+  if (std::optional<SolveResult> cross = crossroadsSolve(start, budget, stop)) return *std::move(cross);
+  if (std::optional<SolveResult> terrace = terraceSolve(start, budget, stop)) return *std::move(terrace);
   return Search(start, budget, stop).run();
 }
 

@@ -138,9 +138,10 @@ bool SpiderDealBeam::searchPhase(const Candidate& from, std::int64_t nodes, std:
     candidate.signature = signature();
     pool.push_back(std::move(candidate));
   }
-  nodes_ = {};
-  encodings_ = {};
-  queue_ = {};
+  // The next phase reuses the memory, which spares it the page faults.
+  nodes_.clear();
+  encodings_.clear();
+  queue_.clear();
   return false;
 }
 

@@ -7,7 +7,8 @@
 // The last goes depth first over every move and, when it has seen every
 // position reachable without a win, proves the deal lost. Two packs leave
 // far too many positions for that as a rule, so there the passes before it
-// get nearly the whole budget and the last pass only what they leave. Each
+// get nearly the whole budget and the last pass only what they leave; they
+// run twice, on a quarter of the budget and then on the rest. Each
 // pass enters a position once: the set of positions seen is bounded by the
 // memory. A position from which no play can win (see
 // SpiderPosition::deadlocked) counts as seen, which is what keeps a "lost"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <span>
 
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_deal_beam.hpp"
@@ -43,11 +45,24 @@ constexpr Shares kTwoPacksNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.9}
 // early or not at all (measured on Spiderette and Scorpion), so three
 // quarters go to the last pass, which proves the lost deals.
 constexpr Shares kOnePack{.first = 0.05, .dealBeam = 0.1, .bestFirst = 0.1};
+// One pack building regardless of suit (Spiderette): no card ever waits for
+// one card alone, so no deadlock cuts the last pass short, and it rarely
+// ends before the budget does. Measured on Spiderette, the rounds one stock
+// deal at a time win the most deals when they get most of the budget; the
+// last pass keeps enough for the lost deals it proves within a few hundred
+// thousand positions.
+constexpr Shares kOnePackAnySuit{.first = 0.05, .dealBeam = 0.6, .bestFirst = 0.2};
 constexpr Shares kOnePackNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.4};
 // The rounds one stock deal at a time, each with twice the budget of the
 // last: measured on Spider, a small beam settles most deals at a fraction of
 // the cost of a large one.
 constexpr double kDealBeamRounds[] = {1.0 / 15, 2.0 / 15, 4.0 / 15, 8.0 / 15};
+// Two packs: the passes before the last run first on a quarter of the budget,
+// then afresh on what is left. Measured on Spider: most deals a small
+// budget wins are won as quickly by the passes at a large one, but not all,
+// as every pass's share grows with the budget and takes other ways.
+constexpr double kTwoPackRounds[] = {0.25, 0.75};
+constexpr double kOneRound[] = {1.0};
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 
 // How much each feature of a position counts in its score: runs home, cards
@@ -93,6 +108,10 @@ class SpiderSearch {
 
  private:
   enum class Outcome { Won, Exhausted, Spent };
+  // The passes that seek a win on promising moves only, with roundNodes
+  // positions between them; the position is left at the start, and path_
+  // holds the win when there is one.
+  Outcome findWin(const Shares& shares, std::int64_t roundNodes, bool wideJitter);
   // A position on the way down: its moves in the arena, the next to try,
   // and where the position's changes and the engine's moves began.
   struct Frame {
@@ -185,32 +204,16 @@ SolveResult SpiderSearch::run() {
     startPath_ = path_;
     const bool provable = position_.rules().packs() == 1;
     const bool stock = position_.stockLeft() > 0;
-    const Shares shares = provable ? (stock ? kOnePack : kOnePackNoStock) : (stock ? kTwoPacks : kTwoPacksNoStock);
-    std::int64_t lastNode = share(shares.first);
-    outcome = depthFirst(false, lastNode);
-    // Then come the rounds one stock deal at a time, each with twice the
-    // budget of the last: measured on Spider and Spider One Suit, they win
-    // the deals the first pass leaves with far fewer positions than the
-    // best-first passes, which get what they leave.
-    if (outcome != Outcome::Won && !clock_.cut() && stock) {
-      SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
-      for (const double part : kDealBeamRounds) {
-        lastNode += share(shares.dealBeam * part);
-        if (clock_.cut()) break;
-        if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) {
-          outcome = Outcome::Won;
-          break;
-        }
-      }
-    }
-    for (int pass = 0; pass < kBestFirstPasses && outcome != Outcome::Won && !clock_.cut(); ++pass) {
-      weights_ = kGapsAndRuns;
-      weights_.seed = static_cast<std::uint64_t>(pass);
-      if (!provable) weights_.jitter = kTwoPackJitter;
-      lastNode += share(shares.bestFirst / kBestFirstPasses);
-      position_.decode(start_);
-      path_ = startPath_;
-      outcome = bestFirst(lastNode);
+    const Shares onePack = position_.rules().buildsInSuit() ? kOnePack : kOnePackAnySuit;
+    const Shares shares = provable ? (stock ? onePack : kOnePackNoStock) : (stock ? kTwoPacks : kTwoPacksNoStock);
+    // One pack: a single round, as the pass over every move needs most of
+    // the budget. Two packs: the passes run first on a small budget, then
+    // afresh on the rest.
+    const std::span<const double> rounds = provable ? std::span<const double>(kOneRound) : std::span<const double>(kTwoPackRounds);
+    for (std::size_t round = 0; round < rounds.size() && outcome != Outcome::Won && !clock_.cut(); ++round) {
+      const bool last = round + 1 == rounds.size();
+      const std::int64_t roundNodes = last ? budget_.nodes - expanded_ : share(rounds[round]);
+      outcome = findWin(shares, roundNodes, !provable);
     }
     // Whatever the best-first passes leave goes to the pass over every move:
     // with two packs only when they ran out of promising moves early.
@@ -231,6 +234,40 @@ SolveResult SpiderSearch::run() {
   return result;
 }
 
+SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t roundNodes, bool wideJitter) {
+  const auto part = [roundNodes](double fraction) {
+    return static_cast<std::int64_t>(fraction * static_cast<double>(roundNodes));
+  };
+  position_.decode(start_);
+  path_ = startPath_;
+  std::int64_t lastNode = expanded_ + part(shares.first);
+  Outcome outcome = depthFirst(false, lastNode);
+  // Then come the rounds one stock deal at a time, each with twice the
+  // budget of the last: measured on Spider and Spider One Suit, they win
+  // the deals the first pass leaves with far fewer positions than the
+  // best-first passes, which get what they leave.
+  if (outcome != Outcome::Won && !clock_.cut() && position_.stockLeft() > 0) {
+    SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
+    for (const double beamPart : kDealBeamRounds) {
+      lastNode += part(shares.dealBeam * beamPart);
+      if (clock_.cut()) break;
+      if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) return Outcome::Won;
+    }
+  }
+  for (int pass = 0; pass < kBestFirstPasses && outcome != Outcome::Won && !clock_.cut(); ++pass) {
+    weights_ = kGapsAndRuns;
+    weights_.seed = static_cast<std::uint64_t>(pass);
+    if (wideJitter) weights_.jitter = kTwoPackJitter;
+    lastNode += part(shares.bestFirst / kBestFirstPasses);
+    position_.decode(start_);
+    path_ = startPath_;
+    outcome = bestFirst(lastNode);
+  }
+  position_.decode(start_);
+  if (outcome != Outcome::Won) path_ = startPath_;
+  return outcome;
+}
+
 SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
   PositionTable seen(budget_.memoryBytes);
   seen.insert(position_.key());
@@ -240,10 +277,12 @@ SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
   auto memoryUsed = [&] {
     return seen.bytes() + nodes_.capacity() * sizeof(Node) + encodings_.capacity() + queue_.capacity() * sizeof(Queued);
   };
+  // The next pass reuses the memory: fresh memory costs a page fault for
+  // every four thousand bytes, a good part of the time of a pass.
   auto finish = [&](Outcome outcome) {
-    nodes_ = {};
-    encodings_ = {};
-    queue_ = {};
+    nodes_.clear();
+    encodings_.clear();
+    queue_.clear();
     return outcome;
   };
   auto load = [&](std::uint32_t node) {

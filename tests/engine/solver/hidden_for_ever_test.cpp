@@ -74,6 +74,41 @@ TEST(HiddenForEver, AWayOutForTheBlockingCardLeavesTheDealOpen) {
   EXPECT_FALSE(hiddenForEver(open));
 }
 
+TEST(HiddenForEver, RowsDealtOntoReservesThatOnlyGiveBuryNothing) {
+  // The stock deals a card onto each of two reserves that take none: the
+  // tableau's cards lie as they did, and the buried four stays buried.
+  TestTable table = buriedFour();
+  table.set({{param::kShowWaste, 0}, {param::kStockPasses, 1}, {param::kReserveCount, 2}});
+  for (int r = 0; r < 2; ++r) {
+    table.game.state.parameters[param::kReserveTypeFirst + r] = 4;
+    table.game.state.parameters[param::kReserveRowDealFirst + r] = 1;
+  }
+  table.lay("Appogg1", "");
+  table.lay("Appogg2", "");
+  EXPECT_TRUE(hiddenForEver(table));
+}
+
+TEST(HiddenForEver, ACardHomeCarriesNothingWhereNoneComesBack) {
+  // The five of spades covers the four of diamonds; the only red six that
+  // could take it is home, the other lies under it, and so do the four of
+  // spades and the six of clubs that would let it or the seven of clubs go
+  // home. Only with the six of hearts back on the seven of clubs does the
+  // pile open.
+  TestTable table;
+  table.set({{param::kTableauCount, 2}, {param::kFoundationTakeBack, 0}});
+  table.lay("Dest1", cards(1, 6, true));
+  table.lay("Dest2", cards(14, 16, true));
+  table.lay("Dest3", cards(27, 31, true));
+  table.lay("Dest4", cards(40, 42, true));
+  table.lay("Fila1", card(19, false) + card(32, false) + card(43, false) + card(17, false) + card(44, true));
+  table.lay("Fila2", card(33, true));
+  table.lay("Mazzo", cards(7, 13, false) + card(18, false) + cards(20, 26, false) + cards(34, 39, false) +
+                         cards(45, 52, false));
+  EXPECT_TRUE(hiddenForEver(table));
+  table.set({{param::kFoundationTakeBack, 1}});
+  EXPECT_FALSE(hiddenForEver(table));
+}
+
 TEST(HiddenForEver, FreeCellsAndRowsFromTheStockAreLeftToTheSearch) {
   TestTable table = buriedFour();
   table.set({{param::kReserveCount, 1}});

@@ -319,6 +319,16 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
       {.name = "threes take back",
        .parameters = {{param::kTableauCount, 3}, {param::kCardsPerClick, 3}},
        .mostCardsLeft = kFewCardsLeft},
+      // The reserve rows over piles with several face-down cards, which some
+      // deals bury for good.
+      {.name = "reserve rows buried",
+       .parameters = {{param::kTableauCount, 3}, {param::kShowWaste, 0}, {param::kStockPasses, 1},
+                      {param::kReserveCount, 2}, {param::kFoundationTakeBack, 0}},
+       .base = 9,
+       .eachTableau = {{param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 8}},
+       .eachReserve = {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}},
+       .mostCardsLeft = kFewCardsLeft,
+       .hiddenShare = 0.6},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {

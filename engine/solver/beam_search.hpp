@@ -1,0 +1,115 @@
+// A beam search over small positions that copy cheaply: from each row of
+// positions the best few by the rules' score go on to the next. It finds the
+// wins of long games whose early choices a depth-first search would never
+// revisit; it proves nothing lost. Rules as for CompactSearch, with
+//   int score(const State&) const;   // higher is nearer a win
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+#include "engine/solver/position_table.hpp"
+#include "engine/solver/search_clock.hpp"
+#include "engine/solver/solver.hpp"
+
+namespace quilloro::solver {
+
+template <class Rules>
+class BeamSearch {
+ public:
+  using State = typename Rules::State;
+  using Step = typename Rules::Step;
+
+  BeamSearch(const Rules& rules, const Budget& budget, std::size_t width, const std::atomic<bool>* stop)
+      : rules_(rules), budget_(budget), width_(width), clock_(budget.milliseconds, stop), seen_(budget.memoryBytes / 2) {}
+
+  // Won with the moves (replayed through the engine), or Unknown.
+  SolveResult run(const State& start, const SolverStart& replayFrom) {
+    SolveResult result;
+    std::vector<State> row{start};
+    seen_.insert(rules_.key(start));
+    // For each row after the first: each position's parent in the row before and its step.
+    std::vector<std::vector<std::pair<std::uint32_t, Step>>> links;
+    std::vector<Step> steps;
+    std::vector<State> next;
+    std::vector<std::pair<std::uint32_t, Step>> nextLinks;
+    std::vector<int> scores;
+    bool won = rules_.won(start);
+    std::uint32_t winner = 0;
+    while (!won && !row.empty() && !spent()) {
+      next.clear();
+      nextLinks.clear();
+      scores.clear();
+      for (std::uint32_t at = 0; at < row.size() && !won; ++at) {
+        ++expanded_;
+        rules_.steps(row[at], steps);
+        for (const Step& step : steps) {
+          State child = row[at];
+          scratch_.clear();
+          rules_.play(child, step, scratch_);
+          if (seen_.insert(rules_.key(child)) == PositionTable::Insert::Seen) continue;
+          next.push_back(child);
+          nextLinks.emplace_back(at, step);
+          scores.push_back(rules_.score(child));
+          if (rules_.won(child)) {
+            won = true;
+            winner = static_cast<std::uint32_t>(next.size() - 1);
+            break;
+          }
+        }
+      }
+      if (!won && next.size() > width_) {
+        // The best, ties kept in the order found.
+        std::vector<std::uint32_t> order(next.size());
+        std::iota(order.begin(), order.end(), 0U);
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return scores[a] > scores[b]; });
+        order.resize(width_);
+        std::sort(order.begin(), order.end());
+        std::vector<State> kept;
+        std::vector<std::pair<std::uint32_t, Step>> keptLinks;
+        kept.reserve(width_);
+        for (const std::uint32_t index : order) {
+          kept.push_back(next[index]);
+          keptLinks.push_back(nextLinks[index]);
+        }
+        next.swap(kept);
+        nextLinks.swap(keptLinks);
+      }
+      links.push_back(nextLinks);
+      row.swap(next);
+    }
+    result.nodes = expanded_;
+    clock_.report(result);
+    if (!won) return result;
+    // The way back from the winner, then played forward for the engine's moves.
+    std::vector<Step> line;
+    std::uint32_t at = winner;
+    for (std::size_t level = links.size(); level-- > 0;) {
+      line.push_back(links[level][at].second);
+      at = links[level][at].first;
+    }
+    State state = start;
+    for (auto step = line.rbegin(); step != line.rend(); ++step) rules_.play(state, *step, result.moves);
+    result.verdict = replayWins(replayFrom, result.moves) ? Verdict::Won : Verdict::Unknown;
+    return result;
+  }
+
+ private:
+  bool spent() {
+    if (expanded_ >= budget_.nodes) return true;
+    return clock_.cutShort();
+  }
+
+  const Rules& rules_;
+  const Budget& budget_;
+  std::size_t width_;
+  SearchClock clock_;
+  PositionTable seen_;
+  std::vector<SolverMove> scratch_;
+  std::int64_t expanded_ = 0;
+};
+
+}  // namespace quilloro::solver

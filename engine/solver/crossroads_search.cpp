@@ -1,0 +1,396 @@
+// The search for Crossroads: nine piles that build down in suit one
+// card at a time, any card on a space, a stock that deals a card onto every
+// pile in turn, and foundations in suit up from the aces and down from the
+// kings. The stock keeps its cards in one fixed order, so it is told by how
+// many are left. While it still deals, each pile is its own (the deal lands on
+// it by its place); once it is used up the piles count alike whichever holds
+// what. The twin cards of the two packs count alike in the key, and so do the
+// foundations that build alike. Beams of the positions with the most cards
+// home and the fewest wanted cards buried look for a win first; a
+// depth-first search over every move follows, which proves a loss where it
+// sees every position.
+#include "engine/solver/crossroads_search.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/build_types.hpp"
+#include "engine/move_rules.hpp"
+#include "engine/solver/beam_search.hpp"
+#include "engine/solver/compact_search.hpp"
+#include "engine/solver/start_checks.hpp"
+
+namespace quilloro::solver {
+
+namespace {
+
+constexpr int kPlainFamily = 0;
+constexpr int kDealsOntoPile = 1;
+constexpr int kMaxPiles = 10;
+constexpr int kPileCapacity = kMaxCard;
+constexpr int kMaxFoundationCount = 16;
+constexpr int kFoundationCards = 13;
+// The first beam's width, how much wider each next is (up to the most),
+// and the share of the positions the beams may take, in quarters.
+constexpr std::size_t kFirstBeamWidth = 150;
+constexpr std::size_t kBeamWidening = 3;
+constexpr std::int64_t kBeamQuarters = 2;
+constexpr std::size_t kMostBeamWidth = 1350;
+
+struct CrossFoundation {
+  std::uint8_t count = 0;
+  std::uint8_t top = kNoCard;
+};
+
+struct CrossState {
+  std::array<std::uint8_t, kMaxPiles> height{};
+  std::array<std::array<std::uint8_t, kPileCapacity>, kMaxPiles> piles{};
+  std::array<CrossFoundation, kMaxFoundationCount> foundations{};
+  std::uint8_t stockLeft = 0;
+  int cardsLeft = 0;
+};
+
+struct CrossStep {
+  enum class Kind : std::uint8_t { Home, Pile, Deal };
+  Kind kind = Kind::Deal;
+  std::uint8_t from = 0;
+  std::uint8_t to = 0;
+};
+
+struct CrossFoundationRule {
+  int base = kAce;
+  bool upward = true;
+};
+
+// The card's suit and rank, alike for both packs: 0 to 51.
+std::uint64_t faceOf(CardNumber card) { return static_cast<std::uint64_t>((card - 1) % kCardsPerPack); }
+
+class CrossRules {
+ public:
+  using State = CrossState;
+  using Step = CrossStep;
+
+  static std::optional<std::pair<CrossRules, CrossState>> of(const SolverStart& start);
+
+  bool won(const State& s) const { return s.cardsLeft == 0; }
+  bool hopeless(const State&) const { return false; }
+  int left(const State& s) const { return s.cardsLeft; }
+  // For the beam search: cards home, less the cards soon wanted that lie deep.
+  int score(const State& s) const;
+  int discrepancyRounds() const { return 0; }
+  void steps(const State& s, std::vector<Step>& out) const;
+  void play(State& s, const Step& step, std::vector<SolverMove>& moves) const;
+  PositionKey128 key(const State& s) const;
+  // Offer every move, alike foundations and spaces apart.
+  void offerEveryMove() { everyMove_ = true; }
+  // Offer a card onto a card or a space only where that opens something: the
+  // card below it goes on at once, or the pile is emptied. Far fewer lines,
+  // among which most wins lie; no proof of a loss.
+  void offerUsefulMovesOnly() { usefulOnly_ = true; }
+
+ private:
+  bool homeAccepts(const State& s, int f, CardNumber card) const;
+  bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
+  // Whether taking the top card off the pile opens something (see offerUsefulMovesOnly).
+  bool opens(const State& s, int pile) const;
+  // Whether an earlier foundation takes just what this one takes.
+  bool twin(const State& s, int f) const;
+  static CardNumber topOf(const State& s, int pile) {
+    const auto at = static_cast<std::size_t>(pile);
+    return s.height[at] == 0 ? kNoCard : s.piles[at][s.height[at] - 1U];
+  }
+
+  // The stock in the order it deals.
+  std::vector<CardNumber> stock_;
+  std::vector<CrossFoundationRule> foundationRules_;
+  std::array<bool, kMaxPiles> passBase_{};
+  int piles_ = 0;
+  // The foundations' base rank, below which the piles build no further.
+  int firstBase_ = kAce;
+  bool everyMove_ = false;
+  bool usefulOnly_ = false;
+};
+
+std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStart& start) {
+  const GameState& state = start.state;
+  const GameParameters& p = state.parameters;
+  if (p[param::kGameFamily] != kPlainFamily || p[param::kSelectByClick] != 0 || p[param::kShowWaste] != 0) return std::nullopt;
+  if (p[param::kFoundationTakeBack] != 0 || p[param::kReorderFoundations] != 0 || p[param::kHasDiscardPile] != 0) return std::nullopt;
+  if (p[param::kMaxCardsMoved] != 1 || p[param::kAutoFillTableau] != 0) return std::nullopt;
+  if (state.pilesInUse(PileList::Reserves) != 0 || !state.piles.discard().empty() || !state.piles.waste().empty())
+    return std::nullopt;
+  CrossRules rules;
+  CrossState s;
+  rules.piles_ = state.pilesInUse(PileList::Tableau);
+  if (rules.piles_ < 1 || rules.piles_ > kMaxPiles) return std::nullopt;
+  rules.firstBase_ = p[param::kFoundationBaseRankFirst];
+  if (rules.firstBase_ < kAce || rules.firstBase_ > kKing) return std::nullopt;
+  for (int t = 0; t < rules.piles_; ++t) {
+    const int number = t + 1;
+    if (p.perPile(param::kTableauBuildTypeFirst, number) != build_type::kSameSuit) return std::nullopt;
+    if (p.perPile(param::kTableauDirectionFirst, number) > 0) return std::nullopt;
+    if (p.perPile(param::kTableauBaseRankFirst, number) != base_code::kAnyCard) return std::nullopt;
+    if (p.perPile(param::kTableauRowDealFirst, number) != kDealsOntoPile) return std::nullopt;
+    rules.passBase_[static_cast<std::size_t>(t)] = p.perPile(param::kTableauPassBaseFirst, number) > 0;
+    const Pile& pile = state.piles.pile(PileList::Tableau, t);
+    if (!noHoles(pile)) return std::nullopt;
+    const std::vector<CardNumber> cards = cardsOf(pile);
+    for (const CardNumber card : cards)
+      if (state.isFaceDown(card)) return std::nullopt;
+    std::copy(cards.begin(), cards.end(), s.piles[static_cast<std::size_t>(t)].begin());
+    s.height[static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(cards.size());
+    s.cardsLeft += static_cast<int>(cards.size());
+  }
+  const int foundations = state.pilesInUse(PileList::Foundations);
+  if (foundations < 1 || foundations > kMaxFoundationCount) return std::nullopt;
+  for (int f = 0; f < foundations; ++f) {
+    CrossFoundationRule rule;
+    rule.base = p.perPile(param::kFoundationBaseRankFirst, f + 1);
+    rule.upward = p.perPile(param::kFoundationDirectionFirst, f + 1) > 0;
+    if (p.perPile(param::kFoundationBuildTypeFirst, f + 1) != build_type::kSameSuit) return std::nullopt;
+    if (rule.base < kAce || rule.base > kKing) return std::nullopt;
+    rules.foundationRules_.push_back(rule);
+    const std::vector<CardNumber> cards = cardsOf(state.piles.pile(PileList::Foundations, f));
+    if (cards.size() > kFoundationCards) return std::nullopt;
+    CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
+    foundation.count = static_cast<std::uint8_t>(cards.size());
+    if (!cards.empty()) foundation.top = static_cast<std::uint8_t>(cards.back());
+  }
+  const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
+  rules.stock_.assign(stock.rbegin(), stock.rend());
+  s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
+  s.cardsLeft += static_cast<int>(rules.stock_.size());
+  return std::pair{std::move(rules), s};
+}
+
+bool CrossRules::homeAccepts(const State& s, int f, CardNumber card) const {
+  const CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
+  const CrossFoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
+  if (foundation.count >= kFoundationCards) return false;
+  const int rank = cardRank(card);
+  if (foundation.count == 0) return rank == rule.base;
+  if (cardSuit(card) != cardSuit(foundation.top)) return false;
+  const int below = cardRank(foundation.top);
+  if (rule.upward) return below == kKing ? rank == kAce && rule.base != kAce : rank == below + 1;
+  return below == kAce ? rank == kKing && rule.base != kKing : rank == below - 1;
+}
+
+bool CrossRules::pileAccepts(int pile, CardNumber base, CardNumber card) const {
+  if (base == kNoCard) return true;
+  if (cardSuit(base) != cardSuit(card)) return false;
+  const int below = cardRank(base);
+  const int rank = cardRank(card);
+  // Building down stops at the foundations' base rank unless the pile passes it.
+  if (below == firstBase_ && !passBase_[static_cast<std::size_t>(pile)]) return false;
+  return below == kAce ? rank == kKing : rank == below - 1;
+}
+
+bool CrossRules::twin(const State& s, int f) const {
+  if (everyMove_) return false;
+  const auto at = static_cast<std::size_t>(f);
+  const CrossFoundation& foundation = s.foundations[at];
+  for (std::size_t g = 0; g < at; ++g) {
+    const CrossFoundation& other = s.foundations[g];
+    if (foundationRules_[g].base != foundationRules_[at].base || foundationRules_[g].upward != foundationRules_[at].upward)
+      continue;
+    if (other.count != foundation.count) continue;
+    if (other.count == 0 || faceOf(other.top) == faceOf(foundation.top)) return true;
+  }
+  return false;
+}
+
+bool CrossRules::opens(const State& s, int pile) const {
+  const auto at = static_cast<std::size_t>(pile);
+  if (s.height[at] <= 1) return s.height[at] == 1;
+  const CardNumber below = s.piles[at][s.height[at] - 2U];
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
+    if (homeAccepts(s, f, below)) return true;
+  for (int u = 0; u < piles_; ++u) {
+    const CardNumber base = topOf(s, u);
+    if (u != pile && base != kNoCard && pileAccepts(u, base, below)) return true;
+  }
+  return false;
+}
+
+int CrossRules::score(const State& s) const {
+  constexpr int kHomeWorth = 50;
+  constexpr int kSoon = 6;
+  constexpr int kSpaceWorth = 10;
+  // How many cards of its suit must go home before each card can.
+  auto need = [&](CardNumber card) {
+    const int rank = cardRank(card);
+    int best = kKing;
+    for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+      const CrossFoundation& foundation = s.foundations[f];
+      const CrossFoundationRule& rule = foundationRules_[f];
+      if (foundation.count == 0) {
+        best = std::min(best, rule.upward ? rank - rule.base : rule.base - rank);
+        continue;
+      }
+      if (foundation.count >= kFoundationCards || cardSuit(foundation.top) != cardSuit(card)) continue;
+      const int top = cardRank(foundation.top);
+      if (rule.upward && rank > top) best = std::min(best, rank - top - 1);
+      if (!rule.upward && rank < top) best = std::min(best, top - rank - 1);
+    }
+    return std::max(best, 0);
+  };
+  int value = kHomeWorth * (static_cast<int>(foundationRules_.size()) * kFoundationCards - s.cardsLeft);
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
+    if (s.height[t] == 0) value += s.stockLeft == 0 ? kSpaceWorth : 1;
+    for (int at = 0; at + 1 < s.height[t]; ++at) {
+      const int depth = s.height[t] - 1 - at;
+      value -= std::max(0, kSoon - need(s.piles[t][static_cast<std::size_t>(at)])) * depth;
+    }
+  }
+  return value;
+}
+
+void CrossRules::steps(const State& s, std::vector<Step>& out) const {
+  out.clear();
+  const int foundations = static_cast<int>(foundationRules_.size());
+  for (int t = 0; t < piles_; ++t) {
+    const CardNumber card = topOf(s, t);
+    if (card == kNoCard) continue;
+    for (int f = 0; f < foundations; ++f)
+      if (homeAccepts(s, f, card) && !twin(s, f))
+        out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(f)});
+  }
+  // Then the moves that open something, the deal, and the others last.
+  std::array<bool, kMaxPiles> opening{};
+  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t);
+  const auto addMoves = [&](bool open) {
+    for (int t = 0; t < piles_; ++t) {
+      const auto from = static_cast<std::size_t>(t);
+      if (s.height[from] == 0 || opening[from] != open) continue;
+      const CardNumber card = topOf(s, t);
+      for (int u = 0; u < piles_; ++u) {
+        const CardNumber base = topOf(s, u);
+        if (u != t && base != kNoCard && pileAccepts(u, base, card))
+          out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
+      }
+      // Onto spaces. Once the stock is used up, the spaces are alike, and a
+      // card alone on its pile only changes places.
+      if (!everyMove_ && s.stockLeft == 0 && s.height[from] == 1) continue;
+      for (int u = 0; u < piles_; ++u) {
+        if (u == t || s.height[static_cast<std::size_t>(u)] != 0) continue;
+        out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
+        if (!everyMove_ && s.stockLeft == 0) break;
+      }
+    }
+  };
+  addMoves(true);
+  if (s.stockLeft > 0) out.push_back(Step{Step::Kind::Deal, 0, 0});
+  if (!usefulOnly_) addMoves(false);
+}
+
+void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves) const {
+  switch (step.kind) {
+    case Step::Kind::Deal: {
+      for (std::size_t t = 0; t < static_cast<std::size_t>(piles_) && s.stockLeft > 0; ++t) {
+        const CardNumber card = stock_[stock_.size() - s.stockLeft];
+        --s.stockLeft;
+        s.piles[t][s.height[t]++] = static_cast<std::uint8_t>(card);
+      }
+      moves.push_back(SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile});
+      return;
+    }
+    case Step::Kind::Home: {
+      const CardNumber card = s.piles[step.from][--s.height[step.from]];
+      CrossFoundation& foundation = s.foundations[step.to];
+      foundation.top = static_cast<std::uint8_t>(card);
+      ++foundation.count;
+      --s.cardsLeft;
+      moves.push_back(SolverMove{SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, step.to}});
+      return;
+    }
+    case Step::Kind::Pile: {
+      const std::uint8_t card = s.piles[step.from][--s.height[step.from]];
+      s.piles[step.to][s.height[step.to]++] = card;
+      moves.push_back(SolverMove{SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, step.to}});
+      return;
+    }
+  }
+}
+
+PositionKey128 CrossRules::key(const State& s) const {
+  KeyHasher hasher;
+  hasher.add(s.stockLeft);
+  std::array<std::uint64_t, kMaxPiles> piles{};
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
+    KeyHasher one;
+    std::uint64_t packed = s.height[t];
+    for (std::size_t at = 0; at < s.height[t]; ++at) {
+      packed = packed << 8 | faceOf(s.piles[t][at]);
+      if (at % 7 == 6) {
+        one.add(packed);
+        packed = 0;
+      }
+    }
+    one.add(packed);
+    piles[t] = one.key().high;
+  }
+  if (s.stockLeft == 0) std::sort(piles.begin(), piles.begin() + piles_);
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) hasher.add(piles[t]);
+  std::array<std::uint64_t, kMaxFoundationCount> codes{};
+  const std::size_t foundations = foundationRules_.size();
+  for (std::size_t f = 0; f < foundations; ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    codes[f] = static_cast<std::uint64_t>(foundationRules_[f].base) << 24 |
+               static_cast<std::uint64_t>(foundationRules_[f].upward ? 1 : 0) << 20 |
+               static_cast<std::uint64_t>(foundation.count) << 8 | (foundation.count == 0 ? 0xFFU : faceOf(foundation.top));
+  }
+  std::sort(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(foundations));
+  for (std::size_t f = 0; f < foundations; ++f) hasher.add(codes[f]);
+  return hasher.key();
+}
+
+}  // namespace
+
+std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
+  auto table = CrossRules::of(start);
+  if (!table) return std::nullopt;
+  // First beams of the best positions, ever wider, on part of the budget,
+  // for a win; then every move depth first on what is left, where a loss is
+  // proved.
+  CrossRules useful = table->first;
+  useful.offerUsefulMovesOnly();
+  SolveResult found;
+  const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
+  for (std::size_t width = kFirstBeamWidth; found.nodes < beamNodes; width = std::min(width * kBeamWidening, kMostBeamWidth)) {
+    Budget pass = budget;
+    pass.nodes = beamNodes - found.nodes;
+    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+    SolveResult beam = BeamSearch<CrossRules>(useful, pass, width, stop).run(table->second, start);
+    beam.nodes += found.nodes;
+    beam.seconds += found.seconds;
+    found = beam;
+    if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
+    // The widest beam, once over, would only go the same way again.
+    if (width == kMostBeamWidth) break;
+  }
+  Budget rest = budget;
+  rest.nodes = budget.nodes - found.nodes;
+  rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+  SolveResult result = CompactSearch<CrossRules>(table->first, rest, stop).run(table->second, start);
+  result.nodes += found.nodes;
+  result.seconds += found.seconds;
+  return result;
+}
+
+std::optional<std::vector<SolverMove>> crossroadsMoves(const SolverStart& start) {
+  auto table = CrossRules::of(start);
+  if (!table) return std::nullopt;
+  table->first.offerEveryMove();
+  std::vector<CrossStep> steps;
+  table->first.steps(table->second, steps);
+  std::vector<SolverMove> moves;
+  for (const CrossStep& step : steps) {
+    CrossState state = table->second;
+    std::vector<SolverMove> played;
+    table->first.play(state, step, played);
+    moves.push_back(played.front());
+  }
+  return moves;
+}
+
+}  // namespace quilloro::solver

@@ -1,0 +1,275 @@
+// The two-pack stock games' search one row or card of the stock at a time: a
+// beam of a few positions per stage, each grown by a short best-first search
+// that leaves the stock alone.
+#include "engine/solver/stock_beam.hpp"
+
+#include <algorithm>
+#include <map>
+
+#include "engine/solver/stock_score.hpp"
+#include "engine/solver/stranded_piles.hpp"
+
+namespace quilloro::solver {
+
+namespace {
+
+// Positions carried to each stage. Several different positions win more
+// deals than one greedy line (a row dealt buries a card on every pile, a card
+// turned buries the waste's), and measured on Gypsy no more than a wide beam.
+constexpr std::size_t kBeamWidth = 6;
+constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
+constexpr std::int64_t kClockInterval = 256;
+// The positions of the beam's first run; each run after has twice as many.
+constexpr std::int64_t kFirstRoundNodes = 4'000;
+
+}  // namespace
+
+bool beamsThroughStock(const FastRules& rules) {
+  if (!rules.hasStock() || rules.packs() < 2 || rules.dealsToReserves() || rules.passes() < 0) return false;
+  return rules.dealsRows() || rules.cardsPerClick() == 1;
+}
+
+StockBeam::StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes)
+    : position_(rules, start.state, start.redealCount), clock_(clock), memoryBytes_(memoryBytes) {}
+
+std::optional<std::vector<FastStep>> StockBeam::run(std::int64_t nodes) {
+  const std::int64_t lastNode = expanded_ + nodes;
+  Candidate root;
+  safe_.forcedSteps(root.path);
+  if (position_.cardsLeft() == 0) return root.path;
+  root.score = stockScore(position_);
+  position_.encode(root.encoding);
+  root.signature = signature();
+  const int deals = stagesLeft();
+  std::vector<Candidate> beam;
+  beam.push_back(std::move(root));
+  std::vector<FastStep> won;
+  for (int level = 0; !beam.empty(); ++level) {
+    std::vector<Candidate> pool;
+    for (std::size_t i = 0; i < beam.size(); ++i) {
+      if (expanded_ >= lastNode || clock_.cut()) return std::nullopt;
+      // What is left is shared evenly among the searches still to come.
+      const auto phasesLeft = static_cast<std::int64_t>(std::max(0, deals - level) * static_cast<int>(kBeamWidth) +
+                                                        static_cast<int>(beam.size() - i));
+      const std::int64_t share = std::max<std::int64_t>(1, (lastNode - expanded_) / phasesLeft);
+      if (searchPhase(beam[i], share, pool, won)) return won;
+    }
+    // The best of each signature, best first; among equals the order found.
+    std::stable_sort(pool.begin(), pool.end(), [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+    std::vector<Candidate> next;
+    std::vector<std::vector<std::uint8_t>> taken;
+    for (Candidate& candidate : pool) {
+      if (next.size() == kBeamWidth) break;
+      if (std::find(taken.begin(), taken.end(), candidate.signature) != taken.end()) continue;
+      taken.push_back(candidate.signature);
+      position_.decode(candidate.encoding);
+      if (!advance(candidate.path)) continue;
+      if (position_.cardsLeft() == 0) return candidate.path;
+      candidate.encoding.clear();
+      position_.encode(candidate.encoding);
+      candidate.score = stockScore(position_);
+      candidate.signature = signature();
+      next.push_back(std::move(candidate));
+    }
+    beam = std::move(next);
+  }
+  return std::nullopt;
+}
+
+bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vector<Candidate>& pool,
+                              std::vector<FastStep>& won) {
+  const std::int64_t lastNode = expanded_ + nodes;
+  position_.decode(from.encoding);
+  PositionTable seen(memoryBytes_);
+  seen.insert(position_.key());
+  nodes_.clear();
+  stepArena_.clear();
+  encodings_.clear();
+  queue_.clear();
+  steps_.clear();
+  onTable_ = addNode(kNoParent, 0);
+  queue_.push_back({stockScore(position_), 0});
+  const bool strands = strandsNothingOfUse(position_.rules());
+  const int firstFoundation = position_.foundationPile(0);
+  const int stock = position_.stockPile();
+  // The best position of each signature, from which the next row may be dealt.
+  std::map<std::vector<std::uint8_t>, std::pair<int, std::uint32_t>> best;
+  bool full = false;
+  while (!queue_.empty() && !full && !spent(lastNode) && memoryUsed(seen.bytes()) < memoryBytes_) {
+    std::pop_heap(queue_.begin(), queue_.end());
+    const std::uint32_t current = queue_.back().node;
+    queue_.pop_back();
+    ++expanded_;
+    moveTo(current);
+    const int value = stockScore(position_);
+    auto [at, added] = best.try_emplace(signature(), value, current);
+    if (!added && value > at->second.first) at->second = {value, current};
+    position_.moves(moves_, true);
+    if (!position_.rules().dealsRows()) position_.wasteTopMoves(moves_);
+    // Cards taken back from the foundations seldom serve a win, and the
+    // beam only looks for wins.
+    std::erase_if(moves_, [&](const FastStep& step) {
+      return (step.kind == FastStep::Kind::Move && step.from >= firstFoundation && step.from < stock) ||
+             (strands && strandsPile(position_, step));
+    });
+    const std::uint32_t depth = nodes_[current].depth + 1;
+    for (const FastStep& step : moves_) {
+      steps_.clear();
+      safe_.play(step, steps_);
+      if (position_.cardsLeft() == 0) {
+        won = pathTo(from, addNode(current, depth));
+        return true;
+      }
+      const PositionTable::Insert insert = seen.insert(position_.key());
+      if (insert == PositionTable::Insert::New) {
+        const std::uint32_t child = addNode(current, depth);
+        // A little for every step keeps the lines short among equals.
+        queue_.push_back({stockScore(position_) - static_cast<int>(depth), child});
+        std::push_heap(queue_.begin(), queue_.end());
+      } else if (insert == PositionTable::Insert::Full) {
+        full = true;
+      }
+      while (!steps_.empty()) {
+        position_.undo(steps_.back());
+        steps_.pop_back();
+      }
+      if (full) break;
+    }
+  }
+  // The phase's best few join the pool for the next row.
+  std::vector<std::pair<std::pair<int, std::uint32_t>, const std::vector<std::uint8_t>*>> ranked;
+  for (const auto& [key, entry] : best) ranked.push_back({entry, &key});
+  std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first.first > b.first.first; });
+  if (ranked.size() > kBeamWidth) ranked.resize(kBeamWidth);
+  for (const auto& [entry, key] : ranked) {
+    Candidate candidate;
+    candidate.score = entry.first;
+    candidate.path = pathTo(from, entry.second);
+    const std::size_t begin = nodes_[entry.second].offset;
+    const std::size_t end = entry.second + 1 < nodes_.size() ? nodes_[entry.second + 1].offset : encodings_.size();
+    candidate.encoding.assign(encodings_.begin() + static_cast<std::ptrdiff_t>(begin),
+                              encodings_.begin() + static_cast<std::ptrdiff_t>(end));
+    candidate.signature = *key;
+    pool.push_back(std::move(candidate));
+  }
+  nodes_ = {};
+  stepArena_ = {};
+  encodings_ = {};
+  queue_ = {};
+  return false;
+}
+
+bool StockBeam::advance(std::vector<FastStep>& path) {
+  if (position_.rules().dealsRows()) {
+    moves_.clear();
+    position_.stockMoves(moves_);
+    if (moves_.empty()) return false;
+    safe_.play(moves_.front(), path);
+    return true;
+  }
+  if (!position_.click(path)) return false;
+  safe_.forcedSteps(path);
+  return true;
+}
+
+int StockBeam::stagesLeft() const {
+  const int stock = position_.size(position_.stockPile());
+  if (position_.rules().dealsRows()) {
+    const int rowCards = std::max(1, position_.rules().tableauCount());
+    return (stock + rowCards - 1) / rowCards;
+  }
+  // Every click of every pass left, counted as if no card left the waste.
+  const int redeals = std::max(0, position_.rules().passes() - position_.redeals());
+  return stock + redeals * (stock + position_.size(position_.wastePile()));
+}
+
+std::uint32_t StockBeam::addNode(std::uint32_t parent, std::uint32_t depth) {
+  const auto index = static_cast<std::uint32_t>(nodes_.size());
+  nodes_.push_back({parent, static_cast<std::uint32_t>(stepArena_.size()), static_cast<std::uint32_t>(steps_.size()),
+                    depth, encodings_.size()});
+  stepArena_.insert(stepArena_.end(), steps_.begin(), steps_.end());
+  position_.encode(encodings_);
+  return index;
+}
+
+void StockBeam::moveTo(std::uint32_t target) {
+  const Node& node = nodes_[target];
+  if (node.parent == onTable_ && node.parent != kNoParent) {
+    // The best position is most often a child of the one just expanded:
+    // replaying its few steps costs less than laying out every card.
+    for (std::uint32_t i = 0; i < node.stepCount; ++i) position_.apply(stepArena_[node.firstStep + i]);
+  } else if (target != onTable_) {
+    const std::size_t end = target + 1 < nodes_.size() ? nodes_[target + 1].offset : encodings_.size();
+    position_.decode(std::span<const std::uint8_t>(encodings_).subspan(node.offset, end - node.offset));
+  }
+  onTable_ = target;
+}
+
+std::vector<FastStep> StockBeam::pathTo(const Candidate& from, std::uint32_t node) const {
+  std::vector<const Node*> chain;
+  for (std::uint32_t at = node; at != kNoParent; at = nodes_[at].parent) chain.push_back(&nodes_[at]);
+  std::vector<FastStep> path = from.path;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    path.insert(path.end(), stepArena_.begin() + (*it)->firstStep,
+                stepArena_.begin() + (*it)->firstStep + (*it)->stepCount);
+  return path;
+}
+
+std::vector<std::uint8_t> StockBeam::signature() const {
+  const FastRules& rules = position_.rules();
+  std::vector<std::uint8_t> result(4, 0);
+  for (int f = 0; f < rules.foundationCount(); ++f) {
+    const int pile = position_.foundationPile(f);
+    if (position_.size(pile) > 0)
+      result[static_cast<std::size_t>(rules.suit(position_.top(pile)))] += static_cast<std::uint8_t>(position_.size(pile));
+  }
+  for (int t = 0; t < rules.tableauCount(); ++t) result.push_back(static_cast<std::uint8_t>(position_.faceDown(t)));
+  return result;
+}
+
+std::size_t StockBeam::memoryUsed(std::size_t tableBytes) const {
+  return tableBytes + encodings_.capacity() + nodes_.capacity() * sizeof(Node) +
+         stepArena_.capacity() * sizeof(FastStep) + queue_.capacity() * sizeof(Queued);
+}
+
+bool StockBeam::spent(std::int64_t lastNode) {
+  if (expanded_ >= lastNode) return true;
+  if (expanded_ % kClockInterval != 0) return clock_.cut();
+  return clock_.cutShort();
+}
+
+std::vector<SolverMove> StockBeam::asMoves(const std::vector<FastStep>& steps) const {
+  // The position object only names the piles, which never change.
+  std::vector<SolverMove> moves;
+  for (const FastStep& step : steps)
+    if (const auto move = position_.solverMove(step)) moves.push_back(*move);
+  return moves;
+}
+
+SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                          const std::atomic<bool>* stop) {
+  SearchClock clock(budget.milliseconds, stop);
+  // Most deals are won by a narrow search of each stage: the beam runs again
+  // with twice the positions until it wins or the budget is spent, which
+  // costs at most twice the last run and wins easy deals in a few hundredths
+  // of a second. The runs are the same whatever the budget, which only cuts
+  // them short: a deal won on a budget is won on every larger one.
+  std::optional<std::vector<FastStep>> line;
+  std::vector<SolverMove> moves;
+  std::int64_t expanded = 0;
+  for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && !line && !clock.cut();
+       round = std::min(2 * round, budget.nodes - expanded)) {
+    StockBeam beam(rules, start, clock, budget.memoryBytes);
+    line = beam.run(round);
+    expanded += beam.expanded();
+    if (line) moves = beam.asMoves(*line);
+  }
+  SolveResult result;
+  result.verdict = line ? Verdict::Won : Verdict::Unknown;
+  result.moves = std::move(moves);
+  result.nodes = expanded;
+  clock.report(result);
+  return result;
+}
+
+}  // namespace quilloro::solver

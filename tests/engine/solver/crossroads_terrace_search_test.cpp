@@ -1,0 +1,277 @@
+// The searches of Crossroads and Terrace against the engine: on random play
+// they offer exactly the moves the engine accepts; on small endgames of their
+// rules every verdict agrees with a plain exhaustive search over the engine's
+// own moves; whole deals get the same answer on every run, wins replaying.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+#include <unordered_set>
+
+#include "engine/solver/crossroads_search.hpp"
+#include "engine/solver/solver.hpp"
+#include "engine/solver/terrace_search.hpp"
+#include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+using testing::TestTable;
+
+#ifdef QUILLORO_SMALL_SAMPLES
+constexpr int kRandomPlayDeals = 1;
+constexpr int kRandomPlaySteps = 50;
+constexpr int kEndgames = 3;
+constexpr std::int64_t kWholeDealNodes = 1'000;
+constexpr std::array kWholeDeals{"1001"};
+#else
+constexpr int kRandomPlayDeals = 3;
+constexpr int kRandomPlaySteps = 300;
+constexpr int kEndgames = 40;
+constexpr std::int64_t kWholeDealNodes = 10'000;
+constexpr std::array kWholeDeals{"1001", "1003"};
+#endif
+
+constexpr int kTerrace = 32;
+constexpr int kCrossroads = 56;
+constexpr std::array kKinds{kTerrace, kCrossroads};
+// Few enough cards out for the plain search to see every position.
+constexpr int kEndgameCardsOut = 12;
+constexpr int kEndgamePiles = 2;
+
+std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
+  return kind == kTerrace ? terraceMoves(start) : crossroadsMoves(start);
+}
+
+std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::int64_t nodes) {
+  const Budget budget{.nodes = nodes, .milliseconds = 600'000};
+  return kind == kTerrace ? terraceSolve(start, budget, nullptr) : crossroadsSolve(start, budget, nullptr);
+}
+
+void restore(Game& game, const GameState& before, int redeals) {
+  game.state.piles = before.piles;
+  game.state.cards = before.cards;
+  game.setRedealCount(redeals);
+  game.setWon(false);
+}
+
+// Every move the engine accepts that changes the table: the top cards of the
+// waste, the reserves and the piles onto any foundation or pile, and the stock.
+std::vector<SolverMove> engineMoves(Game& game) {
+  std::vector<CardNumber> tops{game.state.piles.waste().topCard()};
+  for (int reserve = 0; reserve < game.state.pilesInUse(PileList::Reserves); ++reserve)
+    tops.push_back(game.state.piles.pile(PileList::Reserves, reserve).topCard());
+  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
+    tops.push_back(game.state.piles.pile(PileList::Tableau, pile).topCard());
+  std::vector<SolverMove> moves{{SolverMove::Kind::Stock, kNoCard, kStockPile}};
+  for (const CardNumber card : tops) {
+    if (card == kNoCard) continue;
+    for (int f = 0; f < game.state.pilesInUse(PileList::Foundations); ++f)
+      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, f}});
+    for (int t = 0; t < game.state.pilesInUse(PileList::Tableau); ++t)
+      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, t}});
+  }
+  std::vector<SolverMove> accepted;
+  const GameState before = game.state;
+  const int redeals = game.redealCount();
+  for (const SolverMove& move : moves) {
+    const bool ok = applyMove(game, move) && !(game.state.piles == before.piles);
+    restore(game, before, redeals);
+    if (ok) accepted.push_back(move);
+  }
+  return accepted;
+}
+
+std::string tableKey(const Game& game) {
+  std::string key;
+  for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves})
+    for (int index = 0; index < pileListSize(list); ++index) {
+      for (const std::uint8_t card : game.state.piles.pile(list, index).slots()) key += std::to_string(card) + ",";
+      key += "|";
+    }
+  return key;
+}
+
+// Whether any sequence of the engine's moves wins; each table is searched
+// once, nothing taken as equal to anything else.
+bool winnable(Game& game, std::unordered_set<std::string>& seen) {
+  if (game.wonCheck()) return true;
+  if (!seen.insert(tableKey(game)).second) return false;
+  const GameState before = game.state;
+  const int redeals = game.redealCount();
+  for (const SolverMove& move : engineMoves(game)) {
+    applyMove(game, move);
+    const bool won = winnable(game, seen);
+    restore(game, before, redeals);
+    if (won) return true;
+  }
+  return false;
+}
+
+std::string token(CardNumber card, bool faceUp) {
+  std::string text = std::to_string(card);
+  return std::string(3 - text.size(), '0') + text + (faceUp ? '1' : '0');
+}
+
+// The foundations of a whole game, each from its bottom card: Terrace's
+// eight from the base rank up in alternate colours (four of them red at the
+// bottom), Crossroads' eight up in suit from the aces and eight down from
+// the kings, each pair of one suit and pack meeting at a random rank.
+std::vector<std::vector<CardNumber>> wholeFoundations(int kind, int base, std::mt19937& random) {
+  std::vector<std::vector<CardNumber>> foundations;
+  if (kind == kCrossroads) {
+    foundations.resize(16);
+    for (int chain = 0; chain < 8; ++chain) {
+      const int first = (chain / 4) * kCardsPerPack + (chain % 4) * 13;
+      const int meet = std::uniform_int_distribution<int>(0, 13)(random);
+      for (int rank = kAce; rank <= meet; ++rank) foundations[static_cast<std::size_t>(chain)].push_back(first + rank);
+      for (int rank = kKing; rank > meet; --rank) foundations[static_cast<std::size_t>(8 + chain)].push_back(first + rank);
+    }
+    return foundations;
+  }
+  foundations.resize(8);
+  for (int height = 0; height < 13; ++height) {
+    const int rank = (base - 1 + height) % 13 + 1;
+    std::vector<CardNumber> red;
+    std::vector<CardNumber> black;
+    for (int pack = 0; pack < 2; ++pack)
+      for (int suit = 0; suit < 4; ++suit) (suit < 2 ? red : black).push_back(pack * kCardsPerPack + suit * 13 + rank);
+    std::shuffle(red.begin(), red.end(), random);
+    std::shuffle(black.begin(), black.end(), random);
+    for (std::size_t f = 0; f < 8; ++f) {
+      const bool wantsRed = (f < 4) == (height % 2 == 0);
+      std::vector<CardNumber>& from = wantsRed ? red : black;
+      foundations[f].push_back(from.back());
+      from.pop_back();
+    }
+  }
+  return foundations;
+}
+
+// An endgame of the kind's rules on two piles: every foundation cut back
+// at random, the cards taken off dealt to the stock, the piles and (Terrace)
+// the reserve, so that no pile is empty while the stock holds cards.
+void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
+  const int base = std::uniform_int_distribution<int>(kAce, kKing)(random);
+  if (kind == kTerrace)
+    for (int f = 0; f < 16; ++f) table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(base);
+  std::vector<std::vector<CardNumber>> foundations;
+  std::vector<CardNumber> out;
+  do {
+    foundations = wholeFoundations(kind, base, random);
+    out.clear();
+    for (std::vector<CardNumber>& cards : foundations) {
+      // Most foundations keep every card; a few give some.
+      constexpr std::array kTaken{0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
+      const int keep = static_cast<int>(cards.size()) - kTaken[std::uniform_int_distribution<std::size_t>(0, kTaken.size() - 1)(random)];
+      for (std::size_t at = static_cast<std::size_t>(std::max(keep, 0)); at < cards.size(); ++at) out.push_back(cards[at]);
+      cards.resize(static_cast<std::size_t>(std::max(keep, 0)));
+    }
+  } while (out.size() > kEndgameCardsOut || out.size() < kEndgamePiles);
+  for (std::size_t f = 0; f < foundations.size(); ++f) {
+    std::string tokens;
+    for (const CardNumber card : foundations[f]) tokens += token(card, true);
+    table.lay("Dest" + std::to_string(f + 1), tokens);
+  }
+  std::shuffle(out.begin(), out.end(), random);
+  std::array<std::string, kEndgamePiles> piles;
+  std::string stock;
+  std::string reserve;
+  for (std::size_t at = 0; at < out.size(); ++at) {
+    // Every pile gets a card first.
+    const int where = at < kEndgamePiles ? static_cast<int>(at) : std::uniform_int_distribution<int>(0, kEndgamePiles + 1)(random);
+    if (where < kEndgamePiles) {
+      piles[static_cast<std::size_t>(where)] += token(out[at], true);
+    } else if (where == kEndgamePiles || kind == kCrossroads) {
+      stock += token(out[at], false);
+    } else {
+      reserve += token(out[at], true);
+    }
+  }
+  table.lay("Mazzo", stock);
+  if (kind == kTerrace) table.lay("Appogg1", reserve);
+  for (int n = 0; n < kEndgamePiles; ++n) table.lay("Fila" + std::to_string(n + 1), piles[static_cast<std::size_t>(n)]);
+}
+
+class CrossroadsTerraceSearch : public SolverSessionTest {};
+
+TEST_F(CrossroadsTerraceSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
+  std::mt19937 random(56);
+  for (const int kind : kKinds) {
+    cli::SolverSession play = session(kind);
+    for (int deal = 1; deal <= kRandomPlayDeals; ++deal) {
+      play.deal(std::to_string(deal));
+      Game& table = play.game();
+      for (int step = 0; step < kRandomPlaySteps; ++step) {
+        const std::vector<SolverMove> engine = engineMoves(table);
+        const std::optional<std::vector<SolverMove>> search = searchMoves(kind, SolverStart::of(table));
+        ASSERT_TRUE(search.has_value()) << kind << " deal " << deal << " step " << step;
+        ASSERT_EQ(asSet(*search), asSet(engine)) << kind << " deal " << deal << " step " << step;
+        if (engine.empty()) break;
+        // Plays to the foundations more often than not, to reach later stages.
+        std::vector<SolverMove> home;
+        for (const SolverMove& move : engine)
+          if (move.target.list == PileList::Foundations) home.push_back(move);
+        const std::vector<SolverMove>& from = !home.empty() && std::bernoulli_distribution(0.7)(random) ? home : engine;
+        ASSERT_TRUE(applyMove(table, from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)]));
+      }
+    }
+  }
+}
+
+TEST_F(CrossroadsTerraceSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch) {
+  std::mt19937 random(2032);
+  for (const int kind : kKinds) {
+    cli::SolverSession play = session(kind);
+    play.deal("1");
+    int won = 0;
+    int lost = 0;
+    for (int game = 0; game < kEndgames; ++game) {
+      TestTable table;
+      table.game.state.parameters = play.game().state.parameters;
+      table.set({{param::kTableauCount, kEndgamePiles}});
+      dealEndgame(kind, table, random);
+      const SolverStart start = SolverStart::of(table.game);
+      const std::optional<SolveResult> result = searchSolve(kind, start, 200'000);
+      ASSERT_TRUE(result.has_value()) << kind << " game " << game;
+      ASSERT_NE(result->verdict, Verdict::Unknown) << kind << " game " << game;
+      std::unordered_set<std::string> seen;
+      EXPECT_EQ(result->verdict == Verdict::Won, winnable(table.game, seen)) << kind << " game " << game;
+      if (result->verdict == Verdict::Won) {
+        EXPECT_TRUE(replayWins(start, result->moves)) << kind << " game " << game;
+      }
+      (result->verdict == Verdict::Won ? won : lost) += 1;
+    }
+#ifndef QUILLORO_SMALL_SAMPLES
+    // The sample must hold both verdicts, or it checks little.
+    EXPECT_GT(won, 0) << kind;
+    EXPECT_GT(lost, 0) << kind;
+#endif
+  }
+}
+
+TEST_F(CrossroadsTerraceSearch, WholeDealsGetTheSameAnswerOnEveryRunAndWinsReplay) {
+  for (const int kind : kKinds) {
+    cli::SolverSession play = session(kind);
+    for (const char* number : kWholeDeals) {
+      play.deal(number);
+      const SolverStart start = SolverStart::of(play.game());
+      const std::optional<SolveResult> first = searchSolve(kind, start, kWholeDealNodes);
+      const std::optional<SolveResult> second = searchSolve(kind, start, kWholeDealNodes);
+      ASSERT_TRUE(first.has_value() && second.has_value()) << kind << " " << number;
+      EXPECT_EQ(first->verdict, second->verdict) << kind << " " << number;
+      EXPECT_EQ(first->moves, second->moves) << kind << " " << number;
+      if (first->verdict == Verdict::Won) {
+        EXPECT_TRUE(replayWins(start, first->moves)) << kind << " " << number;
+      }
+      // The window's search takes the same way.
+      EXPECT_EQ(solve(start, Budget{.nodes = kWholeDealNodes, .milliseconds = 600'000}).verdict, first->verdict);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quilloro::solver
