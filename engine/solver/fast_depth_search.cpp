@@ -2,7 +2,10 @@
 // the order of their promise, a position seen before is never entered again,
 // and the path is the stack of steps itself. Nothing but the keys is kept of
 // the positions left behind. Cards brought into the tableau from the
-// foundations or an endless stock come only with the move onto them.
+// foundations or an endless stock come only with the move onto them; where
+// nothing comes back from the foundations and that move brings in another
+// card of the stock, the position it leads to is searched for the moves onto
+// that card alone, and is known apart by its key.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stranded_piles.hpp"
+#include "engine/solver/stuck_cards.hpp"
 
 namespace quilloro::solver {
 
@@ -53,12 +57,21 @@ class DepthSearch {
     std::size_t next;
     std::size_t stepsAtEntry;
     bool stored;
+    // The card brought in last waits for a move onto it: only those are
+    // tried (see paired_moves).
+    bool covering;
+    FastStep cover;
   };
   Outcome search();
-  // Lists the moves of the position reached and puts it on the path.
-  void enter();
+  // Lists the moves of the position reached and puts it on the path;
+  // cover, if any, is the step whose card waits for a move onto it.
+  void enter(const FastStep* cover);
   // The moves of the position as it stands, in the order they are tried.
-  void listChoices();
+  void listChoices(const FastStep* cover);
+  // The step played last, if its card lies bare and waits for a move onto
+  // it; then the position's key is told apart by that card.
+  const FastStep* waitingCard(const PairedStep& choice) const;
+  PositionKey128 keyOf(const FastStep* cover) const;
   // The frame's next move to try.
   const PairedStep& choiceOf(const Frame& frame) const {
     return frame.stored ? arena_[frame.firstMove + frame.next] : top_[frame.next];
@@ -69,6 +82,8 @@ class DepthSearch {
 
   FastPosition position_;
   SafePlays safe_{position_};
+  // Positions where face-up cards hold one another for ever are lost.
+  StuckCards stuck_{position_.rules()};
   const Budget& budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -100,7 +115,7 @@ DepthSearch::Outcome DepthSearch::search() {
   // Even the first look needs a position of the budget and no stop.
   if (spent()) return Outcome::Spent;
   if (position_.cardsLeft() == 0) return Outcome::Won;
-  enter();
+  enter(nullptr);
   while (!frames_.empty()) {
     if (spent()) return Outcome::Spent;
     Frame& frame = frames_.back();
@@ -111,7 +126,8 @@ DepthSearch::Outcome DepthSearch::search() {
         undoTo(frames_.back().stepsAtEntry);
         // The same position lists the same moves in the same order.
         if (!frames_.back().stored) {
-          listChoices();
+          const Frame& back = frames_.back();
+          listChoices(back.covering ? &back.cover : nullptr);
           top_ = choices_;
         }
       }
@@ -129,25 +145,33 @@ DepthSearch::Outcome DepthSearch::search() {
       safe_.play(choice.first, steps_);
     }
     if (position_.cardsLeft() == 0) return Outcome::Won;
-    switch (seen_.insert(position_.key())) {
+    const FastStep* cover = waitingCard(choice);
+    switch (seen_.insert(keyOf(cover))) {
       case PositionTable::Insert::Full: return Outcome::Spent;
       case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
       case PositionTable::Insert::New:
         noteProgress();
-        enter();
+        if (cover == nullptr && stuck_.anyStuck(position_)) {
+          // Lost: counted as a position searched, and left at once.
+          ++expanded_;
+          undoTo(stepsBefore);
+          break;
+        }
+        enter(cover);
         break;
     }
   }
   return Outcome::Exhausted;
 }
 
-void DepthSearch::enter() {
+void DepthSearch::enter(const FastStep* cover) {
   ++expanded_;
-  listChoices();
+  listChoices(cover);
   // A long path would hold most of the memory in its moves: past a share of
   // the budget, they are listed again instead of kept.
   const bool stored = (arena_.size() + choices_.size()) * sizeof(PairedStep) <= budget_.memoryBytes / kStoredMovesShare;
-  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), stored});
+  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), stored, cover != nullptr,
+                     cover != nullptr ? *cover : FastStep{}});
   if (stored) {
     arena_.insert(arena_.end(), choices_.begin(), choices_.end());
   } else {
@@ -155,13 +179,50 @@ void DepthSearch::enter() {
   }
 }
 
-void DepthSearch::listChoices() {
+void DepthSearch::listChoices(const FastStep* cover) {
+  if (cover != nullptr) {
+    coverMoves(position_, *cover, moves_);
+    choices_.clear();
+    for (const FastStep& step : moves_) choices_.push_back({step, {}, false});
+    std::stable_sort(choices_.begin(), choices_.end(),
+                     [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+    return;
+  }
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
   if (strandsNothingOfUse_) std::erase_if(moves_, [this](const FastStep& step) { return strandsPile(position_, step); });
   pairMoves(position_, moves_, choices_);
   std::stable_sort(choices_.begin(), choices_.end(),
                    [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+}
+
+const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {
+  // Where moves are left out for stranding a pile, every position is
+  // searched whole. So it is where cards come back from the foundations:
+  // the move onto the waiting card may need another card taken back first
+  // (a queen of hearts, to free the jack for a queen of clubs brought from
+  // the stock), which waits in turn for that very move, and no order of the
+  // two plays each waiting card right before the move onto it.
+  if (strandsNothingOfUse_ || position_.rules().takesBack()) return nullptr;
+  const FastStep& last = choice.paired ? choice.second : choice.first;
+  if (!waitsForCover(position_, last) || position_.top(last.to) != last.card) return nullptr;
+  return &last;
+}
+
+PositionKey128 DepthSearch::keyOf(const FastStep* cover) const {
+  PositionKey128 key = position_.key();
+  if (cover == nullptr) return key;
+  // Which card waits tells the moves tried, and whether it came from the
+  // foundations (then the card under it may come back too); the piles it
+  // lies on may be told in any order, as in the key.
+  const bool fromHome = cover->from >= position_.foundationPile(0) && cover->from < position_.stockPile();
+  std::uint64_t mix = 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(cover->card) * 2 + (fromHome ? 1 : 0) + 1);
+  mix ^= mix >> 31;
+  mix *= 0xBF58476D1CE4E5B9ULL;
+  mix ^= mix >> 29;
+  key.high ^= mix;
+  key.low ^= mix * 0x94D049BB133111EBULL;
+  return key;
 }
 
 void DepthSearch::undoTo(std::size_t stepCount) {
@@ -204,7 +265,8 @@ SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const B
   SearchClock clock(budget.milliseconds, stop);
   // A deal with a card no play can show is lost; a short search still finds
   // the line that brings the most cards home, for a hint.
-  const bool hopeless = cardHiddenForEver(FastPosition(rules, start.state, start.redealCount));
+  const FastPosition dealt(rules, start.state, start.redealCount);
+  const bool hopeless = cardHiddenForEver(dealt) || StuckCards(rules).anyStuck(dealt);
   Budget used = budget;
   if (hopeless) used.nodes = std::min(budget.nodes, kHopelessDealNodes);
   DepthSearch search(rules, start, used, clock);

@@ -19,15 +19,18 @@ bool endlessStock(const FastRules& rules) {
   return rules.hasStock() && rules.passes() < 0 && rules.cardsPerClick() == 1;
 }
 
-// A card that waits where it is until something is put on it. With two
-// packs the twin of a card taken back could go home in its place meanwhile,
-// so there every move stays a choice of its own.
-bool waits(const FastPosition& position, const FastStep& step) {
+}  // namespace
+
+// With two packs the twin of a card taken back could go home in its place
+// meanwhile, so there every move stays a choice of its own.
+bool waitsForCover(const FastPosition& position, const FastStep& step) {
   if (position.rules().packs() != 1) return false;
   if (takesBack(position, step)) return true;
   return step.kind == FastStep::Kind::Move && step.from == position.wastePile() &&
          step.to < position.rules().tableauCount() && endlessStock(position.rules());
 }
+
+namespace {
 
 // Whether some card could be played onto the card where it lies on the
 // tableau: one that builds on it shows on a pile, lies in the stock or on the
@@ -83,6 +86,21 @@ void playBare(FastPosition& position, const FastStep& step, std::vector<FastStep
   steps.push_back(step);
 }
 
+void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastStep>& out) {
+  out.clear();
+  // Checked with the card in place: it may not take itself. A card taken
+  // back may also have come off only to free the one under it on its
+  // foundation.
+  const bool uncovers = takesBack(position, step) && position.rules().mayTakeBack(position.size(step.from));
+  if (!uncovers && !mayTakeACard(position, step.card)) return;
+  position.moves(out, true);
+  position.stockMoves(out);
+  std::erase_if(out, [&](const FastStep& next) {
+    const bool fromUnder = uncovers && next.from == step.from;
+    return next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder);
+  });
+}
+
 void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices) {
   choices.clear();
   std::vector<FastStep> onto;
@@ -92,27 +110,17 @@ void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::
       pairTransfer(position, step, choices);
       continue;
     }
-    if (!waits(position, step)) {
+    if (!waitsForCover(position, step)) {
       choices.push_back({step, {}, false});
       continue;
     }
     played.clear();
     playBare(position, step, played);
-    // Checked with the card in place: it may not take itself. A card taken
-    // back may also have come off only to free the one under it on its
-    // foundation.
-    const bool uncovers = takesBack(position, step) &&
-                          position.rules().mayTakeBack(position.size(step.from));
-    if (uncovers || mayTakeACard(position, step.card)) {
-      position.moves(onto, true);
-      position.stockMoves(onto);
-      for (const FastStep& next : onto) {
-        const bool fromUnder = uncovers && next.from == step.from;
-        if (next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder)) continue;
-        FastStep first = step;
-        first.priority = std::min(step.priority, next.priority);
-        choices.push_back({first, next, true});
-      }
+    coverMoves(position, step, onto);
+    for (const FastStep& next : onto) {
+      FastStep first = step;
+      first.priority = std::min(step.priority, next.priority);
+      choices.push_back({first, next, true});
     }
     for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
   }

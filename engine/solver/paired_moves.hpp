@@ -28,6 +28,15 @@
 
 namespace quilloro::solver {
 
+// Where no card comes back from the foundations, the same holds for a card
+// of the stock brought in by the move onto such a card: it too waits, and
+// the line that wins can be told with the move onto it next in turn. So a
+// search may follow such a move with the moves onto its card alone, as long
+// as it tells those positions apart from the same ones reached otherwise.
+// (Where cards come back, the move onto the card may need another card
+// taken back first, which itself waits for that move: no order plays each
+// waiting card right before the move onto it.)
+
 // One choice of a search: a single step, or a card brought into the tableau
 // (first, after its clicks on the stock) and the step that plays a card onto
 // it (second).
@@ -43,6 +52,16 @@ struct PairedStep {
 // its pairs with the moves onto that card (and, for a card taken back, with
 // taking back the card under it). The position is left as it was.
 void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices);
+
+// Whether the step brings a card into the tableau that waits there for the
+// move onto it: a card taken back from the foundations, or a card of an
+// endless stock turned one card a click. Never with two packs.
+bool waitsForCover(const FastPosition& position, const FastStep& step);
+
+// The moves that may follow such a step, played just before: a card put
+// on its card, or for a card taken back, the card under it on its
+// foundation taken back too.
+void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastStep>& out);
 
 // Plays the clicks of the step and the step, nothing else, appending them.
 void playBare(FastPosition& position, const FastStep& step, std::vector<FastStep>& steps);

@@ -112,8 +112,8 @@ TEST_F(FastSearchKinds, KlondikeIsDecidedDepthFirstRepeatablyAndNeverLostForWant
   for (int deal = 1; deal <= 3; ++deal) {
     session.deal(std::to_string(deal));
     const SolverStart start = SolverStart::of(session.game());
-    const SolveResult first = solve(start, Budget{.nodes = 2'000, .milliseconds = 600'000});
-    const SolveResult again = solve(start, Budget{.nodes = 2'000, .milliseconds = 6'000'000});
+    const SolveResult first = solve(start, Budget{.nodes = 5'000, .milliseconds = 600'000});
+    const SolveResult again = solve(start, Budget{.nodes = 5'000, .milliseconds = 6'000'000});
     EXPECT_EQ(first.verdict, again.verdict) << deal;
     EXPECT_EQ(first.moves, again.moves) << deal;
     if (first.verdict != Verdict::Won) continue;

@@ -53,5 +53,68 @@ TEST(PairedMoves, WithoutTheTakeBackTheSameDealIsLost) {
             Verdict::Lost);
 }
 
+// Three piles, one stock card a click without end. The seven of spades lies
+// on the face-down six; only the eight of hearts can take it (the eight of
+// diamonds is home), and the eight, the black nines and the red tens all lie
+// in the stock. So a ten goes onto the jack of spades, a nine onto the ten
+// and the eight onto the nine, each waiting for the next, before the seven
+// can move.
+TestTable chainFromTheStock() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Dest1", run(1, 7));
+  table.lay("Dest2", run(14, 22));
+  table.lay("Dest3", run(27, 34));
+  table.lay("Dest4", run(40, 44));
+  table.lay("Fila1", "039101210501");      // king of clubs, queen of hearts, jack of spades
+  table.lay("Fila2", "0261051102410491");  // king of diamonds, queen of spades, jack of diamonds, ten of spades
+  table.lay("Fila3", "04500461");          // six (face down) and seven of spades
+  table.lay("Mazzo", "00800090010001100130023002500350036003700380047004800520");
+  return table;
+}
+
+TEST(PairedMoves, StockCardsLaidOneOnAnotherBeforeATableauCardStillWin) {
+  for (const int takeBack : {1, 0}) {
+    TestTable table = chainFromTheStock();
+    table.set({{param::kFoundationTakeBack, takeBack}});
+    const SolverStart start = SolverStart::of(table.game);
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    ASSERT_EQ(result.verdict, Verdict::Won) << "take back " << takeBack;
+    EXPECT_TRUE(replayWins(start, result.moves)) << "take back " << takeBack;
+  }
+  // With the eight of hearts buried under the six and nothing back from the
+  // foundations, nothing can ever take the seven.
+  TestTable table = chainFromTheStock();
+  table.set({{param::kFoundationTakeBack, 0}});
+  table.lay("Fila3", "008004500461");
+  table.lay("Mazzo", "0090010001100130023002500350036003700380047004800520");
+  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+}
+
+// Three piles, cards coming back from the foundations: diamonds whole, hearts
+// and spades to the queen, clubs to the eight; the queen of clubs in the
+// stock. The ten of clubs on the king of hearts needs a red jack: the king of
+// diamonds comes back onto the empty pile, the queen of clubs onto it, and
+// the jack of hearts onto the queen only once the queen of hearts has come
+// back onto the king of spades. Neither card brought in waits for a move of
+// its own right after it.
+TEST(PairedMoves, ACardOntoAStockCardMayNeedAnotherTakenBackFirst) {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Mazzo", "0380");
+  table.lay("Dest1", run(1, 12));
+  table.lay("Dest2", run(14, 26));
+  table.lay("Dest3", run(27, 34));
+  table.lay("Dest4", run(40, 51));
+  table.lay("Fila1", "");
+  table.lay("Fila2", "03510391037101310361");  // nine, king, jack of clubs, king of hearts, ten of clubs
+  table.lay("Fila3", "0521");                  // king of spades
+  const SolverStart start = SolverStart::of(table.game);
+  const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+  ASSERT_EQ(result.verdict, Verdict::Won);
+  EXPECT_TRUE(replayWins(start, result.moves));
+}
+
 }  // namespace
 }  // namespace quilloro::solver

@@ -1,0 +1,80 @@
+// Face-up tableau cards that hold on to the card under them for ever.
+#include "engine/solver/stuck_cards.hpp"
+
+namespace quilloro::solver {
+
+StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
+  applies_ = rules.packs() == 1 && !rules.dealsRows() && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
+             rules.spaceFiller() == FastRules::SpaceFiller::None;
+  if (!applies_) return;
+  for (int card = 1; card < kMaxCards; ++card) {
+    const auto moving = static_cast<FastCard>(card);
+    bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
+    for (int base = 1; base < kMaxCards; ++base)
+      if (base != card && rules.builds(static_cast<FastCard>(base), moving))
+        bases_[static_cast<std::size_t>(card)].push_back(static_cast<FastCard>(base));
+  }
+}
+
+bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
+  const int pile = pile_[card];
+  if (pile < 0) return false;
+  const int slot = slot_[card];
+  if (slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return true;
+  // A face-down card under a card of the set never shows.
+  const int down = position.faceDown(pile);
+  return slot < down && down < position.size(pile) && inSet_[position.card(pile, down)];
+}
+
+bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
+  if (slot > 0 && rules_.fillsEmpty(card)) return true;
+  const int suit = rules_.suit(card);
+  // Home only once bare, after every lower card of its suit.
+  bool homeward = slot + 1 == position.size(pile) || !inSet_[position.card(pile, slot + 1)];
+  for (int rank = kAce; rank < rules_.rank(card) && homeward; ++rank) {
+    const FastCard lower = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
+    homeward = position.homeCount(suit, rank) > 0 || !(inSet_[lower] || neverBare(lower, position));
+  }
+  if (homeward) return true;
+  for (const FastCard base : bases_[card]) {
+    if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
+      if (rules_.takesBack()) return true;
+      continue;
+    }
+    if (!neverBare(base, position)) return true;
+  }
+  return false;
+}
+
+bool StuckCards::anyStuck(const FastPosition& position) {
+  if (!applies_) return false;
+  pile_.fill(-1);
+  inSet_.fill(false);
+  const int tableau = rules_.tableauCount();
+  for (int t = 0; t < tableau; ++t)
+    for (int slot = 0; slot < position.size(t); ++slot) {
+      const FastCard card = position.card(t, slot);
+      pile_[card] = static_cast<std::int8_t>(t);
+      slot_[card] = static_cast<std::uint8_t>(slot);
+      inSet_[card] = slot >= position.faceDown(t);
+    }
+  bool anyLeft = true;
+  for (bool dropped = true; dropped && anyLeft;) {
+    dropped = false;
+    anyLeft = false;
+    for (int t = 0; t < tableau; ++t)
+      for (int slot = position.faceDown(t); slot < position.size(t); ++slot) {
+        const FastCard card = position.card(t, slot);
+        if (!inSet_[card]) continue;
+        if (mayLeave(card, t, slot, position)) {
+          inSet_[card] = false;
+          dropped = true;
+        } else {
+          anyLeft = true;
+        }
+      }
+  }
+  return anyLeft;
+}
+
+}  // namespace quilloro::solver

@@ -1,0 +1,65 @@
+// A lost position seen at a glance: face-up cards of the tableau that hold
+// on to the card under them for ever.
+//
+// Take a set S of face-up tableau cards, each with the card it lies on (a
+// face-down card, a face-up one, or none at its pile's bottom). A card x of
+// S parts from the card under it only:
+//   - home, once bare, after every lower card of its suit: so the card on
+//     x, if any, must have parted from x, and each lower card be home or come
+//     bare, or
+//   - lifted, alone or at the bottom of a run, onto a card it builds on,
+//     which must be bare then: a card at home (where cards come back from
+//     the foundations), in the stock, the waste or a reserve, or a tableau
+//     card (a face-down one once shown), or
+//   - onto an empty pile, where it may fill one and lies on a card.
+// (A run lifted from under x leaves x on the same card.) A tableau card never
+// comes bare while a card of S lies on it, nor a face-down card while a card
+// of S lies on the face-up card over it. Starting from every face-up card and
+// dropping each card that one of the ways above leaves free to part, until
+// none is left to drop, the cards that stay keep their places for ever: the
+// first of them to part would need one of those ways, and each of them needs
+// a card of S to have parted first. A card of S then never goes home, and
+// the position is lost. No free cell may take a card, no stock deals rows
+// onto the piles and no reserve fills a space, or a card could part by ways
+// the count does not know; with two packs every card has a twin, which the
+// count does not follow either.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/solver/fast_position.hpp"
+
+namespace quilloro::solver {
+
+class StuckCards {
+ public:
+  explicit StuckCards(const FastRules& rules);
+
+  // Whether the rules are ones the count above holds for.
+  bool applies() const { return applies_; }
+  // Whether some face-up card of the tableau never parts from the card under
+  // it, so that the position is lost. Always false where the count does not
+  // apply.
+  bool anyStuck(const FastPosition& position);
+
+ private:
+  static constexpr int kMaxCards = kCardsPerPack + 1;
+  // The tableau card can never come bare: a card of S lies on it, or it lies
+  // face down under the face-up card of S over it.
+  bool neverBare(FastCard card, const FastPosition& position) const;
+  bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
+
+  const FastRules& rules_;
+  bool applies_ = false;
+  // The cards every card builds on, and each suit's cards by rank.
+  std::array<std::vector<FastCard>, kMaxCards> bases_{};
+  std::array<std::array<FastCard, 14>, 4> bySuit_{};
+  // Where each card lies on the tableau this time (pile -1: elsewhere).
+  std::array<std::int8_t, kMaxCards> pile_{};
+  std::array<std::uint8_t, kMaxCards> slot_{};
+  std::array<bool, kMaxCards> inSet_{};
+};
+
+}  // namespace quilloro::solver

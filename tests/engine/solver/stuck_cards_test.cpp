@@ -1,0 +1,90 @@
+// Face-up cards that hold one another in place for ever: the position is
+// called lost at once, and only where it truly is.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "engine/solver/fast_position.hpp"
+#include "engine/solver/solver.hpp"
+#include "engine/solver/stuck_cards.hpp"
+#include "tests/engine/game_fixture.hpp"
+
+namespace quilloro::solver {
+namespace {
+
+using testing::TestTable;
+
+// Hearts are cards 1-13, diamonds 14-26, clubs 27-39, spades 40-52; a
+// negative number lies face down.
+std::string pile(std::initializer_list<int> numbers) {
+  std::string tokens;
+  for (const int number : numbers) {
+    const std::string digits = std::to_string(number < 0 ? -number : number);
+    tokens += std::string(3 - digits.size(), '0') + digits + (number < 0 ? "0" : "1");
+  }
+  return tokens;
+}
+
+std::string home(int first, int last) {
+  std::string tokens;
+  for (int number = first; number <= last; ++number) tokens += pile({number});
+  return tokens;
+}
+
+bool stuck(const TestTable& table) {
+  const SolverStart start = SolverStart::of(table.game);
+  const std::optional<FastRules> rules = FastRules::of(start);
+  EXPECT_TRUE(rules.has_value());
+  if (!rules) return false;
+  StuckCards count(*rules);
+  EXPECT_TRUE(count.applies());
+  return count.anyStuck(FastPosition(*rules, start.state, 0));
+}
+
+// Klondike with the stock played out. The four of clubs lies face down under
+// the nine of diamonds, eight of clubs, seven of diamonds and six of clubs;
+// the six of spades lies on the seven of hearts. Each black six needs a red
+// seven, both covered by the black sixes; the nine of diamonds needs a black
+// ten, one under itself and one under the nine of hearts, which needs one
+// too. Much else can still move (a whole pile onto the bare ten of
+// diamonds, kings into the space), but never those cards.
+TestTable lockedSixes() {
+  TestTable table;
+  table.lay("Dest1", home(40, 43));
+  table.lay("Dest2", home(1, 6));
+  table.lay("Dest3", home(14, 18));
+  table.lay("Dest4", home(27, 29));
+  table.lay("Fila1", pile({52, 12, 37, 23}));
+  table.lay("Fila2", pile({13, 38, 11, 36, 9, 47, 7, 45}));
+  table.lay("Fila3", pile({39, 25, 50, 10, 35, 8, 33}));
+  table.lay("Fila4", pile({26, 51, 24}));
+  table.lay("Fila5", pile({-44, -49, -30, 22, 34, 20, 32}));
+  table.lay("Fila6", pile({48, 21, 46, 19, 31}));
+  table.lay("Fila7", "");
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, SixesOnEachOthersSevensHoldTheirPilesForEver) {
+  TestTable table = lockedSixes();
+  EXPECT_TRUE(stuck(table));
+  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+}
+
+TEST(StuckCards, ACardThatCanLeaveFreesTheLock) {
+  // The five of spades, home, lets the six of spades follow.
+  TestTable spadeHome = lockedSixes();
+  spadeHome.lay("Dest1", home(40, 44));
+  spadeHome.lay("Fila5", pile({-49, -30, 22, 34, 20, 32}));
+  EXPECT_FALSE(stuck(spadeHome));
+  // The ten of spades face up on the bare pile takes the nine of diamonds.
+  TestTable tenShown = lockedSixes();
+  tenShown.lay("Fila5", pile({-44, -30, 22, 34, 20, 32}));
+  tenShown.lay("Fila7", pile({49}));
+  EXPECT_FALSE(stuck(tenShown));
+}
+
+}  // namespace
+}  // namespace quilloro::solver
