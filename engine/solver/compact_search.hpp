@@ -162,4 +162,23 @@ std::optional<SolveResult> solveCompact(const SolverStart& start, const Budget& 
   return search.run(table->second, start);
 }
 
+// Every move a compact game offers in its first position, each as the engine's
+// first move of it, for the tests that hold them against the engine's drops.
+template <typename Rules>
+std::optional<std::vector<SolverMove>> compactFirstMoves(const SolverStart& start) {
+  auto table = Rules::of(start);
+  if (!table) return std::nullopt;
+  table->first.offerEveryMove();
+  std::vector<typename Rules::Step> steps;
+  table->first.steps(table->second, steps);
+  std::vector<SolverMove> moves;
+  for (const typename Rules::Step& step : steps) {
+    typename Rules::State state = table->second;
+    std::vector<SolverMove> played;
+    table->first.play(state, step, played);
+    moves.push_back(played.front());
+  }
+  return moves;
+}
+
 }  // namespace quilloro::solver

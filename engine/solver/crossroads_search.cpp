@@ -378,19 +378,7 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
 }
 
 std::optional<std::vector<SolverMove>> crossroadsMoves(const SolverStart& start) {
-  auto table = CrossRules::of(start);
-  if (!table) return std::nullopt;
-  table->first.offerEveryMove();
-  std::vector<CrossStep> steps;
-  table->first.steps(table->second, steps);
-  std::vector<SolverMove> moves;
-  for (const CrossStep& step : steps) {
-    CrossState state = table->second;
-    std::vector<SolverMove> played;
-    table->first.play(state, step, played);
-    moves.push_back(played.front());
-  }
-  return moves;
+  return compactFirstMoves<CrossRules>(start);
 }
 
 }  // namespace quilloro::solver

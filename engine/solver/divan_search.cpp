@@ -262,19 +262,7 @@ std::optional<SolveResult> divanSolve(const SolverStart& start, const Budget& bu
 }
 
 std::optional<std::vector<SolverMove>> divanMoves(const SolverStart& start) {
-  auto table = DivanRules::of(start);
-  if (!table) return std::nullopt;
-  table->first.offerEveryMove();
-  std::vector<DivanStep> steps;
-  table->first.steps(table->second, steps);
-  std::vector<SolverMove> moves;
-  for (const DivanStep& step : steps) {
-    DivanState state = table->second;
-    std::vector<SolverMove> played;
-    table->first.play(state, step, played);
-    moves.push_back(played.front());
-  }
-  return moves;
+  return compactFirstMoves<DivanRules>(start);
 }
 
 }  // namespace quilloro::solver

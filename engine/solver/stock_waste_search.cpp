@@ -20,19 +20,7 @@ std::optional<SolveResult> stockWasteSolve(const SolverStart& start, const Budge
 }
 
 std::optional<std::vector<SolverMove>> stockWasteMoves(const SolverStart& start) {
-  auto table = StockWasteRules::of(start);
-  if (!table) return std::nullopt;
-  table->first.offerEveryMove();
-  std::vector<StockStep> steps;
-  table->first.steps(table->second, steps);
-  std::vector<SolverMove> moves;
-  for (const StockStep& step : steps) {
-    StockState state = table->second;
-    std::vector<SolverMove> played;
-    table->first.play(state, step, played);
-    moves.push_back(played.front());
-  }
-  return moves;
+  return compactFirstMoves<StockWasteRules>(start);
 }
 
 }  // namespace quilloro::solver

@@ -441,19 +441,7 @@ std::optional<SolveResult> terraceSolve(const SolverStart& start, const Budget& 
 }
 
 std::optional<std::vector<SolverMove>> terraceMoves(const SolverStart& start) {
-  auto table = TerraceRules::of(start);
-  if (!table) return std::nullopt;
-  table->first.offerEveryMove();
-  std::vector<TerraceStep> steps;
-  table->first.steps(table->second, steps);
-  std::vector<SolverMove> moves;
-  for (const TerraceStep& step : steps) {
-    TerraceState state = table->second;
-    std::vector<SolverMove> played;
-    table->first.play(state, step, played);
-    moves.push_back(played.front());
-  }
-  return moves;
+  return compactFirstMoves<TerraceRules>(start);
 }
 
 }  // namespace quilloro::solver
