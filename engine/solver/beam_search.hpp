@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "engine/solver/position_table.hpp"
@@ -111,5 +112,34 @@ class BeamSearch {
   std::vector<SolverMove> scratch_;
   std::int64_t expanded_ = 0;
 };
+
+// Widths of a run of beams: the first, the factor from one to the next, the widest.
+struct BeamWidths {
+  std::size_t first = 0;
+  std::size_t widening = 1;
+  std::size_t most = 0;
+};
+
+// Beams ever wider until one wins, the clock or the stop flag ends them, or
+// nodeLimit positions are spent, counted on from those of `sofar`. The widest
+// beam, once over, would only go the same way again, so it runs once. The
+// result carries the positions and time of `sofar` and of every beam.
+template <class Rules>
+SolveResult widenBeams(const Rules& rules, const typename Rules::State& state, const SolverStart& start,
+                       const Budget& budget, std::int64_t nodeLimit, BeamWidths widths, SolveResult sofar,
+                       const std::atomic<bool>* stop) {
+  for (std::size_t width = widths.first; sofar.nodes < nodeLimit; width = std::min(width * widths.widening, widths.most)) {
+    Budget pass = budget;
+    pass.nodes = nodeLimit - sofar.nodes;
+    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(sofar.seconds * 1000.0));
+    SolveResult beam = BeamSearch<Rules>(rules, pass, width, stop).run(state, start);
+    beam.nodes += sofar.nodes;
+    beam.seconds += sofar.seconds;
+    sofar = std::move(beam);
+    if (sofar.verdict == Verdict::Won || sofar.stopped || sofar.outOfTime) break;
+    if (width == widths.most) break;
+  }
+  return sofar;
+}
 
 }  // namespace quilloro::solver

@@ -354,20 +354,10 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // proved.
   CrossRules useful = table->first;
   useful.offerUsefulMovesOnly();
-  SolveResult found;
   const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
-  for (std::size_t width = kFirstBeamWidth; found.nodes < beamNodes; width = std::min(width * kBeamWidening, kMostBeamWidth)) {
-    Budget pass = budget;
-    pass.nodes = beamNodes - found.nodes;
-    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
-    SolveResult beam = BeamSearch<CrossRules>(useful, pass, width, stop).run(table->second, start);
-    beam.nodes += found.nodes;
-    beam.seconds += found.seconds;
-    found = beam;
-    if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
-    // The widest beam, once over, would only go the same way again.
-    if (width == kMostBeamWidth) break;
-  }
+  SolveResult found = widenBeams(useful, table->second, start, budget, beamNodes,
+                                 {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, SolveResult{}, stop);
+  if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
   Budget rest = budget;
   rest.nodes = budget.nodes - found.nodes;
   rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));

@@ -424,18 +424,8 @@ std::optional<SolveResult> terraceSolve(const SolverStart& start, const Budget& 
   SolveResult found = CompactSearch<TerraceRules>(table->first, first, stop).run(table->second, start);
   if (found.verdict != Verdict::Unknown || found.stopped || found.outOfTime) return found;
   std::vector<SolverMove> best = found.moves;
-  for (std::size_t width = kFirstBeamWidth; found.nodes < budget.nodes; width = std::min(width * kBeamWidening, kMostBeamWidth)) {
-    Budget pass = budget;
-    pass.nodes = budget.nodes - found.nodes;
-    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
-    SolveResult beam = BeamSearch<TerraceRules>(table->first, pass, width, stop).run(table->second, start);
-    beam.nodes += found.nodes;
-    beam.seconds += found.seconds;
-    found = beam;
-    if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) break;
-    // The widest beam, once over, would only go the same way again.
-    if (width == kMostBeamWidth) break;
-  }
+  found = widenBeams(table->first, table->second, start, budget, budget.nodes,
+                     {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, std::move(found), stop);
   if (found.verdict != Verdict::Won) found.moves = best;
   return found;
 }
