@@ -25,6 +25,7 @@
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stock_score.hpp"
 #include "engine/solver/stranded_piles.hpp"
+#include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
 
@@ -82,14 +83,7 @@ class FastSearch {
     std::uint32_t depth;
     std::size_t offset;
   };
-  struct Queued {
-    int priority;
-    std::uint32_t node;
-    // Best score first; among equals the newest, which keeps the search deep.
-    friend bool operator<(const Queued& a, const Queued& b) {
-      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
-    }
-  };
+  using Queued = QueuedNode;
   enum class Outcome { Won, Exhausted, Spent };
 
   Outcome search();

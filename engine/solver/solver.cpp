@@ -23,6 +23,7 @@
 #include "engine/solver/spider_search.hpp"
 #include "engine/solver/stock_waste_search.hpp"
 #include "engine/solver/terrace_search.hpp"
+#include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
 
@@ -53,14 +54,7 @@ struct Node {
   std::uint32_t length = 0;
 };
 
-struct Queued {
-  int priority;
-  std::uint32_t node;
-  // Best score first; among equals the newest, which keeps the search deep.
-  friend bool operator<(const Queued& a, const Queued& b) {
-    return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
-  }
-};
+using Queued = QueuedNode;
 
 class Search {
  public:

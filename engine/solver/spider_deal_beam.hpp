@@ -12,6 +12,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_position.hpp"
+#include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
 
@@ -43,13 +44,7 @@ class SpiderDealBeam {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
   };
-  struct Queued {
-    int priority;
-    std::uint32_t node;
-    friend bool operator<(const Queued& a, const Queued& b) {
-      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
-    }
-  };
+  using Queued = QueuedNode;
 
   // Best first from the candidate without dealing; every position from which
   // the next deal may be made joins the pool. True when it wins.

@@ -22,6 +22,7 @@
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_deal_beam.hpp"
 #include "engine/solver/spider_position.hpp"
+#include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
 
@@ -132,14 +133,7 @@ class SpiderSearch {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
   };
-  struct Queued {
-    int priority;
-    std::uint32_t node;
-    // Best score first; among equals the newest, which keeps the search deep.
-    friend bool operator<(const Queued& a, const Queued& b) {
-      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
-    }
-  };
+  using Queued = QueuedNode;
 
   Outcome bestFirst(std::int64_t lastNode);
   std::uint32_t addNode(std::uint32_t parent, const SpiderMove& move);

@@ -15,6 +15,7 @@
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
+#include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
 
@@ -48,13 +49,7 @@ class StockBeam {
     std::uint32_t depth;
     std::size_t offset;
   };
-  struct Queued {
-    int priority;
-    std::uint32_t node;
-    friend bool operator<(const Queued& a, const Queued& b) {
-      return a.priority != b.priority ? a.priority < b.priority : a.node < b.node;
-    }
-  };
+  using Queued = QueuedNode;
 
   // A best-first search from the candidate without dealing, at most nodes
   // positions; true with the winning steps in won. Its best positions join pool.
