@@ -224,6 +224,14 @@ std::vector<std::uint8_t> StockBeam::signature() const {
       result[static_cast<std::size_t>(rules.suit(position_.top(pile)))] += static_cast<std::uint8_t>(position_.size(pile));
   }
   for (int t = 0; t < rules.tableauCount(); ++t) result.push_back(static_cast<std::uint8_t>(position_.faceDown(t)));
+  if (!rules.dealsRows()) {
+    // Where the stock turns onto a waste, the cards left on the waste and
+    // the spaces tell positions apart as much as the cards home.
+    int spaces = 0;
+    for (int t = 0; t < rules.tableauCount(); ++t) spaces += position_.size(t) == 0 ? 1 : 0;
+    result.push_back(static_cast<std::uint8_t>(position_.size(position_.wastePile())));
+    result.push_back(static_cast<std::uint8_t>(spaces));
+  }
   return result;
 }
 
