@@ -4,10 +4,13 @@
 // same line again.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "engine/solver/fast_rules.hpp"
 #include "engine/solver/solver.hpp"
+#include "engine/solver/stock_beam.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver {
@@ -57,6 +60,23 @@ TEST_F(TwoPackSearch, StockPlayedOneStageAtATimeWinsDealsTheWholeSpaceLeftUndeci
     EXPECT_TRUE(again.moves == first.moves) << "game " << game;
 #endif
   }
+}
+
+TEST_F(TwoPackSearch, BeamThroughAWasteKeepsLinesThatDifferOnlyInTheWasteAndSpaces) {
+  // Diplomat 1190: every line of the first stages brings the same cards
+  // home, so a beam that tells its positions apart by the cards home alone
+  // narrows to one line and never wins it. Kept apart by the cards left on
+  // the waste and the spaces too, the first narrow run of the beam wins it.
+  cli::SolverSession table = session(42);
+  table.deal("1190");
+  const SolverStart start = SolverStart::of(table.game());
+  const std::optional<FastRules> rules = FastRules::of(start);
+  ASSERT_TRUE(rules.has_value());
+  ASSERT_TRUE(beamsThroughStock(*rules));
+  const SolveResult result = solveStockByStage(*rules, start, Budget{.nodes = 4'000, .milliseconds = 600'000}, nullptr);
+  ASSERT_EQ(result.verdict, Verdict::Won);
+  EXPECT_LE(result.nodes, 4'000);
+  EXPECT_TRUE(replayWins(start, result.moves));
 }
 
 }  // namespace
