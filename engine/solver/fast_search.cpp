@@ -382,10 +382,10 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
 
 // Where two packs come from a stock of set passes, a beam played one row or
 // card of the stock at a time (stock_beam) wins most deals in far fewer
-// positions than the search of the whole space. The easiest deals the
-// best-first search wins sooner still, in a glance of a few thousand
-// positions; a deal neither has won goes to the search of the whole space
-// with the rest of the budget, which alone may find it lost.
+// positions than the search of the whole space. Where the stock deals rows,
+// the easiest deals the best-first search wins sooner still, in a glance of
+// a few thousand positions; a deal neither has won goes to the search of the
+// whole space with the rest of the budget, which alone may find it lost.
 SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                            const std::atomic<bool>* stop) {
   SolveResult sofar;
@@ -402,11 +402,17 @@ SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, con
     sofar = std::move(next);
     return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
   };
-  Budget glance = budget;
-  glance.nodes = std::min(budget.nodes / 2, kGlanceNodes);
-  // Without cards taken back, an exhausted glance proves nothing where the
-  // rules take them back; it answers Unknown then.
-  if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
+  // Where the stock turns onto a waste, a position of the searches of the
+  // whole space has a move of the waste card after every number of clicks,
+  // and a few thousand of them may take seconds: the beam, which turns one
+  // card at a time, comes first there.
+  if (rules.dealsRows()) {
+    Budget glance = budget;
+    glance.nodes = std::min(budget.nodes / 2, kGlanceNodes);
+    // Without cards taken back, an exhausted glance proves nothing where the
+    // rules take them back; it answers Unknown then.
+    if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
+  }
   Budget beam = rest();
   beam.nodes = beam.nodes / 4 * kStockBeamQuarters;
   if (follow(solveStockByStage(rules, start, beam, stop))) return sofar;
