@@ -56,6 +56,9 @@ constexpr std::int64_t kTakingBackBestFirstQuarters = 3;
 // quarters of the positions the glance leaves (the search of the whole
 // space there seldom decides a deal the beam has not won).
 constexpr std::int64_t kStockBeamQuarters = 3;
+// There, where the stock turns onto a waste, the search of the whole space
+// gets one in so many positions.
+constexpr std::int64_t kWholeSpaceShare = 16;
 // The most positions the best-first search glances at before the beam.
 constexpr std::int64_t kGlanceNodes = 20'000;
 
@@ -414,7 +417,10 @@ SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, con
     if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
   }
   Budget beam = rest();
-  beam.nodes = beam.nodes / 4 * kStockBeamQuarters;
+  // Where the stock turns onto a waste, the search of the whole space is
+  // slow (see above) and decides only small deals, which the beam leaves
+  // to it soon, having seen every stage whole.
+  beam.nodes = rules.dealsRows() ? beam.nodes / 4 * kStockBeamQuarters : beam.nodes - beam.nodes / kWholeSpaceShare;
   if (follow(solveStockByStage(rules, start, beam, stop))) return sofar;
   follow(rules.takesBack() ? solveTakingBackLast(rules, start, rest(), stop) : solveDeepLast(rules, start, rest(), stop));
   return sofar;

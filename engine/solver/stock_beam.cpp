@@ -47,7 +47,10 @@ std::optional<std::vector<FastStep>> StockBeam::run(std::int64_t nodes) {
   for (int level = 0; !beam.empty(); ++level) {
     std::vector<Candidate> pool;
     for (std::size_t i = 0; i < beam.size(); ++i) {
-      if (expanded_ >= lastNode || clock_.cut()) return std::nullopt;
+      if (expanded_ >= lastNode || clock_.cut()) {
+        cut_ = true;
+        return std::nullopt;
+      }
       // What is left is shared evenly among the searches still to come.
       const auto phasesLeft = static_cast<std::int64_t>(std::max(0, deals - level) * static_cast<int>(kBeamWidth) +
                                                         static_cast<int>(beam.size() - i));
@@ -136,6 +139,8 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
       if (full) break;
     }
   }
+  // A phase that stopped with positions still queued may have missed better ones.
+  if (!queue_.empty()) cut_ = true;
   // The phase's best few join the pool for the next row.
   std::vector<std::pair<std::pair<int, std::uint32_t>, const std::vector<std::uint8_t>*>> ranked;
   for (const auto& [key, entry] : best) ranked.push_back({entry, &key});
@@ -264,12 +269,16 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
   // them short: a deal won on a budget is won on every larger one.
   std::optional<std::vector<FastStep>> line;
   std::vector<SolverMove> moves;
+  // A run that saw every position of every stage it searched would run the
+  // same way on more: then the beam has said all it can.
   std::int64_t expanded = 0;
-  for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && !line && !clock.cut();
+  bool cut = true;
+  for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();
        round = std::min(2 * round, budget.nodes - expanded)) {
     StockBeam beam(rules, start, clock, budget.memoryBytes);
     line = beam.run(round);
     expanded += beam.expanded();
+    cut = beam.cut();
     if (line) moves = beam.asMoves(*line);
   }
   SolveResult result;

@@ -31,6 +31,9 @@ class StockBeam {
   // start, or nothing.
   std::optional<std::vector<FastStep>> run(std::int64_t nodes);
   std::int64_t expanded() const { return expanded_; }
+  // Whether the last run stopped a search short of its positions (on the
+  // node budget, the memory or the clock): only then may more positions win.
+  bool cut() const { return cut_; }
   std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
 
  private:
@@ -79,6 +82,7 @@ class StockBeam {
   std::vector<std::uint8_t> encodings_;
   std::vector<Queued> queue_;
   std::uint32_t onTable_ = 0;
+  bool cut_ = false;
 };
 
 // Runs the beam on the start with the budget's positions; a won result, or
