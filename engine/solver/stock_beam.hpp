@@ -42,7 +42,8 @@ class StockBeam {
     int score = 0;
     std::vector<std::uint8_t> encoding;
     std::vector<FastStep> path;
-    // What tells candidates apart: cards home of each suit, cards face down.
+    // What tells candidates apart: cards home of each suit, cards face down,
+    // and where the stock turns onto a waste, the waste's cards and the spaces.
     std::vector<std::uint8_t> signature;
   };
   struct Node {
