@@ -6,7 +6,9 @@
 // it by its place); once it is used up the piles count alike whichever holds
 // what. The twin cards of the two packs count alike in the key, and so do the
 // foundations that build alike. Beams of the positions with the most cards
-// home and the fewest wanted cards buried look for a win first; a
+// home and the fewest wanted cards buried look for a win first, over every
+// move, on most of the budget (cards parked on other piles or spaces to be
+// fetched later make many of the wins, so no move is left out of them); a
 // depth-first search over every move follows, which proves a loss where it
 // sees every position.
 #include "engine/solver/crossroads_search.hpp"
@@ -34,8 +36,8 @@ constexpr int kFoundationCards = 13;
 // and the share of the positions the beams may take, in quarters.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamQuarters = 2;
-constexpr std::size_t kMostBeamWidth = 1350;
+constexpr std::int64_t kBeamQuarters = 3;
+constexpr std::size_t kMostBeamWidth = 12150;
 
 struct CrossFoundation {
   std::uint8_t count = 0;
@@ -83,15 +85,12 @@ class CrossRules {
   PositionKey128 key(const State& s) const;
   // Offer every move, alike foundations and spaces apart.
   void offerEveryMove() { everyMove_ = true; }
-  // Offer a card onto a card or a space only where that opens something: the
-  // card below it goes on at once, or the pile is emptied. Far fewer lines,
-  // among which most wins lie; no proof of a loss.
-  void offerUsefulMovesOnly() { usefulOnly_ = true; }
 
  private:
   bool homeAccepts(const State& s, int f, CardNumber card) const;
   bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
-  // Whether taking the top card off the pile opens something (see offerUsefulMovesOnly).
+  // Whether taking the top card off the pile opens something: the card
+  // below it goes on at once, or the pile is emptied.
   bool opens(const State& s, int pile) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
@@ -108,7 +107,6 @@ class CrossRules {
   // The foundations' base rank, below which the piles build no further.
   int firstBase_ = kAce;
   bool everyMove_ = false;
-  bool usefulOnly_ = false;
 };
 
 std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStart& start) {
@@ -280,7 +278,7 @@ void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   };
   addMoves(true);
   if (s.stockLeft > 0) out.push_back(Step{Step::Kind::Deal, 0, 0});
-  if (!usefulOnly_) addMoves(false);
+  addMoves(false);
 }
 
 void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves) const {
@@ -352,10 +350,8 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // First beams of the best positions, ever wider, on part of the budget,
   // for a win; then every move depth first on what is left, where a loss is
   // proved.
-  CrossRules useful = table->first;
-  useful.offerUsefulMovesOnly();
   const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
-  SolveResult found = widenBeams(useful, table->second, start, budget, beamNodes,
+  SolveResult found = widenBeams(table->first, table->second, start, budget, beamNodes,
                                  {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, SolveResult{}, stop);
   if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
   Budget rest = budget;
