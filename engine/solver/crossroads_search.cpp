@@ -11,6 +11,21 @@
 // fetched later make many of the wins, so no move is left out of them); a
 // depth-first search over every move follows, which proves a loss where it
 // sees every position.
+//
+// One move is made at once whenever it is open, the others left out, where
+// every foundation builds up from the ace or down from the king: a card
+// between them (two to queen) from the top of a pile onto a foundation, when
+// every copy of the ranks just below and just above it in its suit is home.
+// Nothing can then be built on the card (only the rank below in suit goes on
+// it), and it can go onto no other pile's card (only onto the rank above).
+// The foundations that can ever take a card of its face are just those that
+// take it now: an up one of its suit needs the rank below on top, a down one
+// the rank above, and no more of either will come. Each of them, once it has
+// taken the card, can take nothing more, for the same reason. So where a win
+// from the position before plays this card and its twins onto some of them,
+// it wins as well with this card played first onto any (the foundation it
+// took in that win then takes the twin that went here); the card's absence
+// from its pile only adds moves, and a stock deal lands on the card under it.
 #include "engine/solver/crossroads_search.hpp"
 
 #include <algorithm>
@@ -94,6 +109,10 @@ class CrossRules {
   bool opens(const State& s, int pile) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
+  // The foundation the card may go to at once (see the top of the file).
+  std::optional<int> safeHome(const State& s, CardNumber card) const;
+  // How many cards of the card's suit and rank are home.
+  int homeOf(const State& s, CardNumber card) const;
   static CardNumber topOf(const State& s, int pile) {
     const auto at = static_cast<std::size_t>(pile);
     return s.height[at] == 0 ? kNoCard : s.piles[at][s.height[at] - 1U];
@@ -106,6 +125,10 @@ class CrossRules {
   int piles_ = 0;
   // The foundations' base rank, below which the piles build no further.
   int firstBase_ = kAce;
+  // How many cards of one suit and rank the packs hold.
+  int copies_ = 1;
+  // Whether every foundation builds up from the ace or down from the king.
+  bool plainEnds_ = true;
   bool everyMove_ = false;
 };
 
@@ -148,12 +171,14 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
     if (p.perPile(param::kFoundationBuildTypeFirst, f + 1) != build_type::kSameSuit) return std::nullopt;
     if (rule.base < kAce || rule.base > kKing) return std::nullopt;
     rules.foundationRules_.push_back(rule);
+    if (!(rule.upward ? rule.base == kAce : rule.base == kKing)) rules.plainEnds_ = false;
     const std::vector<CardNumber> cards = cardsOf(state.piles.pile(PileList::Foundations, f));
     if (cards.size() > kFoundationCards) return std::nullopt;
     CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
     foundation.count = static_cast<std::uint8_t>(cards.size());
     if (!cards.empty()) foundation.top = static_cast<std::uint8_t>(cards.back());
   }
+  rules.copies_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
@@ -243,8 +268,40 @@ int CrossRules::score(const State& s) const {
   return value;
 }
 
+int CrossRules::homeOf(const State& s, CardNumber card) const {
+  const int rank = cardRank(card);
+  int home = 0;
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    if (foundation.count == 0 || cardSuit(foundation.top) != cardSuit(card)) continue;
+    // Up from the ace it holds the ranks to its count; down from the king, from its top.
+    if (foundationRules_[f].upward ? foundation.count >= rank : cardRank(foundation.top) <= rank) ++home;
+  }
+  return home;
+}
+
+std::optional<int> CrossRules::safeHome(const State& s, CardNumber card) const {
+  const int rank = cardRank(card);
+  if (!plainEnds_ || rank == kAce || rank == kKing) return std::nullopt;
+  const CardNumber below = card - 1;
+  const CardNumber above = card + 1;
+  if (homeOf(s, below) < copies_ || homeOf(s, above) < copies_) return std::nullopt;
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
+    if (homeAccepts(s, f, card)) return f;
+  return std::nullopt;
+}
+
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
+  if (!everyMove_)
+    for (int t = 0; t < piles_; ++t) {
+      const CardNumber card = topOf(s, t);
+      if (card == kNoCard) continue;
+      if (const std::optional<int> f = safeHome(s, card)) {
+        out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(*f)});
+        return;
+      }
+    }
   const int foundations = static_cast<int>(foundationRules_.size());
   for (int t = 0; t < piles_; ++t) {
     const CardNumber card = topOf(s, t);
