@@ -62,7 +62,8 @@ constexpr std::int64_t kBeamEighths = 6;
 int suitOf(CardNumber card) { return static_cast<int>(cardSuit(card)); }
 
 struct SeasonsState {
-  std::uint64_t gone = 0;
+  // The cards gone from the stock's order (one pack: one word).
+  std::array<std::uint64_t, 1> gone{};
   std::uint8_t turned = 0;
   std::array<std::uint8_t, kMaxPiles> height{};
   std::array<std::array<std::uint8_t, kPackCards>, kMaxPiles> piles{};
@@ -71,12 +72,6 @@ struct SeasonsState {
   std::array<std::uint8_t, kSuits> home{};
   std::array<std::int8_t, kSuits> suitAt{-1, -1, -1, -1};
   int cardsLeft = 0;
-};
-
-// For the stock order's helpers, which read the mask as an array of words.
-struct GoneView {
-  std::array<std::uint64_t, 1> gone{};
-  std::uint8_t turned = 0;
 };
 
 struct SeasonsStep {
@@ -107,10 +102,7 @@ class SeasonsRules {
   void offerEveryMove() { everyMove_ = true; }
 
  private:
-  int wasteTop(const State& s) const {
-    const GoneView view{{s.gone}, s.turned};
-    return wasteTopOf(view);
-  }
+  static int wasteTop(const State& s) { return wasteTopOf(s); }
   CardNumber cardFrom(const State& s, const Step& step) const {
     return step.fromWaste ? deck_[static_cast<std::size_t>(wasteTop(s))] : topOf(s, step.from);
   }
@@ -231,10 +223,9 @@ int SeasonsRules::score(const State& s) const {
     for (int at = 0; at + 1 < s.height[t]; ++at)
       value -= std::max(0, kSoon - need(s.piles[t][static_cast<std::size_t>(at)])) * (s.height[t] - 1 - at);
   // The waste's cards, each under those turned after it.
-  const GoneView view{{s.gone}, s.turned};
   int above = 0;
   for (int at = s.turned - 1; at >= 0; --at) {
-    if (isGone(view, at)) continue;
+    if (isGone(s, at)) continue;
     value -= std::max(0, kSoon - need(deck_[static_cast<std::size_t>(at)])) * above;
     ++above;
   }
@@ -296,9 +287,7 @@ void SeasonsRules::play(State& s, const Step& step, std::vector<SolverMove>& mov
   }
   const CardNumber card = cardFrom(s, step);
   if (step.fromWaste) {
-    GoneView view{{s.gone}, s.turned};
-    setGone(view, wasteTop(s));
-    s.gone = view.gone[0];
+    setGone(s, wasteTop(s));
   } else {
     --s.height[step.from];
   }
@@ -315,7 +304,7 @@ void SeasonsRules::play(State& s, const Step& step, std::vector<SolverMove>& mov
 
 PositionKey128 SeasonsRules::key(const State& s) const {
   KeyHasher hasher;
-  hasher.add(s.gone);
+  hasher.add(s.gone[0]);
   std::uint64_t homes = s.turned;
   for (const std::uint8_t home : s.home) homes = homes << 8 | home;
   hasher.add(homes);

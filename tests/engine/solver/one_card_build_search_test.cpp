@@ -1,7 +1,8 @@
-// The searches of Crossroads, Terrace and Four Seasons against the engine: on random play
-// they offer exactly the moves the engine accepts; on small endgames of their
-// rules every verdict agrees with a plain exhaustive search over the engine's
-// own moves; whole deals get the same answer on every run, wins replaying.
+// The searches of Crossroads, Terrace and Four Seasons against the engine: on
+// random play they offer exactly the moves the engine accepts; on small
+// endgames of their rules every verdict agrees with a plain exhaustive search
+// over the engine's own moves; whole deals get the same answer on every run,
+// wins replaying.
 #include <gtest/gtest.h>
 
 #include <algorithm>
