@@ -17,8 +17,14 @@ constexpr std::int64_t kFirstLookShare = 4;
 }  // namespace
 
 bool searchesForwardFirst(const FastRules& rules) {
-  return rules.hasStock() && !rules.dealsRows() &&
+  return rules.hasStock() && !rules.dealsRows() && !beamsBeforeLookingForward(rules) &&
          (rules.spaceFiller() != FastRules::SpaceFiller::None || rules.buildsPastBase());
+}
+
+bool beamsBeforeLookingForward(const FastRules& rules) {
+  return rules.hasStock() && !rules.dealsRows() && rules.buildsPastBase() &&
+         rules.spaceFiller() == FastRules::SpaceFiller::None && rules.takesBack() && rules.cardsPerClick() == 1 &&
+         rules.passes() >= 0;
 }
 
 SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,

@@ -13,7 +13,16 @@ namespace quilloro::solver {
 
 // The kinds whose deals are searched so: a reserve that fills spaces, or
 // piles that build round past the base, with a stock turned onto a waste.
+// (Not those that beam first, below.)
 bool searchesForwardFirst(const FastRules& rules);
+
+// Where piles build round past the base, spaces are filled by hand, cards
+// come back from the foundations and a stock of one card a click comes round
+// a set number of times, the first look goes down endless shifts of runs and
+// cards taken back and seldom wins a deal it has not won at once, while a
+// beam played one card of the stock at a time (stock_beam) wins nearly every
+// deal in a few thousand positions: those kinds are searched beam first.
+bool beamsBeforeLookingForward(const FastRules& rules);
 
 // The first look leaves out every run moved between piles that neither
 // empties its pile, shows a hidden card nor frees a card for home, and every
