@@ -4,9 +4,10 @@
 namespace quilloro::solver {
 
 StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
-  applies_ = rules.packs() == 1 && !rules.dealsRows() && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
+  applies_ = rules.packs() == 1 && (!rules.dealsRows() || rules.dealsToReserves()) && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
              rules.spaceFiller() == FastRules::SpaceFiller::None;
   if (!applies_) return;
+  holdsReserves_ = rules.reserveCount() > 0;
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
@@ -21,13 +22,17 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   if (pile < 0) return false;
   const int slot = slot_[card];
   if (slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return true;
+  // A card of a reserve serves as a base only once it has left the reserve.
+  if (pile >= rules_.tableauCount()) return inSet_[card];
   // A face-down card under a card of the set never shows.
   const int down = position.faceDown(pile);
   return slot < down && down < position.size(pile) && inSet_[position.card(pile, down)];
 }
 
 bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
-  if (slot > 0 && rules_.fillsEmpty(card)) return true;
+  // A reserve card put on an empty pile leaves the reserve; a tableau card
+  // there leaves the card under it.
+  if ((slot > 0 || pile >= rules_.tableauCount()) && rules_.fillsEmpty(card)) return true;
   const int suit = rules_.suit(card);
   // Home only once bare, after every lower card of its suit.
   bool homeward = slot + 1 == position.size(pile) || !inSet_[position.card(pile, slot + 1)];
@@ -58,12 +63,22 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = slot >= position.faceDown(t);
     }
+  // Reserves that only give hold their cards in the set too: a reserve card
+  // leaves only once bare, home or onto the tableau.
+  const int last = holdsReserves_ ? tableau + rules_.reserveCount() : tableau;
+  for (int r = tableau; r < last; ++r)
+    for (int slot = 0; slot < position.size(r); ++slot) {
+      const FastCard card = position.card(r, slot);
+      pile_[card] = static_cast<std::int8_t>(r);
+      slot_[card] = static_cast<std::uint8_t>(slot);
+      inSet_[card] = true;
+    }
   bool anyLeft = true;
   for (bool dropped = true; dropped && anyLeft;) {
     dropped = false;
     anyLeft = false;
-    for (int t = 0; t < tableau; ++t)
-      for (int slot = position.faceDown(t); slot < position.size(t); ++slot) {
+    for (int t = 0; t < last; ++t)
+      for (int slot = t < tableau ? position.faceDown(t) : 0; slot < position.size(t); ++slot) {
         const FastCard card = position.card(t, slot);
         if (!inSet_[card]) continue;
         if (mayLeave(card, t, slot, position)) {

@@ -53,6 +53,8 @@ class StuckCards {
 
   const FastRules& rules_;
   bool applies_ = false;
+  // The reserves only give: their cards count in the set as well.
+  bool holdsReserves_ = false;
   // The cards every card builds on, and each suit's cards by rank.
   std::array<std::vector<FastCard>, kMaxCards> bases_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
