@@ -30,9 +30,14 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
 }
 
 bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
-  // A reserve card put on an empty pile leaves the reserve; a tableau card
-  // there leaves the card under it.
-  if ((slot > 0 || pile >= rules_.tableauCount()) && rules_.fillsEmpty(card)) return true;
+  if (pile >= rules_.tableauCount()) {
+    // A reserve gives only its top card, anywhere it may go: onto an empty
+    // pile as well.
+    if (slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return false;
+    if (rules_.fillsEmpty(card)) return true;
+  } else if (slot > 0 && rules_.fillsEmpty(card)) {
+    return true;
+  }
   const int suit = rules_.suit(card);
   // Home only once bare, after every lower card of its suit.
   bool homeward = slot + 1 == position.size(pile) || !inSet_[position.card(pile, slot + 1)];
