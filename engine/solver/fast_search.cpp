@@ -428,7 +428,6 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     if (result.verdict == Verdict::Unknown && !result.stopped && !result.outOfTime) result.verdict = Verdict::Lost;
     return result;
   }
-  if (beamsBeforeLookingForward(*rules)) return solveBeamFirst(*rules, start, budget, stop);
   if (searchesForwardFirst(*rules)) return solveForwardFirst(*rules, start, budget, stop);
   if (decidesDepthFirst(*rules, start.state)) {
     if (rules->dealsToReserves() && !cardHiddenForEver(FastPosition(*rules, start.state, start.redealCount)))
