@@ -14,6 +14,7 @@
 #include <queue>
 
 #include "engine/solver/blocked_kings.hpp"
+#include "engine/solver/fan_score.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/forward_first.hpp"
@@ -73,7 +74,8 @@ class FastSearch {
         clock_(budget.milliseconds, stop),
         seen_(budget.memoryBytes),
         takeBacks_(takeBacks || !rules.takesBack()),
-        strandsNothingOfUse_(strandsNothingOfUse(rules)) {}
+        strandsNothingOfUse_(strandsNothingOfUse(rules)),
+        shortFans_(scoresShortFans(rules)) {}
 
   SolveResult run();
 
@@ -113,6 +115,7 @@ class FastSearch {
   int rank(std::uint32_t depth) const {
     // Where every card lies on the table, how the cards lie tells the most;
     // the steps taken do not count, and the first line found is kept.
+    if (shortFans_) return fanScore(position_);
     if (!position_.rules().hasStock()) return openScore(position_);
     // A little for every step keeps the solutions short among equals.
     // With two packs, where the low cards lie buried counts the most.
@@ -140,6 +143,8 @@ class FastSearch {
   bool takeBacks_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   bool strandsNothingOfUse_;
+  // Short fans are ranked by a score of their own (see fan_score).
+  bool shortFans_;
 };
 
 SolveResult FastSearch::run() {
