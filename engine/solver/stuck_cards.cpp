@@ -9,7 +9,8 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
   applies_ = rules.packs() == 1 && !rules.dealsRows() && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
              rules.spaceFiller() == FastRules::SpaceFiller::None;
   if (!applies_) return;
-  singleCards_ = !rules.runMayMove(2, false, kMaxTableau, kMaxReserves);
+  singleCards_ =
+      !rules.runMayMove(2, false, kMaxTableau, kMaxReserves) && !rules.runMayMove(2, true, kMaxTableau, kMaxReserves);
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
