@@ -1,6 +1,8 @@
 // Face-up tableau cards that hold on to the card under them for ever.
 #include "engine/solver/stuck_cards.hpp"
 
+#include <algorithm>
+
 namespace quilloro::solver {
 
 StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
@@ -8,6 +10,8 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
              rules.spaceFiller() == FastRules::SpaceFiller::None;
   if (!applies_) return;
   holdsReserves_ = rules.reserveCount() > 0;
+  singleCards_ =
+      !rules.runMayMove(2, false, kMaxTableau, kMaxReserves) && !rules.runMayMove(2, true, kMaxTableau, kMaxReserves);
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
@@ -21,12 +25,27 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   const int pile = pile_[card];
   if (pile < 0) return false;
   const int slot = slot_[card];
-  if (slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return true;
+  if (coveredBySet(pile, slot, position)) return true;
   // A card of a reserve serves as a base only once it has left the reserve.
   if (pile >= rules_.tableauCount()) return inSet_[card];
   // A face-down card under a card of the set never shows.
   const int down = position.faceDown(pile);
   return slot < down && down < position.size(pile) && inSet_[position.card(pile, down)];
+}
+
+bool StuckCards::coveredBySet(int pile, int slot, const FastPosition& position) const {
+  // Where runs move, a run lifted from under a card of the set bares what
+  // lay under the run: only the card right above counts.
+  const int last = singleCards_ ? position.size(pile) : std::min(position.size(pile), slot + 2);
+  for (int above = slot + 1; above < last; ++above)
+    if (inSet_[position.card(pile, above)]) return true;
+  return false;
+}
+
+bool StuckCards::takesNothing(FastCard base) const {
+  // A card of the set stays on the cards under it, so its pile never holds
+  // fewer cards than it does up to that card.
+  return inSet_[base] && pile_[base] >= 0 && !rules_.pileHasRoom(slot_[base] + 1);
 }
 
 bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
@@ -40,7 +59,7 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
   }
   const int suit = rules_.suit(card);
   // Home only once bare, after every lower card of its suit.
-  bool homeward = slot + 1 == position.size(pile) || !inSet_[position.card(pile, slot + 1)];
+  bool homeward = !coveredBySet(pile, slot, position);
   for (int rank = kAce; rank < rules_.rank(card) && homeward; ++rank) {
     const FastCard lower = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
     homeward = position.homeCount(suit, rank) > 0 || !(inSet_[lower] || neverBare(lower, position));
@@ -51,7 +70,7 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
       if (rules_.takesBack()) return true;
       continue;
     }
-    if (!neverBare(base, position)) return true;
+    if (!neverBare(base, position) && !takesNothing(base)) return true;
   }
   return false;
 }

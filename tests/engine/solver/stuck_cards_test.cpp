@@ -123,5 +123,37 @@ TEST(StuckCards, CardsOfAReserveThatOnlyGivesHoldOnLikeTableauCards) {
   EXPECT_FALSE(stuck(sixUnder));
 }
 
+// Shamrocks' fans: one rank up or down in any suit, at most three cards, no
+// space ever filled. The king of hearts lies on its queen and jack, the queen
+// of spades on its jack and king; every other card is home. Each top card
+// could only go onto the other, which tops a full fan.
+TestTable lockedFans() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}});
+  for (int n = 0; n < kMaxTableau; ++n) {
+    table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 26;
+    table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+  }
+  table.lay("Dest1", home(1, 10));
+  table.lay("Dest2", home(14, 26));
+  table.lay("Dest3", home(27, 39));
+  table.lay("Dest4", home(40, 49));
+  table.lay("Fila1", pile({11, 12, 13}));
+  table.lay("Fila2", pile({52, 50, 51}));
+  table.lay("Fila3", "");
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, TopCardsOfFullFansTakeNothingFromEachOther) {
+  EXPECT_TRUE(stuck(lockedFans()));
+  // With the king of spades alone beside them the queen's fan has room for
+  // the king of hearts, which frees the queen of hearts onto the king.
+  TestTable room = lockedFans();
+  room.lay("Fila2", pile({50, 51}));
+  room.lay("Fila3", pile({52}));
+  EXPECT_FALSE(stuck(room));
+}
+
 }  // namespace
 }  // namespace quilloro::solver
