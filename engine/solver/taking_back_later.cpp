@@ -41,7 +41,11 @@ SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStar
   Budget glance = budget;
   glance.nodes = std::max<std::int64_t>(1, budget.nodes / kGlanceShare);
   SolveResult brief = depthSolve(rules, start, glance, stop);
+  const bool memoryFull = brief.verdict == Verdict::Unknown && brief.nodes < glance.nodes;
   if (follow(brief, brief.nodes)) return sofar;
+  // A glance that filled the memory before it spent its positions: the full
+  // search would fill it again at the same position.
+  if (memoryFull) return sofar;
   FastRules keepingHome = rules;
   keepingHome.leaveTakeBacksOut();
   Budget first = rest();
