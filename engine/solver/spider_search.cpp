@@ -8,7 +8,9 @@
 // position reachable without a win, proves the deal lost. Two packs leave
 // far too many positions for that as a rule, so there the passes before it
 // get nearly the whole budget and the last pass only what they leave; they
-// run twice, on a quarter of the budget and then on the rest. Each
+// run twice, on a quarter of the budget and then on the rest. When the
+// first pass has seen every position the promising moves reach, the passes
+// after it, which play the same moves, are left out. Each
 // pass enters a position once: the set of positions seen is bounded by the
 // memory. A position from which no play can win (see
 // SpiderPosition::deadlocked) counts as seen, which is what keeps a "lost"
@@ -204,7 +206,7 @@ SolveResult SpiderSearch::run() {
     // the budget. Two packs: the passes run first on a small budget, then
     // afresh on the rest.
     const std::span<const double> rounds = provable ? std::span<const double>(kOneRound) : std::span<const double>(kTwoPackRounds);
-    for (std::size_t round = 0; round < rounds.size() && outcome != Outcome::Won && !clock_.cut(); ++round) {
+    for (std::size_t round = 0; round < rounds.size() && outcome == Outcome::Spent && !clock_.cut(); ++round) {
       const bool last = round + 1 == rounds.size();
       const std::int64_t roundNodes = last ? budget_.nodes - expanded_ : share(rounds[round]);
       outcome = findWin(shares, roundNodes, !provable);
@@ -236,6 +238,14 @@ SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t r
   path_ = startPath_;
   std::int64_t lastNode = expanded_ + part(shares.first);
   Outcome outcome = depthFirst(false, lastNode);
+  // The passes that follow play the same promising moves only: when the
+  // first has seen every position they reach, none of them can win, and
+  // what they would spend goes to the pass over every move.
+  if (outcome == Outcome::Exhausted) {
+    position_.decode(start_);
+    path_ = startPath_;
+    return outcome;
+  }
   // Then come the rounds one stock deal at a time, each with twice the
   // budget of the last: measured on Spider and Spider One Suit, they win
   // the deals the first pass leaves with far fewer positions than the

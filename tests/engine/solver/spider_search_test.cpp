@@ -181,6 +181,20 @@ TEST_F(SpiderSearchKinds, SolutionsReplayAndTheNodeBudgetAloneDecides) {
   EXPECT_EQ(won, 4);
 }
 
+// Spiderette's deal 1136 is lost, and its promising moves run out after a few
+// thousand positions. The passes that play only them again would spend some
+// sixteen thousand more before the pass over every move proves the loss.
+TEST_F(SpiderSearchKinds, ALostDealWhosePromisingMovesRunOutGoesStraightToTheProof) {
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  const int game = indexOf(dat, "Spiderette");
+  cli::SolverSession session(arguments(game), game);
+  session.deal("1136");
+  const SolverStart start = SolverStart::of(session.game());
+  const SolveResult result = solve(start, Budget{.nodes = 300'000, .milliseconds = 600'000});
+  EXPECT_EQ(result.verdict, Verdict::Lost);
+  EXPECT_LT(result.nodes, 15'000);
+}
+
 // Whether any sequence of the engine's moves wins: every face-up card onto
 // every pile, every turn, the stock; each position, in full, searched once.
 bool winnableByEveryMove(Game& game) {
