@@ -6,9 +6,26 @@
 // it by its place); once it is used up the piles count alike whichever holds
 // what. The twin cards of the two packs count alike in the key, and so do the
 // foundations that build alike. Beams of the positions with the most cards
-// home and the fewest wanted cards buried look for a win first; a
+// home and the fewest wanted cards buried look for a win first, over every
+// move, on most of the budget (cards parked on other piles or spaces to be
+// fetched later make many of the wins, so no move is left out of them); a
 // depth-first search over every move follows, which proves a loss where it
 // sees every position.
+//
+// One move is made at once whenever it is open, the others left out, where
+// every foundation builds up from the ace or down from the king: a card
+// between them (two to queen) from the top of a pile onto a foundation, when
+// every copy of the ranks just below and just above it in its suit is home.
+// Nothing can then be built on the card (only the rank below in suit goes on
+// it), and it can go onto no other pile's card (only onto the rank above).
+// The foundations that can ever take a card of its face are just those that
+// take it now: an up one of its suit needs the rank below on top, a down one
+// the rank above, and no more of either will come. Each of them, once it has
+// taken the card, can take nothing more, for the same reason. So where a win
+// from the position before plays this card and its twins onto some of them,
+// it wins as well with this card played first onto any (the foundation it
+// took in that win then takes the twin that went here); the card's absence
+// from its pile only adds moves, and a stock deal lands on the card under it.
 #include "engine/solver/crossroads_search.hpp"
 
 #include <algorithm>
@@ -34,8 +51,8 @@ constexpr int kFoundationCards = 13;
 // and the share of the positions the beams may take, in quarters.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamQuarters = 2;
-constexpr std::size_t kMostBeamWidth = 1350;
+constexpr std::int64_t kBeamQuarters = 3;
+constexpr std::size_t kMostBeamWidth = 12150;
 
 struct CrossFoundation {
   std::uint8_t count = 0;
@@ -83,18 +100,19 @@ class CrossRules {
   PositionKey128 key(const State& s) const;
   // Offer every move, alike foundations and spaces apart.
   void offerEveryMove() { everyMove_ = true; }
-  // Offer a card onto a card or a space only where that opens something: the
-  // card below it goes on at once, or the pile is emptied. Far fewer lines,
-  // among which most wins lie; no proof of a loss.
-  void offerUsefulMovesOnly() { usefulOnly_ = true; }
 
  private:
   bool homeAccepts(const State& s, int f, CardNumber card) const;
   bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
-  // Whether taking the top card off the pile opens something (see offerUsefulMovesOnly).
+  // Whether taking the top card off the pile opens something: the card
+  // below it goes on at once, or the pile is emptied.
   bool opens(const State& s, int pile) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
+  // The foundation the card may go to at once (see the top of the file).
+  std::optional<int> safeHome(const State& s, CardNumber card) const;
+  // How many cards of the card's suit and rank are home.
+  int homeOf(const State& s, CardNumber card) const;
   static CardNumber topOf(const State& s, int pile) {
     const auto at = static_cast<std::size_t>(pile);
     return s.height[at] == 0 ? kNoCard : s.piles[at][s.height[at] - 1U];
@@ -107,8 +125,11 @@ class CrossRules {
   int piles_ = 0;
   // The foundations' base rank, below which the piles build no further.
   int firstBase_ = kAce;
+  // How many cards of one suit and rank the packs hold.
+  int copies_ = 1;
+  // Whether every foundation builds up from the ace or down from the king.
+  bool plainEnds_ = true;
   bool everyMove_ = false;
-  bool usefulOnly_ = false;
 };
 
 std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStart& start) {
@@ -150,12 +171,14 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
     if (p.perPile(param::kFoundationBuildTypeFirst, f + 1) != build_type::kSameSuit) return std::nullopt;
     if (rule.base < kAce || rule.base > kKing) return std::nullopt;
     rules.foundationRules_.push_back(rule);
+    if (!(rule.upward ? rule.base == kAce : rule.base == kKing)) rules.plainEnds_ = false;
     const std::vector<CardNumber> cards = cardsOf(state.piles.pile(PileList::Foundations, f));
     if (cards.size() > kFoundationCards) return std::nullopt;
     CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
     foundation.count = static_cast<std::uint8_t>(cards.size());
     if (!cards.empty()) foundation.top = static_cast<std::uint8_t>(cards.back());
   }
+  rules.copies_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
@@ -245,8 +268,40 @@ int CrossRules::score(const State& s) const {
   return value;
 }
 
+int CrossRules::homeOf(const State& s, CardNumber card) const {
+  const int rank = cardRank(card);
+  int home = 0;
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    if (foundation.count == 0 || cardSuit(foundation.top) != cardSuit(card)) continue;
+    // Up from the ace it holds the ranks to its count; down from the king, from its top.
+    if (foundationRules_[f].upward ? foundation.count >= rank : cardRank(foundation.top) <= rank) ++home;
+  }
+  return home;
+}
+
+std::optional<int> CrossRules::safeHome(const State& s, CardNumber card) const {
+  const int rank = cardRank(card);
+  if (!plainEnds_ || rank == kAce || rank == kKing) return std::nullopt;
+  const CardNumber below = card - 1;
+  const CardNumber above = card + 1;
+  if (homeOf(s, below) < copies_ || homeOf(s, above) < copies_) return std::nullopt;
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
+    if (homeAccepts(s, f, card)) return f;
+  return std::nullopt;
+}
+
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
+  if (!everyMove_)
+    for (int t = 0; t < piles_; ++t) {
+      const CardNumber card = topOf(s, t);
+      if (card == kNoCard) continue;
+      if (const std::optional<int> f = safeHome(s, card)) {
+        out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(*f)});
+        return;
+      }
+    }
   const int foundations = static_cast<int>(foundationRules_.size());
   for (int t = 0; t < piles_; ++t) {
     const CardNumber card = topOf(s, t);
@@ -280,7 +335,7 @@ void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   };
   addMoves(true);
   if (s.stockLeft > 0) out.push_back(Step{Step::Kind::Deal, 0, 0});
-  if (!usefulOnly_) addMoves(false);
+  addMoves(false);
 }
 
 void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves) const {
@@ -352,10 +407,8 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // First beams of the best positions, ever wider, on part of the budget,
   // for a win; then every move depth first on what is left, where a loss is
   // proved.
-  CrossRules useful = table->first;
-  useful.offerUsefulMovesOnly();
   const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
-  SolveResult found = widenBeams(useful, table->second, start, budget, beamNodes,
+  SolveResult found = widenBeams(table->first, table->second, start, budget, beamNodes,
                                  {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, SolveResult{}, stop);
   if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
   Budget rest = budget;

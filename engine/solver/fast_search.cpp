@@ -14,6 +14,7 @@
 #include <queue>
 
 #include "engine/solver/blocked_kings.hpp"
+#include "engine/solver/fan_score.hpp"
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/forward_first.hpp"
@@ -53,6 +54,9 @@ constexpr std::int64_t kFirstLookShare = 8;
 // quarters of the rest.
 constexpr std::int64_t kTakingBackFirstLook = 50'000;
 constexpr std::int64_t kTakingBackBestFirstQuarters = 3;
+// There, with a stock of one pass turned a card a click, the stage beam gets
+// one in so many positions of what the first look leaves.
+constexpr std::int64_t kOnePassBeamShare = 2;
 // Where two packs come from a stock of set passes, the beam gets so many
 // quarters of the positions the glance leaves (the search of the whole
 // space there seldom decides a deal the beam has not won).
@@ -71,7 +75,8 @@ class FastSearch {
         clock_(budget.milliseconds, stop),
         seen_(budget.memoryBytes),
         takeBacks_(takeBacks || !rules.takesBack()),
-        strandsNothingOfUse_(strandsNothingOfUse(rules)) {}
+        strandsNothingOfUse_(strandsNothingOfUse(rules)),
+        shortFans_(scoresShortFans(rules)) {}
 
   SolveResult run();
 
@@ -111,6 +116,7 @@ class FastSearch {
   int rank(std::uint32_t depth) const {
     // Where every card lies on the table, how the cards lie tells the most;
     // the steps taken do not count, and the first line found is kept.
+    if (shortFans_) return fanScore(position_);
     if (!position_.rules().hasStock()) return openScore(position_);
     // A little for every step keeps the solutions short among equals.
     // With two packs, where the low cards lie buried counts the most.
@@ -138,6 +144,8 @@ class FastSearch {
   bool takeBacks_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   bool strandsNothingOfUse_;
+  // Short fans are ranked by a score of their own (see fan_score).
+  bool shortFans_;
 };
 
 SolveResult FastSearch::run() {
@@ -364,6 +372,16 @@ bool looksDepthFirstBriefly(const FastRules& rules) {
   return rules.hasStock() && rules.packs() == 1 && rules.passes() >= 0 && !rules.dealsToReserves();
 }
 
+// Where cards come back from the foundations and the stock of one pass turns
+// one card a click onto the waste, the wins the first look misses are mostly
+// long: played a stage of the stock at a time (stock_beam) as a player does,
+// most of them are found in a small share of the positions the best-first
+// search needs. The beam only finds wins; the searches after it still see
+// the whole space.
+bool beamsThroughOnePass(const FastRules& rules) {
+  return rules.takesBack() && rules.passes() == 1 && rules.cardsPerClick() == 1 && !rules.dealsRows();
+}
+
 SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& start, const Budget& budget,
                                    const std::atomic<bool>* stop) {
   Budget first = budget;
@@ -371,6 +389,16 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
   if (rules.takesBack()) first.nodes = std::min(first.nodes, kTakingBackFirstLook);
   SolveResult quick = depthSolve(rules, start, first, stop);
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime) return quick;
+  if (beamsThroughOnePass(rules)) {
+    Budget beam = budget;
+    beam.nodes = (budget.nodes - quick.nodes) / kOnePassBeamShare;
+    beam.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+    SolveResult staged = solveStockByStage(rules, start, beam, stop);
+    staged.nodes += quick.nodes;
+    staged.seconds += quick.seconds;
+    if (staged.verdict != Verdict::Unknown || staged.stopped || staged.outOfTime) return staged;
+    quick = std::move(staged);
+  }
   Budget rest = budget;
   rest.nodes = budget.nodes - quick.nodes;
   rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));

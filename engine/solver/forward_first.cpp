@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/solver/fast_depth_search.hpp"
+#include "engine/solver/stock_beam.hpp"
 
 namespace quilloro::solver {
 
@@ -13,16 +14,12 @@ namespace {
 // search: it lists only the moves that make progress and never the cards
 // taken back from the foundations.
 constexpr std::int64_t kFirstLookShare = 4;
+// Where the beam looks first, it gets one in so many positions of the budget.
+constexpr std::int64_t kBeamShare = 8;
 
-}  // namespace
-
-bool searchesForwardFirst(const FastRules& rules) {
-  return rules.hasStock() && !rules.dealsRows() &&
-         (rules.spaceFiller() != FastRules::SpaceFiller::None || rules.buildsPastBase());
-}
-
-SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
-                              const std::atomic<bool>* stop) {
+// The first look, then the full search.
+SolveResult lookForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                             const std::atomic<bool>* stop) {
   FastRules forward = rules;
   forward.keepToProgress();
   SolveResult quick = depthSolve(forward, start, budget, stop);
@@ -39,6 +36,36 @@ SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, 
   SolveResult full = depthSolve(rules, start, rest, stop);
   full.nodes += charged;
   full.seconds += quick.seconds;
+  return full;
+}
+
+}  // namespace
+
+bool searchesForwardFirst(const FastRules& rules) {
+  return rules.hasStock() && !rules.dealsRows() &&
+         (rules.spaceFiller() != FastRules::SpaceFiller::None || rules.buildsPastBase());
+}
+
+bool beamsBeforeLookingForward(const FastRules& rules) {
+  return rules.hasStock() && !rules.dealsRows() && rules.buildsPastBase() &&
+         rules.spaceFiller() == FastRules::SpaceFiller::None && rules.takesBack() && rules.cardsPerClick() == 1 &&
+         rules.passes() >= 0;
+}
+
+SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                              const std::atomic<bool>* stop) {
+  if (!beamsBeforeLookingForward(rules)) return lookForwardFirst(rules, start, budget, stop);
+  Budget first = budget;
+  first.nodes = budget.nodes / kBeamShare;
+  // The beam only ever wins.
+  SolveResult beam = solveStockByStage(rules, start, first, stop);
+  if (beam.verdict == Verdict::Won || beam.stopped || beam.outOfTime) return beam;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - beam.nodes;
+  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(beam.seconds * 1000.0));
+  SolveResult full = lookForwardFirst(rules, start, rest, stop);
+  full.nodes += beam.nodes;
+  full.seconds += beam.seconds;
   return full;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/solver/fan_search.hpp"
 #include "engine/solver/candidate_moves.hpp"
 #include "engine/solver/crossroads_search.hpp"
+#include "engine/solver/four_seasons_search.hpp"
 #include "engine/solver/discard_search.hpp"
 #include "engine/solver/divan_search.hpp"
 #include "engine/solver/fast_search.hpp"
@@ -471,6 +472,9 @@ const char* verdictName(Verdict verdict) {
 }
 
 SolveResult solve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
+  // One-pack games of runs regardless of suit and a stock turned once have a
+  // compact search of their own, ahead of the building games' core.
+  if (std::optional<SolveResult> seasons = fourSeasonsSolve(start, budget, stop)) return *std::move(seasons);
   // The plain building games have a search of their own, many times faster.
   if (std::optional<SolveResult> fast = fastSolve(start, budget, stop)) return *std::move(fast);
   // So have the games that throw cards on a discard pile.

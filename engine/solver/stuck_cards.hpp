@@ -14,12 +14,19 @@
 //   - onto an empty pile, where it may fill one and lies on a card.
 // (A run lifted from under x leaves x on the same card.) A tableau card never
 // comes bare while a card of S lies on it, nor a face-down card while a card
-// of S lies on the face-up card over it. Starting from every face-up card and
-// dropping each card that one of the ways above leaves free to part, until
-// none is left to drop, the cards that stay keep their places for ever: the
-// first of them to part would need one of those ways, and each of them needs
-// a card of S to have parted first. A card of S then never goes home, and
-// the position is lost. No free cell may take a card, no stock deals rows
+// of S lies on the face-up card over it; where only single cards move, no
+// card comes bare while a card of S lies anywhere above it. Where a pile
+// holds at most so many cards, a card of S with that many cards up to it in
+// its pile never takes a card: it stays on them while no card of S has
+// parted. Starting from every face-up card and dropping each card that one
+// of the ways above leaves free to part, until none is left to drop, the
+// cards that stay keep their places for ever: the first of them to part
+// would need one of those ways, and each of them needs a card of S to have
+// parted first. A card of S then never goes home, and the position is lost.
+// The cards of reserves that only give count in S too: a reserve card leaves
+// only from the top, home or onto a bare card or an empty pile, and serves as
+// a base only once it has left; rows the stock deals onto the reserves only
+// cover reserve cards. No free cell may take a card, no stock deals rows
 // onto the piles and no reserve fills a space, or a card could part by ways
 // the count does not know; with two packs every card has a twin, which the
 // count does not follow either.
@@ -50,9 +57,18 @@ class StuckCards {
   // face down under the face-up card of S over it.
   bool neverBare(FastCard card, const FastPosition& position) const;
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
+  // A card of the set lies above the slot and keeps it covered for ever.
+  bool coveredBySet(int pile, int slot, const FastPosition& position) const;
+  // The card is one of the set whose pile is full up to it: nothing ever
+  // lands on it.
+  bool takesNothing(FastCard base) const;
 
   const FastRules& rules_;
   bool applies_ = false;
+  // The reserves only give: their cards count in the set as well.
+  bool holdsReserves_ = false;
+  // Only single cards move: a card of the set keeps every card under it covered.
+  bool singleCards_ = false;
   // The cards every card builds on, and each suit's cards by rank.
   std::array<std::vector<FastCard>, kMaxCards> bases_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};

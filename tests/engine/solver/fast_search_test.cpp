@@ -156,5 +156,23 @@ TEST_F(FastSearchKinds, ReserveGamesAreDecidedRepeatablyAndTheirWinsReplayWithTh
   }
 }
 
+TEST_F(FastSearchKinds, DuchessIsWonBeamFirstRepeatablyAndItsWinsReplay) {
+  // Duchess (26): a beam played one card of the stock at a time, on an
+  // eighth of the budget, wins this deal in a few thousand positions.
+  cli::SolverSession session(arguments(26), 26);
+  for (const char* deal : {"1"}) {
+    session.deal(deal);
+    const SolverStart start = SolverStart::of(session.game());
+    ASSERT_TRUE(fastMoves(start).has_value());
+    const SolveResult first = solve(start, Budget{.nodes = 40'000, .milliseconds = 600'000});
+    const SolveResult again = solve(start, Budget{.nodes = 40'000, .milliseconds = 6'000'000});
+    ASSERT_EQ(first.verdict, Verdict::Won) << deal;
+    EXPECT_EQ(first.moves, again.moves) << deal;
+    EXPECT_EQ(first.nodes, again.nodes) << deal;
+    EXPECT_LT(first.nodes, 5'000) << deal;
+    EXPECT_TRUE(replayWins(start, first.moves)) << deal;
+  }
+}
+
 }  // namespace
 }  // namespace quilloro::solver

@@ -1,17 +1,20 @@
 // The one-pass stock games over face-down cards (Easthaven, Thumb and Pouch):
-// the deals a short depth-first look leaves are won best first, and a
-// depth-first path too long to keep its moves gives the same verdict.
+// the deals a short depth-first look leaves are won best first or a stock
+// card at a time, and a depth-first path too long to keep its moves gives
+// the same verdict.
 #include <gtest/gtest.h>
 
 #include "engine/solver/fast_depth_search.hpp"
 #include "engine/solver/fast_rules.hpp"
 #include "engine/solver/solver.hpp"
+#include "engine/solver/stock_beam.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver {
 namespace {
 
 constexpr int kEasthaven = 17;
+constexpr int kThumbAndPouch = 19;
 
 class OnePassStock : public SolverSessionTest {};
 
@@ -30,6 +33,21 @@ TEST_F(OnePassStock, DealsTheDepthFirstLookLeavesAreWonBestFirstRepeatablyAndRep
     EXPECT_EQ(first.nodes, again.nodes) << deal;
     EXPECT_TRUE(replayWins(start, first.moves)) << deal;
   }
+}
+
+TEST_F(OnePassStock, TakingBackDealsTheSearchesWanderInAreWonAStockCardAtATime) {
+  // Thumb and Pouch deal 1004: neither depth first nor best first wins it in
+  // hundreds of thousands of positions; played a card of the stock at a
+  // time, it is won in the beam's first run of a few thousand.
+  cli::SolverSession game = session(kThumbAndPouch);
+  game.deal("1004");
+  const SolverStart start = SolverStart::of(game.game());
+  const std::optional<FastRules> rules = FastRules::of(start);
+  ASSERT_TRUE(rules.has_value());
+  const SolveResult result = solveStockByStage(*rules, start, Budget{.nodes = 4'000, .milliseconds = 600'000}, nullptr);
+  ASSERT_EQ(result.verdict, Verdict::Won);
+  EXPECT_LE(result.nodes, 4'000);
+  EXPECT_TRUE(replayWins(start, result.moves));
 }
 
 TEST_F(OnePassStock, APathTooLongToKeepItsMovesSeesTheSamePositions) {

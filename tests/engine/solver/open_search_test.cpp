@@ -61,6 +61,19 @@ TEST_F(OpenSearch, FreeCellAndClockTowerDealsAreWonInFewPositions) {
   for (int deal = 1; deal <= 3; ++deal) EXPECT_EQ(solveDeal(kClockTower, deal, 2'000).verdict, Verdict::Won) << deal;
 }
 
+TEST_F(OpenSearch, ShamrocksDealsAreWonBeforeTheFansFillWithLowCards) {
+  // Ranked as the other open games are, deal 1014 took a hundred thousand
+  // positions and deal 1086 twelve thousand, for a line of eleven thousand
+  // moves; ranked by the cards lying on lower cards of their suit, both take
+  // a few hundred.
+  constexpr int kShamrocks = 22;
+  for (const int deal : {1014, 1086}) {
+    const SolveResult result = solveDeal(kShamrocks, deal, 2'000);
+    EXPECT_EQ(result.verdict, Verdict::Won) << deal;
+    EXPECT_LT(result.moves.size(), 200U) << deal;
+  }
+}
+
 TEST(OpenSearchTakeBack, ADealWonOnlyByTakingACardBackIsWonNeverLost) {
   // The four of clubs covers the two, and only the five of hearts, at the
   // top of its foundation, takes it: the five must come back onto the six of

@@ -329,6 +329,17 @@ TEST(SolverLostCheck, EveryVerdictOnSmallGamesAgreesWithAPlainExhaustiveSearch) 
        .eachReserve = {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}},
        .mostCardsLeft = kFewCardsLeft,
        .hiddenShare = 0.6},
+      // The same with cards stacked on the first reserve, under the rows
+      // the stock deals: a reserve card leaves only once bare.
+      {.name = "reserve rows stacked",
+       .parameters = {{param::kTableauCount, 3}, {param::kShowWaste, 0}, {param::kStockPasses, 1},
+                      {param::kReserveCount, 2}, {param::kFoundationTakeBack, 0}},
+       .base = 9,
+       .eachTableau = {{param::kTableauPassBaseFirst, 1}, {param::kTableauBaseRankFirst, 8}},
+       .eachReserve = {{param::kReserveTypeFirst, 4}, {param::kReserveRowDealFirst, 1}},
+       .mostCardsLeft = kFewCardsLeft,
+       .intoReserve = true,
+       .hiddenShare = 0.4},
   };
   std::mt19937 random(2026);
   for (const RuleSet& rules : ruleSets) {

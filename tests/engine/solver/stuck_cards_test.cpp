@@ -86,5 +86,74 @@ TEST(StuckCards, ACardThatCanLeaveFreesTheLock) {
   EXPECT_FALSE(stuck(tenShown));
 }
 
+// Klondike with nothing back from the foundations and a reserve that only
+// gives, holding the five of diamonds, the seven of clubs, the seven of
+// spades and on top the six of diamonds. The six of spades lies on the five
+// of spades, on the seven of diamonds. The six of diamonds needs a black
+// seven, both under it in the reserve, or its five home, at the reserve's
+// bottom; the five of spades needs the six of diamonds; the six of spades
+// needs its five, under it, or the seven of diamonds, under the five.
+TestTable lockedReserve() {
+  TestTable table;
+  table.set({{param::kTableauCount, 2}, {param::kReserveCount, 1}, {param::kReserveTypeFirst, 4},
+             {param::kFoundationTakeBack, 0}});
+  table.lay("Dest1", home(40, 43));
+  table.lay("Dest2", home(1, 13));
+  table.lay("Dest3", home(14, 17));
+  table.lay("Dest4", home(27, 32));
+  table.lay("Appogg1", pile({18, 33, 46, 19}));
+  table.lay("Fila1", pile({20, 44, 45}));
+  table.lay("Fila2", "");
+  table.lay("Mazzo", pile({-34, -35, -36, -37, -38, -39, -47, -48, -49, -50, -51, -52, -21, -22, -23, -24, -25, -26}));
+  return table;
+}
+
+TEST(StuckCards, CardsOfAReserveThatOnlyGivesHoldOnLikeTableauCards) {
+  EXPECT_TRUE(stuck(lockedReserve()));
+  // The seven of clubs bare on the tableau takes the six of diamonds, which
+  // takes the five of spades; the six of spades follows its five home.
+  TestTable sevenOut = lockedReserve();
+  sevenOut.lay("Appogg1", pile({18, 46, 19}));
+  sevenOut.lay("Fila2", pile({33}));
+  EXPECT_FALSE(stuck(sevenOut));
+  // The black sevens over the six of diamonds in the reserve leave for the
+  // eights of the stock, and bare it.
+  TestTable sixUnder = lockedReserve();
+  sixUnder.lay("Appogg1", pile({18, 19, 33, 46}));
+  EXPECT_FALSE(stuck(sixUnder));
+}
+
+// Shamrocks' fans: one rank up or down in any suit, at most three cards, no
+// space ever filled. The king of hearts lies on its queen and jack, the queen
+// of spades on its jack and king; every other card is home. Each top card
+// could only go onto the other, which tops a full fan.
+TestTable lockedFans() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}, {param::kFoundationTakeBack, 0}, {param::kMaxCardsMoved, 1}});
+  for (int n = 0; n < kMaxTableau; ++n) {
+    table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 26;
+    table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+  }
+  table.lay("Dest1", home(1, 10));
+  table.lay("Dest2", home(14, 26));
+  table.lay("Dest3", home(27, 39));
+  table.lay("Dest4", home(40, 49));
+  table.lay("Fila1", pile({11, 12, 13}));
+  table.lay("Fila2", pile({52, 50, 51}));
+  table.lay("Fila3", "");
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, TopCardsOfFullFansTakeNothingFromEachOther) {
+  EXPECT_TRUE(stuck(lockedFans()));
+  // With the king of spades alone beside them the queen's fan has room for
+  // the king of hearts, which frees the queen of hearts onto the king.
+  TestTable room = lockedFans();
+  room.lay("Fila2", pile({50, 51}));
+  room.lay("Fila3", pile({52}));
+  EXPECT_FALSE(stuck(room));
+}
+
 }  // namespace
 }  // namespace quilloro::solver

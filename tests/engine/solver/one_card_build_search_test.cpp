@@ -1,7 +1,8 @@
-// The searches of Crossroads and Terrace against the engine: on random play
-// they offer exactly the moves the engine accepts; on small endgames of their
-// rules every verdict agrees with a plain exhaustive search over the engine's
-// own moves; whole deals get the same answer on every run, wins replaying.
+// The searches of Crossroads, Terrace and Four Seasons against the engine: on
+// random play they offer exactly the moves the engine accepts; on small
+// endgames of their rules every verdict agrees with a plain exhaustive search
+// over the engine's own moves; whole deals get the same answer on every run,
+// wins replaying.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <unordered_set>
 
 #include "engine/solver/crossroads_search.hpp"
+#include "engine/solver/four_seasons_search.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/terrace_search.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -37,17 +39,20 @@ constexpr std::array kWholeDeals{"1001", "1003"};
 
 constexpr int kTerrace = 32;
 constexpr int kCrossroads = 56;
-constexpr std::array kKinds{kTerrace, kCrossroads};
+constexpr int kFourSeasons = 36;
+constexpr std::array kKinds{kTerrace, kCrossroads, kFourSeasons};
 // Few enough cards out for the plain search to see every position.
 constexpr int kEndgameCardsOut = 12;
 constexpr int kEndgamePiles = 2;
 
 std::optional<std::vector<SolverMove>> searchMoves(int kind, const SolverStart& start) {
+  if (kind == kFourSeasons) return fourSeasonsMoves(start);
   return kind == kTerrace ? terraceMoves(start) : crossroadsMoves(start);
 }
 
 std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::int64_t nodes) {
   const Budget budget{.nodes = nodes, .milliseconds = 600'000};
+  if (kind == kFourSeasons) return fourSeasonsSolve(start, budget, nullptr);
   return kind == kTerrace ? terraceSolve(start, budget, nullptr) : crossroadsSolve(start, budget, nullptr);
 }
 
@@ -119,9 +124,20 @@ std::string token(CardNumber card, bool faceUp) {
 // The foundations of a whole game, each from its bottom card: Terrace's
 // eight from the base rank up in alternate colours (four of them red at the
 // bottom), Crossroads' eight up in suit from the aces and eight down from
-// the kings, each pair of one suit and pack meeting at a random rank.
+// the kings, each pair of one suit and pack meeting at a random rank; Four
+// Seasons' four in suit from the base rank up, turning from king to ace, the
+// suits in a random order.
 std::vector<std::vector<CardNumber>> wholeFoundations(int kind, int base, std::mt19937& random) {
   std::vector<std::vector<CardNumber>> foundations;
+  if (kind == kFourSeasons) {
+    std::array suits{0, 1, 2, 3};
+    std::shuffle(suits.begin(), suits.end(), random);
+    for (const int suit : suits) {
+      foundations.emplace_back();
+      for (int height = 0; height < 13; ++height) foundations.back().push_back(suit * 13 + (base - 1 + height) % 13 + 1);
+    }
+    return foundations;
+  }
   if (kind == kCrossroads) {
     foundations.resize(16);
     for (int chain = 0; chain < 8; ++chain) {
@@ -156,7 +172,7 @@ std::vector<std::vector<CardNumber>> wholeFoundations(int kind, int base, std::m
 // the reserve, so that no pile is empty while the stock holds cards.
 void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
   const int base = std::uniform_int_distribution<int>(kAce, kKing)(random);
-  if (kind == kTerrace)
+  if (kind != kCrossroads)
     for (int f = 0; f < 16; ++f) table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(base);
   std::vector<std::vector<CardNumber>> foundations;
   std::vector<CardNumber> out;
@@ -185,7 +201,7 @@ void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
     const int where = at < kEndgamePiles ? static_cast<int>(at) : std::uniform_int_distribution<int>(0, kEndgamePiles + 1)(random);
     if (where < kEndgamePiles) {
       piles[static_cast<std::size_t>(where)] += token(out[at], true);
-    } else if (where == kEndgamePiles || kind == kCrossroads) {
+    } else if (where == kEndgamePiles || kind != kTerrace) {
       stock += token(out[at], false);
     } else {
       reserve += token(out[at], true);
@@ -196,9 +212,9 @@ void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
   for (int n = 0; n < kEndgamePiles; ++n) table.lay("Fila" + std::to_string(n + 1), piles[static_cast<std::size_t>(n)]);
 }
 
-class CrossroadsTerraceSearch : public SolverSessionTest {};
+class OneCardBuildSearch : public SolverSessionTest {};
 
-TEST_F(CrossroadsTerraceSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
+TEST_F(OneCardBuildSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
   std::mt19937 random(56);
   for (const int kind : kKinds) {
     cli::SolverSession play = session(kind);
@@ -222,7 +238,7 @@ TEST_F(CrossroadsTerraceSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPla
   }
 }
 
-TEST_F(CrossroadsTerraceSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch) {
+TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch) {
   std::mt19937 random(2032);
   for (const int kind : kKinds) {
     cli::SolverSession play = session(kind);
@@ -253,7 +269,7 @@ TEST_F(CrossroadsTerraceSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustive
   }
 }
 
-TEST_F(CrossroadsTerraceSearch, WholeDealsGetTheSameAnswerOnEveryRunAndWinsReplay) {
+TEST_F(OneCardBuildSearch, WholeDealsGetTheSameAnswerOnEveryRunAndWinsReplay) {
   for (const int kind : kKinds) {
     cli::SolverSession play = session(kind);
     for (const char* number : kWholeDeals) {
