@@ -14,6 +14,7 @@
 
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/hidden_for_ever.hpp"
+#include "engine/solver/needless_cards.hpp"
 #include "engine/solver/paired_moves.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
@@ -68,6 +69,8 @@ class DepthSearch {
   void enter(const FastStep* cover);
   // The moves of the position as it stands, in the order they are tried.
   void listChoices(const FastStep* cover);
+  // Leaves out of moves_ the cards taken back that no win needs back.
+  void dropNeedlessTakeBacks();
   // The step played last, if its card lies bare and waits for a move onto
   // it; then the position's key is told apart by that card.
   const FastStep* waitingCard(const PairedStep& choice) const;
@@ -84,6 +87,8 @@ class DepthSearch {
   SafePlays safe_{position_};
   // Positions where face-up cards hold one another for ever are lost.
   StuckCards stuck_{position_.rules()};
+  // Cards at home that no win needs back (see needless_cards).
+  NeedlessCards needless_{position_.rules()};
   const Budget& budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -182,6 +187,7 @@ void DepthSearch::enter(const FastStep* cover) {
 void DepthSearch::listChoices(const FastStep* cover) {
   if (cover != nullptr) {
     coverMoves(position_, *cover, moves_);
+    dropNeedlessTakeBacks();
     choices_.clear();
     for (const FastStep& step : moves_) choices_.push_back({step, {}, false});
     std::stable_sort(choices_.begin(), choices_.end(),
@@ -191,9 +197,22 @@ void DepthSearch::listChoices(const FastStep* cover) {
   position_.moves(moves_, true);
   position_.stockMoves(moves_);
   if (strandsNothingOfUse_) std::erase_if(moves_, [this](const FastStep& step) { return strandsPile(position_, step); });
+  dropNeedlessTakeBacks();
   pairMoves(position_, moves_, choices_);
   std::stable_sort(choices_.begin(), choices_.end(),
                    [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+}
+
+void DepthSearch::dropNeedlessTakeBacks() {
+  if (!needless_.applies()) return;
+  const int firstHome = position_.foundationPile(0);
+  const int stock = position_.stockPile();
+  auto takesBack = [&](const FastStep& step) {
+    return step.kind == FastStep::Kind::Move && step.from >= firstHome && step.from < stock;
+  };
+  if (std::none_of(moves_.begin(), moves_.end(), takesBack)) return;
+  needless_.find(position_);
+  std::erase_if(moves_, [&](const FastStep& step) { return takesBack(step) && needless_.needless(step.card); });
 }
 
 const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {

@@ -54,6 +54,8 @@ class FastRules {
     return takeBack_ == 1 ? foundationCards > 0 : takeBack_ == 2 && foundationCards > 1;
   }
   bool takesBack() const { return takeBack_ != 0; }
+  // A first look for a win (see taking_back_later): no card comes back.
+  void leaveTakeBacksOut() { takeBack_ = 0; }
 
   // A first look for a win (see forward_first): the moves that only shift
   // cards about are left out.

@@ -26,6 +26,7 @@
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/stock_score.hpp"
 #include "engine/solver/stranded_piles.hpp"
+#include "engine/solver/taking_back_later.hpp"
 #include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
@@ -473,6 +474,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
     if (rules->dealsToReserves() && !cardHiddenForEver(FastPosition(*rules, start.state, start.redealCount)))
       return solveDeepLast(*rules, start, budget, stop, kDealtReservesBestFirstShare);
     if (looksDepthFirstBriefly(*rules)) return solveDepthFirstBriefly(*rules, start, budget, stop);
+    if (looksWithoutTakingBack(*rules)) return solveWithoutTakingBackFirst(*rules, start, budget, stop);
     return depthSolve(*rules, start, budget, stop);
   }
   if (beamsThroughStock(*rules)) return solveBeamFirst(*rules, start, budget, stop);

@@ -36,6 +36,16 @@ namespace {
 // tableau: one that builds on it shows on a pile, lies in the stock or on the
 // waste, or is the top card of a foundation. Most cards taken back could take
 // none, and are dropped without listing the moves of the position.
+// Whether a card of the stock or the waste could be played onto the card.
+bool stockMayCover(const FastPosition& position, FastCard base) {
+  const FastRules& rules = position.rules();
+  if (!rules.hasStock()) return false;
+  for (const int pile : {position.stockPile(), position.wastePile()})
+    for (int slot = 0; slot < position.size(pile); ++slot)
+      if (rules.builds(base, position.card(pile, slot))) return true;
+  return false;
+}
+
 bool mayTakeACard(const FastPosition& position, FastCard base) {
   const FastRules& rules = position.rules();
   auto fits = [&](int pile, int from) {
@@ -51,7 +61,15 @@ bool mayTakeACard(const FastPosition& position, FastCard base) {
     const FastCard top = position.top(position.foundationPile(f));
     if (top != 0 && rules.builds(base, top)) return true;
   }
-  return rules.hasStock() && (fits(position.stockPile(), 0) || fits(position.wastePile(), 0));
+  return stockMayCover(position, base);
+}
+
+// The moves of a position, and those of the stock's cards only where one of
+// them could go onto the card: the moves of the stock turn it round a whole
+// cycle, and the searches keep only moves onto the card from the list.
+void movesOntoCard(FastPosition& position, FastCard base, std::vector<FastStep>& out) {
+  position.moves(out, true);
+  if (stockMayCover(position, base)) position.stockMoves(out);
 }
 
 void pairTransfer(FastPosition& position, const FastStep& step, std::vector<PairedStep>& choices) {
@@ -67,8 +85,7 @@ void pairTransfer(FastPosition& position, const FastStep& step, std::vector<Pair
     return;
   }
   std::vector<FastStep> onto;
-  position.moves(onto, true);
-  position.stockMoves(onto);
+  movesOntoCard(position, bare, onto);
   for (const FastStep& next : onto) {
     if (!needsCardLeftBare(position, step, next)) continue;
     FastStep first = step;
@@ -93,8 +110,7 @@ void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastSt
   // foundation.
   const bool uncovers = takesBack(position, step) && position.rules().mayTakeBack(position.size(step.from));
   if (!uncovers && !mayTakeACard(position, step.card)) return;
-  position.moves(out, true);
-  position.stockMoves(out);
+  movesOntoCard(position, step.card, out);
   std::erase_if(out, [&](const FastStep& next) {
     const bool fromUnder = uncovers && next.from == step.from;
     return next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder);
