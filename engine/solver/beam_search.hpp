@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/solver/compact_search.hpp"
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/solver.hpp"
@@ -140,6 +141,24 @@ SolveResult widenBeams(const Rules& rules, const typename Rules::State& state, c
     if (width == widths.most) break;
   }
   return sofar;
+}
+
+// Beams ever wider on the first beamNodes positions, for a win; then, unless
+// they won or the time or the stop flag ended them, every move depth first
+// on what is left, where alone a loss is proved. The result counts both.
+template <class Rules>
+SolveResult beamsThenEveryMove(const Rules& rules, const typename Rules::State& state, const SolverStart& start,
+                               const Budget& budget, std::int64_t beamNodes, BeamWidths widths,
+                               const std::atomic<bool>* stop) {
+  SolveResult found = widenBeams(rules, state, start, budget, beamNodes, widths, SolveResult{}, stop);
+  if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
+  Budget rest = budget;
+  rest.nodes = budget.nodes - found.nodes;
+  rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+  SolveResult result = CompactSearch<Rules>(rules, rest, stop).run(state, start);
+  result.nodes += found.nodes;
+  result.seconds += found.seconds;
+  return result;
 }
 
 }  // namespace quilloro::solver

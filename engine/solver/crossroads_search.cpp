@@ -408,16 +408,8 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // for a win; then every move depth first on what is left, where a loss is
   // proved.
   const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
-  SolveResult found = widenBeams(table->first, table->second, start, budget, beamNodes,
-                                 {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, SolveResult{}, stop);
-  if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - found.nodes;
-  rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
-  SolveResult result = CompactSearch<CrossRules>(table->first, rest, stop).run(table->second, start);
-  result.nodes += found.nodes;
-  result.seconds += found.seconds;
-  return result;
+  return beamsThenEveryMove(table->first, table->second, start, budget, beamNodes,
+                            {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, stop);
 }
 
 std::optional<std::vector<SolverMove>> crossroadsMoves(const SolverStart& start) {

@@ -335,16 +335,8 @@ std::optional<SolveResult> fourSeasonsSolve(const SolverStart& start, const Budg
   // Beams of the best positions, ever wider, on most of the budget, for a
   // win; then every move depth first on what is left, where a loss is proved.
   const std::int64_t beamNodes = budget.nodes / 8 * kBeamEighths;
-  SolveResult found = widenBeams(table->first, table->second, start, budget, beamNodes,
-                                 {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, SolveResult{}, stop);
-  if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - found.nodes;
-  rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
-  SolveResult result = CompactSearch<SeasonsRules>(table->first, rest, stop).run(table->second, start);
-  result.nodes += found.nodes;
-  result.seconds += found.seconds;
-  return result;
+  return beamsThenEveryMove(table->first, table->second, start, budget, beamNodes,
+                            {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, stop);
 }
 
 std::optional<std::vector<SolverMove>> fourSeasonsMoves(const SolverStart& start) {
