@@ -1,11 +1,12 @@
-// A search of the two-pack games with a stock of a set number of passes that
-// deals a row onto the tableau (Gypsy, Miss Milligan) or turns one card at a
-// time onto the waste (Forty Thieves, Busy Aces, Diplomat, Gargantua), played
-// one stage of the stock at a time as a strong player does: from each of a
-// few positions it seeks the best ones reachable without touching the stock,
-// deals or turns from the most promising of them, and goes on from there
-// until the stock is out and the tableau clears. It leaves positions out, so
-// it only ever finds wins; it never proves a deal lost.
+// A search of the games with a stock of a set number of passes that deals a
+// row onto the tableau (Gypsy, Miss Milligan) or turns one card at a time
+// onto the waste (Forty Thieves, Busy Aces, Diplomat, Gargantua; with one
+// pack, Thumb and Pouch, Westcliff and Duchess, beside searches of their
+// own), played one stage of the stock at a time as a strong player does: from
+// each of a few positions it seeks the best ones reachable without touching
+// the stock, deals or turns from the most promising of them, and goes on from
+// there until the stock is out and the tableau clears. It leaves positions
+// out, so it only ever finds wins; it never proves a deal lost.
 #pragma once
 
 #include <cstdint>
