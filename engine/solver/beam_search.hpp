@@ -130,9 +130,8 @@ SolveResult widenBeams(const Rules& rules, const typename Rules::State& state, c
                        const Budget& budget, std::int64_t nodeLimit, BeamWidths widths, SolveResult sofar,
                        const std::atomic<bool>* stop) {
   for (std::size_t width = widths.first; sofar.nodes < nodeLimit; width = std::min(width * widths.widening, widths.most)) {
-    Budget pass = budget;
+    Budget pass = budgetLeft(budget, sofar.nodes, sofar.seconds, 1);
     pass.nodes = nodeLimit - sofar.nodes;
-    pass.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(sofar.seconds * 1000.0));
     SolveResult beam = BeamSearch<Rules>(rules, pass, width, stop).run(state, start);
     beam.nodes += sofar.nodes;
     beam.seconds += sofar.seconds;
@@ -152,9 +151,7 @@ SolveResult beamsThenEveryMove(const Rules& rules, const typename Rules::State& 
                                const std::atomic<bool>* stop) {
   SolveResult found = widenBeams(rules, state, start, budget, beamNodes, widths, SolveResult{}, stop);
   if (found.verdict == Verdict::Won || found.stopped || found.outOfTime) return found;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - found.nodes;
-  rest.milliseconds = std::max(1, budget.milliseconds - static_cast<int>(found.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, found.nodes, found.seconds, 1);
   SolveResult result = CompactSearch<Rules>(rules, rest, stop).run(state, start);
   result.nodes += found.nodes;
   result.seconds += found.seconds;

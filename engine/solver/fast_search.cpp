@@ -324,9 +324,7 @@ SolveResult solveTakingBackLast(const FastRules& rules, const SolverStart& start
   first.nodes = budget.nodes * bestFirstQuarters / 4;
   SolveResult quick = FastSearch(rules, start, first, stop, false).run();
   if (quick.verdict == Verdict::Won || quick.stopped || quick.outOfTime) return quick;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - quick.nodes;
-  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, quick.nodes, quick.seconds);
   SolveResult full = depthSolve(rules, start, rest, stop);
   full.nodes += quick.nodes;
   full.seconds += quick.seconds;
@@ -345,9 +343,7 @@ SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, cons
   first.nodes = budget.nodes / bestFirstShare;
   SolveResult quick = FastSearch(rules, start, first, stop).run();
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime || quick.nodes < first.nodes) return quick;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - quick.nodes;
-  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, quick.nodes, quick.seconds);
   SolveResult deep = depthSolve(rules, start, rest, stop);
   if (deep.verdict == Verdict::Unknown) deep.moves = std::move(quick.moves);
   deep.nodes += quick.nodes;
@@ -393,18 +389,15 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
   SolveResult quick = depthSolve(rules, start, first, stop);
   if (quick.verdict != Verdict::Unknown || quick.stopped || quick.outOfTime) return quick;
   if (beamsThroughOnePass(rules)) {
-    Budget beam = budget;
-    beam.nodes = (budget.nodes - quick.nodes) / kOnePassBeamShare;
-    beam.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+    Budget beam = budgetLeft(budget, quick.nodes, quick.seconds);
+    beam.nodes /= kOnePassBeamShare;
     SolveResult staged = solveStockByStage(rules, start, beam, stop);
     staged.nodes += quick.nodes;
     staged.seconds += quick.seconds;
     if (staged.verdict != Verdict::Unknown || staged.stopped || staged.outOfTime) return staged;
     quick = std::move(staged);
   }
-  Budget rest = budget;
-  rest.nodes = budget.nodes - quick.nodes;
-  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, quick.nodes, quick.seconds);
   SolveResult full = rules.takesBack() ? solveTakingBackLast(rules, start, rest, stop, kTakingBackBestFirstQuarters)
                                        : solveDeepLast(rules, start, rest, stop);
   full.nodes += quick.nodes;
@@ -421,12 +414,7 @@ SolveResult solveDepthFirstBriefly(const FastRules& rules, const SolverStart& st
 SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                            const std::atomic<bool>* stop) {
   SolveResult sofar;
-  auto rest = [&] {
-    Budget left = budget;
-    left.nodes = budget.nodes - sofar.nodes;
-    left.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(sofar.seconds * 1000.0));
-    return left;
-  };
+  auto rest = [&] { return budgetLeft(budget, sofar.nodes, sofar.seconds); };
   auto follow = [&](SolveResult next) {
     next.nodes += sofar.nodes;
     next.seconds += sofar.seconds;

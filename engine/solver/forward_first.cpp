@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/solver/fast_depth_search.hpp"
+#include "engine/solver/search_clock.hpp"
 #include "engine/solver/stock_beam.hpp"
 
 namespace quilloro::solver {
@@ -29,10 +30,8 @@ SolveResult lookForwardFirst(const FastRules& rules, const SolverStart& start, c
     if (quick.verdict != Verdict::Won) quick.verdict = Verdict::Unknown;
     return quick;
   }
-  Budget rest = budget;
   const std::int64_t charged = quick.nodes / kFirstLookShare;
-  rest.nodes = budget.nodes - charged;
-  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(quick.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, charged, quick.seconds);
   SolveResult full = depthSolve(rules, start, rest, stop);
   full.nodes += charged;
   full.seconds += quick.seconds;
@@ -60,9 +59,7 @@ SolveResult solveForwardFirst(const FastRules& rules, const SolverStart& start, 
   // The beam only ever wins.
   SolveResult beam = solveStockByStage(rules, start, first, stop);
   if (beam.verdict == Verdict::Won || beam.stopped || beam.outOfTime) return beam;
-  Budget rest = budget;
-  rest.nodes = budget.nodes - beam.nodes;
-  rest.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(beam.seconds * 1000.0));
+  const Budget rest = budgetLeft(budget, beam.nodes, beam.seconds);
   SolveResult full = lookForwardFirst(rules, start, rest, stop);
   full.nodes += beam.nodes;
   full.seconds += beam.seconds;

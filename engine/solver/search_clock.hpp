@@ -3,8 +3,10 @@
 // search early, which then answers Unknown.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <time.h>
@@ -61,5 +63,15 @@ class SearchClock {
   bool outOfTime_ = false;
   double began_ = searchThreadMilliseconds();
 };
+
+// What a budget leaves for the next search once earlier ones spent the given
+// positions and time; the time left is never below leastMilliseconds.
+inline Budget budgetLeft(const Budget& budget, std::int64_t spentNodes, double spentSeconds,
+                         int leastMilliseconds = 0) {
+  Budget left = budget;
+  left.nodes = budget.nodes - spentNodes;
+  left.milliseconds = std::max(leastMilliseconds, budget.milliseconds - static_cast<int>(spentSeconds * 1000.0));
+  return left;
+}
 
 }  // namespace quilloro::solver

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/solver/fast_depth_search.hpp"
+#include "engine/solver/search_clock.hpp"
 
 namespace quilloro::solver {
 
@@ -26,9 +27,8 @@ SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStar
                                         const std::atomic<bool>* stop) {
   SolveResult sofar;
   auto rest = [&] {
-    Budget left = budget;
-    left.nodes = std::max<std::int64_t>(1, budget.nodes - sofar.nodes);
-    left.milliseconds = std::max(0, budget.milliseconds - static_cast<int>(sofar.seconds * 1000.0));
+    Budget left = budgetLeft(budget, sofar.nodes, sofar.seconds);
+    left.nodes = std::max<std::int64_t>(1, left.nodes);
     return left;
   };
   auto follow = [&](SolveResult next, std::int64_t charged) {
