@@ -94,6 +94,8 @@ bool SpiderDealBeam::searchPhase(const Candidate& from, std::int64_t nodes, std:
       if (seen.insert(position_.key()) != PositionTable::Insert::New) continue;
     }
     ++expanded_;
+    // A position no play wins from neither grows nor deals.
+    if (provesStranded_ && someCardStranded(position_)) continue;
     if (current != 0) {
       nodes_[current].offset = static_cast<std::uint32_t>(encodings_.size());
       position_.encode(encodings_);
@@ -116,7 +118,7 @@ bool SpiderDealBeam::searchPhase(const Candidate& from, std::int64_t nodes, std:
         path = pathTo(from, static_cast<std::uint32_t>(nodes_.size() - 1));
         return true;
       }
-      if (!position_.deadlocked() && !seen.contains(position_.key())) {
+      if (!seen.contains(position_.key()) && !position_.deadlocked()) {
         nodes_.push_back({current, depth, move, 0, 0});
         // A little for every step keeps the lines short among equals.
         queue_.push_back({score() - 2 * static_cast<int>(depth), static_cast<std::uint32_t>(nodes_.size() - 1)});

@@ -12,6 +12,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_position.hpp"
+#include "engine/solver/spider_stranded.hpp"
 #include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
@@ -21,7 +22,11 @@ class SpiderDealBeam {
   // The position is played on and left as the start says; expanded counts
   // every position the beam expands.
   SpiderDealBeam(SpiderPosition& position, SearchClock& clock, std::size_t memoryBytes, std::int64_t& expanded)
-      : position_(position), clock_(clock), memoryBytes_(memoryBytes), expanded_(expanded) {}
+      : position_(position),
+        clock_(clock),
+        memoryBytes_(memoryBytes),
+        expanded_(expanded),
+        provesStranded_(asksForStrandedCards(position.rules())) {}
 
   // Searches from the encoded start, reached by startPath, expanding at most
   // nodes positions; true with the whole winning path in path when it wins.
@@ -59,6 +64,8 @@ class SpiderDealBeam {
   SearchClock& clock_;
   std::size_t memoryBytes_;
   std::int64_t& expanded_;
+  // Positions with a card that never leaves its place are left out.
+  const bool provesStranded_;
   std::vector<Node> nodes_;
   std::vector<std::uint8_t> encodings_;
   std::vector<Queued> queue_;

@@ -36,6 +36,10 @@ class SpiderPosition {
   }
   std::uint8_t top(int pile) const { return size(pile) == 0 ? 0 : at(pile, size(pile) - 1); }
   int stockLeft() const { return stockLeft_; }
+  // The cards still in the stock.
+  std::span<const std::uint8_t> stockCards() const {
+    return std::span<const std::uint8_t>(stock_).first(static_cast<std::size_t>(stockLeft_));
+  }
   int runsHome() const { return runsHome_; }
   // Won as the engine judges it: the stock and every tableau pile empty.
   bool won() const {

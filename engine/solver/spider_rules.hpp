@@ -61,6 +61,7 @@ class SpiderRules {
   bool anySuitSequences() const { return anySuitSequences_; }
   // An empty tableau pile takes the card.
   bool fillsEmpty(std::uint8_t card) const { return emptyRank_ < 0 || rank(card) == emptyRank_; }
+  bool anyCardFillsEmpty() const { return emptyRank_ < 0; }
 
   bool dealsRows() const { return dealsRows_; }
   // A deal is refused while a tableau pile is empty.

@@ -13,8 +13,8 @@
 // after it, which play the same moves, are left out. Each
 // pass enters a position once: the set of positions seen is bounded by the
 // memory. A position from which no play can win (see
-// SpiderPosition::deadlocked) counts as seen, which is what keeps a "lost"
-// verdict sound while it cuts the last pass short.
+// SpiderPosition::deadlocked, and someCardStranded) counts as seen, which is
+// what keeps a "lost" verdict sound while it cuts the last pass short.
 #include "engine/solver/spider_search.hpp"
 
 #include <algorithm>
@@ -24,6 +24,7 @@
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/spider_deal_beam.hpp"
 #include "engine/solver/spider_position.hpp"
+#include "engine/solver/spider_stranded.hpp"
 #include "engine/solver/queued_node.hpp"
 
 namespace quilloro::solver {
@@ -105,7 +106,8 @@ class SpiderSearch {
         clock_(budget.milliseconds, stop),
         // With two packs of four suits, runs in suit are what the deal needs
         // most; with one pack or runs of any suits they count half.
-        progressWeights_{.links = rules.packs() == 2 && !rules.anySuitSequences() ? 40 : 20} {}
+        progressWeights_{.links = rules.packs() == 2 && !rules.anySuitSequences() ? 40 : 20},
+        provesStranded_(asksForStrandedCards(rules)) {}
 
   SolveResult run();
 
@@ -156,6 +158,9 @@ class SpiderSearch {
   }
   std::int64_t share(double part) const { return static_cast<std::int64_t>(part * static_cast<double>(budget_.nodes)); }
   Outcome depthFirst(bool everyMove, std::int64_t lastNode);
+  // Some card of the position never leaves its place, where that proof is
+  // asked.
+  bool stranded() const { return provesStranded_ && someCardStranded(position_); }
   void pushFrame(bool everyMove, std::size_t undoMark, std::size_t pathMark);
   bool spent(std::int64_t lastNode);
   std::size_t memoryUsed(const PositionTable& seen) const {
@@ -169,6 +174,9 @@ class SpiderSearch {
   // What the best path so far is judged by, and what the best-first pass
   // now running orders its positions by.
   const Weights progressWeights_;
+  // The proof that some card never leaves its place is asked (see
+  // asksForStrandedCards).
+  const bool provesStranded_;
   Weights weights_;
   std::vector<SpiderMove> arena_;
   std::vector<SpiderMove> scratch_;
@@ -193,7 +201,7 @@ SolveResult SpiderSearch::run() {
   Outcome outcome = Outcome::Spent;
   if (position_.won()) {
     outcome = Outcome::Won;
-  } else if (position_.deadlocked()) {
+  } else if (position_.deadlocked() || stranded()) {
     outcome = Outcome::Exhausted;
   } else {
     position_.encode(start_);
@@ -309,6 +317,10 @@ SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
       if (inserted == PositionTable::Insert::Seen) continue;
     }
     ++expanded_;
+    // No play wins from a position with a card that never leaves its place:
+    // it leads nowhere (measured on Spiderette, the best-first passes and
+    // the rounds one stock deal at a time then win more deals).
+    if (stranded()) continue;
     if (current != 0) {
       nodes_[current].offset = static_cast<std::uint32_t>(encodings_.size());
       position_.encode(encodings_);
@@ -325,7 +337,7 @@ SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
         return finish(Outcome::Won);
       }
       const PositionKey128 key = position_.key();
-      switch (position_.deadlocked() || seen.contains(key) ? PositionTable::Insert::Seen : PositionTable::Insert::New) {
+      switch (seen.contains(key) || position_.deadlocked() ? PositionTable::Insert::Seen : PositionTable::Insert::New) {
         case PositionTable::Insert::Full:
         case PositionTable::Insert::Seen: break;
         case PositionTable::Insert::New: {
@@ -385,9 +397,11 @@ SpiderSearch::Outcome SpiderSearch::depthFirst(bool everyMove, std::int64_t last
     const std::size_t pathMark = path_.size();
     position_.play(move, path_);
     if (position_.won()) return Outcome::Won;
-    // A position no play can win from is as good as seen.
-    const PositionTable::Insert inserted =
-        position_.deadlocked() ? PositionTable::Insert::Seen : seen.insert(position_.key());
+    // A position no play can win from is as good as seen; it enters the
+    // table all the same, so that it is judged once, not at every way in.
+    PositionTable::Insert inserted = seen.insert(position_.key());
+    if (inserted == PositionTable::Insert::New && (position_.deadlocked() || (everyMove && stranded())))
+      inserted = PositionTable::Insert::Seen;
     if (inserted == PositionTable::Insert::New) {
       ++expanded_;
       if (const int reached = score(progressWeights_); reached > bestProgress_) {

@@ -18,6 +18,7 @@
 #include "engine/solver/spider_position.hpp"
 #include "engine/solver/spider_rules.hpp"
 #include "engine/solver/spider_search.hpp"
+#include "engine/solver/spider_stranded.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
@@ -193,6 +194,32 @@ TEST_F(SpiderSearchKinds, ALostDealWhosePromisingMovesRunOutGoesStraightToThePro
   const SolveResult result = solve(start, Budget{.nodes = 300'000, .milliseconds = 600'000});
   EXPECT_EQ(result.verdict, Verdict::Lost);
   EXPECT_LT(result.nodes, 15'000);
+}
+
+// The proof that some card never leaves its place must never hold on the way
+// to a win: checked at every step of the wins the search finds on Spiderette
+// deals, where all four suits are in play.
+TEST_F(SpiderSearchKinds, NoPositionOnAWinningLineHasACardThatNeverLeaves) {
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  const int game = indexOf(dat, "Spiderette");
+  cli::SolverSession session(arguments(game), game);
+  int steps = 0;
+  for (const int deal : {1006, 1043, 1046}) {
+    session.deal(std::to_string(deal));
+    Game& table = session.game();
+    const SolverStart start = SolverStart::of(table);
+    // Deals the first pass wins within a few thousand positions.
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    ASSERT_EQ(result.verdict, Verdict::Won) << deal;
+    const std::optional<SpiderRules> rules = SpiderRules::of(start);
+    ASSERT_TRUE(rules.has_value());
+    for (const SolverMove& move : result.moves) {
+      EXPECT_FALSE(someCardStranded(SpiderPosition(*rules, table.state))) << deal << " step " << steps;
+      ASSERT_TRUE(applyMove(table, move)) << deal;
+      ++steps;
+    }
+  }
+  EXPECT_GT(steps, 300);
 }
 
 // Whether any sequence of the engine's moves wins: every face-up card onto
@@ -380,6 +407,52 @@ TEST(SpiderLostCheck, ACardThatWaitsForTheCardsItCoversLosesAtOnce) {
     EXPECT_EQ(result.verdict, test.lost ? Verdict::Lost : Verdict::Won) << test.what;
     if (test.lost) {
       EXPECT_EQ(result.nodes, 0) << test.what;
+    }
+  }
+}
+
+// Spiderette's rules on four piles: piles build regardless of suit, runs of
+// one suit move, any card fills a gap; three suits home, hearts on the tableau.
+TestTable spideretteTable(const std::vector<std::string>& piles) {
+  TestTable table = scorpionTable(piles);
+  table.game.state.parameters[param::kMultiCardMoveRule] = 10;
+  for (int n = 0; n < kMaxTableau; ++n) {
+    table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 2;
+    table.game.state.parameters[param::kTableauBaseRankFirst + n] = -1;
+  }
+  return table;
+}
+
+TEST(SpiderLostCheck, ACardThatCanNeverLeaveItsPlaceLosesAtOnceWhereAnySuitBuilds) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> piles;
+    bool lost;
+  };
+  const Case cases[] = {
+      // The five may go onto the six, but every top card then waits on the
+      // card it builds on, face down beneath it, and no pile ever clears.
+      {"beneath",
+       {hearts({13}, false) + hearts({12, 5}), hearts({11, 3}, false) + hearts({10}), hearts({9, 1}, false) + hearts({8}),
+        hearts({7, 2, 4}, false) + hearts({6})},
+       true},
+      // The nine and eight go onto the ten and leave a gap, which frees all.
+      {"gap",
+       {hearts({13}, false) + hearts({12, 5}), hearts({11}, false) + hearts({10}), hearts({9, 8}),
+        hearts({7, 2, 1, 4, 3}, false) + hearts({6})},
+       false},
+  };
+  for (const Case& test : cases) {
+    TestTable table = spideretteTable(test.piles);
+    const SolverStart start = SolverStart::of(table.game);
+    ASSERT_TRUE(spiderMoves(start).has_value()) << test.what;
+    const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+    EXPECT_EQ(winnableByEveryMove(table.game), !test.lost) << test.what;
+    EXPECT_EQ(result.verdict, test.lost ? Verdict::Lost : Verdict::Won) << test.what;
+    if (test.lost) {
+      EXPECT_EQ(result.nodes, 0) << test.what;
+    } else {
+      EXPECT_TRUE(replayWins(start, result.moves)) << test.what;
     }
   }
 }
