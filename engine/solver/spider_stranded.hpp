@@ -12,7 +12,9 @@
 //   lowest card of the run and lands on a bare card it builds on, or in a gap;
 //   or x goes home where it lies, which needs the cards below it to be the
 //   rest of its run up to the king, face up, from the start (nothing slips in
-//   under a card that has not moved).
+//   under a card that has not moved). With one pack, every other card of that
+//   run then lies in place on x from the start, comes from the stock, or has
+//   left its own place to join it.
 // - A bare card d was bare or face down at the start with every card above it
 //   gone since, and it does not lie below x on x's own pile. A gap is a pile
 //   other than x's whose cards have all left. A card still in the stock may
