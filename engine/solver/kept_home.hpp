@@ -3,11 +3,10 @@
 //
 // The rules: one pack, tableau piles built down in alternate colours, runs
 // that follow the build rule (or any face-up cards, see below) travel whole
-// at any length, piles of any height,
-// four foundations built up in suit, any foundation's top card may be taken
-// back onto a tableau card it builds on (or a king into an empty pile), no
-// free cells or reserves, and a stock (if any) that only turns cards onto a
-// waste nothing is put on.
+// at any length, piles of any height, four foundations built up in suit, any
+// foundation's top card may be taken back onto a tableau card it builds on
+// (or a king into an empty pile), no free cells or reserves, and a stock (if
+// any) that only turns cards onto a waste nothing is put on.
 //
 // Take a position Q whose foundation of suit s holds the cards up to rank r,
 // with c, of rank r and colour X, on top; both foundations of the other
@@ -39,7 +38,10 @@
 // home. So L' spends one move on each diverted card, and L spends one later
 // on sending it home, which L' leaves out, besides the move that diverts it;
 // L' neither takes c back nor sends it home again, as L must. L' ends with
-// every card home, so it wins in fewer moves than L.
+// every card home, so it wins in fewer moves than L. (L' may have more empty
+// piles than L, which bars no move of it. The same holds where a card of Z
+// starts out bare on the tableau and L' sends it home first: then L' may
+// show the card under it sooner, which bars nothing either.)
 //
 // Where any face-up cards travel together (a run need not follow the build
 // rule), a card of W could travel onto a held card under cards that cannot
@@ -47,7 +49,9 @@
 // r-2 or more: then W is empty, nothing is ever diverted, and the rest holds
 // as it stands (a group without its top cards travels as the whole did).
 //
-// So a search never takes back such a card, in whatever position it stands.
+// The rest of a shortest line, from any position it passes, is a shortest
+// line from there: so no step of it takes back such a card, and a search
+// never does, in whatever position it stands.
 #pragma once
 
 #include <array>
