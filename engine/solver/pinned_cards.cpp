@@ -14,11 +14,14 @@ int faceOf(int suit, int rank) { return suit * kKing + rank - 1; }
 
 }  // namespace
 
-std::uint8_t PinnedCards::coverOf(int pile, int slot) const {
-  const auto& slots = slots_[static_cast<std::size_t>(pile)];
-  for (int above = slot + 1; above < heights_[static_cast<std::size_t>(pile)]; ++above)
-    if (slots[static_cast<std::size_t>(above)].held) return slots[static_cast<std::size_t>(above)].deal;
-  return kNever;
+void PinnedCards::findCovers(int pile) {
+  const auto p = static_cast<std::size_t>(pile);
+  std::uint8_t cover = kNever;
+  for (int at = heights_[p] - 1; at >= 0; --at) {
+    Slot& slot = slots_[p][static_cast<std::size_t>(at)];
+    slot.cover = cover;
+    if (slot.held) cover = slot.deal;
+  }
 }
 
 std::uint8_t PinnedCards::spaceEnd(int pile) const {
@@ -36,6 +39,10 @@ bool PinnedCards::under(const Place& place, const Leaving& leaving) const {
 }
 
 bool PinnedCards::ranksFree(int suit, int from, int to, const Leaving& leaving) const {
+  if (from > to) return true;
+  // Each rank needs a copy out of S at least.
+  const auto wanted = static_cast<std::uint16_t>((1U << (to + 1)) - (1U << from));
+  if ((loose_[static_cast<std::size_t>(suit)] & wanted) != wanted) return false;
   for (int rank = from; rank <= to; ++rank) {
     bool free = false;
     for (const Place& place : places_[static_cast<std::size_t>(faceOf(suit, rank))]) {
@@ -52,7 +59,7 @@ bool PinnedCards::mayBeBare(int face, const Leaving& leaving) const {
   for (const Place& place : places_[static_cast<std::size_t>(face)]) {
     if (place.pile < 0 || under(place, leaving)) continue;
     const Slot& slot = slots_[static_cast<std::size_t>(place.pile)][place.slot];
-    const std::uint8_t cover = coverOf(place.pile, place.slot);
+    const std::uint8_t cover = slot.cover;
     if (slot.held) {
       if (std::max(leaving.deal, slot.deal) < std::min(leaving.cover, cover)) return true;
     } else if (cover != 0 && slot.deal < leaving.cover) {
@@ -63,35 +70,28 @@ bool PinnedCards::mayBeBare(int face, const Leaving& leaving) const {
   return false;
 }
 
-bool PinnedCards::mayLeave(int pile, int at, std::span<const PinnedFoundation> foundations) const {
+bool PinnedCards::mayLeave(int pile, int at) const {
   const Slot& slot = slots_[static_cast<std::size_t>(pile)][static_cast<std::size_t>(at)];
-  const std::uint8_t cover = coverOf(pile, at);
+  const std::uint8_t cover = slot.cover;
   if (slot.deal >= cover) return false;
   for (int other = 0; other < piles_; ++other)
     if (other != pile && slot.deal < std::min(cover, spaceEnds_[static_cast<std::size_t>(other)])) return true;
   const Leaving leaving{pile, at, slot.deal, cover};
-  const int suit = static_cast<int>(cardSuit(slot.card));
-  const int rank = cardRank(slot.card);
-  if (rank < kKing && mayBeBare(faceOf(suit, rank + 1), leaving)) return true;
-  return mayGoHome(slot.card, leaving, foundations);
+  if (slot.rank < kKing && mayBeBare(faceOf(slot.suit, slot.rank + 1), leaving)) return true;
+  return mayGoHome(slot.suit, slot.rank, leaving);
 }
 
-bool PinnedCards::mayGoHome(CardNumber card, const Leaving& leaving, std::span<const PinnedFoundation> foundations) const {
-  const int suit = static_cast<int>(cardSuit(card));
-  const int rank = cardRank(card);
-  for (const PinnedFoundation& foundation : foundations) {
-    if (foundation.upward) {
-      if (foundation.count == 0 && ranksFree(suit, kAce, rank - 1, leaving)) return true;
-      if (foundation.count > 0 && static_cast<int>(cardSuit(foundation.top)) == suit && foundation.count < rank &&
-          ranksFree(suit, foundation.count + 1, rank - 1, leaving))
-        return true;
-    } else {
-      if (foundation.count == 0 && ranksFree(suit, rank + 1, kKing, leaving)) return true;
-      if (foundation.count > 0 && static_cast<int>(cardSuit(foundation.top)) == suit && cardRank(foundation.top) > rank &&
-          ranksFree(suit, rank + 1, cardRank(foundation.top) - 1, leaving))
-        return true;
+bool PinnedCards::mayGoHome(int suit, int rank, const Leaving& leaving) const {
+  // The up foundation nearest below the card needs the fewest ranks first,
+  // and those are needed by every other; the same for the down ones above.
+  const auto at = static_cast<std::size_t>(suit);
+  for (int top = rank - 1; top >= 0; --top)
+    if ((upTops_[at] >> top & 1U) != 0) {
+      if (ranksFree(suit, top + 1, rank - 1, leaving)) return true;
+      break;
     }
-  }
+  for (int top = rank + 1; top <= kKing + 1; ++top)
+    if ((downTops_[at] >> top & 1U) != 0) return ranksFree(suit, rank + 1, top - 1, leaving);
   return false;
 }
 
@@ -102,10 +102,25 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
   // More deals than a slot's count can tell apart: no proof.
   if (stock.size() / piles.size() + 1 >= kNever) return false;
   for (auto& places : places_) places.fill(Place{});
+  loose_.fill(0);
+  upTops_.fill(0);
+  downTops_.fill(0);
+  for (const PinnedFoundation& foundation : foundations) {
+    auto& tops = foundation.upward ? upTops_ : downTops_;
+    if (foundation.count == 0) {
+      // An empty one takes the ace, or the king, of any suit.
+      for (auto& suit : tops) suit |= static_cast<std::uint16_t>(1U << (foundation.upward ? 0 : kKing + 1));
+    } else {
+      const int face = faceOf(foundation.top);
+      tops[static_cast<std::size_t>(face / kKing)] |= static_cast<std::uint16_t>(1U << (face % kKing + 1));
+    }
+  }
   const auto place = [&](int pile, CardNumber card, int deal) {
     const auto p = static_cast<std::size_t>(pile);
     const int at = heights_[p]++;
-    slots_[p][static_cast<std::size_t>(at)] = Slot{static_cast<std::uint8_t>(card), static_cast<std::uint8_t>(deal), true};
+    const int face = faceOf(card);
+    slots_[p][static_cast<std::size_t>(at)] = Slot{static_cast<std::uint8_t>(face / kKing), static_cast<std::uint8_t>(face % kKing + 1),
+                                                   static_cast<std::uint8_t>(deal), true};
     auto& copies = places_[static_cast<std::size_t>(faceOf(card))];
     Place& free = copies[0].pile < 0 ? copies[0] : copies[1];
     free.pile = static_cast<std::int8_t>(pile);
@@ -119,21 +134,29 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
   bool dropped = true;
   while (dropped) {
     dropped = false;
-    // Ends gone stale within a round are early ones, which only keep more
-    // cards held; the last round, dropping nothing, sees them all true.
+    // Covers and ends gone stale within a round are early ones, which only
+    // keep more cards held; the last round, dropping nothing, sees them all
+    // true.
     for (int p = 0; p < piles_; ++p) {
+      findCovers(p);
       spaceEnds_[static_cast<std::size_t>(p)] = spaceEnd(p);
       // A pile that may stay empty for ever takes every card that comes bare.
       if (spaceEnds_[static_cast<std::size_t>(p)] == kNever) return false;
     }
     for (int p = 0; p < piles_; ++p) {
       auto& slots = slots_[static_cast<std::size_t>(p)];
+      // Covers within the pile follow its drops at once; those of other
+      // piles are the round's.
+      std::uint8_t cover = kNever;
       for (int at = heights_[static_cast<std::size_t>(p)] - 1; at >= 0; --at) {
         Slot& slot = slots[static_cast<std::size_t>(at)];
-        if (slot.held && mayLeave(p, at, foundations)) {
+        slot.cover = cover;
+        if (slot.held && mayLeave(p, at)) {
           slot.held = false;
+          loose_[static_cast<std::size_t>(slot.suit)] |= static_cast<std::uint16_t>(1U << slot.rank);
           dropped = true;
         }
+        if (slot.held) cover = slot.deal;
       }
     }
   }

@@ -73,11 +73,14 @@ class PinnedCards {
   static constexpr std::uint8_t kNever = 0xFF;
 
   struct Slot {
-    std::uint8_t card = kNoCard;
+    std::uint8_t suit = 0;
+    std::uint8_t rank = 0;
     // The deal that brings the card: 0 for the cards in the piles now.
     std::uint8_t deal = 0;
     // In S: the card never leaves its place.
     bool held = true;
+    // The deal from which the nearest card of S above covers it.
+    std::uint8_t cover = 0;
   };
   struct Place {
     std::int8_t pile = -1;
@@ -94,11 +97,11 @@ class PinnedCards {
 
   // The deal from which the pile can no longer be empty: that of its lowest card of S.
   std::uint8_t spaceEnd(int pile) const;
-  // The deal from which the nearest card of S above the slot covers it.
-  std::uint8_t coverOf(int pile, int slot) const;
-  bool mayLeave(int pile, int slot, std::span<const PinnedFoundation> foundations) const;
+  // Sets each slot's cover in the pile.
+  void findCovers(int pile);
+  bool mayLeave(int pile, int slot) const;
   // The card may go home while it lies bare.
-  bool mayGoHome(CardNumber card, const Leaving& leaving, std::span<const PinnedFoundation> foundations) const;
+  bool mayGoHome(int suit, int rank, const Leaving& leaving) const;
   // The place holds a card that stays under the leaving card while it lies there.
   bool under(const Place& place, const Leaving& leaving) const;
   // Every rank of the suit from `from` to `to` has a copy out of S, dealt
@@ -113,6 +116,12 @@ class PinnedCards {
   std::array<std::array<Slot, kPileCapacity>, kMostPiles> slots_{};
   std::array<std::array<Place, kMostCopies>, kFaces> places_{};
   std::array<std::uint8_t, kMostPiles> spaceEnds_{};
+  // For each suit, as bits by rank: ranks with a copy out of S (bit 1 the
+  // ace); the tops of its up foundations (bit 0 an empty one) and of its
+  // down foundations (bit 14 an empty one).
+  std::array<std::uint16_t, 4> loose_{};
+  std::array<std::uint16_t, 4> upTops_{};
+  std::array<std::uint16_t, 4> downTops_{};
 };
 
 }  // namespace quilloro::solver
