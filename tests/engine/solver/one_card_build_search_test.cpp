@@ -32,19 +32,19 @@ constexpr int kRandomPlayDeals = 1;
 constexpr int kRandomPlaySteps = 50;
 constexpr int kEndgames = 3;
 constexpr int kPinnedEndgames = 300;
-constexpr std::int64_t kQuickWinNodes = 10'000;
+constexpr std::int64_t kQuickWinNodes = 3'000;
 constexpr std::int64_t kWholeDealNodes = 1'000;
 constexpr std::array kWholeDeals{"1001"};
-constexpr std::array kQuickWins{"1003", "1016"};
+constexpr std::array kQuickWins{"1016"};
 #else
 constexpr int kRandomPlayDeals = 3;
 constexpr int kRandomPlaySteps = 300;
 constexpr int kEndgames = 40;
 constexpr int kPinnedEndgames = 3000;
-constexpr std::int64_t kQuickWinNodes = 10'000;
+constexpr std::int64_t kQuickWinNodes = 3'000;
 constexpr std::int64_t kWholeDealNodes = 10'000;
 constexpr std::array kWholeDeals{"1001", "1003"};
-constexpr std::array kQuickWins{"1003", "1016", "1020", "1024"};
+constexpr std::array kQuickWins{"1016", "1024", "1033", "1034", "1035", "1036"};
 #endif
 
 constexpr int kTerrace = 32;
