@@ -262,10 +262,16 @@ bool StockWasteRules::ranksStuck(const State& s) const {
 bool StockWasteRules::aSuitStuck(const State& s) const {
   constexpr int kSuits = 4;
   constexpr int kEmptyDown = 14;
-  std::array<SuitAlone, kSuits> games;
+  // Kept from one call to the next, so that their lists keep their room.
+  std::array<SuitAlone, kSuits>& games = suitGames_;
   for (std::size_t suit = 0; suit < kSuits; ++suit) {
-    games[suit].ranks = &suitRanks_[suit];
-    games[suit].redealsLeft = passes_ - s.redeals;
+    SuitAlone& game = games[suit];
+    game.ranks = &suitRanks_[suit];
+    game.redealsLeft = passes_ - s.redeals;
+    game.home = 0;
+    game.turned = 0;
+    game.up.clear();
+    game.down.clear();
   }
   std::array<int, kSuits> seen{};
   for (std::size_t at = 0; at < deck_.size(); ++at) {

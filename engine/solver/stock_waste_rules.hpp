@@ -164,6 +164,7 @@ class StockWasteRules {
   int packs_ = 1;
   std::array<std::vector<int>, 4> suitRanks_;
   mutable SuitAloneBound suitBound_;
+  mutable std::array<SuitAlone, 4> suitGames_;
 };
 
 }  // namespace quilloro::solver::stock_waste
