@@ -31,6 +31,9 @@ constexpr int kDiscrepancyRounds = 3;
 // often than that: a few more rounds find most before the full search.
 constexpr int kPlacingDiscrepancyRounds = 6;
 
+// A card's rank, as cardRank gives it, without the call into the card library.
+constexpr int rankOf(CardNumber card) { return (card - 1) % kFoundationCards + 1; }
+
 struct Foundation {
   std::uint8_t count = 0;
   std::uint8_t top = kNoCard;

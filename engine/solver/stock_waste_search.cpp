@@ -8,11 +8,21 @@
 // quarters of the positions.
 #include "engine/solver/stock_waste_search.hpp"
 
+#include <cstdint>
+
 #include "engine/solver/beam_search.hpp"
 #include "engine/solver/compact_search.hpp"
 #include "engine/solver/stock_waste_rules.hpp"
 
 namespace quilloro::solver {
+
+namespace {
+
+// Beams pay off only with room for wide ones: on less (a quick look), the
+// depth-first search alone goes deeper and tells the best line it found.
+constexpr std::int64_t kLeastBeamPositions = 100'000;
+
+}  // namespace
 
 using stock_waste::StockState;
 using stock_waste::StockStep;
@@ -21,7 +31,7 @@ using stock_waste::StockWasteRules;
 std::optional<SolveResult> stockWasteSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   auto table = StockWasteRules::of(start);
   if (!table) return std::nullopt;
-  if (table->first.beamsFirst())
+  if (table->first.beamsFirst() && budget.nodes >= kLeastBeamPositions)
     return beamsThenEveryMove(table->first, table->second, start, budget, budget.nodes - budget.nodes / 4, BeamWidths{64, 4, 65536}, stop);
   return CompactSearch<StockWasteRules>(table->first, budget, stop).run(table->second, start);
 }
