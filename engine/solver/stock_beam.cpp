@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/solver/beam_take_backs.hpp"
 #include "engine/solver/stock_score.hpp"
 #include "engine/solver/stranded_piles.hpp"
 
@@ -93,8 +94,7 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
   onTable_ = addNode(kNoParent, 0);
   queue_.push_back({stockScore(position_), 0});
   const bool strands = strandsNothingOfUse(position_.rules());
-  const int firstFoundation = position_.foundationPile(0);
-  const int stock = position_.stockPile();
+  const bool pairsTakeBacks = beamTakesBack(position_.rules());
   // The best position of each signature, from which the next row may be dealt.
   std::map<std::vector<std::uint8_t>, std::pair<int, std::uint32_t>> best;
   bool full = false;
@@ -110,15 +110,27 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
     position_.moves(moves_, true);
     if (!position_.rules().dealsRows()) position_.wasteTopMoves(moves_);
     // Cards taken back from the foundations seldom serve a win, and the
-    // beam only looks for wins.
-    std::erase_if(moves_, [&](const FastStep& step) {
-      return (step.kind == FastStep::Kind::Move && step.from >= firstFoundation && step.from < stock) ||
-             (strands && strandsPile(position_, step));
-    });
-    const std::uint32_t depth = nodes_[current].depth + 1;
+    // beam only looks for wins: with two packs, a card comes back only with
+    // the move that puts a card on it (see beam_take_backs).
+    choices_.clear();
     for (const FastStep& step : moves_) {
+      if (takesBackHome(position_, step)) {
+        if (!pairsTakeBacks) continue;
+        movesOntoTakenBack(position_, step, onto_);
+        for (const FastStep& next : onto_) choices_.push_back({step, next, true});
+      } else if (!(strands && strandsPile(position_, step))) {
+        choices_.push_back({step, {}, false});
+      }
+    }
+    const std::uint32_t depth = nodes_[current].depth + 1;
+    for (const PairedStep& choice : choices_) {
       steps_.clear();
-      safe_.play(step, steps_);
+      if (choice.paired) {
+        playBare(position_, choice.first, steps_);
+        safe_.play(choice.second, steps_);
+      } else {
+        safe_.play(choice.first, steps_);
+      }
       if (position_.cardsLeft() == 0) {
         won = pathTo(from, addNode(current, depth));
         return true;

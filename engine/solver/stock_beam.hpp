@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/paired_moves.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/queued_node.hpp"
@@ -79,6 +80,8 @@ class StockBeam {
   std::int64_t expanded_ = 0;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
+  std::vector<FastStep> onto_;
+  std::vector<PairedStep> choices_;
   std::vector<Node> nodes_;
   std::vector<FastStep> stepArena_;
   std::vector<std::uint8_t> encodings_;
