@@ -27,7 +27,9 @@ bool beamsThroughStock(const FastRules& rules);
 
 class StockBeam {
  public:
-  StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes);
+  // width: the positions carried from one stage to the next.
+  StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes,
+            std::size_t width);
 
   // Searches, expanding at most nodes positions; the winning steps from the
   // start, or nothing.
@@ -77,6 +79,7 @@ class StockBeam {
   SafePlays safe_{position_};
   SearchClock& clock_;
   std::size_t memoryBytes_;
+  std::size_t width_;
   std::int64_t expanded_ = 0;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
