@@ -5,8 +5,11 @@
 // own), played one stage of the stock at a time as a strong player does: from
 // each of a few positions it seeks the best ones reachable without touching
 // the stock, deals or turns from the most promising of them, and goes on from
-// there until the stock is out and the tableau clears. It leaves positions
-// out, so it only ever finds wins; it never proves a deal lost.
+// there until the stock is out and the tableau clears. With two packs a card
+// comes back from the foundations together with the move onto it (see
+// beam_take_backs), and where they turn onto a waste a wide beam runs beside
+// the narrow one. It leaves positions out, so it only ever finds wins; it
+// never proves a deal lost.
 #pragma once
 
 #include <cstdint>
