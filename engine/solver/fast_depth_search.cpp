@@ -19,6 +19,7 @@
 #include "engine/solver/position_table.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
+#include "engine/solver/resting_kings.hpp"
 #include "engine/solver/stranded_piles.hpp"
 #include "engine/solver/stuck_cards.hpp"
 
@@ -87,6 +88,8 @@ class DepthSearch {
   SafePlays safe_{position_};
   // Positions where face-up cards hold one another for ever are lost.
   StuckCards stuck_{position_.rules()};
+  // Positions where the kings can rest nowhere are lost (see resting_kings).
+  const bool kingsRest_ = kingsRestOnlyOnQueens(position_.rules());
   // Cards at home that no win needs back (see needless_cards).
   NeedlessCards needless_{position_.rules()};
   const Budget& budget_;
@@ -156,7 +159,7 @@ DepthSearch::Outcome DepthSearch::search() {
       case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
       case PositionTable::Insert::New:
         noteProgress();
-        if (cover == nullptr && stuck_.anyStuck(position_)) {
+        if (cover == nullptr && (stuck_.anyStuck(position_) || (kingsRest_ && kingsFindNoRest(position_)))) {
           // Lost: counted as a position searched, and left at once.
           ++expanded_;
           undoTo(stepsBefore);
@@ -285,7 +288,7 @@ SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const B
   // A deal with a card no play can show is lost; a short search still finds
   // the line that brings the most cards home, for a hint.
   const FastPosition dealt(rules, start.state, start.redealCount);
-  const bool hopeless = cardHiddenForEver(dealt) || StuckCards(rules).anyStuck(dealt);
+  const bool hopeless = cardHiddenForEver(dealt) || StuckCards(rules).anyStuck(dealt) || kingsFindNoRest(dealt);
   Budget used = budget;
   if (hopeless) used.nodes = std::min(budget.nodes, kHopelessDealNodes);
   DepthSearch search(rules, start, used, clock);

@@ -28,6 +28,7 @@
 #include "engine/solver/stranded_piles.hpp"
 #include "engine/solver/taking_back_later.hpp"
 #include "engine/solver/queued_node.hpp"
+#include "engine/solver/resting_kings.hpp"
 
 namespace quilloro::solver {
 
@@ -448,7 +449,8 @@ SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, con
 std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& budget, const std::atomic<bool>* stop) {
   const std::optional<FastRules> rules = FastRules::of(start);
   if (!rules) return std::nullopt;
-  if (kingsBlockForEver(FastPosition(*rules, start.state, start.redealCount))) {
+  const FastPosition dealt(*rules, start.state, start.redealCount);
+  if (kingsBlockForEver(dealt) || kingsFindNoRest(dealt)) {
     // Lost whatever is played; a short search still finds the line that
     // brings the most cards home, for a hint.
     Budget brief = budget;

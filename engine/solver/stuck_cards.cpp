@@ -34,12 +34,21 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
 }
 
 bool StuckCards::coveredBySet(int pile, int slot, const FastPosition& position) const {
+  if (pile == stockPile_) return false;
   // Where runs move, a run lifted from under a card of the set bares what
   // lay under the run: only the card right above counts.
   const int last = singleCards_ ? position.size(pile) : std::min(position.size(pile), slot + 2);
   for (int above = slot + 1; above < last; ++above)
     if (inSet_[position.card(pile, above)]) return true;
   return false;
+}
+
+int StuckCards::firstHeld(int suit, int from, const FastPosition& position) const {
+  for (int rank = from; rank <= kKing; ++rank) {
+    const FastCard card = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
+    if (position.homeCount(suit, rank) == 0 && (inSet_[card] || neverBare(card, position))) return rank;
+  }
+  return kKing + 1;
 }
 
 bool StuckCards::takesNothing(FastCard base) const {
@@ -52,19 +61,14 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
   if (pile >= rules_.tableauCount()) {
     // A reserve gives only its top card, anywhere it may go: onto an empty
     // pile as well.
-    if (slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return false;
+    if (pile != stockPile_ && slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return false;
     if (rules_.fillsEmpty(card)) return true;
   } else if (slot > 0 && rules_.fillsEmpty(card)) {
     return true;
   }
-  const int suit = rules_.suit(card);
   // Home only once bare, after every lower card of its suit.
-  bool homeward = !coveredBySet(pile, slot, position);
-  for (int rank = kAce; rank < rules_.rank(card) && homeward; ++rank) {
-    const FastCard lower = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
-    homeward = position.homeCount(suit, rank) > 0 || !(inSet_[lower] || neverBare(lower, position));
-  }
-  if (homeward) return true;
+  if (rules_.rank(card) <= firstHeld_[static_cast<std::size_t>(rules_.suit(card))] && !coveredBySet(pile, slot, position))
+    return true;
   for (const FastCard base : bases_[card]) {
     if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
       if (rules_.takesBack()) return true;
@@ -97,21 +101,44 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
     }
+  // So do the cards of a stock that deals onto such reserves: each comes
+  // into play on a reserve's top and leaves it as a reserve card does.
+  // Nothing keeps one covered, as the cards dealt after it may wait until
+  // it has left, but it serves as a base only once it has left too.
+  stockPile_ = holdsReserves_ && rules_.dealsToReserves() ? position.stockPile() : -1;
+  if (stockPile_ >= 0)
+    for (int slot = 0; slot < position.size(stockPile_); ++slot) {
+      const FastCard card = position.card(stockPile_, slot);
+      pile_[card] = static_cast<std::int8_t>(stockPile_);
+      slot_[card] = static_cast<std::uint8_t>(slot);
+      inSet_[card] = true;
+    }
   bool anyLeft = true;
   for (bool dropped = true; dropped && anyLeft;) {
     dropped = false;
     anyLeft = false;
-    for (int t = 0; t < last; ++t)
-      for (int slot = t < tableau ? position.faceDown(t) : 0; slot < position.size(t); ++slot) {
+    for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
+    for (int at = 0; at <= last; ++at) {
+      const int t = at < last ? at : stockPile_;
+      if (t < 0) continue;
+      // From the top down: a card bared by the one above it dropping may
+      // drop in the same pass.
+      for (int slot = position.size(t) - 1; slot >= (t < tableau ? position.faceDown(t) : 0); --slot) {
         const FastCard card = position.card(t, slot);
         if (!inSet_[card]) continue;
         if (mayLeave(card, t, slot, position)) {
           inSet_[card] = false;
           dropped = true;
+          // The first held card of its suit gone, the next one is looked for
+          // at once; what the drop frees elsewhere counts on the next pass.
+          const auto suit = static_cast<std::size_t>(rules_.suit(card));
+          if (firstHeld_[suit] == rules_.rank(card))
+            firstHeld_[suit] = firstHeld(static_cast<int>(suit), rules_.rank(card), position);
         } else {
           anyLeft = true;
         }
       }
+    }
   }
   return anyLeft;
 }

@@ -26,7 +26,9 @@
 // The cards of reserves that only give count in S too: a reserve card leaves
 // only from the top, home or onto a bare card or an empty pile, and serves as
 // a base only once it has left; rows the stock deals onto the reserves only
-// cover reserve cards. No free cell may take a card, no stock deals rows
+// cover reserve cards, and the cards still in such a stock count in S as
+// reserve cards that nothing covers: each leaves its reserve only as a
+// reserve card does, and serves as a base only once it has left. No free cell may take a card, no stock deals rows
 // onto the piles and no reserve fills a space, or a card could part by ways
 // the count does not know; with two packs every card has a twin, which the
 // count does not follow either.
@@ -59,6 +61,10 @@ class StuckCards {
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
   // A card of the set lies above the slot and keeps it covered for ever.
   bool coveredBySet(int pile, int slot, const FastPosition& position) const;
+  // The lowest rank of the suit, from the given one up, whose card is not
+  // home and is held by the set or never comes bare; one past the king for
+  // none. A card of the suit up to that rank may go home once bare.
+  int firstHeld(int suit, int from, const FastPosition& position) const;
   // The card is one of the set whose pile is full up to it: nothing ever
   // lands on it.
   bool takesNothing(FastCard base) const;
@@ -67,6 +73,9 @@ class StuckCards {
   bool applies_ = false;
   // The reserves only give: their cards count in the set as well.
   bool holdsReserves_ = false;
+  // The stock whose cards count in the set (it deals onto reserves that
+  // only give), or -1.
+  int stockPile_ = -1;
   // Only single cards move: a card of the set keeps every card under it covered.
   bool singleCards_ = false;
   // The cards every card builds on, and each suit's cards by rank.
@@ -76,6 +85,10 @@ class StuckCards {
   std::array<std::int8_t, kMaxCards> pile_{};
   std::array<std::uint8_t, kMaxCards> slot_{};
   std::array<bool, kMaxCards> inSet_{};
+  // Each suit's first held rank (see firstHeld), counted at every pass: the
+  // cards dropped since only make it higher, so a card it lets go home may
+  // go home.
+  std::array<int, 4> firstHeld_{};
 };
 
 }  // namespace quilloro::solver

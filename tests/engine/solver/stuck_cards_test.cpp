@@ -123,6 +123,48 @@ TEST(StuckCards, CardsOfAReserveThatOnlyGivesHoldOnLikeTableauCards) {
   EXPECT_FALSE(stuck(sixUnder));
 }
 
+// A stock that deals onto two reserves that only give, piles building down
+// in alternate colours, empty piles taking nothing. Hearts and clubs are
+// home, spades and diamonds up to the fours. The six of spades lies on the
+// five of spades, on the seven of spades, on the five of diamonds; every
+// other card waits in the stock. The six of spades needs its five, under it,
+// or a red seven: the seven of hearts is home, and the seven of diamonds,
+// once dealt, leaves its reserve only home, after the five of diamonds at
+// the pile's bottom, or onto a black eight, which waits in the stock as
+// well, and so on up to the king of diamonds, which goes nowhere.
+TestTable lockedByTheStock() {
+  TestTable table;
+  table.set({{param::kTableauCount, 2}, {param::kShowWaste, 0}, {param::kStockPasses, 1}, {param::kReserveCount, 2},
+             {param::kFoundationTakeBack, 0}});
+  for (int n = 0; n < kMaxTableau; ++n) table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
+  for (int n = 0; n < 2; ++n) {
+    table.game.state.parameters[param::kReserveTypeFirst + n] = 4;
+    table.game.state.parameters[param::kReserveRowDealFirst + n] = 1;
+  }
+  table.lay("Dest1", home(1, 13));
+  table.lay("Dest2", home(14, 17));
+  table.lay("Dest3", home(27, 39));
+  table.lay("Dest4", home(40, 43));
+  table.lay("Appogg1", "");
+  table.lay("Appogg2", "");
+  table.lay("Fila1", pile({18, 46, 44, 45}));
+  table.lay("Fila2", "");
+  table.lay("Mazzo", pile({-52, -51, -50, -49, -48, -47, -26, -25, -24, -23, -22, -21, -20, -19}));
+  return table;
+}
+
+TEST(StuckCards, CardsOfAStockDealtOntoReservesServeOnlyOnceTheyHaveLeft) {
+  TestTable table = lockedByTheStock();
+  EXPECT_TRUE(stuck(table));
+  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+  // The seven of diamonds bare on the tableau takes the six of spades.
+  TestTable sevenOut = lockedByTheStock();
+  sevenOut.lay("Fila2", pile({20}));
+  sevenOut.lay("Mazzo", pile({-52, -51, -50, -49, -48, -47, -26, -25, -24, -23, -22, -21, -19}));
+  EXPECT_FALSE(stuck(sevenOut));
+}
+
 // Shamrocks' fans: one rank up or down in any suit, at most three cards, no
 // space ever filled. The king of hearts lies on its queen and jack, the queen
 // of spades on its jack and king; every other card is home. Each top card
