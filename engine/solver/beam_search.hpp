@@ -1,5 +1,6 @@
 // A beam search over small positions that copy cheaply: from each row of
-// positions the best few by the rules' score go on to the next. It finds the
+// positions the best few by the rules' score, leaving out hopeless ones, go
+// on to the next. It finds the
 // wins of long games whose early choices a depth-first search would never
 // revisit; it proves nothing lost. Rules as for CompactSearch, with
 //   int score(const State&) const;   // higher is nearer a win
@@ -63,21 +64,24 @@ class BeamSearch {
           }
         }
       }
-      if (!won && next.size() > width_) {
-        // The best, ties kept in the order found.
+      if (!won) {
+        // The best that are not hopeless, ties kept in the order found.
         std::vector<std::uint32_t> order(next.size());
         std::iota(order.begin(), order.end(), 0U);
         std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return scores[a] > scores[b]; });
-        order.resize(width_);
+        std::size_t kept = 0;
+        for (std::size_t at = 0; at < order.size() && kept < width_; ++at)
+          if (!rules_.hopeless(next[order[at]])) order[kept++] = order[at];
+        order.resize(kept);
         std::sort(order.begin(), order.end());
-        std::vector<State> kept;
+        std::vector<State> keptStates;
         std::vector<std::pair<std::uint32_t, Step>> keptLinks;
-        kept.reserve(width_);
+        keptStates.reserve(kept);
         for (const std::uint32_t index : order) {
-          kept.push_back(next[index]);
+          keptStates.push_back(next[index]);
           keptLinks.push_back(nextLinks[index]);
         }
-        next.swap(kept);
+        next.swap(keptStates);
         nextLinks.swap(keptLinks);
       }
       links.push_back(nextLinks);

@@ -35,6 +35,7 @@
 #include "engine/move_rules.hpp"
 #include "engine/solver/beam_search.hpp"
 #include "engine/solver/compact_search.hpp"
+#include "engine/solver/pinned_cards.hpp"
 #include "engine/solver/start_checks.hpp"
 
 namespace quilloro::solver {
@@ -90,7 +91,8 @@ class CrossRules {
   static std::optional<std::pair<CrossRules, CrossState>> of(const SolverStart& start);
 
   bool won(const State& s) const { return s.cardsLeft == 0; }
-  bool hopeless(const State&) const { return false; }
+  // Some card can never leave its place (see pinned_cards.hpp).
+  bool hopeless(const State& s) const;
   int left(const State& s) const { return s.cardsLeft; }
   // For the beam search: cards home, less the cards soon wanted that lie deep.
   int score(const State& s) const;
@@ -130,6 +132,9 @@ class CrossRules {
   // Whether every foundation builds up from the ace or down from the king.
   bool plainEnds_ = true;
   bool everyMove_ = false;
+  // Whether the proof of pinned cards holds for the rules.
+  bool pinnable_ = false;
+  mutable PinnedCards pinned_{1};
 };
 
 std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStart& start) {
@@ -179,6 +184,9 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
     if (!cards.empty()) foundation.top = static_cast<std::uint8_t>(cards.back());
   }
   rules.copies_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
+  rules.pinned_ = PinnedCards(rules.copies_);
+  rules.pinnable_ = rules.plainEnds_ && rules.firstBase_ == kAce &&
+                    std::none_of(rules.passBase_.begin(), rules.passBase_.begin() + rules.piles_, [](bool pass) { return pass; });
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
@@ -239,33 +247,52 @@ int CrossRules::score(const State& s) const {
   constexpr int kHomeWorth = 50;
   constexpr int kSoon = 6;
   constexpr int kSpaceWorth = 10;
-  // How many cards of its suit must go home before each card can.
-  auto need = [&](CardNumber card) {
-    const int rank = cardRank(card);
-    int best = kKing;
-    for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
-      const CrossFoundation& foundation = s.foundations[f];
-      const CrossFoundationRule& rule = foundationRules_[f];
-      if (foundation.count == 0) {
-        best = std::min(best, rule.upward ? rank - rule.base : rule.base - rank);
-        continue;
-      }
-      if (foundation.count >= kFoundationCards || cardSuit(foundation.top) != cardSuit(card)) continue;
-      const int top = cardRank(foundation.top);
-      if (rule.upward && rank > top) best = std::min(best, rank - top - 1);
-      if (!rule.upward && rank < top) best = std::min(best, top - rank - 1);
+  // How many cards of its suit must go home before each card can, by suit
+  // and rank.
+  std::array<std::array<int, kKing + 1>, 4> need{};
+  for (auto& suit : need) suit.fill(kKing);
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    const CrossFoundationRule& rule = foundationRules_[f];
+    if (foundation.count == 0) {
+      for (auto& suit : need)
+        for (int rank = kAce; rank <= kKing; ++rank)
+          suit[static_cast<std::size_t>(rank)] =
+              std::min(suit[static_cast<std::size_t>(rank)], std::max(0, rule.upward ? rank - rule.base : rule.base - rank));
+      continue;
     }
-    return std::max(best, 0);
-  };
+    if (foundation.count >= kFoundationCards) continue;
+    auto& suit = need[static_cast<std::size_t>(faceOf(foundation.top) / kKing)];
+    const int top = static_cast<int>(faceOf(foundation.top) % kKing) + 1;
+    if (rule.upward)
+      for (int rank = top + 1; rank <= kKing; ++rank)
+        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], rank - top - 1);
+    else
+      for (int rank = kAce; rank < top; ++rank)
+        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], top - rank - 1);
+  }
   int value = kHomeWorth * (static_cast<int>(foundationRules_.size()) * kFoundationCards - s.cardsLeft);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
     if (s.height[t] == 0) value += s.stockLeft == 0 ? kSpaceWorth : 1;
     for (int at = 0; at + 1 < s.height[t]; ++at) {
       const int depth = s.height[t] - 1 - at;
-      value -= std::max(0, kSoon - need(s.piles[t][static_cast<std::size_t>(at)])) * depth;
+      const auto face = faceOf(s.piles[t][static_cast<std::size_t>(at)]);
+      value -= std::max(0, kSoon - need[face / kKing][face % kKing + 1]) * depth;
     }
   }
   return value;
+}
+
+bool CrossRules::hopeless(const State& s) const {
+  if (!pinnable_) return false;
+  std::array<std::span<const std::uint8_t>, kMaxPiles> piles;
+  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) piles[t] = std::span(s.piles[t].data(), s.height[t]);
+  std::array<PinnedFoundation, kMaxFoundationCount> foundations;
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f)
+    foundations[f] = PinnedFoundation{foundationRules_[f].upward, s.foundations[f].count, s.foundations[f].top};
+  return pinned_.lost(std::span(piles.data(), static_cast<std::size_t>(piles_)),
+                      std::span(foundations.data(), foundationRules_.size()),
+                      std::span(stock_.data() + (stock_.size() - s.stockLeft), s.stockLeft));
 }
 
 int CrossRules::homeOf(const State& s, CardNumber card) const {

@@ -14,6 +14,7 @@
 
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/hidden_for_ever.hpp"
+#include "engine/solver/kept_home.hpp"
 #include "engine/solver/needless_cards.hpp"
 #include "engine/solver/paired_moves.hpp"
 #include "engine/solver/position_table.hpp"
@@ -70,7 +71,7 @@ class DepthSearch {
   void enter(const FastStep* cover);
   // The moves of the position as it stands, in the order they are tried.
   void listChoices(const FastStep* cover);
-  // Leaves out of moves_ the cards taken back that no win needs back.
+  // Leaves out of moves_ the cards taken back that no shortest win takes back.
   void dropNeedlessTakeBacks();
   // The step played last, if its card lies bare and waits for a move onto
   // it; then the position's key is told apart by that card.
@@ -92,6 +93,9 @@ class DepthSearch {
   const bool kingsRest_ = kingsRestOnlyOnQueens(position_.rules());
   // Cards at home that no win needs back (see needless_cards).
   NeedlessCards needless_{position_.rules()};
+  // Cards at home kept there while the other suits are close behind (see
+  // kept_home).
+  const KeptHome kept_{position_.rules()};
   const Budget& budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -207,7 +211,7 @@ void DepthSearch::listChoices(const FastStep* cover) {
 }
 
 void DepthSearch::dropNeedlessTakeBacks() {
-  if (!needless_.applies()) return;
+  if (!needless_.applies() && !kept_.applies()) return;
   const int firstHome = position_.foundationPile(0);
   const int stock = position_.stockPile();
   auto takesBack = [&](const FastStep& step) {
@@ -215,7 +219,9 @@ void DepthSearch::dropNeedlessTakeBacks() {
   };
   if (std::none_of(moves_.begin(), moves_.end(), takesBack)) return;
   needless_.find(position_);
-  std::erase_if(moves_, [&](const FastStep& step) { return takesBack(step) && needless_.needless(step.card); });
+  std::erase_if(moves_, [&](const FastStep& step) {
+    return takesBack(step) && (needless_.needless(step.card) || kept_.keeps(position_, step.card));
+  });
 }
 
 const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {

@@ -33,7 +33,9 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       const FastCard card = position_.top(pile);
       if (card == 0 || card == keepOut || position_.faceDown(pile) == position_.size(pile)) continue;
       const int home = position_.foundationFor(card);
-      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
+      if (home < 0) continue;
+      const bool freeToGo = dispensable(rules.suit(card), rules.rank(card));
+      if (!freeToGo && !kept_.applies()) continue;
       // A card whose pile the engine would fill at once stays a choice: the
       // fill brings a card into play that no other line need bring.
       if (position_.size(pile) == 1 && emptyingFills(position_, pile)) continue;
@@ -42,8 +44,10 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       // Where cards come back from the foundations, a card goes home unasked
       // only where it could come straight back: then the two positions lead
       // to the same places, and keeping one of them loses nothing. The
-      // lowest cards are never wanted back (see lowEnough).
-      if (rules.takesBack() && !lowEnough(card) && !mayComeBack(card, pile)) {
+      // lowest cards are never wanted back (see lowEnough), nor those the
+      // other suits follow closely (see kept_home).
+      const bool staysHome = kept_.keeps(position_, card);
+      if (!staysHome && (!freeToGo || (rules.takesBack() && !lowEnough(card) && !mayComeBack(card, pile)))) {
         position_.undo(step);
         continue;
       }

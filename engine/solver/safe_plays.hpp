@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/kept_home.hpp"
 
 namespace quilloro::solver {
 
 class SafePlays {
  public:
-  explicit SafePlays(FastPosition& position) : position_(position) {}
+  explicit SafePlays(FastPosition& position) : position_(position), kept_(position.rules()) {}
 
   // Plays the step (after its clicks on the stock), then the turns and safe
   // plays that follow it; every step made is appended to steps.
@@ -37,6 +38,10 @@ class SafePlays {
   bool stockCardHome(std::vector<FastStep>& steps);
 
   FastPosition& position_;
+  // A card that stays home once there (see kept_home) goes there unasked:
+  // a line that wins with it bare on the tableau wins, shorter, with it home
+  // (the argument there, with the card held home from the start).
+  const KeptHome kept_;
   std::array<std::array<std::int8_t, 14>, 4> known_{};
 };
 

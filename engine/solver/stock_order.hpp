@@ -3,6 +3,7 @@
 // cards gone from it and how far the stock has been turned.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -21,6 +22,19 @@ void setGone(State& s, int at) {
   s.gone[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{1} << (at & 63);
 }
 
+// How many cards of the order before `end` are gone.
+template <typename State>
+int goneBefore(const State& s, int end) {
+  int count = 0;
+  for (std::size_t word = 0; word < s.gone.size() && end > static_cast<int>(word) * 64; ++word) {
+    std::uint64_t bits = s.gone[word];
+    const int within = end - static_cast<int>(word) * 64;
+    if (within < 64) bits &= (std::uint64_t{1} << within) - 1;
+    count += std::popcount(bits);
+  }
+  return count;
+}
+
 // Where the waste's top card stands in the order; -1 with the waste empty.
 template <typename State>
 int wasteTopOf(const State& s) {
@@ -34,10 +48,9 @@ int wasteTopOf(const State& s) {
 // cardsPerClick cards are turned. False when the click changes nothing.
 template <typename State>
 bool clickStockOrder(State& s, int deckSize, int cardsPerClick, int passes) {
-  int stockLeft = 0;
-  int wasteCount = 0;
-  for (int at = 0; at < deckSize; ++at)
-    if (!isGone(s, at)) ++(at < s.turned ? wasteCount : stockLeft);
+  const int goneTurned = goneBefore(s, s.turned);
+  int stockLeft = deckSize - s.turned - (goneBefore(s, deckSize) - goneTurned);
+  int wasteCount = s.turned - goneTurned;
   bool changed = false;
   if (stockLeft == 0 && wasteCount >= 2 && (passes == kUnlimitedStockPasses || s.redeals < passes)) {
     s.turned = 0;

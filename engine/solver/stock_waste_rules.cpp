@@ -11,6 +11,13 @@
 
 namespace quilloro::solver::stock_waste {
 
+namespace {
+
+// Four bits a rank, sixteen ranks a word.
+constexpr int kRanksAWord = 16;
+
+}  // namespace
+
 std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const SolverStart& start) {
   const GameState& state = start.state;
   const GameParameters& p = state.parameters;
@@ -68,7 +75,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
     if (static_cast<int>(cards.size()) > kFoundationCards) return std::nullopt;
     Foundation& foundation = s.foundations[static_cast<std::size_t>(f)];
     foundation.count = static_cast<std::uint8_t>(cards.size());
-    for (const CardNumber card : cards) foundation.ranks |= static_cast<std::uint16_t>(1U << cardRank(card));
+    for (const CardNumber card : cards) foundation.ranks |= static_cast<std::uint16_t>(1U << rankOf(card));
     if (!cards.empty()) {
       foundation.top = static_cast<std::uint8_t>(cards.back());
       foundation.bottom = static_cast<std::uint8_t>(cards.front());
@@ -91,6 +98,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
                        if (rule.buildType == build_type::kAnySuit) return rule.upward && rule.baseCode == kAce;
                        return rule.buildType >= build_type::kStepOfTwo && rule.buildType <= build_type::kStepOfFour;
                      });
+  rules.climbsByOne_ = allFoundations([](const FoundationRule& rule) { return rule.buildType == build_type::kAnySuit; });
   rules.packs_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
   const auto countWay = [&](bool upward, int base) {
     return std::count_if(rules.foundationRules_.begin(), rules.foundationRules_.end(), [&](const FoundationRule& rule) {
@@ -107,7 +115,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   rules.deck_.insert(rules.deck_.end(), stock.rbegin(), stock.rend());
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft = static_cast<int>(rules.deck_.size());
-  for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(cardRank(card));
+  for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(rankOf(card));
   if (rules.passes_ != kUnlimitedStockPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
@@ -135,11 +143,11 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
 bool StockWasteRules::accepts(const State& s, int f, CardNumber card) const {
   const Foundation& foundation = s.foundations[static_cast<std::size_t>(f)];
   const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
-  if (rule.buildType == build_type::kQueensOnEmpty) return cardRank(card) == kQueen && foundation.count == 0;
+  if (rule.buildType == build_type::kQueensOnEmpty) return rankOf(card) == kQueen && foundation.count == 0;
   if (foundation.count >= kFoundationCards) return false;
-  const int m = cardRank(card);
+  const int m = rankOf(card);
   const bool empty = foundation.count == 0;
-  const int b = empty ? 0 : cardRank(foundation.top);
+  const int b = empty ? 0 : rankOf(foundation.top);
   switch (rule.buildType) {
     case build_type::kSuitOfBottomCard:
       if (empty) {
@@ -180,7 +188,7 @@ bool StockWasteRules::tableauDeadlocked(const State& s) const {
   for (int t = 0; t < piles_; ++t)
     for (std::size_t at = 0; at < s.height[static_cast<std::size_t>(t)]; ++at) {
       const CardNumber card = s.piles[static_cast<std::size_t>(t)][at];
-      node[static_cast<std::size_t>(cardRank(card))][static_cast<std::size_t>(cardSuit(card))] = static_cast<int>(cards.size());
+      node[static_cast<std::size_t>(rankOf(card))][static_cast<std::size_t>(cardSuit(card))] = static_cast<int>(cards.size());
       cards.push_back(card);
     }
   if (cards.size() > kMaxCards || cards.size() > 64) return false;
@@ -192,7 +200,7 @@ bool StockWasteRules::tableauDeadlocked(const State& s) const {
       if (h + 1 < s.height[static_cast<std::size_t>(t)]) before[static_cast<std::size_t>(at)] |= std::uint64_t{1} << (at + 1);
   const int base = foundationRules_[0].baseCode;
   for (std::size_t v = 0; v < cards.size(); ++v) {
-    const int rank = cardRank(cards[v]);
+    const int rank = rankOf(cards[v]);
     const auto suit = static_cast<std::size_t>(cardSuit(cards[v]));
     const int own = suitFoundation[suit];
     for (std::size_t other = 0; other < kSuits; ++other) {
@@ -230,7 +238,7 @@ bool StockWasteRules::ranksStuck(const State& s) const {
     needs.clear();
     // An empty foundation stepping by more than one is not a start the bound knows.
     if (foundation.count == 0 && foundationRules_[f].buildType != build_type::kAnySuit) return false;
-    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), cardRank(foundation.top));
+    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), rankOf(foundation.top));
     if (rank < kAce || rank > kKing) return false;
     for (int count = foundation.count; count < kFoundationCards; ++count) {
       needs.push_back(rank);
@@ -240,21 +248,27 @@ bool StockWasteRules::ranksStuck(const State& s) const {
   view.piles.resize(static_cast<std::size_t>(piles_));
   for (std::size_t t = 0; t < view.piles.size(); ++t) {
     view.piles[t].clear();
-    for (std::size_t at = 0; at < s.height[t]; ++at) view.piles[t].push_back(cardRank(s.piles[t][at]));
+    for (std::size_t at = 0; at < s.height[t]; ++at) view.piles[t].push_back(rankOf(s.piles[t][at]));
   }
   view.atHand.fill(0);
   for (std::size_t at = 0; at < deck_.size(); ++at)
-    if (!isGone(s, static_cast<int>(at))) ++view.atHand[static_cast<std::size_t>(cardRank(deck_[at]))];
+    if (!isGone(s, static_cast<int>(at))) ++view.atHand[static_cast<std::size_t>(rankOf(deck_[at]))];
   return ranksCannotAllGoHome(view);
 }
 
 bool StockWasteRules::aSuitStuck(const State& s) const {
   constexpr int kSuits = 4;
   constexpr int kEmptyDown = 14;
-  std::array<SuitAlone, kSuits> games;
+  // Kept from one call to the next, so that their lists keep their room.
+  std::array<SuitAlone, kSuits>& games = suitGames_;
   for (std::size_t suit = 0; suit < kSuits; ++suit) {
-    games[suit].ranks = &suitRanks_[suit];
-    games[suit].redealsLeft = passes_ - s.redeals;
+    SuitAlone& game = games[suit];
+    game.ranks = &suitRanks_[suit];
+    game.redealsLeft = passes_ - s.redeals;
+    game.home = 0;
+    game.turned = 0;
+    game.up.clear();
+    game.down.clear();
   }
   std::array<int, kSuits> seen{};
   for (std::size_t at = 0; at < deck_.size(); ++at) {
@@ -268,7 +282,7 @@ bool StockWasteRules::aSuitStuck(const State& s) const {
     const Foundation& foundation = s.foundations[f];
     if (foundation.count == 0) continue;
     SuitAlone& game = games[static_cast<std::size_t>(cardSuit(foundation.bottom))];
-    (foundationRules_[f].upward ? game.up : game.down).push_back(cardRank(foundation.top));
+    (foundationRules_[f].upward ? game.up : game.down).push_back(rankOf(foundation.top));
   }
   for (std::size_t suit = 0; suit < kSuits; ++suit) {
     SuitAlone& game = games[suit];
@@ -282,7 +296,7 @@ bool StockWasteRules::aSuitStuck(const State& s) const {
 
 std::optional<StockStep> StockWasteRules::safeHomeStep(const State& s) const {
   auto safe = [&](CardNumber card) -> std::optional<int> {
-    const int rank = cardRank(card);
+    const int rank = rankOf(card);
     int taking = 0;
     int first = -1;
     int out = 4;
@@ -331,12 +345,12 @@ int StockWasteRules::nextRank(int f, int rank) const {
 }
 
 int StockWasteRules::need(const State& s, CardNumber card) const {
-  const int m = cardRank(card);
+  const int m = rankOf(card);
   int best = kNeverNeeded;
   for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
     const Foundation& foundation = s.foundations[f];
     if (foundation.count >= kFoundationCards) continue;
-    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), cardRank(foundation.top));
+    int rank = foundation.count == 0 ? foundationRules_[f].baseCode : nextRank(static_cast<int>(f), rankOf(foundation.top));
     if (rank < kAce) continue;
     for (int distance = 0; distance + foundation.count < kFoundationCards && distance < best; ++distance) {
       if (rank == m) {
@@ -443,7 +457,7 @@ void StockWasteRules::play(State& s, const Step& step, std::vector<SolverMove>& 
     if (foundation.count == 0) foundation.bottom = static_cast<std::uint8_t>(card);
     foundation.top = static_cast<std::uint8_t>(card);
     ++foundation.count;
-    foundation.ranks |= static_cast<std::uint16_t>(1U << cardRank(card));
+    foundation.ranks |= static_cast<std::uint16_t>(1U << rankOf(card));
     --s.cardsLeft;
     moves.push_back(SolverMove{SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, f}});
   };
@@ -482,14 +496,29 @@ PositionKey128 StockWasteRules::key(const State& s) const {
   // card, a card plays just as any other of its rank: the ranks tell apart.
   if (ranksOnce_ && !everyMove_) {
     hasher.add(static_cast<std::uint64_t>(s.turned) | static_cast<std::uint64_t>(s.redeals) << 8);
-    for (std::size_t at = 0; at < deck_.size(); ++at)
-      hasher.add(isGone(s, static_cast<int>(at)) ? 0U : static_cast<std::uint64_t>(cardRank(deck_[at])));
+    std::uint64_t word = 0;
+    for (std::size_t at = 0; at < deck_.size(); ++at) {
+      if (!isGone(s, static_cast<int>(at))) word |= static_cast<std::uint64_t>(rankOf(deck_[at])) << (4 * (at % kRanksAWord));
+      if (at % kRanksAWord == kRanksAWord - 1) {
+        hasher.add(word);
+        word = 0;
+      }
+    }
+    hasher.add(word);
     std::array<std::uint64_t, kMaxPiles> piles{};
     for (int t = 0; t < piles_; ++t) {
       const auto pile = static_cast<std::size_t>(t);
       KeyHasher one;
-      one.add(s.faceDown[pile]);
-      for (std::size_t at = 0; at < s.height[pile]; ++at) one.add(static_cast<std::uint64_t>(cardRank(s.piles[pile][at])));
+      one.add(static_cast<std::uint64_t>(s.faceDown[pile]) | static_cast<std::uint64_t>(s.height[pile]) << 8);
+      std::uint64_t ranks = 0;
+      for (std::size_t at = 0; at < s.height[pile]; ++at) {
+        ranks |= static_cast<std::uint64_t>(rankOf(s.piles[pile][at])) << (4 * (at % kRanksAWord));
+        if (at % kRanksAWord == kRanksAWord - 1) {
+          one.add(ranks);
+          ranks = 0;
+        }
+      }
+      one.add(ranks);
       piles[pile] = one.key().high;
     }
     std::sort(piles.begin(), piles.begin() + piles_);

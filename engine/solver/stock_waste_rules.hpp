@@ -31,6 +31,9 @@ constexpr int kDiscrepancyRounds = 3;
 // often than that: a few more rounds find most before the full search.
 constexpr int kPlacingDiscrepancyRounds = 6;
 
+// A card's rank, as cardRank gives it, without the call into the card library.
+constexpr int rankOf(CardNumber card) { return (card - 1) % kFoundationCards + 1; }
+
 struct Foundation {
   std::uint8_t count = 0;
   std::uint8_t top = kNoCard;
@@ -79,6 +82,14 @@ class StockWasteRules {
     return ranksOnce_ ? ranksStuck(s) : suitsAlone_ && aSuitStuck(s);
   }
   int left(const State& s) const { return s.cardsLeft; }
+  // For the beams: cards home count most, a card buried under one its
+  // foundations need later costs (less on the waste, which gives to the piles).
+  int score(const State& s) const;
+  // Piles that take the waste's cards onto foundations that climb one rank
+  // at a time whatever the suit (Sir Tommy): a card placed stays for many
+  // turns, and the depth-first search never comes back to the early
+  // placings that spoil a deal; beams of ever more lines find the wins.
+  bool beamsFirst() const { return pilesTakeFromWaste_ && ranksOnce_ && climbsByOne_; }
   // Placing cards on the piles in the order they unwind is mostly right.
   int discrepancyRounds() const {
     if (pilesTakeFromWaste_) return kPlacingDiscrepancyRounds;
@@ -145,6 +156,7 @@ class StockWasteRules {
   bool climbing_ = false;
   // One pack on four foundations that each take every rank once, in any suit.
   bool ranksOnce_ = false;
+  bool climbsByOne_ = false;
   // One pack turned a card at a time onto foundations alone, each of which
   // builds in suit (or takes queens into a centre row).
   bool wasteOnlyInSuit_ = false;
@@ -155,6 +167,7 @@ class StockWasteRules {
   int packs_ = 1;
   std::array<std::vector<int>, 4> suitRanks_;
   mutable SuitAloneBound suitBound_;
+  mutable std::array<SuitAlone, 4> suitGames_;
 };
 
 }  // namespace quilloro::solver::stock_waste

@@ -8,11 +8,15 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <span>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "engine/solver/crossroads_search.hpp"
 #include "engine/solver/four_seasons_search.hpp"
+#include "engine/solver/pinned_cards.hpp"
+#include "engine/solver/start_checks.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/terrace_search.hpp"
 #include "tests/engine/game_fixture.hpp"
@@ -27,14 +31,20 @@ using testing::TestTable;
 constexpr int kRandomPlayDeals = 1;
 constexpr int kRandomPlaySteps = 50;
 constexpr int kEndgames = 3;
+constexpr int kPinnedEndgames = 300;
+constexpr std::int64_t kQuickWinNodes = 3'000;
 constexpr std::int64_t kWholeDealNodes = 1'000;
 constexpr std::array kWholeDeals{"1001"};
+constexpr std::array kQuickWins{"1016"};
 #else
 constexpr int kRandomPlayDeals = 3;
 constexpr int kRandomPlaySteps = 300;
 constexpr int kEndgames = 40;
+constexpr int kPinnedEndgames = 3000;
+constexpr std::int64_t kQuickWinNodes = 3'000;
 constexpr std::int64_t kWholeDealNodes = 10'000;
 constexpr std::array kWholeDeals{"1001", "1003"};
+constexpr std::array kQuickWins{"1016", "1024", "1033", "1034", "1035", "1036"};
 #endif
 
 constexpr int kTerrace = 32;
@@ -212,6 +222,26 @@ void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
   for (int n = 0; n < kEndgamePiles; ++n) table.lay("Fila" + std::to_string(n + 1), piles[static_cast<std::size_t>(n)]);
 }
 
+// Whether the proof of pinned cards calls the Crossroads table lost.
+bool pinnedLost(const Game& game) {
+  const GameState& state = game.state;
+  std::vector<std::vector<CardNumber>> cards;
+  for (int pile = 0; pile < state.pilesInUse(PileList::Tableau); ++pile)
+    cards.push_back(cardsOf(state.piles.pile(PileList::Tableau, pile)));
+  std::vector<std::vector<std::uint8_t>> piles;
+  for (const std::vector<CardNumber>& pile : cards) piles.emplace_back(pile.begin(), pile.end());
+  std::vector<std::span<const std::uint8_t>> views(piles.begin(), piles.end());
+  std::vector<PinnedFoundation> foundations;
+  for (int f = 0; f < state.pilesInUse(PileList::Foundations); ++f) {
+    const std::vector<CardNumber> home = cardsOf(state.piles.pile(PileList::Foundations, f));
+    foundations.push_back({f < 8, static_cast<int>(home.size()), home.empty() ? kNoCard : home.back()});
+  }
+  // The stock deals from its top.
+  std::vector<CardNumber> stock = cardsOf(state.piles.stock());
+  std::reverse(stock.begin(), stock.end());
+  return PinnedCards(2).lost(views, foundations, stock);
+}
+
 class OneCardBuildSearch : public SolverSessionTest {};
 
 TEST_F(OneCardBuildSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
@@ -266,6 +296,44 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
     EXPECT_GT(won, 0) << kind;
     EXPECT_GT(lost, 0) << kind;
 #endif
+  }
+}
+
+// The proof of pinned cards against the plain search on Crossroads endgames:
+// every table it calls lost has no win, and it calls some lost.
+TEST_F(OneCardBuildSearch, PinnedCardsAreFoundOnlyOnEndgamesWithoutAWin) {
+  std::mt19937 random(5656);
+  cli::SolverSession play = session(kCrossroads);
+  play.deal("1");
+  int pinned = 0;
+  for (int game = 0; game < kPinnedEndgames; ++game) {
+    TestTable table;
+    table.game.state.parameters = play.game().state.parameters;
+    table.set({{param::kTableauCount, kEndgamePiles}});
+    dealEndgame(kCrossroads, table, random);
+    if (!pinnedLost(table.game)) continue;
+    ++pinned;
+    std::unordered_set<std::string> seen;
+    EXPECT_FALSE(winnable(table.game, seen)) << "game " << game;
+  }
+  EXPECT_GT(pinned, 0);
+}
+
+// Every table on the way of a won deal can still be won: the proof never
+// calls one of them lost.
+TEST_F(OneCardBuildSearch, PinnedCardsNeverTurnUpOnTheWayOfAWin) {
+  cli::SolverSession play = session(kCrossroads);
+  for (const char* number : kQuickWins) {
+    play.deal(number);
+    const SolverStart start = SolverStart::of(play.game());
+    const std::optional<SolveResult> result = searchSolve(kCrossroads, start, kQuickWinNodes);
+    ASSERT_TRUE(result.has_value()) << number;
+    ASSERT_EQ(result->verdict, Verdict::Won) << number;
+    Game& game = play.game();
+    for (std::size_t step = 0; step < result->moves.size(); ++step) {
+      ASSERT_FALSE(pinnedLost(game)) << number << " step " << step;
+      ASSERT_TRUE(applyMove(game, result->moves[step])) << number << " step " << step;
+    }
   }
 }
 

@@ -291,6 +291,20 @@ TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) 
   }
 }
 
+// A Sir Tommy deal on which a depth-first search of a million positions found
+// nothing: the beams win it within ten thousand, the same way each run.
+TEST_F(StockGamesSearch, SirTommyDealDepthFirstLeftOpenIsWonByTheBeamsRepeatably) {
+  cli::SolverSession play = session(kSirTommy);
+  play.deal("1042");
+  const SolverStart start = SolverStart::of(play.game());
+  const std::optional<SolveResult> first = searchSolve(kSirTommy, start, 100'000);
+  const std::optional<SolveResult> again = searchSolve(kSirTommy, start, 100'000);
+  ASSERT_TRUE(first.has_value() && again.has_value());
+  EXPECT_EQ(first->verdict, Verdict::Won);
+  EXPECT_EQ(first->moves, again->moves);
+  EXPECT_TRUE(replayWins(start, first->moves));
+}
+
 // Monte Carlo's moves as the engine takes them: two clicks on cards of the
 // grid that it throws as a pair, or the click on the stock closing the gaps.
 struct GridMoves {
