@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/solver/beam_take_backs.hpp"
 #include "engine/solver/stock_score.hpp"
 #include "engine/solver/stranded_piles.hpp"
 
@@ -17,6 +18,13 @@ namespace {
 // deals than one greedy line (a row dealt buries a card on every pile, a card
 // turned buries the waste's), and measured on Gypsy no more than a wide beam.
 constexpr std::size_t kBeamWidth = 6;
+// Where two packs turn onto a waste, which cards each stage leaves on it
+// shape all that follows: a wide beam of short stage searches wins there many
+// deals the narrow one misses, and misses some it wins (of 13 Gargantua deals
+// the narrow beam left open at 300,000 positions, the wide one won 9; of 6
+// Busy Aces deals it left open at 3,000,000, the two together won 3 at
+// 1,000,000), so each round runs both.
+constexpr std::size_t kWideBeamWidth = 24;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 constexpr std::int64_t kClockInterval = 256;
 // The positions of the beam's first run; each run after has twice as many.
@@ -29,8 +37,9 @@ bool beamsThroughStock(const FastRules& rules) {
   return rules.dealsRows() || rules.cardsPerClick() == 1;
 }
 
-StockBeam::StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes)
-    : position_(rules, start.state, start.redealCount), clock_(clock), memoryBytes_(memoryBytes) {}
+StockBeam::StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes,
+                     std::size_t width)
+    : position_(rules, start.state, start.redealCount), clock_(clock), memoryBytes_(memoryBytes), width_(width) {}
 
 std::optional<std::vector<FastStep>> StockBeam::run(std::int64_t nodes) {
   const std::int64_t lastNode = expanded_ + nodes;
@@ -52,7 +61,7 @@ std::optional<std::vector<FastStep>> StockBeam::run(std::int64_t nodes) {
         return std::nullopt;
       }
       // What is left is shared evenly among the searches still to come.
-      const auto phasesLeft = static_cast<std::int64_t>(std::max(0, deals - level) * static_cast<int>(kBeamWidth) +
+      const auto phasesLeft = static_cast<std::int64_t>(std::max(0, deals - level) * static_cast<int>(width_) +
                                                         static_cast<int>(beam.size() - i));
       const std::int64_t share = std::max<std::int64_t>(1, (lastNode - expanded_) / phasesLeft);
       if (searchPhase(beam[i], share, pool, won)) return won;
@@ -62,7 +71,7 @@ std::optional<std::vector<FastStep>> StockBeam::run(std::int64_t nodes) {
     std::vector<Candidate> next;
     std::vector<std::vector<std::uint8_t>> taken;
     for (Candidate& candidate : pool) {
-      if (next.size() == kBeamWidth) break;
+      if (next.size() == width_) break;
       if (std::find(taken.begin(), taken.end(), candidate.signature) != taken.end()) continue;
       taken.push_back(candidate.signature);
       position_.decode(candidate.encoding);
@@ -93,8 +102,7 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
   onTable_ = addNode(kNoParent, 0);
   queue_.push_back({stockScore(position_), 0});
   const bool strands = strandsNothingOfUse(position_.rules());
-  const int firstFoundation = position_.foundationPile(0);
-  const int stock = position_.stockPile();
+  const bool pairsTakeBacks = beamTakesBack(position_.rules());
   // The best position of each signature, from which the next row may be dealt.
   std::map<std::vector<std::uint8_t>, std::pair<int, std::uint32_t>> best;
   bool full = false;
@@ -110,15 +118,27 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
     position_.moves(moves_, true);
     if (!position_.rules().dealsRows()) position_.wasteTopMoves(moves_);
     // Cards taken back from the foundations seldom serve a win, and the
-    // beam only looks for wins.
-    std::erase_if(moves_, [&](const FastStep& step) {
-      return (step.kind == FastStep::Kind::Move && step.from >= firstFoundation && step.from < stock) ||
-             (strands && strandsPile(position_, step));
-    });
-    const std::uint32_t depth = nodes_[current].depth + 1;
+    // beam only looks for wins: with two packs, a card comes back only with
+    // the move that puts a card on it (see beam_take_backs).
+    choices_.clear();
     for (const FastStep& step : moves_) {
+      if (takesBackHome(position_, step)) {
+        if (!pairsTakeBacks) continue;
+        movesOntoTakenBack(position_, step, onto_);
+        for (const FastStep& next : onto_) choices_.push_back({step, next, true});
+      } else if (!(strands && strandsPile(position_, step))) {
+        choices_.push_back({step, {}, false});
+      }
+    }
+    const std::uint32_t depth = nodes_[current].depth + 1;
+    for (const PairedStep& choice : choices_) {
       steps_.clear();
-      safe_.play(step, steps_);
+      if (choice.paired) {
+        playBare(position_, choice.first, steps_);
+        safe_.play(choice.second, steps_);
+      } else {
+        safe_.play(choice.first, steps_);
+      }
       if (position_.cardsLeft() == 0) {
         won = pathTo(from, addNode(current, depth));
         return true;
@@ -145,7 +165,7 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
   std::vector<std::pair<std::pair<int, std::uint32_t>, const std::vector<std::uint8_t>*>> ranked;
   for (const auto& [key, entry] : best) ranked.push_back({entry, &key});
   std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first.first > b.first.first; });
-  if (ranked.size() > kBeamWidth) ranked.resize(kBeamWidth);
+  if (ranked.size() > width_) ranked.resize(width_);
   for (const auto& [entry, key] : ranked) {
     Candidate candidate;
     candidate.score = entry.first;
@@ -266,20 +286,29 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
   // with twice the positions until it wins or the budget is spent, which
   // costs at most twice the last run and wins easy deals in a few hundredths
   // of a second. The runs are the same whatever the budget, which only cuts
-  // them short: a deal won on a budget is won on every larger one.
+  // them short: a deal won on a budget is won on every larger one. Where
+  // two packs turn onto a waste, each round runs a wide beam after the
+  // narrow one on as many positions.
   std::optional<std::vector<FastStep>> line;
   std::vector<SolverMove> moves;
   // A run that saw every position of every stage it searched would run the
   // same way on more: then the beam has said all it can.
   std::int64_t expanded = 0;
   bool cut = true;
-  for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();
-       round = std::min(2 * round, budget.nodes - expanded)) {
-    StockBeam beam(rules, start, clock, budget.memoryBytes);
-    line = beam.run(round);
-    expanded += beam.expanded();
-    cut = beam.cut();
-    if (line) moves = beam.asMoves(*line);
+  std::vector<std::size_t> widths{kBeamWidth};
+  if (rules.packs() > 1 && !rules.dealsRows()) widths.push_back(kWideBeamWidth);
+  for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();) {
+    cut = false;
+    for (const std::size_t width : widths) {
+      const std::int64_t nodes = std::min(round, budget.nodes - expanded);
+      if (nodes <= 0 || line || clock.cut()) break;
+      StockBeam beam(rules, start, clock, budget.memoryBytes, width);
+      line = beam.run(nodes);
+      expanded += beam.expanded();
+      cut = cut || beam.cut();
+      if (line) moves = beam.asMoves(*line);
+    }
+    round = std::min(2 * round, budget.nodes - expanded);
   }
   SolveResult result;
   result.verdict = line ? Verdict::Won : Verdict::Unknown;

@@ -5,8 +5,11 @@
 // own), played one stage of the stock at a time as a strong player does: from
 // each of a few positions it seeks the best ones reachable without touching
 // the stock, deals or turns from the most promising of them, and goes on from
-// there until the stock is out and the tableau clears. It leaves positions
-// out, so it only ever finds wins; it never proves a deal lost.
+// there until the stock is out and the tableau clears. With two packs a card
+// comes back from the foundations together with the move onto it (see
+// beam_take_backs), and where they turn onto a waste a wide beam runs beside
+// the narrow one. It leaves positions out, so it only ever finds wins; it
+// never proves a deal lost.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
+#include "engine/solver/paired_moves.hpp"
 #include "engine/solver/safe_plays.hpp"
 #include "engine/solver/search_clock.hpp"
 #include "engine/solver/queued_node.hpp"
@@ -26,7 +30,9 @@ bool beamsThroughStock(const FastRules& rules);
 
 class StockBeam {
  public:
-  StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes);
+  // width: the positions carried from one stage to the next.
+  StockBeam(const FastRules& rules, const SolverStart& start, SearchClock& clock, std::size_t memoryBytes,
+            std::size_t width);
 
   // Searches, expanding at most nodes positions; the winning steps from the
   // start, or nothing.
@@ -76,9 +82,12 @@ class StockBeam {
   SafePlays safe_{position_};
   SearchClock& clock_;
   std::size_t memoryBytes_;
+  std::size_t width_;
   std::int64_t expanded_ = 0;
   std::vector<FastStep> steps_;
   std::vector<FastStep> moves_;
+  std::vector<FastStep> onto_;
+  std::vector<PairedStep> choices_;
   std::vector<Node> nodes_;
   std::vector<FastStep> stepArena_;
   std::vector<std::uint8_t> encodings_;

@@ -10,6 +10,7 @@
 
 #include "engine/solver/fast_rules.hpp"
 #include "engine/solver/solver.hpp"
+#include "engine/solver/solver_move.hpp"
 #include "engine/solver/stock_beam.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
@@ -83,6 +84,40 @@ TEST_F(TwoPackSearch, BeamThroughAWasteKeepsSeveralLinesAndWinsInItsFirstNarrowR
   const SolveResult whole = solve(start, Budget{.nodes = 8'000, .milliseconds = 600'000});
   EXPECT_EQ(whole.verdict, Verdict::Won);
   EXPECT_TRUE(whole.moves == beam.moves);
+}
+
+TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNarrowBeamMissed) {
+  // Gargantua 1003, which the beam left undecided at 300,000 positions
+  // while it never took a card back and ran only narrow: the two beams win it
+  // in a few ten thousand now, with a line that brings a card back from the
+  // foundations onto the tableau, the engine replays it, and the same budget
+  // finds the same line again.
+#ifdef QUILLORO_SMALL_SAMPLES
+  GTEST_SKIP() << "the beam needs a few ten thousand positions";
+#endif
+  cli::SolverSession table = session(31);
+  table.deal("1003");
+  const SolverStart start = SolverStart::of(table.game());
+  const std::optional<FastRules> rules = FastRules::of(start);
+  ASSERT_TRUE(rules.has_value());
+  ASSERT_TRUE(beamsThroughStock(*rules));
+  const Budget budget{.nodes = 40'000, .milliseconds = 600'000};
+  const SolveResult first = solveStockByStage(*rules, start, budget, nullptr);
+  ASSERT_EQ(first.verdict, Verdict::Won);
+  EXPECT_LE(first.nodes, budget.nodes);
+  EXPECT_TRUE(replayWins(start, first.moves));
+  int takenBack = 0;
+  for (const SolverMove& move : first.moves) {
+    if (move.kind == SolverMove::Kind::Drop) {
+      const std::optional<PileRef> from = selectablePileOf(table.game().state, move.card);
+      if (from && from->list == PileList::Foundations && move.target.list == PileList::Tableau) ++takenBack;
+    }
+    ASSERT_TRUE(applyMove(table.game(), move));
+  }
+  EXPECT_GT(takenBack, 0);
+  const SolveResult again = solveStockByStage(*rules, start, budget, nullptr);
+  EXPECT_EQ(again.nodes, first.nodes);
+  EXPECT_TRUE(again.moves == first.moves);
 }
 
 }  // namespace
