@@ -8,23 +8,14 @@
 #include "engine/solver/hidden_for_ever.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/card_tokens.hpp"
 
 namespace quilloro::solver {
 namespace {
 
 using testing::TestTable;
-
-// Hearts are cards 1-13, diamonds 14-26, clubs 27-39, spades 40-52.
-std::string card(int number, bool faceUp) {
-  const std::string digits = std::to_string(number);
-  return std::string(3 - digits.size(), '0') + digits + (faceUp ? "1" : "0");
-}
-
-std::string cards(int first, int last, bool faceUp) {
-  std::string tokens;
-  for (int number = first; number <= last; ++number) tokens += card(number, faceUp);
-  return tokens;
-}
+using card_tokens::card;
+using card_tokens::cards;
 
 bool hiddenForEver(const TestTable& table) {
   const SolverStart start = SolverStart::of(table.game);

@@ -8,22 +8,13 @@
 #include "engine/solver/needless_cards.hpp"
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/card_tokens.hpp"
 
 namespace quilloro::solver {
 namespace {
 
 using testing::TestTable;
-
-// Hearts are cards 1-13, diamonds 14-26, clubs 27-39, spades 40-52, each
-// face up.
-std::string cards(int first, int last) {
-  std::string tokens;
-  for (int number = first; number <= last; ++number) {
-    const std::string digits = std::to_string(number);
-    tokens += std::string(3 - digits.size(), '0') + digits + "1";
-  }
-  return tokens;
-}
+using card_tokens::cards;
 
 TEST(NeedlessCards, OnlyCardsThatNothingOutCouldBeBuiltOnStayHome) {
   // Klondike: hearts home to the six, diamonds to the five, clubs to the

@@ -10,27 +10,14 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stuck_cards.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/card_tokens.hpp"
 
 namespace quilloro::solver {
 namespace {
 
 using testing::TestTable;
-
-// Hearts are cards 1-13, diamonds 14-26, clubs 27-39, spades 40-52.
-std::string pile(std::initializer_list<int> numbers) {
-  std::string tokens;
-  for (const int number : numbers) {
-    const std::string digits = std::to_string(number);
-    tokens += std::string(3 - digits.size(), '0') + digits + "1";
-  }
-  return tokens;
-}
-
-std::string home(int first, int last) {
-  std::string tokens;
-  for (int number = first; number <= last; ++number) tokens += pile({number});
-  return tokens;
-}
+using card_tokens::pile;
+using card_tokens::cards;
 
 constexpr int kQueenOfHearts = 12;
 constexpr int kKingOfHearts = 13;
@@ -55,10 +42,10 @@ TestTable kingsOverCards() {
     table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 26;
     table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
   }
-  table.lay("Dest1", home(1, 11));
-  table.lay("Dest2", home(14, 24));
-  table.lay("Dest3", home(27, 37));
-  table.lay("Dest4", home(40, 50));
+  table.lay("Dest1", cards(1, 11));
+  table.lay("Dest2", cards(14, 24));
+  table.lay("Dest3", cards(27, 37));
+  table.lay("Dest4", cards(40, 50));
   table.lay("Fila1", pile({kQueenOfHearts, kKingOfSpades}));
   table.lay("Fila2", pile({kQueenOfSpades, kKingOfHearts}));
   table.lay("Fila3", pile({kQueenOfClubs, kKingOfDiamonds, kKingOfClubs}));
@@ -107,10 +94,10 @@ TEST(RestingKings, AKingAtAFansBottomMayComeHomeFirst) {
     ownQueen.game.state.parameters[param::kTableauBuildTypeFirst + n] = 26;
     ownQueen.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
   }
-  ownQueen.lay("Dest1", home(1, 10));
-  ownQueen.lay("Dest2", home(14, 26));
-  ownQueen.lay("Dest3", home(27, 39));
-  ownQueen.lay("Dest4", home(40, 52));
+  ownQueen.lay("Dest1", cards(1, 10));
+  ownQueen.lay("Dest2", cards(14, 26));
+  ownQueen.lay("Dest3", cards(27, 39));
+  ownQueen.lay("Dest4", cards(40, 52));
   ownQueen.lay("Fila1", pile({11, kKingOfHearts}));
   ownQueen.lay("Fila2", pile({kQueenOfHearts}));
   ownQueen.lay("Mazzo", "");

@@ -9,28 +9,14 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stuck_cards.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/card_tokens.hpp"
 
 namespace quilloro::solver {
 namespace {
 
 using testing::TestTable;
-
-// Hearts are cards 1-13, diamonds 14-26, clubs 27-39, spades 40-52; a
-// negative number lies face down.
-std::string pile(std::initializer_list<int> numbers) {
-  std::string tokens;
-  for (const int number : numbers) {
-    const std::string digits = std::to_string(number < 0 ? -number : number);
-    tokens += std::string(3 - digits.size(), '0') + digits + (number < 0 ? "0" : "1");
-  }
-  return tokens;
-}
-
-std::string home(int first, int last) {
-  std::string tokens;
-  for (int number = first; number <= last; ++number) tokens += pile({number});
-  return tokens;
-}
+using card_tokens::pile;
+using card_tokens::cards;
 
 bool stuck(const TestTable& table) {
   const SolverStart start = SolverStart::of(table.game);
@@ -51,10 +37,10 @@ bool stuck(const TestTable& table) {
 // diamonds, kings into the space), but never those cards.
 TestTable lockedSixes() {
   TestTable table;
-  table.lay("Dest1", home(40, 43));
-  table.lay("Dest2", home(1, 6));
-  table.lay("Dest3", home(14, 18));
-  table.lay("Dest4", home(27, 29));
+  table.lay("Dest1", cards(40, 43));
+  table.lay("Dest2", cards(1, 6));
+  table.lay("Dest3", cards(14, 18));
+  table.lay("Dest4", cards(27, 29));
   table.lay("Fila1", pile({52, 12, 37, 23}));
   table.lay("Fila2", pile({13, 38, 11, 36, 9, 47, 7, 45}));
   table.lay("Fila3", pile({39, 25, 50, 10, 35, 8, 33}));
@@ -76,7 +62,7 @@ TEST(StuckCards, SixesOnEachOthersSevensHoldTheirPilesForEver) {
 TEST(StuckCards, ACardThatCanLeaveFreesTheLock) {
   // The five of spades, home, lets the six of spades follow.
   TestTable spadeHome = lockedSixes();
-  spadeHome.lay("Dest1", home(40, 44));
+  spadeHome.lay("Dest1", cards(40, 44));
   spadeHome.lay("Fila5", pile({-49, -30, 22, 34, 20, 32}));
   EXPECT_FALSE(stuck(spadeHome));
   // The ten of spades face up on the bare pile takes the nine of diamonds.
@@ -97,10 +83,10 @@ TestTable lockedReserve() {
   TestTable table;
   table.set({{param::kTableauCount, 2}, {param::kReserveCount, 1}, {param::kReserveTypeFirst, 4},
              {param::kFoundationTakeBack, 0}});
-  table.lay("Dest1", home(40, 43));
-  table.lay("Dest2", home(1, 13));
-  table.lay("Dest3", home(14, 17));
-  table.lay("Dest4", home(27, 32));
+  table.lay("Dest1", cards(40, 43));
+  table.lay("Dest2", cards(1, 13));
+  table.lay("Dest3", cards(14, 17));
+  table.lay("Dest4", cards(27, 32));
   table.lay("Appogg1", pile({18, 33, 46, 19}));
   table.lay("Fila1", pile({20, 44, 45}));
   table.lay("Fila2", "");
@@ -141,10 +127,10 @@ TestTable lockedByTheStock() {
     table.game.state.parameters[param::kReserveTypeFirst + n] = 4;
     table.game.state.parameters[param::kReserveRowDealFirst + n] = 1;
   }
-  table.lay("Dest1", home(1, 13));
-  table.lay("Dest2", home(14, 17));
-  table.lay("Dest3", home(27, 39));
-  table.lay("Dest4", home(40, 43));
+  table.lay("Dest1", cards(1, 13));
+  table.lay("Dest2", cards(14, 17));
+  table.lay("Dest3", cards(27, 39));
+  table.lay("Dest4", cards(40, 43));
   table.lay("Appogg1", "");
   table.lay("Appogg2", "");
   table.lay("Fila1", pile({18, 46, 44, 45}));
@@ -176,10 +162,10 @@ TestTable lockedFans() {
     table.game.state.parameters[param::kTableauBuildTypeFirst + n] = 26;
     table.game.state.parameters[param::kTableauBaseRankFirst + n] = 0;
   }
-  table.lay("Dest1", home(1, 10));
-  table.lay("Dest2", home(14, 26));
-  table.lay("Dest3", home(27, 39));
-  table.lay("Dest4", home(40, 49));
+  table.lay("Dest1", cards(1, 10));
+  table.lay("Dest2", cards(14, 26));
+  table.lay("Dest3", cards(27, 39));
+  table.lay("Dest4", cards(40, 49));
   table.lay("Fila1", pile({11, 12, 13}));
   table.lay("Fila2", pile({52, 50, 51}));
   table.lay("Fila3", "");
