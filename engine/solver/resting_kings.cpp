@@ -2,7 +2,6 @@
 #include "engine/solver/resting_kings.hpp"
 
 #include <array>
-#include <vector>
 
 namespace quilloro::solver {
 
@@ -28,12 +27,20 @@ bool ring(const Waits& waits) {
   return left != 0;
 }
 
+// A king's choices, as the suits that wait for it: staying, or resting on
+// the queen of one of the three other suits. One pack holds one king a suit.
+struct KingChoices {
+  std::array<unsigned, 4> waits{};
+  unsigned count = 0;
+  void add(unsigned suits) { waits[count++] = suits; }
+};
+
 // Tries every choice of the kings from the index-th on.
-bool someChoiceWorks(const std::array<std::vector<unsigned>, 4>& choices, Waits& waits, unsigned index) {
+bool someChoiceWorks(const std::array<KingChoices, 4>& choices, Waits& waits, unsigned index) {
   if (index == 4) return !ring(waits);
-  if (choices[index].empty()) return someChoiceWorks(choices, waits, index + 1);
-  for (const unsigned choice : choices[index]) {
-    waits[index] = choice;
+  if (choices[index].count == 0) return someChoiceWorks(choices, waits, index + 1);
+  for (unsigned c = 0; c < choices[index].count; ++c) {
+    waits[index] = choices[index].waits[c];
     if (someChoiceWorks(choices, waits, index + 1)) return true;
   }
   waits[index] = 0;
@@ -56,7 +63,7 @@ bool kingsFindNoRest(const FastPosition& position) {
   if (!kingsRestOnlyOnQueens(rules)) return false;
   // Each suit's king's choices, as the suits that wait for it: staying puts
   // the suits of the cards under it; resting on a queen, the queen's suit.
-  std::array<std::vector<unsigned>, 4> choices{};
+  std::array<KingChoices, 4> choices{};
   bool anyUnder = false;
   for (int t = 0; t < rules.tableauCount(); ++t) {
     const int pile = position.tableauPile(t);
@@ -65,13 +72,13 @@ bool kingsFindNoRest(const FastPosition& position) {
       const FastCard card = position.card(pile, slot);
       const int suit = rules.suit(card);
       if (rules.rank(card) == kKing) {
-        std::vector<unsigned>& choice = choices[static_cast<std::size_t>(suit)];
+        KingChoices& choice = choices[static_cast<std::size_t>(suit)];
         // A king over a lower card of its own suit cannot stay.
-        if ((under & (1U << suit)) == 0) choice.push_back(under);
+        if ((under & (1U << suit)) == 0) choice.add(under);
         for (int queen = 0; queen < 4; ++queen)
-          if (queen != suit && position.homeCount(queen, kQueen) == 0) choice.push_back(1U << queen);
+          if (queen != suit && position.homeCount(queen, kQueen) == 0) choice.add(1U << queen);
         // A king with no choice at all is lost at once.
-        if (choice.empty()) return true;
+        if (choice.count == 0) return true;
         anyUnder = anyUnder || under != 0;
       }
       under |= 1U << suit;
