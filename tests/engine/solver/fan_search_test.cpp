@@ -12,10 +12,13 @@
 
 #include "engine/solver/fan_search.hpp"
 #include "engine/solver/solver.hpp"
+#include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver {
 namespace {
+
+using engine_moves::restore;
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kDeals = 1;
@@ -29,13 +32,6 @@ constexpr int kEndgameCards = 11;
 
 constexpr int kLaBelleLucie = 58;
 constexpr SolverMove kStockClick{SolverMove::Kind::Stock, kNoCard, kStockPile};
-
-void restore(Game& game, const GameState& before, int redeals) {
-  game.state.piles = before.piles;
-  game.state.cards = before.cards;
-  game.setRedealCount(redeals);
-  game.setWon(false);
-}
 
 // Every top card's drop onto a foundation or another fan that the engine
 // accepts; of the empty foundations an ace may go to, only the first, as they

@@ -20,10 +20,14 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/terrace_search.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver {
 namespace {
+
+using engine_moves::restore;
+using engine_moves::topCardMoves;
 
 using testing::TestTable;
 
@@ -66,40 +70,6 @@ std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::
   return kind == kTerrace ? terraceSolve(start, budget, nullptr) : crossroadsSolve(start, budget, nullptr);
 }
 
-void restore(Game& game, const GameState& before, int redeals) {
-  game.state.piles = before.piles;
-  game.state.cards = before.cards;
-  game.setRedealCount(redeals);
-  game.setWon(false);
-}
-
-// Every move the engine accepts that changes the table: the top cards of the
-// waste, the reserves and the piles onto any foundation or pile, and the stock.
-std::vector<SolverMove> engineMoves(Game& game) {
-  std::vector<CardNumber> tops{game.state.piles.waste().topCard()};
-  for (int reserve = 0; reserve < game.state.pilesInUse(PileList::Reserves); ++reserve)
-    tops.push_back(game.state.piles.pile(PileList::Reserves, reserve).topCard());
-  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
-    tops.push_back(game.state.piles.pile(PileList::Tableau, pile).topCard());
-  std::vector<SolverMove> moves{{SolverMove::Kind::Stock, kNoCard, kStockPile}};
-  for (const CardNumber card : tops) {
-    if (card == kNoCard) continue;
-    for (int f = 0; f < game.state.pilesInUse(PileList::Foundations); ++f)
-      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, f}});
-    for (int t = 0; t < game.state.pilesInUse(PileList::Tableau); ++t)
-      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, t}});
-  }
-  std::vector<SolverMove> accepted;
-  const GameState before = game.state;
-  const int redeals = game.redealCount();
-  for (const SolverMove& move : moves) {
-    const bool ok = applyMove(game, move) && !(game.state.piles == before.piles);
-    restore(game, before, redeals);
-    if (ok) accepted.push_back(move);
-  }
-  return accepted;
-}
-
 std::string tableKey(const Game& game) {
   std::string key;
   for (const PileList list : {PileList::Stock, PileList::Foundations, PileList::Tableau, PileList::Reserves})
@@ -117,7 +87,7 @@ bool winnable(Game& game, std::unordered_set<std::string>& seen) {
   if (!seen.insert(tableKey(game)).second) return false;
   const GameState before = game.state;
   const int redeals = game.redealCount();
-  for (const SolverMove& move : engineMoves(game)) {
+  for (const SolverMove& move : topCardMoves(game)) {
     applyMove(game, move);
     const bool won = winnable(game, seen);
     restore(game, before, redeals);
@@ -252,7 +222,7 @@ TEST_F(OneCardBuildSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
       play.deal(std::to_string(deal));
       Game& table = play.game();
       for (int step = 0; step < kRandomPlaySteps; ++step) {
-        const std::vector<SolverMove> engine = engineMoves(table);
+        const std::vector<SolverMove> engine = topCardMoves(table);
         const std::optional<std::vector<SolverMove>> search = searchMoves(kind, SolverStart::of(table));
         ASSERT_TRUE(search.has_value()) << kind << " deal " << deal << " step " << step;
         ASSERT_EQ(asSet(*search), asSet(engine)) << kind << " deal " << deal << " step " << step;

@@ -20,11 +20,14 @@
 #include "engine/solver/spider_search.hpp"
 #include "engine/solver/spider_stranded.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
 namespace {
+
+using engine_moves::restore;
 
 using testing::TestTable;
 
@@ -40,13 +43,6 @@ constexpr int kGamesPerRuleSet = 60;
 constexpr std::int64_t kNodesPerSolve = 3'000;
 
 const char* const kSpiderKinds[] = {"Spider", "Spider One Suit", "Spiderette", "Scorpion", "Simple Simon"};
-
-void restore(Game& game, const GameState& before, int redeals) {
-  game.state.piles = before.piles;
-  game.state.cards = before.cards;
-  game.setRedealCount(redeals);
-  game.setWon(false);
-}
 
 // What the engine accepts, each tried on a copy: every face-up tableau card
 // onto every other tableau pile (onto its own pile a drop changes nothing),

@@ -21,11 +21,15 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stock_waste_search.hpp"
 #include "tests/engine/game_fixture.hpp"
+#include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
 namespace quilloro::solver {
 namespace {
+
+using engine_moves::restore;
+using engine_moves::topCardMoves;
 
 #ifdef QUILLORO_SMALL_SAMPLES
 constexpr int kDealsPerKind = 1;
@@ -62,44 +66,12 @@ std::optional<SolveResult> searchSolve(int kind, const SolverStart& start, std::
   return kind == kAcesUp ? acesUpSolve(start, budget, nullptr) : stockWasteSolve(start, budget, nullptr);
 }
 
-void restore(Game& game, const GameState& before, int redeals) {
-  game.state.piles = before.piles;
-  game.state.cards = before.cards;
-  game.setRedealCount(redeals);
-  game.setWon(false);
-}
-
 // Turns the face-down cards left on top, as the searches take for granted.
 void turnTops(Game& game) {
   for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile) {
     const CardNumber top = game.state.piles.pile(PileList::Tableau, pile).topCard();
     if (top != kNoCard && game.state.isFaceDown(top)) game.turnTopCard(pile);
   }
-}
-
-// Every move the engine accepts that changes the table: the waste's and the
-// tableau's top cards onto any foundation or tableau pile, and the stock.
-std::vector<SolverMove> engineMoves(Game& game) {
-  std::vector<CardNumber> tops{game.state.piles.waste().topCard()};
-  for (int pile = 0; pile < game.state.pilesInUse(PileList::Tableau); ++pile)
-    tops.push_back(game.state.piles.pile(PileList::Tableau, pile).topCard());
-  std::vector<SolverMove> moves{{SolverMove::Kind::Stock, kNoCard, kStockPile}};
-  for (const CardNumber card : tops) {
-    if (card == kNoCard) continue;
-    for (int f = 0; f < game.state.pilesInUse(PileList::Foundations); ++f)
-      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Foundations, f}});
-    for (int t = 0; t < game.state.pilesInUse(PileList::Tableau); ++t)
-      moves.push_back({SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, t}});
-  }
-  std::vector<SolverMove> accepted;
-  const GameState before = game.state;
-  const int redeals = game.redealCount();
-  for (const SolverMove& move : moves) {
-    const bool ok = applyMove(game, move) && !(game.state.piles == before.piles);
-    restore(game, before, redeals);
-    if (ok) accepted.push_back(move);
-  }
-  return accepted;
 }
 
 std::string tableKey(const Game& game) {
@@ -120,7 +92,7 @@ bool winnable(Game& game, std::unordered_set<std::string>& seen) {
   if (!seen.insert(tableKey(game)).second) return false;
   const GameState before = game.state;
   const int redeals = game.redealCount();
-  for (const SolverMove& move : engineMoves(game)) {
+  for (const SolverMove& move : topCardMoves(game)) {
     applyMove(game, move);
     turnTops(game);
     const bool won = winnable(game, seen);
@@ -149,7 +121,7 @@ TEST_F(StockGamesSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
       play.deal(std::to_string(deal));
       Game& table = play.game();
       for (int step = 0; step < 400; ++step) {
-        const std::vector<SolverMove> engine = engineMoves(table);
+        const std::vector<SolverMove> engine = topCardMoves(table);
         const std::optional<std::vector<SolverMove>> search = searchMoves(kind, SolverStart::of(table));
         ASSERT_TRUE(search.has_value()) << kind << " deal " << deal << " step " << step;
         ASSERT_EQ(asSet(*search), asSet(engine)) << kind << " deal " << deal << " step " << step;
@@ -186,7 +158,7 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
         ASSERT_TRUE(applyMove(table, move)) << kind << " deal " << deal;
       }
       if (cardsInPlay(table) > kEndgameCards) continue;
-      const std::vector<SolverMove> moves = engineMoves(table);
+      const std::vector<SolverMove> moves = topCardMoves(table);
       if (!moves.empty() && std::bernoulli_distribution(0.5)(random))
         applyMove(table, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)]);
       turnTops(table);
