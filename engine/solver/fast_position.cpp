@@ -137,14 +137,30 @@ void FastPosition::encode(std::vector<std::uint8_t>& out) const {
 }
 
 void FastPosition::decode(std::span<const std::uint8_t> bytes) {
-  clear();
+  // Each pile is laid anew only from its first card that differs: the
+  // positions a search moves between share most of their cards (the stock
+  // above all), and taking cards off keeps the key as exact as laying them.
   setRedeals(bytes[0]);
   std::size_t at = 1;
   for (int p = 0; p < piles_; ++p) {
+    const auto index = static_cast<std::size_t>(p);
     const int count = bytes[at];
-    down_[static_cast<std::size_t>(p)] = bytes[at + 1];
+    const int down = bytes[at + 1];
     at += 2;
-    for (int i = 0; i < count; ++i) push(p, bytes[at++]);
+    const int height = size_[index];
+    int same = 0;
+    while (same < count && same < height && cards_[index][static_cast<std::size_t>(same)] == bytes[at + static_cast<std::size_t>(same)])
+      ++same;
+    // A slot's share of the key tells whether its card lies face down.
+    if (down != down_[index]) same = std::min({same, down, static_cast<int>(down_[index])});
+    if (same == count && same == height) {
+      at += static_cast<std::size_t>(count);
+      continue;
+    }
+    while (size_[index] > same) pop(p);
+    down_[index] = static_cast<std::uint8_t>(down);
+    for (int i = same; i < count; ++i) push(p, bytes[at + static_cast<std::size_t>(i)]);
+    at += static_cast<std::size_t>(count);
     rekey(p);
   }
 }
