@@ -109,10 +109,11 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
   while (!queue_.empty() && !full && !spent(lastNode) && memoryUsed(seen.bytes()) < memoryBytes_) {
     std::pop_heap(queue_.begin(), queue_.end());
     const std::uint32_t current = queue_.back().node;
+    // The position's score, less the steps that were counted against it.
+    const int value = queue_.back().priority + static_cast<int>(nodes_[current].depth);
     queue_.pop_back();
     ++expanded_;
     moveTo(current);
-    const int value = stockScore(position_);
     auto [at, added] = best.try_emplace(signature(), value, current);
     if (!added && value > at->second.first) at->second = {value, current};
     position_.moves(moves_, true);
