@@ -1,0 +1,102 @@
+// The waste's top card going home at once in the two-pack games built in
+// suit up from the aces and down from the kings, where that cannot be worse
+// than leaving it: its twin is home, and either so is every card the
+// foundation left without it could still have taken, or no foundation
+// building the other way can ever come to it.
+//
+// Why the move is never worse. Say the top card c, of rank r, fits a
+// foundation F building up (the case of one building down is the mirror
+// image), the other card of c's suit and rank is home, and so are both cards
+// of rank r-1 of the suit (one of them F's top), or else no foundation
+// building down can reach r+1 (below). Take any winning line L
+// from here that does not play c onto F now; it plays c home later, at some
+// moment t, onto a foundation G. The line L' plays c onto F now, then makes
+// L's moves but that one. The stock and the waste hold the same cards in
+// the same order, but for c: every move L makes from them is open to L' (a
+// redeal L' cannot make, its waste holding a single card, leaves that card
+// on top, where L's next click would bring it). Until t, F takes nothing in
+// L: it waits for a card of rank r, and c is the last one out (for an ace,
+// F empty, see below). At t:
+// - G is F, or another foundation building up with r-1 on top (F's twin at
+//   that moment): after t, L and L' hold the same foundations, up to
+//   exchanging F and G.
+// - G builds down with r+1 on top: after t, in L, F waits for a card of rank
+//   r and G for one of rank r-1, and both ranks are home; in L', F holds c
+//   and G waits for a card of rank r. L never uses F or G again, so L'
+//   follows it to the win. Where both cards of rank r-1 are not home, G
+//   cannot build down: a foundation building down, of c's suit or empty
+//   (14 on top), comes to r+1 only through a card of each rank between its
+//   top and r, and one of those ranks has no card left out; cards only ever
+//   go home, so it never will.
+// Aces: the foundations building up are as many as the aces. If F, empty,
+// takes another suit's ace in L before t, L' puts that ace where L puts c
+// (G, empty until then), or, if c goes onto a foundation building down, onto
+// a foundation building up that L never uses, for L puts no more than one
+// ace fewer on them than there are. Kings onto foundations building down
+// alike.
+#include <array>
+#include <cstddef>
+
+#include "engine/build_types.hpp"
+#include "engine/solver/stock_waste_rules.hpp"
+
+namespace quilloro::solver::stock_waste {
+
+void StockWasteRules::findTwins() {
+  for (auto& places : twinPlaces_) places.fill(-1);
+  for (std::size_t at = 0; at < deck_.size(); ++at) {
+    auto& places = twinPlaces_[static_cast<std::size_t>(kindOf(deck_[at]))];
+    for (std::int16_t& place : places)
+      if (place < 0) {
+        place = static_cast<std::int16_t>(at);
+        break;
+      }
+  }
+}
+
+int StockWasteRules::cardsOutOfKind(const State& s, int kind) const {
+  int out = 0;
+  for (const std::int16_t at : twinPlaces_[static_cast<std::size_t>(kind)])
+    if (at >= 0 && !isGone(s, at)) ++out;
+  return out;
+}
+
+bool StockWasteRules::otherWayReaches(const State& s, CardNumber card, bool upward) const {
+  const int rank = rankOf(card);
+  const int suit = static_cast<int>(cardSuit(card));
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f) {
+    const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
+    const Foundation& foundation = s.foundations[static_cast<std::size_t>(f)];
+    if (rule.upward != upward || rule.buildType != build_type::kSameSuit) continue;
+    if (foundation.count > 0 && static_cast<int>(cardSuit(foundation.bottom)) != suit) continue;
+    // The ranks it takes before it would take the card's, each needing a card out.
+    const int step = upward ? 1 : -1;
+    int next = foundation.count == 0 ? (upward ? kAce : kKing) : rankOf(foundation.top) + step;
+    if (upward ? next > rank : next < rank) continue;
+    bool open = true;
+    for (; open && next != rank; next += step) open = cardsOutOfKind(s, suit * kFoundationCards + next - 1) > 0;
+    if (open) return true;
+  }
+  return false;
+}
+
+std::optional<StockStep> StockWasteRules::safeTwinHomeStep(const State& s) const {
+  const int top = wasteTop(s);
+  if (top < 0) return std::nullopt;
+  const CardNumber card = deck_[static_cast<std::size_t>(top)];
+  const int kind = kindOf(card);
+  // c itself is out: its twin is home when no other card of its kind is.
+  if (cardsOutOfKind(s, kind) != 1) return std::nullopt;
+  const int rank = rankOf(card);
+  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f) {
+    const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
+    if (rule.buildType != build_type::kSameSuit || !accepts(s, f, card)) continue;
+    // The rank the foundation left without c could still wait for.
+    const bool last = rule.upward ? rank == kAce : rank == kKing;
+    if (!last && cardsOutOfKind(s, rule.upward ? kind - 1 : kind + 1) != 0 && otherWayReaches(s, card, !rule.upward)) continue;
+    return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
+  }
+  return std::nullopt;
+}
+
+}  // namespace quilloro::solver::stock_waste
