@@ -15,8 +15,7 @@
 // the same order, but for c: every move L makes from them is open to L' (a
 // redeal L' cannot make, its waste holding a single card, leaves that card
 // on top, where L's next click would bring it). Until t, F takes nothing in
-// L: it waits for a card of rank r, and c is the last one out (for an ace,
-// F empty, see below). At t:
+// L: it waits for a card of rank r, and c is the last one out. At t:
 // - G is F, or another foundation building up with r-1 on top (F's twin at
 //   that moment): after t, L and L' hold the same foundations, up to
 //   exchanging F and G.
@@ -28,12 +27,15 @@
 //   (14 on top), comes to r+1 only through a card of each rank between its
 //   top and r, and one of those ranks has no card left out; cards only ever
 //   go home, so it never will.
-// Aces: the foundations building up are as many as the aces. If F, empty,
-// takes another suit's ace in L before t, L' puts that ace where L puts c
-// (G, empty until then), or, if c goes onto a foundation building down, onto
-// a foundation building up that L never uses, for L puts no more than one
-// ace fewer on them than there are. Kings onto foundations building down
-// alike.
+// Aces go onto an empty foundation building up at once even with their twin
+// out (kings onto an empty one building down are the mirror image). The
+// foundations building up are as many as the aces, and an empty one takes
+// any. If L plays c at t onto G, empty then, L' uses G where L uses F (both
+// empty until L fills them: foundations never give cards back) and F where
+// L uses G. If G builds down with a two on top, L puts one ace fewer on the
+// foundations building up than there are, so there is one, P, that L never
+// uses: L' puts on P whatever L puts on F, and after t G, short of its ace
+// in L', is one L never fills again.
 #include <array>
 #include <cstddef>
 
@@ -86,14 +88,17 @@ std::optional<StockStep> StockWasteRules::safeTwinHomeStep(const State& s) const
   const CardNumber card = deck_[static_cast<std::size_t>(top)];
   const int kind = kindOf(card);
   // c itself is out: its twin is home when no other card of its kind is.
-  if (cardsOutOfKind(s, kind) != 1) return std::nullopt;
+  const bool twinHome = cardsOutOfKind(s, kind) == 1;
   const int rank = rankOf(card);
   for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f) {
     const FoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
     if (rule.buildType != build_type::kSameSuit || !accepts(s, f, card)) continue;
-    // The rank the foundation left without c could still wait for.
-    const bool last = rule.upward ? rank == kAce : rank == kKing;
-    if (!last && cardsOutOfKind(s, rule.upward ? kind - 1 : kind + 1) != 0 && otherWayReaches(s, card, !rule.upward)) continue;
+    // An ace or a king starting a foundation of its own.
+    if (rank == (rule.upward ? kAce : kKing))
+      return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
+    if (!twinHome) continue;
+    // The rank the foundation left without c would still wait for.
+    if (cardsOutOfKind(s, rule.upward ? kind - 1 : kind + 1) != 0 && otherWayReaches(s, card, !rule.upward)) continue;
     return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
   }
   return std::nullopt;
