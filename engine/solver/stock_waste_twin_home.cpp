@@ -27,6 +27,16 @@
 //   (14 on top), comes to r+1 only through a card of each rank between its
 //   top and r, and one of those ranks has no card left out; cards only ever
 //   go home, so it never will.
+// With the twin c' out, c goes at once where both foundations of its suit
+// building up have r-1 on top, F and F2. Both cards of rank r-1 are home,
+// so what a foundation building down takes of rank r is the last it takes.
+// L plays c and c' onto F, F2 or foundations building down. L' plays c onto
+// F now, and c' where L does, but onto F2 where L puts it on F (F2 waits
+// for rank r alone, so it still has r-1 on top then), and nothing where L
+// plays c: afterwards F and F2 hold what they hold in L, maybe exchanged,
+// or one of them waits for rank r and L never fills it again; a foundation
+// building down that L gives c to waits in L' for a card of rank r, in L
+// for one of rank r-1, and L never fills it again either.
 // Aces go onto an empty foundation building up at once even with their twin
 // out (kings onto an empty one building down are the mirror image). The
 // foundations building up are as many as the aces, and an empty one takes
@@ -96,7 +106,15 @@ std::optional<StockStep> StockWasteRules::safeTwinHomeStep(const State& s) const
     // An ace or a king starting a foundation of its own.
     if (rank == (rule.upward ? kAce : kKing))
       return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
-    if (!twinHome) continue;
+    if (!twinHome) {
+      // Both foundations of its suit and way wait for c's rank.
+      bool both = false;
+      for (int g = f + 1; g < static_cast<int>(foundationRules_.size()) && !both; ++g)
+        both = foundationRules_[static_cast<std::size_t>(g)].upward == rule.upward &&
+               foundationRules_[static_cast<std::size_t>(g)].buildType == build_type::kSameSuit && accepts(s, g, card);
+      if (!both) continue;
+      return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
+    }
     // The rank the foundation left without c would still wait for.
     if (cardsOutOfKind(s, rule.upward ? kind - 1 : kind + 1) != 0 && otherWayReaches(s, card, !rule.upward)) continue;
     return Step{Step::Kind::WasteToFoundation, static_cast<std::uint8_t>(top), static_cast<std::uint8_t>(f)};
