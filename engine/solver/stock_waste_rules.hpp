@@ -127,8 +127,9 @@ class StockWasteRules {
   // queen going into the centre row is a choice, not such a move.)
   std::optional<Step> safeInSuitStep(const State& s) const;
   // The waste's top card onto a foundation in suit, never a worse move with
-  // two packs where its twin is home and so is every card the foundation
-  // left without it could still take (see stock_waste_twin_home).
+  // two packs where it is an ace or a king starting one, where its twin is
+  // home and the foundation left without it could take no more, or where
+  // both foundations of its suit and way wait for it (see stock_waste_twin_home).
   std::optional<Step> safeTwinHomeStep(const State& s) const;
   // A card's suit and rank as one number, the same for both packs.
   static int kindOf(CardNumber card) { return static_cast<int>(cardSuit(card)) * kFoundationCards + rankOf(card) - 1; }

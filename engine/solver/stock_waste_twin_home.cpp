@@ -1,8 +1,9 @@
 // The waste's top card going home at once in the two-pack games built in
 // suit up from the aces and down from the kings, where that cannot be worse
-// than leaving it: its twin is home, and either so is every card the
-// foundation left without it could still have taken, or no foundation
-// building the other way can ever come to it.
+// than leaving it: an ace or a king starting a foundation; a card whose twin
+// is home, where either so is every card the foundation left without it
+// could still have taken, or no foundation building the other way can ever
+// come to it; a card both foundations of its suit and way wait for.
 //
 // Why the move is never worse. Say the top card c, of rank r, fits a
 // foundation F building up (the case of one building down is the mirror
@@ -22,7 +23,7 @@
 // - G builds down with r+1 on top: after t, in L, F waits for a card of rank
 //   r and G for one of rank r-1, and both ranks are home; in L', F holds c
 //   and G waits for a card of rank r. L never uses F or G again, so L'
-//   follows it to the win. Where both cards of rank r-1 are not home, G
+//   follows it to the win. Where a card of rank r-1 is still out, G
 //   cannot build down: a foundation building down, of c's suit or empty
 //   (14 on top), comes to r+1 only through a card of each rank between its
 //   top and r, and one of those ranks has no card left out; cards only ever
