@@ -25,6 +25,13 @@ constexpr std::size_t kBeamWidth = 6;
 // Busy Aces deals it left open at 3,000,000, the two together won 3 at
 // 1,000,000), so each round runs both.
 constexpr std::size_t kWideBeamWidth = 24;
+// Where the stock holds more than three quarters of the cards, nearly every
+// card comes through the waste, and which of them each stage leaves there
+// decides the deal more than how far each stage's search looks: of 21 Busy
+// Aces deals the wide beam had not won in 2 seconds, a beam of 64 won 7 at
+// 1,000,000 positions (one of 128 none more), though it misses some that
+// the beam of 24 wins: over deals 1001-1200 it wins 183 where that won 182.
+constexpr std::size_t kWiderBeamWidth = 64;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 constexpr std::int64_t kClockInterval = 256;
 // The positions of the beam's first run; each run after has twice as many.
@@ -297,7 +304,11 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
   std::int64_t expanded = 0;
   bool cut = true;
   std::vector<std::size_t> widths{kBeamWidth};
-  if (rules.packs() > 1 && !rules.dealsRows()) widths.push_back(kWideBeamWidth);
+  if (rules.packs() > 1 && !rules.dealsRows()) {
+    const FastPosition dealt(rules, start.state, start.redealCount);
+    const bool longStock = 4 * dealt.size(dealt.stockPile()) > 3 * rules.packs() * kCardsPerPack;
+    widths.push_back(longStock ? kWiderBeamWidth : kWideBeamWidth);
+  }
   for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();) {
     cut = false;
     for (const std::size_t width : widths) {
