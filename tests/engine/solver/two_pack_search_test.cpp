@@ -4,6 +4,7 @@
 // same line again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "engine/solver/solver.hpp"
 #include "engine/solver/solver_move.hpp"
 #include "engine/solver/stock_beam.hpp"
+#include "engine/solver/beam_take_backs.hpp"
+#include "engine/solver/fast_position.hpp"
+#include "engine/solver/safe_plays.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver {
@@ -118,6 +122,60 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
   const SolveResult again = solveStockByStage(*rules, start, budget, nullptr);
   EXPECT_EQ(again.nodes, first.nodes);
   EXPECT_TRUE(again.moves == first.moves);
+}
+
+TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
+  // The beam lists the moves after a card taken back only where some card
+  // could go onto it: along a line of Gargantua's moves and clicks, the
+  // pairs it finds are those of listing every move after every take-back.
+  cli::SolverSession table = session(31);
+  table.deal("1008");
+  const SolverStart start = SolverStart::of(table.game());
+  const std::optional<FastRules> rules = FastRules::of(start);
+  ASSERT_TRUE(rules.has_value());
+  ASSERT_TRUE(beamTakesBack(*rules));
+  FastPosition position(*rules, start.state, start.redealCount);
+  SafePlays safe(position);
+  std::vector<FastStep> moves;
+  std::vector<FastStep> steps;
+  int paired = 0;
+  int takeBacks = 0;
+  for (int turn = 0; turn < 200; ++turn) {
+    position.moves(moves, true);
+    for (const FastStep& step : moves) {
+      if (!takesBackHome(position, step)) continue;
+      ++takeBacks;
+      std::vector<FastStep> found;
+      movesOntoTakenBack(position, step, found);
+      std::vector<FastStep> played;
+      playBare(position, step, played);
+      std::vector<FastStep> every;
+      position.moves(every, true);
+      position.wasteTopMoves(every);
+      std::erase_if(every, [&](const FastStep& next) {
+        return next.kind != FastStep::Kind::Move || next.to != step.to || takesBackHome(position, next);
+      });
+      for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
+      ASSERT_EQ(found.size(), every.size()) << "turn " << turn;
+      for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].from, every[i].from) << "turn " << turn;
+        EXPECT_EQ(found[i].count, every[i].count) << "turn " << turn;
+        EXPECT_EQ(found[i].priority, every[i].priority) << "turn " << turn;
+      }
+      paired += found.empty() ? 0 : 1;
+    }
+    // One of the two most promising moves, or a click where there is none.
+    position.moves(moves, false);
+    std::stable_sort(moves.begin(), moves.end(),
+                     [](const FastStep& a, const FastStep& b) { return a.priority > b.priority; });
+    if (moves.empty() || turn % 5 == 0) {
+      if (!position.click(steps)) break;
+    } else {
+      safe.play(moves[static_cast<std::size_t>(turn) % std::min<std::size_t>(2, moves.size())], steps);
+    }
+  }
+  EXPECT_GT(paired, 0);
+  EXPECT_GT(takeBacks, paired);
 }
 
 }  // namespace
