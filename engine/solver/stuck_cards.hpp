@@ -28,7 +28,17 @@
 // a base only once it has left; rows the stock deals onto the reserves only
 // cover reserve cards, and the cards still in such a stock count in S as
 // reserve cards that nothing covers: each leaves its reserve only as a
-// reserve card does, and serves as a base only once it has left. No free cell may take a card, no stock deals rows
+// reserve card does, and serves as a base only once it has left.
+// Where any face-up cards move together, the face-down cards count in S as
+// well: a face-down card x moves only once shown, that is once the card
+// right on it has parted from it, and then parts by the same ways as a
+// face-up card; so x may drop only after the card on it has dropped, and
+// while x stays, the cards under it stay covered and x holds its suit's
+// higher cards away from home. (A face-down card never shows while a card
+// of S lies on it, which is all the count above asks of it.) There, too, a
+// card goes into a space only where one shows now or the bottom card of
+// some pile has left it before: the first space to come needs a card that
+// stays in S to have parted first, when every bottom card stays. No free cell may take a card, no stock deals rows
 // onto the piles and no reserve fills a space, or a card could part by ways
 // the count does not know; with two packs every card has a twin, which the
 // count does not follow either.
@@ -78,6 +88,11 @@ class StuckCards {
   int stockPile_ = -1;
   // Only single cards move: a card of the set keeps every card under it covered.
   bool singleCards_ = false;
+  // Any face-up cards move together: the face-down cards count in the set.
+  bool holdsFaceDown_ = false;
+  // A card may go into a space: one shows now, or the bottom card of a pile
+  // may leave (counted only where the face-down cards count in the set).
+  bool spaceMayCome_ = true;
   // The cards every card builds on, and each suit's cards by rank.
   std::array<std::vector<FastCard>, kMaxCards> bases_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
