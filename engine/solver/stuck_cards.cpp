@@ -1,8 +1,6 @@
 // Face-up tableau cards that hold on to the card under them for ever.
 #include "engine/solver/stuck_cards.hpp"
 
-#include <algorithm>
-
 namespace quilloro::solver {
 
 StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
@@ -34,12 +32,11 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   return slot < down && down < position.size(pile) && inSet_[position.card(pile, down)];
 }
 
-bool StuckCards::coveredBySet(int pile, int slot, const FastPosition& position) const {
+bool StuckCards::coveredByAnyAbove(int pile, int slot, const FastPosition& position) const {
+  // (Where runs move, a run lifted from under a card of the set bares what
+  // lay under the run: only the card right above counts, as above_ tells.)
   if (pile == stockPile_) return false;
-  // Where runs move, a run lifted from under a card of the set bares what
-  // lay under the run: only the card right above counts.
-  const int last = singleCards_ ? position.size(pile) : std::min(position.size(pile), slot + 2);
-  for (int above = slot + 1; above < last; ++above)
+  for (int above = slot + 1; above < position.size(pile); ++above)
     if (inSet_[position.card(pile, above)]) return true;
   return false;
 }
@@ -93,6 +90,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(t);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = holdsFaceDown_ || slot >= position.faceDown(t);
+      above_[card] = slot + 1 < position.size(t) ? position.card(t, slot + 1) : FastCard{0};
     }
   // Reserves that only give hold their cards in the set too: a reserve card
   // leaves only once bare, home or onto the tableau.
@@ -103,6 +101,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(r);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      above_[card] = slot + 1 < position.size(r) ? position.card(r, slot + 1) : FastCard{0};
     }
   // So do the cards of a stock that deals onto such reserves: each comes
   // into play on a reserve's top and leaves it as a reserve card does.
@@ -115,6 +114,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(stockPile_);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      above_[card] = 0;
     }
   // A space shows, if none does yet, only once the bottom card of a pile has
   // left: where the face-down cards count in the set, only once a bottom

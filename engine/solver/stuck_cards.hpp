@@ -70,7 +70,11 @@ class StuckCards {
   bool neverBare(FastCard card, const FastPosition& position) const;
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
   // A card of the set lies above the slot and keeps it covered for ever.
-  bool coveredBySet(int pile, int slot, const FastPosition& position) const;
+  bool coveredBySet(int pile, int slot, const FastPosition& position) const {
+    return singleCards_ ? coveredByAnyAbove(pile, slot, position) : inSet_[above_[position.card(pile, slot)]];
+  }
+  // The same where only single cards move: any card of the set above counts.
+  bool coveredByAnyAbove(int pile, int slot, const FastPosition& position) const;
   // The lowest rank of the suit, from the given one up, whose card is not
   // home and is held by the set or never comes bare; one past the king for
   // none. A card of the suit up to that rank may go home once bare.
@@ -100,6 +104,9 @@ class StuckCards {
   std::array<std::int8_t, kMaxCards> pile_{};
   std::array<std::uint8_t, kMaxCards> slot_{};
   std::array<bool, kMaxCards> inSet_{};
+  // The card right on each card of the tableau and the reserves (0 for none
+  // and for the stock's cards, which nothing keeps covered).
+  std::array<FastCard, kMaxCards> above_{};
   // Each suit's first held rank (see firstHeld), counted at every pass: the
   // cards dropped since only make it higher, so a card it lets go home may
   // go home.
