@@ -36,12 +36,15 @@
 // while x stays, the cards under it stay covered and x holds its suit's
 // higher cards away from home. (A face-down card never shows while a card
 // of S lies on it, which is all the count above asks of it.) There, too, a
-// card goes into a space only where one shows now or the bottom card of
-// some pile has left it before: the first space to come needs a card that
-// stays in S to have parted first, when every bottom card stays. No free cell may take a card, no stock deals rows
-// onto the piles and no reserve fills a space, or a card could part by ways
-// the count does not know; with two packs every card has a twin, which the
-// count does not follow either.
+// card goes into a space only where one shows now or a pile's bottom card
+// may leave (a bottom card parts by leaving its pile): a pile comes empty
+// only when its bottom card leaves, so where no space shows and every
+// bottom card stays in S, the first space to come needs a card of S to
+// have parted first.
+// No free cell may take a card, no stock deals rows onto the piles and no
+// reserve fills a space, or a card could part by ways the count does not
+// know; with two packs every card has a twin, which the count does not
+// follow either.
 #pragma once
 
 #include <array>
