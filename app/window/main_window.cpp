@@ -66,6 +66,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   buildTopArea();
   buildStatusBar();
   buildMenus();
+  syncDialogCommands();
   buildPlayAids();
   connect(table_, &TableWidget::resized, this, &MainWindow::runResizeSteps);
 

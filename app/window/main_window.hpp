@@ -55,7 +55,7 @@ class ToolStrip;
 enum class ToolButton;
 
 // The commands whose windows other parts of the program supply. Until one is
-// set, its command says that this part of Quilloro is not yet available.
+// set, its menu item and toolbar button stay greyed out.
 enum class WindowDialog {
   GameCatalogue, SelectNumber, Save, Players, Statistics, HiScores, Customize, Options, Favourites,
   CardCounter, TipOfTheDay, Demo,
@@ -104,14 +104,12 @@ class MainWindow : public QMainWindow,
  public:
   // The table's zoom, as the window applies it.
   const TableZoom& tableZoom() const { return zoom_; }
-  static constexpr const char* kNotAvailable = "This part of Quilloro is not yet available.";
   static constexpr const char* kExitQuestion = "Exit Quilloro 98?";
   static constexpr int kAbandonQuestion = 9001;
   // The texts of the window's own boxes and windows.
   static constexpr int kExitQuestionText = 5201;
   static constexpr int kErrorTitleText = 5202;
   static constexpr int kWebSiteQuestionText = 5203;
-  static constexpr int kNotAvailableText = 5218;
   static constexpr int kFirstToolHintText = 5230;
   // The status bar's height in pixels, taken off the table's bottom.
   static constexpr int kStatusBarHeight = 22;
@@ -144,7 +142,8 @@ class MainWindow : public QMainWindow,
   // A message of the game in the player's language where the texts know it.
   QString playerMessage(std::string_view english) const;
 
-  void setDialog(WindowDialog dialog, std::function<void()> show) { dialogs_[dialog] = std::move(show); }
+  // Supplies the window of a command, which then becomes available.
+  void setDialog(WindowDialog dialog, std::function<void()> show);
   // The "Game won" dialog and the hi-score entry, supplied by other parts.
   void setGameWonDialog(std::function<void(const GameWonSummary&)> show) { gameWonDialog_ = std::move(show); }
   void setNewHiScoreDialog(std::function<void(const NewHiScore&)> show) { newHiScoreDialog_ = std::move(show); }
@@ -305,6 +304,8 @@ class MainWindow : public QMainWindow,
   // The cards fly from the deal source when animation is on; otherwise the table is drawn.
   void showDeal();
   void syncAutoplay();
+  // Greys out the commands whose windows are not supplied, and Customize while the game forbids it.
+  void syncDialogCommands();
   void refreshTable();
   // --- the play aids ---
   void buildPlayAids();
@@ -385,6 +386,8 @@ class MainWindow : public QMainWindow,
   bool closeWithoutQuestion_ = false;
   bool closed_ = false;
   bool gameOnTable_ = false;
+  // Whether the game on the table lets the player change the look.
+  bool customizeAllowed_ = true;
   // The engine's next table redraw shows a deal or a restart.
   bool dealToShow_ = false;
   bool statusBarVisible_ = false;

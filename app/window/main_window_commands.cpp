@@ -1,6 +1,9 @@
 // The menu and toolbar commands of the main window.
+#include <optional>
+
 #include <QAction>
 #include <QApplication>
+#include <QToolButton>
 
 #include "app/window/about_box.hpp"
 #include "app/widgets/help_window.hpp"
@@ -8,16 +11,57 @@
 #include "app/window/main_window.hpp"
 #include "app/widgets/sound_player.hpp"
 #include "app/window/table_widget.hpp"
+#include "app/window/tool_strip.hpp"
 
 namespace quilloro {
+namespace {
 
+// The menu item, and the toolbar button where there is one, of each command
+// whose window another part of the program supplies.
+struct DialogCommand {
+  WindowDialog dialog;
+  const char* item;
+  std::optional<ToolButton> button;
+};
+
+constexpr DialogCommand kDialogCommands[] = {
+    {WindowDialog::GameCatalogue, "mnuOpenGame", ToolButton::Open},
+    {WindowDialog::SelectNumber, "mnuSelectGame", std::nullopt},
+    {WindowDialog::Save, "mnuSave", ToolButton::Save},
+    {WindowDialog::Players, "mnuPlayers", std::nullopt},
+    {WindowDialog::Statistics, "mnuStatisticsDialog", ToolButton::Statistics},
+    {WindowDialog::HiScores, "mnuHiScores", std::nullopt},
+    {WindowDialog::Customize, "mnuCustomize", std::nullopt},
+    {WindowDialog::Options, "mnuOptions", std::nullopt},
+    {WindowDialog::Favourites, "mnuFavourites", std::nullopt},
+    {WindowDialog::CardCounter, "mnuCardCounter", std::nullopt},
+    {WindowDialog::TipOfTheDay, "mnuTipOfTheDay", std::nullopt},
+    {WindowDialog::Demo, "mnuDemo", std::nullopt},
+};
+
+}  // namespace
+
+void MainWindow::setDialog(WindowDialog dialog, std::function<void()> show) {
+  dialogs_[dialog] = std::move(show);
+  syncDialogCommands();
+}
+
+void MainWindow::syncDialogCommands() {
+  for (const DialogCommand& command : kDialogCommands) {
+    const auto found = dialogs_.find(command.dialog);
+    bool available = found != dialogs_.end() && found->second;
+    if (command.dialog == WindowDialog::Customize) available = available && customizeAllowed_;
+    if (QAction* item = action(QString::fromLatin1(command.item))) item->setEnabled(available);
+    if (command.button)
+      for (ToolStrip* bar : {largeBar_, smallBar_})
+        if (bar) bar->button(*command.button)->setEnabled(available);
+  }
+}
+
+// A command without its window is greyed out, so only a direct call arrives here without one.
 void MainWindow::runDialog(WindowDialog dialog) {
   const auto found = dialogs_.find(dialog);
-  if (found == dialogs_.end() || !found->second) {
-    boxes_->information(windowText(kNotAvailableText, kNotAvailable));
-    return;
-  }
-  found->second();
+  if (found != dialogs_.end() && found->second) found->second();
 }
 
 void MainWindow::newGame() {
@@ -88,7 +132,7 @@ void MainWindow::showFavourites() { runDialog(WindowDialog::Favourites); }
 
 void MainWindow::toggleCardCounter() {
   runDialog(WindowDialog::CardCounter);
-  // The check mark follows the card counter window, which is not there yet.
+  // The check mark follows the card counter window; without one there is nothing to check.
   if (dialogs_.count(WindowDialog::CardCounter) == 0)
     if (QAction* item = action(QStringLiteral("mnuCardCounter"))) item->setChecked(false);
 }

@@ -118,8 +118,8 @@ void MainWindow::newHiScore(const NewHiScore& entry) {
 void MainWindow::gameWon(const GameWonSummary& summary) {
   // The player is leaving: a close asked for during the animation, or the window already closed.
   if (quitRequested_ || closed_) return;
+  // The result window belongs to the statistics; a window without them shows the win on the table only.
   if (gameWonDialog_) gameWonDialog_(summary);
-  else boxes_->information(windowText(kNotAvailableText, kNotAvailable));
 }
 
 void MainWindow::fileError(std::string_view text) {
@@ -131,7 +131,8 @@ void MainWindow::fileError(std::string_view text) {
 void MainWindow::cardSizeChanged(const CardSize& size) { renderer_->loadCardImages(size); }
 
 void MainWindow::customizeAvailable(bool available) {
-  if (QAction* item = action(QStringLiteral("mnuCustomize"))) item->setEnabled(available);
+  customizeAllowed_ = available;
+  syncDialogCommands();
 }
 
 void MainWindow::notice(const std::string& text) { boxes_->information(playerMessage(text)); }

@@ -116,6 +116,7 @@ std::optional<std::pair<StockWasteRules, StockState>> StockWasteRules::of(const 
   if (rules.deck_.size() > kDeckWords * 64) return std::nullopt;
   s.cardsLeft = static_cast<int>(rules.deck_.size());
   for (const CardNumber card : rules.deck_) rules.suitRanks_[static_cast<std::size_t>(cardSuit(card))].push_back(rankOf(card));
+  rules.findTwins();
   if (rules.passes_ != kUnlimitedStockPasses) {
     if (start.redealCount < 0 || start.redealCount > rules.passes_) return std::nullopt;
     s.redeals = static_cast<std::uint8_t>(start.redealCount);
@@ -381,6 +382,11 @@ void StockWasteRules::steps(const State& s, std::vector<Step>& out) const {
     }
   if (wasteOnlyInSuit_ && !everyMove_)
     if (const std::optional<Step> safe = safeInSuitStep(s)) {
+      out.push_back(*safe);
+      return;
+    }
+  if (suitsAlone_ && packs_ == 2 && !everyMove_)
+    if (const std::optional<Step> safe = safeTwinHomeStep(s)) {
       out.push_back(*safe);
       return;
     }

@@ -126,6 +126,20 @@ class StockWasteRules {
   // the cards of its suit the first one could no longer take anyway. (A
   // queen going into the centre row is a choice, not such a move.)
   std::optional<Step> safeInSuitStep(const State& s) const;
+  // The waste's top card onto a foundation in suit, never a worse move with
+  // two packs where it is an ace or a king starting one, where its twin is
+  // home and the foundation left without it could take no more, or where
+  // both foundations of its suit and way wait for it (see stock_waste_twin_home).
+  std::optional<Step> safeTwinHomeStep(const State& s) const;
+  // A card's suit and rank as one number, the same for both packs.
+  static int kindOf(CardNumber card) { return static_cast<int>(cardSuit(card)) * kFoundationCards + rankOf(card) - 1; }
+  // Where the cards of each kind stand in the deck, for safeTwinHomeStep.
+  void findTwins();
+  // How many cards of a kind are still in the stock or on the waste.
+  int cardsOutOfKind(const State& s, int kind) const;
+  // Whether some foundation of the card's suit (or empty) building the way
+  // given could still come to take it: a card of each rank between is out.
+  bool otherWayReaches(const State& s, CardNumber card, bool upward) const;
   // The click on the stock as the engine makes it; false when it changes nothing.
   bool click(State& s) const;
   // The rank a foundation takes after one of this rank.
@@ -166,6 +180,8 @@ class StockWasteRules {
   bool suitsAlone_ = false;
   int packs_ = 1;
   std::array<std::vector<int>, 4> suitRanks_;
+  // Per kind, the deck's places of its two cards (-1: none, home from the start).
+  std::array<std::array<std::int16_t, 2>, 4 * kFoundationCards> twinPlaces_{};
   mutable SuitAloneBound suitBound_;
   mutable std::array<SuitAlone, 4> suitGames_;
 };

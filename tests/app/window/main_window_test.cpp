@@ -389,16 +389,21 @@ TEST_F(MainWindowTest, TableShowsDealtCardsOnTheGreenTable) {
   EXPECT_EQ(w.table()->pointerShape(), 11);
 }
 
-TEST_F(MainWindowTest, CommandsOfOtherPartsSayTheyAreNotYetAvailable) {
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowsAreGreyedOutUntilSupplied) {
   MainWindow& w = start();
-  w.action("mnuStatisticsDialog")->trigger();
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0], QStringLiteral("This part of Quilloro is not yet available."));
+  EXPECT_FALSE(w.action("mnuStatisticsDialog")->isEnabled());
+  EXPECT_FALSE(w.largeToolbar()->button(ToolButton::Statistics)->isEnabled());
+  EXPECT_FALSE(w.smallToolbar()->button(ToolButton::Statistics)->isEnabled());
+  // A direct call without the window does nothing and says nothing.
+  w.showStatistics();
+  EXPECT_TRUE(boxes.shown.empty());
   bool opened = false;
   w.setDialog(WindowDialog::Statistics, [&opened] { opened = true; });
+  EXPECT_TRUE(w.action("mnuStatisticsDialog")->isEnabled());
+  EXPECT_TRUE(w.largeToolbar()->button(ToolButton::Statistics)->isEnabled());
   w.action("mnuStatisticsDialog")->trigger();
   EXPECT_TRUE(opened);
-  EXPECT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(boxes.shown.empty());
 
   // The rules page of the game on the table, in the interface's language.
   w.showRules();

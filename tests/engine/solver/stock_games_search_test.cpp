@@ -179,19 +179,28 @@ TEST_F(StockGamesSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearch)
   }
 }
 
+// How the cards left out of an Ebb and Flow endgame lie: a few ranks per
+// suit and pack, or now and then a longer run, often where the other pack's
+// up foundation stands just as high (both then wait for the same rank).
+enum class EndgameShape { FewEach, LongerRuns };
+
 // An Ebb and Flow table with every card home but a few: per suit and pack,
 // the ranks between a random height of an up foundation and the bottom of a
 // down one, the first of them on the waste and the rest in the stock.
-void setEbbAndFlowEndgame(Game& game, std::mt19937& random) {
+void setEbbAndFlowEndgame(Game& game, std::mt19937& random, EndgameShape shape = EndgameShape::FewEach) {
   constexpr int kSuits = 4;
   constexpr int kUpFoundations = 8;
+  const bool longer = shape == EndgameShape::LongerRuns;
   for (;;) {
     std::vector<CardNumber> left;
     std::vector<std::vector<CardNumber>> foundations(16);
     for (int suit = 0; suit < kSuits; ++suit)
-      for (int pack = 0; pack < 2; ++pack) {
-        const int up = std::uniform_int_distribution<int>(0, kKing)(random);
-        const int gap = std::min(kKing - up, std::uniform_int_distribution<int>(0, 3)(random));
+      for (int pack = 0, firstUp = 0; pack < 2; ++pack) {
+        int up = std::uniform_int_distribution<int>(0, kKing)(random);
+        if (longer && pack == 1 && std::bernoulli_distribution(0.4)(random)) up = firstUp;
+        firstUp = up;
+        const int most = longer ? (std::bernoulli_distribution(0.5)(random) ? 0 : 6) : 3;
+        const int gap = std::min(kKing - up, std::uniform_int_distribution<int>(0, most)(random));
         auto card = [&](int rank) { return static_cast<CardNumber>(pack * kCardsPerPack + suit * 13 + rank); };
         for (int rank = kAce; rank <= up; ++rank) foundations[static_cast<std::size_t>(2 * suit + pack)].push_back(card(rank));
         for (int rank = kKing; rank > up + gap; --rank)
@@ -232,6 +241,29 @@ TEST_F(StockGamesSearch, EbbAndFlowEndgameVerdictsAgreeWithAPlainExhaustiveSearc
     play.deal(std::to_string(5500 + deal));
     Game& table = play.game();
     setEbbAndFlowEndgame(table, random);
+    const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
+    ASSERT_TRUE(result.has_value()) << deal;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << deal;
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+  }
+  EXPECT_GT(won, 0);
+  EXPECT_GT(lost, 0);
+}
+
+// Cards that go home at once, uncovering the rest, where the foundations of
+// their suit could also wait for them otherwise: longer runs left out make
+// those choices (and the aces and kings on empty foundations) come up often.
+TEST_F(StockGamesSearch, EbbAndFlowEndgamesWithLongerRunsOutAgreeWithAPlainExhaustiveSearch) {
+  std::mt19937 random(5555);
+  cli::SolverSession play = session(kEbbAndFlow);
+  int won = 0;
+  int lost = 0;
+  for (int deal = 1; deal <= 4 * kEndgames; ++deal) {
+    play.deal(std::to_string(5600 + deal));
+    Game& table = play.game();
+    setEbbAndFlowEndgame(table, random, EndgameShape::LongerRuns);
     const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
     ASSERT_TRUE(result.has_value()) << deal;
     ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
