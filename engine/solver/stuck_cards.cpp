@@ -1,8 +1,6 @@
 // Face-up tableau cards that hold on to the card under them for ever.
 #include "engine/solver/stuck_cards.hpp"
 
-#include <algorithm>
-
 namespace quilloro::solver {
 
 StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
@@ -12,6 +10,7 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
   holdsReserves_ = rules.reserveCount() > 0;
   singleCards_ =
       !rules.runMayMove(2, false, kMaxTableau, kMaxReserves) && !rules.runMayMove(2, true, kMaxTableau, kMaxReserves);
+  holdsFaceDown_ = rules.runsAnyFaceUp();
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
@@ -33,12 +32,11 @@ bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   return slot < down && down < position.size(pile) && inSet_[position.card(pile, down)];
 }
 
-bool StuckCards::coveredBySet(int pile, int slot, const FastPosition& position) const {
+bool StuckCards::coveredByAnyAbove(int pile, int slot, const FastPosition& position) const {
+  // (Where runs move, a run lifted from under a card of the set bares what
+  // lay under the run: only the card right above counts, as above_ tells.)
   if (pile == stockPile_) return false;
-  // Where runs move, a run lifted from under a card of the set bares what
-  // lay under the run: only the card right above counts.
-  const int last = singleCards_ ? position.size(pile) : std::min(position.size(pile), slot + 2);
-  for (int above = slot + 1; above < last; ++above)
+  for (int above = slot + 1; above < position.size(pile); ++above)
     if (inSet_[position.card(pile, above)]) return true;
   return false;
 }
@@ -58,12 +56,14 @@ bool StuckCards::takesNothing(FastCard base) const {
 }
 
 bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
+  // A face-down card moves only once the card on it has parted from it.
+  if (pile < rules_.tableauCount() && slot < position.faceDown(pile) && coveredBySet(pile, slot, position)) return false;
   if (pile >= rules_.tableauCount()) {
     // A reserve gives only its top card, anywhere it may go: onto an empty
     // pile as well.
     if (pile != stockPile_ && slot + 1 < position.size(pile) && inSet_[position.card(pile, slot + 1)]) return false;
-    if (rules_.fillsEmpty(card)) return true;
-  } else if (slot > 0 && rules_.fillsEmpty(card)) {
+    if (spaceMayCome_ && rules_.fillsEmpty(card)) return true;
+  } else if (slot > 0 && spaceMayCome_ && rules_.fillsEmpty(card)) {
     return true;
   }
   // Home only once bare, after every lower card of its suit.
@@ -89,7 +89,8 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       const FastCard card = position.card(t, slot);
       pile_[card] = static_cast<std::int8_t>(t);
       slot_[card] = static_cast<std::uint8_t>(slot);
-      inSet_[card] = slot >= position.faceDown(t);
+      inSet_[card] = holdsFaceDown_ || slot >= position.faceDown(t);
+      above_[card] = slot + 1 < position.size(t) ? position.card(t, slot + 1) : FastCard{0};
     }
   // Reserves that only give hold their cards in the set too: a reserve card
   // leaves only once bare, home or onto the tableau.
@@ -100,6 +101,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(r);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      above_[card] = slot + 1 < position.size(r) ? position.card(r, slot + 1) : FastCard{0};
     }
   // So do the cards of a stock that deals onto such reserves: each comes
   // into play on a reserve's top and leaves it as a reserve card does.
@@ -112,7 +114,14 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(stockPile_);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      above_[card] = 0;
     }
+  // A space shows, if none does yet, only once the bottom card of a pile has
+  // left: where the face-down cards count in the set, only once a bottom
+  // card has dropped (see above).
+  spaceMayCome_ = !holdsFaceDown_;
+  for (int t = 0; t < tableau && !spaceMayCome_; ++t)
+    spaceMayCome_ = position.size(t) == 0 || !inSet_[position.card(t, 0)];
   bool anyLeft = true;
   for (bool dropped = true; dropped && anyLeft;) {
     dropped = false;
@@ -123,12 +132,14 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       if (t < 0) continue;
       // From the top down: a card bared by the one above it dropping may
       // drop in the same pass.
-      for (int slot = position.size(t) - 1; slot >= (t < tableau ? position.faceDown(t) : 0); --slot) {
+      const int lowest = t < tableau && !holdsFaceDown_ ? position.faceDown(t) : 0;
+      for (int slot = position.size(t) - 1; slot >= lowest; --slot) {
         const FastCard card = position.card(t, slot);
         if (!inSet_[card]) continue;
         if (mayLeave(card, t, slot, position)) {
           inSet_[card] = false;
           dropped = true;
+          if (slot == 0 && t < tableau) spaceMayCome_ = true;
           // The first held card of its suit gone, the next one is looked for
           // at once; what the drop frees elsewhere counts on the next pass.
           const auto suit = static_cast<std::size_t>(rules_.suit(card));

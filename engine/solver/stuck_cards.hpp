@@ -28,10 +28,23 @@
 // a base only once it has left; rows the stock deals onto the reserves only
 // cover reserve cards, and the cards still in such a stock count in S as
 // reserve cards that nothing covers: each leaves its reserve only as a
-// reserve card does, and serves as a base only once it has left. No free cell may take a card, no stock deals rows
-// onto the piles and no reserve fills a space, or a card could part by ways
-// the count does not know; with two packs every card has a twin, which the
-// count does not follow either.
+// reserve card does, and serves as a base only once it has left.
+// Where any face-up cards move together, the face-down cards count in S as
+// well: a face-down card x moves only once shown, that is once the card
+// right on it has parted from it, and then parts by the same ways as a
+// face-up card; so x may drop only after the card on it has dropped, and
+// while x stays, the cards under it stay covered and x holds its suit's
+// higher cards away from home. (A face-down card never shows while a card
+// of S lies on it, which is all the count above asks of it.) There, too, a
+// card goes into a space only where one shows now or a pile's bottom card
+// may leave (a bottom card parts by leaving its pile): a pile comes empty
+// only when its bottom card leaves, so where no space shows and every
+// bottom card stays in S, the first space to come needs a card of S to
+// have parted first.
+// No free cell may take a card, no stock deals rows onto the piles and no
+// reserve fills a space, or a card could part by ways the count does not
+// know; with two packs every card has a twin, which the count does not
+// follow either.
 #pragma once
 
 #include <array>
@@ -60,7 +73,11 @@ class StuckCards {
   bool neverBare(FastCard card, const FastPosition& position) const;
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
   // A card of the set lies above the slot and keeps it covered for ever.
-  bool coveredBySet(int pile, int slot, const FastPosition& position) const;
+  bool coveredBySet(int pile, int slot, const FastPosition& position) const {
+    return singleCards_ ? coveredByAnyAbove(pile, slot, position) : inSet_[above_[position.card(pile, slot)]];
+  }
+  // The same where only single cards move: any card of the set above counts.
+  bool coveredByAnyAbove(int pile, int slot, const FastPosition& position) const;
   // The lowest rank of the suit, from the given one up, whose card is not
   // home and is held by the set or never comes bare; one past the king for
   // none. A card of the suit up to that rank may go home once bare.
@@ -78,6 +95,11 @@ class StuckCards {
   int stockPile_ = -1;
   // Only single cards move: a card of the set keeps every card under it covered.
   bool singleCards_ = false;
+  // Any face-up cards move together: the face-down cards count in the set.
+  bool holdsFaceDown_ = false;
+  // A card may go into a space: one shows now, or the bottom card of a pile
+  // may leave (counted only where the face-down cards count in the set).
+  bool spaceMayCome_ = true;
   // The cards every card builds on, and each suit's cards by rank.
   std::array<std::vector<FastCard>, kMaxCards> bases_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
@@ -85,6 +107,9 @@ class StuckCards {
   std::array<std::int8_t, kMaxCards> pile_{};
   std::array<std::uint8_t, kMaxCards> slot_{};
   std::array<bool, kMaxCards> inSet_{};
+  // The card right on each card of the tableau and the reserves (0 for none
+  // and for the stock's cards, which nothing keeps covered).
+  std::array<FastCard, kMaxCards> above_{};
   // Each suit's first held rank (see firstHeld), counted at every pass: the
   // cards dropped since only make it higher, so a card it lets go home may
   // go home.

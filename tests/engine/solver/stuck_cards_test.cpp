@@ -183,5 +183,72 @@ TEST(StuckCards, TopCardsOfFullFansTakeNothingFromEachOther) {
   EXPECT_FALSE(stuck(room));
 }
 
+// Yukon's rules, any face-up cards moving together, five piles. Clubs are
+// home, hearts and diamonds up to the fives, spades up to the threes. Under
+// the king of spades lie, face down, the five of spades, the six of
+// diamonds, the six of hearts and at the bottom the four of spades. The
+// five of spades shows once the king leaves for the space, but then needs a
+// red six, both under it, or its four home, under them both. The other
+// piles hold the rest of the cards in runs down, free to go home.
+TestTable buriedFive(std::initializer_list<int> firstPile) {
+  TestTable table;
+  table.set({{param::kTableauCount, 5}, {param::kMultiCardMoveRule, 0}});
+  table.lay("Dest1", cards(1, 5));
+  table.lay("Dest2", cards(14, 18));
+  table.lay("Dest3", cards(27, 39));
+  table.lay("Dest4", cards(40, 42));
+  table.lay("Fila1", pile(firstPile));
+  table.lay("Fila2", pile({13, 51, 11, 49, 9, 47, 7, 45}));
+  table.lay("Fila3", pile({26, 25, 24, 23, 22, 21, 20}));
+  table.lay("Fila4", pile({12, 50, 10, 48, 8, 46}));
+  table.lay("Fila5", "");
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, FaceDownCardsHoldOnWhereAnyFaceUpCardsMove) {
+  TestTable locked = buriedFive({-43, -6, -19, -44, 52});
+  EXPECT_TRUE(stuck(locked));
+  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+  // The four of spades over the sixes goes home once the king has left,
+  // the sixes follow their fives, and the five of spades its four.
+  TestTable fourOnTop = buriedFive({-44, -6, -19, -43, 52});
+  EXPECT_FALSE(stuck(fourOnTop));
+  EXPECT_EQ(solve(SolverStart::of(fourOnTop.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Won);
+}
+
+// The same cards with the four of spades over the sixes, under the king of
+// spades with a run down to the seven of spades on it, and the two other
+// piles: with a fourth pile empty, the king takes its run there and every
+// card goes home; without it, no space ever comes (each pile's bottom card
+// waits for a card under the king), and the king keeps them all covered.
+TestTable kingOverBuriedCards(bool space) {
+  TestTable table;
+  table.set({{param::kTableauCount, space ? 4 : 3}, {param::kMultiCardMoveRule, 0}});
+  table.lay("Dest1", cards(1, 5));
+  table.lay("Dest2", cards(14, 18));
+  table.lay("Dest3", cards(27, 39));
+  table.lay("Dest4", cards(40, 42));
+  table.lay("Fila1", pile({-44, -6, -19, -43, 52, 12, 50, 10, 48, 8, 46}));
+  table.lay("Fila2", pile({13, 51, 11, 49, 9, 47, 7, 45}));
+  table.lay("Fila3", pile({26, 25, 24, 23, 22, 21, 20}));
+  if (space) table.lay("Fila4", "");
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, AKingGoesIntoASpaceOnlyWhereOneMayCome) {
+  const TestTable locked = kingOverBuriedCards(false);
+  EXPECT_TRUE(stuck(locked));
+  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+  const TestTable space = kingOverBuriedCards(true);
+  EXPECT_FALSE(stuck(space));
+  EXPECT_EQ(solve(SolverStart::of(space.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Won);
+}
+
 }  // namespace
 }  // namespace quilloro::solver
