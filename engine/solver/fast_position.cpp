@@ -4,22 +4,13 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "engine/solver/fast_move_priorities.hpp"
+
 namespace quilloro::solver {
 
-namespace {
+using namespace move_priority;
 
-// Priorities of the kinds of move; the search tries the highest first.
-constexpr std::int16_t kToFoundation = 1000;
-constexpr std::int16_t kReserveToPile = 600;
-constexpr std::int16_t kOntoPile = 500;
-constexpr std::int16_t kReserveToEmpty = 200;
-constexpr std::int16_t kToEmpty = 100;
-constexpr std::int16_t kToReserve = 50;
-constexpr std::int16_t kShowsFaceDown = 300;
-constexpr std::int16_t kEmptiesPile = 150;
-constexpr std::int16_t kTakeBack = -100;
-// A row dealt from the stock buries a card on every pile: the last resort.
-constexpr std::int16_t kDealRow = -200;
+namespace {
 
 std::uint64_t mixBits(std::uint64_t x) {
   x += 0x9E3779B97F4A7C15ULL;
@@ -425,8 +416,18 @@ int FastPosition::foundationFor(FastCard card) const {
   return -1;
 }
 
-void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
+void FastPosition::movesOntoOrOff(std::vector<FastStep>& out, int onto, int off) const {
+  if (onto < 0 || onto >= rules_.tableauCount() || size(onto) == 0) {
+    listMoves(out, true, -1, -1);
+    return;
+  }
+  listMoves(out, true, onto, off);
+}
+
+void FastPosition::listMoves(std::vector<FastStep>& out, bool symmetry, int onto, int off) const {
   out.clear();
+  // Every move, or only those onto the pile onto and off the pile off.
+  const bool all = onto < 0;
   const int tableau = rules_.tableauCount();
   int emptyTableau = 0;
   int emptyReserves = 0;
@@ -469,9 +470,10 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
     const int height = size(s);
     if (height == 0 || height == faceDown(s)) continue;
     if (!rules_.runMayMove(1, false, emptyTableau, emptyReserves)) continue;
+    const bool whole = all || s == off;
     const FastCard topCard = top(s);
     const int shown = height - faceDown(s);
-    toFoundations(s, topCard, kToFoundation + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
+    if (whole) toFoundations(s, topCard, kToFoundation + (height - 1 == faceDown(s) && height > 1 ? kShowsFaceDown : 0));
     for (int n = 1; n <= shown; ++n) {
       if (n > 1 && !rules_.joinsRun(card(s, height - n), card(s, height - n + 1))) break;
       if (!rules_.runMayMove(n, false, emptyTableau, emptyReserves)) continue;
@@ -479,6 +481,10 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       const int left = height - n;
       if (rules_.progressOnly() && !runMoveProgresses(s, left)) continue;
       const int bonus = (left == 0 ? kEmptiesPile : 0) + (left > 0 && left == faceDown(s) ? kShowsFaceDown : 0);
+      if (!whole) {
+        if (onto != s && takesOn(onto, bottom)) add(s, onto, n, bottom, kOntoPile + bonus + n);
+        continue;
+      }
       for (int t = 0; t < tableau; ++t) {
         if (t == s || size(t) == 0) continue;
         if (takesOn(t, bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
@@ -487,7 +493,7 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
       if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
       emptyTargets(s, [&](int t) { add(s, t, n, bottom, kToEmpty + bonus - n); });
     }
-    for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards(); ++r) {
+    for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards() && whole; ++r) {
       const int pile = reservePile(r);
       if (size(pile) != 0) continue;
       if (symmetry && pile != firstEmptyReserve) continue;
@@ -498,14 +504,18 @@ void FastPosition::moves(std::vector<FastStep>& out, bool symmetry) const {
     const int pile = reservePile(r);
     if (size(pile) == 0) continue;
     const FastCard card = top(pile);
+    if (!all && pile != off) {
+      if (takesOn(onto, card)) add(pile, onto, 1, card, kReserveToPile);
+      continue;
+    }
     toFoundations(pile, card, kToFoundation);
     for (int t = 0; t < tableau; ++t)
       if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
     if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
   }
-  if (rules_.takesBack() && !rules_.progressOnly()) takeBackMoves(out, symmetry);
+  if (rules_.takesBack() && !rules_.progressOnly()) takeBackMoves(out, symmetry, onto, off);
   // The search plays the waste card through stockMoves, after any clicks.
-  if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false);
+  if (rules_.hasStock() && !symmetry) wasteMoves(out, 0, false, -1);
 }
 
 bool FastPosition::runMoveProgresses(int pile, int left) const {
@@ -528,95 +538,17 @@ std::optional<SolverMove> FastPosition::solverMove(const FastStep& step) const {
   return SolverMove{SolverMove::Kind::Drop, step.card, pileRef(step.to)};
 }
 
-bool FastPosition::click(std::vector<FastStep>& record) {
-  // With the stock empty a click first turns the waste over, if it holds
-  // two cards or more and a redeal is left; then it turns cards as usual.
-  if (size(stockPile()) == 0) {
-    if (size(wastePile()) < 2 || !redealAllowed()) return false;
-    const FastStep redeal{FastStep::Kind::Redeal, 0, 0, static_cast<std::uint8_t>(size(wastePile())), 0, 0, 0};
-    apply(redeal);
-    record.push_back(redeal);
-  }
-  const int count = std::min(rules_.cardsPerClick(), size(stockPile()));
-  const FastStep turn{FastStep::Kind::Click, 0, 0, static_cast<std::uint8_t>(count), 0, 0, 0};
-  apply(turn);
-  record.push_back(turn);
-  return true;
-}
-
-void FastPosition::stockMoves(std::vector<FastStep>& out) {
-  if (!rules_.hasStock()) return;
-  if (rules_.dealsRows()) {
-    rowDeal(out);
-    return;
-  }
-  std::vector<FastStep> clicks;
-  // Clicks only turn cards round, so the split between stock and waste (and
-  // the redeals made) tells the whole state of the round: a split seen
-  // before closes it. Where redeals are counted, the count never comes back.
-  std::vector<std::pair<int, int>> splits;
-  // The clicks are all taken back before the key is asked for again, and
-  // the stock and waste come back as they were: their shares of the key
-  // need no update on the way.
-  stockUnkeyed_ = true;
-  for (int count = 0;; ++count) {
-    const std::pair<int, int> split{size(stockPile()), redeals_ * 256 + size(wastePile())};
-    if (std::find(splits.begin(), splits.end(), split) != splits.end()) break;
-    splits.push_back(split);
-    wasteMoves(out, count, true);
-    if (!click(clicks)) break;
-  }
-  for (auto step = clicks.rbegin(); step != clicks.rend(); ++step) undo(*step);
-  stockUnkeyed_ = false;
-}
-
-void FastPosition::rowDeal(std::vector<FastStep>& out) const {
-  const int stock = size(stockPile());
-  if (stock == 0) return;
-  const int count = std::min(stock, rules_.dealsToReserves() ? rules_.reserveCount() : rules_.tableauCount());
-  out.push_back({FastStep::Kind::Deal, static_cast<std::uint8_t>(stockPile()), 0, static_cast<std::uint8_t>(count), 0,
-                 kDealRow, 0});
-}
-
-void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const {
-  const FastCard card = top(wastePile());
-  if (card == 0) return;
-  const int tableau = rules_.tableauCount();
-  auto add = [&](int to, int priority) {
-    out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(wastePile()), static_cast<std::uint8_t>(to), 1, card,
-                   static_cast<std::int16_t>(priority - clicks), static_cast<std::uint16_t>(clicks)});
-  };
-  for (int f = 0; f < rules_.foundationCount(); ++f) {
-    const int pile = foundationPile(f);
-    const FastCard onTop = top(pile);
-    const int rank = rules_.rank(card);
-    if (onTop == 0 ? rank == kAce : rules_.suit(onTop) == rules_.suit(card) && rules_.rank(onTop) + 1 == rank) {
-      add(pile, kToFoundation);
-      if (symmetry) break;
-    }
-  }
-  bool emptyTried = false;
-  for (int t = 0; t < tableau; ++t) {
-    if (size(t) != 0) {
-      if (takesOn(t, card)) add(t, kReserveToPile);
-    } else if (rules_.fillsEmpty(card) && !(symmetry && emptyTried)) {
-      add(t, kReserveToEmpty);
-      emptyTried = tableauInterchangeable();
-    }
-  }
-  for (int r = 0; r < rules_.reserveCount() && rules_.reservesTakeCards(); ++r) {
-    if (size(reservePile(r)) != 0) continue;
-    add(reservePile(r), kToReserve);
-    if (symmetry) break;
-  }
-}
-
-void FastPosition::takeBackMoves(std::vector<FastStep>& out, bool symmetry) const {
+void FastPosition::takeBackMoves(std::vector<FastStep>& out, bool symmetry, int onto, int off) const {
   const int tableau = rules_.tableauCount();
   for (int f = 0; f < rules_.foundationCount(); ++f) {
     const int pile = foundationPile(f);
     if (!rules_.mayTakeBack(size(pile))) continue;
     const FastCard card = top(pile);
+    if (onto >= 0 && pile != off) {
+      if (takesOn(onto, card)) out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(pile),
+                                              static_cast<std::uint8_t>(onto), 1, card, kTakeBack, 0});
+      continue;
+    }
     auto add = [&](int to) {
       out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(to), 1, card,
                      kTakeBack, 0});

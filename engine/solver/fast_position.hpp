@@ -69,12 +69,18 @@ class FastPosition {
   // The moves the rules allow. With symmetry, only one of interchangeable
   // targets (the first empty tableau pile, the first free cell, the first
   // foundation that takes the card) and no whole pile onto an empty one.
-  void moves(std::vector<FastStep>& out, bool symmetry) const;
+  void moves(std::vector<FastStep>& out, bool symmetry) const { listMoves(out, symmetry, -1, -1); }
+  // Of the moves moves(out, true) lists, those that put cards onto tableau
+  // pile onto and those that take cards off pile off (-1 for none), in the
+  // same order; every move where onto is no tableau pile holding cards. A
+  // search that wants only the moves onto one card need not list the rest.
+  void movesOntoOrOff(std::vector<FastStep>& out, int onto, int off) const;
   // The moves of the waste card after every number of clicks on the stock
-  // up to a full round (the position is left as it was).
-  void stockMoves(std::vector<FastStep>& out);
+  // up to a full round (the position is left as it was); only those onto
+  // tableau pile onto where one is given.
+  void stockMoves(std::vector<FastStep>& out, int onto = -1);
   // The moves of the waste's top card as it lies, appended to out.
-  void wasteTopMoves(std::vector<FastStep>& out) const { wasteMoves(out, 0, true); }
+  void wasteTopMoves(std::vector<FastStep>& out) const { wasteMoves(out, 0, true, -1); }
   // The card may be put on tableau pile t, which holds cards.
   bool takesOn(int t, FastCard card) const {
     return size(t) > faceDown(t) && rules_.pileHasRoom(size(t)) && rules_.builds(top(t), card);
@@ -131,13 +137,17 @@ class FastPosition {
   void addHome(FastCard card, int delta);
   void clear();
   void setRedeals(int redeals);
-  // The waste card's moves into out (for a macro of so many clicks).
-  void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry) const;
+  // The moves listed, with onto and off as in movesOntoOrOff (-1 for all).
+  void listMoves(std::vector<FastStep>& out, bool symmetry, int onto, int off) const;
+  // The waste card's moves into out (for a macro of so many clicks); only
+  // those onto tableau pile onto where one is given.
+  void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry, int onto) const;
   // A run lifted off the pile, which leaves so many cards there, empties the
   // pile, shows a hidden card or frees a card for home.
   bool runMoveProgresses(int pile, int left) const;
-  // A card of a foundation taken back to the tableau or a free cell.
-  void takeBackMoves(std::vector<FastStep>& out, bool symmetry) const;
+  // A card of a foundation taken back to the tableau or a free cell (with
+  // onto and off as in listMoves).
+  void takeBackMoves(std::vector<FastStep>& out, bool symmetry, int onto, int off) const;
   // The row the stock deals onto the tableau, if it may.
   void rowDeal(std::vector<FastStep>& out) const;
   // The n-th pile a row from the stock is dealt onto.
@@ -167,6 +177,10 @@ class FastPosition {
   // count in the key as they stood before.
   bool stockUnkeyed_ = false;
   PositionKey128 key_;
+  // Room for stockMoves' clicks and the splits it has seen, kept from call
+  // to call.
+  std::vector<FastStep> roundClicks_;
+  std::vector<std::pair<int, int>> roundSplits_;
 };
 
 }  // namespace quilloro::solver

@@ -15,9 +15,6 @@ namespace {
 // Values of the multi-card move rule (parameter 2).
 constexpr int kRunsFollowBuildRule = 1;
 constexpr int kRunsInSuit = 10;
-// Values of the run-length parameter (11).
-constexpr int kNoRunLimit = -1;
-constexpr int kFreeCellsRunLimit = -5;
 // A free cell that takes one card onto an empty cell.
 constexpr int kSingleCardReserve = 0;
 // A reserve that nothing may be put on.
@@ -211,16 +208,6 @@ std::optional<FastRules> FastRules::of(const SolverStart& start) {
   return rules;
 }
 
-bool FastRules::suitFits(FastCard base, FastCard moving) const {
-  switch (build_) {
-    case build_type::kSameSuit: return suit_[base] == suit_[moving];
-    case build_type::kSameColour: return red_[base] == red_[moving];
-    case build_type::kAlternateColour: return red_[base] != red_[moving];
-    case build_type::kOtherSuit: return suit_[base] != suit_[moving];
-    default: return true;
-  }
-}
-
 bool FastRules::suitsBuild(int baseSuit, int movingSuit) const {
   // Hearts and diamonds, the first two suits, are the red ones.
   switch (build_) {
@@ -231,16 +218,6 @@ bool FastRules::suitsBuild(int baseSuit, int movingSuit) const {
     case build_type::kOtherSuit: return baseSuit != movingSuit;
     default: return true;
   }
-}
-
-bool FastRules::runMayMove(int cards, bool toEmpty, int emptyTableau, int emptyReserves) const {
-  if (runLimit_ == kNoRunLimit) return true;
-  if (runLimit_ >= 0) return cards <= runLimit_;
-  if (runLimit_ != kFreeCellsRunLimit) return cards <= std::max(emptyTableau, 1);
-  // Every free cell holds one card of the run; the target itself is no free pile.
-  if (emptyTableau == 0) return cards <= emptyReserves + 1;
-  if (toEmpty) return cards <= emptyReserves + emptyTableau;
-  return cards <= emptyReserves + emptyTableau + 1;
 }
 
 }  // namespace quilloro::solver

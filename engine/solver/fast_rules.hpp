@@ -3,10 +3,12 @@
 // be lifted, where a card may be put, how long a run may travel.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 
+#include "engine/build_types.hpp"
 #include "engine/solver/solver.hpp"
 
 namespace quilloro::solver {
@@ -99,11 +101,31 @@ class FastRules {
   bool fillsEmpty(FastCard card) const { return !nothingBuilds_ && (emptyTakesAny_ || rank_[card] == emptyRank_); }
   // A run of this many cards may be lifted (toEmpty: and put on an empty
   // tableau pile), with so many empty tableau piles and free cells.
-  bool runMayMove(int cards, bool toEmpty, int emptyTableau, int emptyReserves) const;
+  // (Asked at every move listed: kept here, where it is inlined.)
+  bool runMayMove(int cards, bool toEmpty, int emptyTableau, int emptyReserves) const {
+    if (runLimit_ == kNoRunLimit) return true;
+    if (runLimit_ >= 0) return cards <= runLimit_;
+    if (runLimit_ != kFreeCellsRunLimit) return cards <= std::max(emptyTableau, 1);
+    // Every free cell holds one card of the run; the target itself is no free pile.
+    if (emptyTableau == 0) return cards <= emptyReserves + 1;
+    if (toEmpty) return cards <= emptyReserves + emptyTableau;
+    return cards <= emptyReserves + emptyTableau + 1;
+  }
 
  private:
+  // Values of the run-length parameter (11).
+  static constexpr int kNoRunLimit = -1;
+  static constexpr int kFreeCellsRunLimit = -5;
   enum class RunRule : std::uint8_t { AnyFaceUp, BuildRule, SameSuit };
-  bool suitFits(FastCard base, FastCard moving) const;
+  bool suitFits(FastCard base, FastCard moving) const {
+    switch (build_) {
+      case build_type::kSameSuit: return suit_[base] == suit_[moving];
+      case build_type::kSameColour: return red_[base] == red_[moving];
+      case build_type::kAlternateColour: return red_[base] != red_[moving];
+      case build_type::kOtherSuit: return suit_[base] != suit_[moving];
+      default: return true;
+    }
+  }
   // The moving card is one rank below the base card.
   bool followsDown(FastCard base, FastCard moving) const {
     if (rank_[base] == 1) return passBase_ && rank_[moving] == 13;

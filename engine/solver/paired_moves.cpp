@@ -64,16 +64,22 @@ bool mayTakeACard(const FastPosition& position, FastCard base) {
   return stockMayCover(position, base);
 }
 
-// The moves of a position, and those of the stock's cards only where one of
-// them could go onto the card: the moves of the stock turn it round a whole
-// cycle, and the searches keep only moves onto the card from the list.
-void movesOntoCard(FastPosition& position, FastCard base, std::vector<FastStep>& out) {
-  position.moves(out, true);
-  if (stockMayCover(position, base)) position.stockMoves(out);
+// The moves of a position onto the card, bare on top of tableau pile onto
+// (or every move, where it lies elsewhere), and those off pile off; those
+// of the stock's cards only where one of them could go onto the card: the
+// moves of the stock turn it round a whole cycle. The searches keep only
+// moves onto the card, or off that pile, from the list.
+void movesOntoCard(FastPosition& position, FastCard base, int onto, int off, std::vector<FastStep>& out) {
+  position.movesOntoOrOff(out, onto, off);
+  const bool ontoTableau = onto < position.rules().tableauCount() && position.size(onto) != 0;
+  if (stockMayCover(position, base)) position.stockMoves(out, ontoTableau ? onto : -1);
 }
 
 void pairTransfer(FastPosition& position, const FastStep& step, std::vector<PairedStep>& choices) {
-  std::vector<FastStep> played;
+  // Kept from call to call: a search pairs moves at every position.
+  thread_local std::vector<FastStep> played;
+  thread_local std::vector<FastStep> onto;
+  played.clear();
   playBare(position, step, played);
   // Most cards left bare could neither go anywhere nor take a card: then
   // the moves of the position need not be listed.
@@ -84,8 +90,7 @@ void pairTransfer(FastPosition& position, const FastStep& step, std::vector<Pair
     for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
     return;
   }
-  std::vector<FastStep> onto;
-  movesOntoCard(position, bare, onto);
+  movesOntoCard(position, bare, step.from, step.from, onto);
   for (const FastStep& next : onto) {
     if (!needsCardLeftBare(position, step, next)) continue;
     FastStep first = step;
@@ -110,7 +115,7 @@ void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastSt
   // foundation.
   const bool uncovers = takesBack(position, step) && position.rules().mayTakeBack(position.size(step.from));
   if (!uncovers && !mayTakeACard(position, step.card)) return;
-  movesOntoCard(position, step.card, out);
+  movesOntoCard(position, step.card, step.to, uncovers ? step.from : -1, out);
   std::erase_if(out, [&](const FastStep& next) {
     const bool fromUnder = uncovers && next.from == step.from;
     return next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder);
@@ -119,8 +124,9 @@ void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastSt
 
 void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices) {
   choices.clear();
-  std::vector<FastStep> onto;
-  std::vector<FastStep> played;
+  // Kept from call to call: a search pairs moves at every position.
+  thread_local std::vector<FastStep> onto;
+  thread_local std::vector<FastStep> played;
   for (const FastStep& step : moves) {
     if (carriesRunBetweenCards(position, step)) {
       pairTransfer(position, step, choices);
