@@ -231,25 +231,35 @@ void setEbbAndFlowEndgame(Game& game, std::mt19937& random, EndgameShape shape =
   }
 }
 
+struct EndgameTally {
+  int won = 0;
+  int lost = 0;
+};
+
+// Lays an Ebb and Flow endgame over the dealt table, and checks the search's
+// verdict on it against the plain exhaustive search.
+void checkEbbAndFlowEndgame(Game& table, std::mt19937& random, EndgameShape shape, EndgameTally& tally) {
+  setEbbAndFlowEndgame(table, random, shape);
+  const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
+  ASSERT_TRUE(result.has_value());
+  ASSERT_NE(result->verdict, Verdict::Unknown);
+  std::unordered_set<std::string> seen;
+  EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen));
+  (result->verdict == Verdict::Won ? tally.won : tally.lost) += 1;
+}
+
 TEST_F(StockGamesSearch, EbbAndFlowEndgameVerdictsAgreeWithAPlainExhaustiveSearch) {
   std::mt19937 random(55);
   cli::SolverSession play = session(kEbbAndFlow);
-  int won = 0;
-  int lost = 0;
+  EndgameTally tally;
   // At least a few endgames, and on until both verdicts have come up.
-  for (int deal = 1; deal <= 40 && (deal <= 2 * kEndgames || won == 0 || lost == 0); ++deal) {
+  for (int deal = 1; deal <= 40 && (deal <= 2 * kEndgames || tally.won == 0 || tally.lost == 0); ++deal) {
+    SCOPED_TRACE(deal);
     play.deal(std::to_string(5500 + deal));
-    Game& table = play.game();
-    setEbbAndFlowEndgame(table, random);
-    const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
-    ASSERT_TRUE(result.has_value()) << deal;
-    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
-    std::unordered_set<std::string> seen;
-    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << deal;
-    (result->verdict == Verdict::Won ? won : lost) += 1;
+    checkEbbAndFlowEndgame(play.game(), random, EndgameShape::FewEach, tally);
   }
-  EXPECT_GT(won, 0);
-  EXPECT_GT(lost, 0);
+  EXPECT_GT(tally.won, 0);
+  EXPECT_GT(tally.lost, 0);
 }
 
 // Cards that go home at once, uncovering the rest, where the foundations of
@@ -258,21 +268,14 @@ TEST_F(StockGamesSearch, EbbAndFlowEndgameVerdictsAgreeWithAPlainExhaustiveSearc
 TEST_F(StockGamesSearch, EbbAndFlowEndgamesWithLongerRunsOutAgreeWithAPlainExhaustiveSearch) {
   std::mt19937 random(5555);
   cli::SolverSession play = session(kEbbAndFlow);
-  int won = 0;
-  int lost = 0;
+  EndgameTally tally;
   for (int deal = 1; deal <= 4 * kEndgames; ++deal) {
+    SCOPED_TRACE(deal);
     play.deal(std::to_string(5600 + deal));
-    Game& table = play.game();
-    setEbbAndFlowEndgame(table, random, EndgameShape::LongerRuns);
-    const std::optional<SolveResult> result = searchSolve(kEbbAndFlow, SolverStart::of(table), 200'000);
-    ASSERT_TRUE(result.has_value()) << deal;
-    ASSERT_NE(result->verdict, Verdict::Unknown) << deal;
-    std::unordered_set<std::string> seen;
-    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table, seen)) << deal;
-    (result->verdict == Verdict::Won ? won : lost) += 1;
+    checkEbbAndFlowEndgame(play.game(), random, EndgameShape::LongerRuns, tally);
   }
-  EXPECT_GT(won, 0);
-  EXPECT_GT(lost, 0);
+  EXPECT_GT(tally.won, 0);
+  EXPECT_GT(tally.lost, 0);
 }
 
 TEST_F(StockGamesSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) {
