@@ -258,7 +258,7 @@ void MainWindow::runFirstActivation() {
   if (store_.preferences().readString(prefkey::Section, prefkey::TipsStartUp, "N") != "N") showTipOfTheDay();
   // The catalogue chooses the first game; without it the game kind of the
   // settings is dealt, so that the table can be played.
-  if (dialogs_.count(WindowDialog::GameCatalogue) != 0) {
+  if (hasDialog(WindowDialog::GameCatalogue)) {
     runDialog(WindowDialog::GameCatalogue);
   } else {
     const auto index = settings().getInteger(field::Game).value_or(0);

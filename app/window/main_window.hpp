@@ -304,8 +304,12 @@ class MainWindow : public QMainWindow,
   // The cards fly from the deal source when animation is on; otherwise the table is drawn.
   void showDeal();
   void syncAutoplay();
+  // Whether another part supplied the window of the command.
+  bool hasDialog(WindowDialog dialog) const;
   // Greys out the commands whose windows are not supplied, and Customize while the game forbids it.
   void syncDialogCommands();
+  // The same for one command.
+  void syncDialogCommand(WindowDialog dialog);
   void refreshTable();
   // --- the play aids ---
   void buildPlayAids();

@@ -43,14 +43,23 @@ constexpr DialogCommand kDialogCommands[] = {
 
 void MainWindow::setDialog(WindowDialog dialog, std::function<void()> show) {
   dialogs_[dialog] = std::move(show);
-  syncDialogCommands();
+  syncDialogCommand(dialog);
+}
+
+bool MainWindow::hasDialog(WindowDialog dialog) const {
+  const auto found = dialogs_.find(dialog);
+  return found != dialogs_.end() && found->second;
 }
 
 void MainWindow::syncDialogCommands() {
+  for (const DialogCommand& command : kDialogCommands) syncDialogCommand(command.dialog);
+}
+
+void MainWindow::syncDialogCommand(WindowDialog dialog) {
   for (const DialogCommand& command : kDialogCommands) {
-    const auto found = dialogs_.find(command.dialog);
-    bool available = found != dialogs_.end() && found->second;
-    if (command.dialog == WindowDialog::Customize) available = available && customizeAllowed_;
+    if (command.dialog != dialog) continue;
+    bool available = hasDialog(dialog);
+    if (dialog == WindowDialog::Customize) available = available && customizeAllowed_;
     if (QAction* item = action(QString::fromLatin1(command.item))) item->setEnabled(available);
     if (command.button)
       for (ToolStrip* bar : {largeBar_, smallBar_})
@@ -60,8 +69,7 @@ void MainWindow::syncDialogCommands() {
 
 // A command without its window is greyed out, so only a direct call arrives here without one.
 void MainWindow::runDialog(WindowDialog dialog) {
-  const auto found = dialogs_.find(dialog);
-  if (found != dialogs_.end() && found->second) found->second();
+  if (hasDialog(dialog)) dialogs_[dialog]();
 }
 
 void MainWindow::newGame() {
@@ -133,7 +141,7 @@ void MainWindow::showFavourites() { runDialog(WindowDialog::Favourites); }
 void MainWindow::toggleCardCounter() {
   runDialog(WindowDialog::CardCounter);
   // The check mark follows the card counter window; without one there is nothing to check.
-  if (dialogs_.count(WindowDialog::CardCounter) == 0)
+  if (!hasDialog(WindowDialog::CardCounter))
     if (QAction* item = action(QStringLiteral("mnuCardCounter"))) item->setChecked(false);
 }
 

@@ -132,7 +132,7 @@ void MainWindow::cardSizeChanged(const CardSize& size) { renderer_->loadCardImag
 
 void MainWindow::customizeAvailable(bool available) {
   customizeAllowed_ = available;
-  syncDialogCommands();
+  syncDialogCommand(WindowDialog::Customize);
 }
 
 void MainWindow::notice(const std::string& text) { boxes_->information(playerMessage(text)); }
