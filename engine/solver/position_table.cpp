@@ -6,11 +6,19 @@ namespace quilloro::solver {
 namespace {
 
 constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
+constexpr std::size_t kFewestSlots = std::size_t{1} << 6;
 
 }  // namespace
 
 PositionTable::PositionTable(std::size_t memoryBytes) : memoryBytes_(memoryBytes) {
   slots_.resize(kFirstSlots);
+}
+
+PositionTable::PositionTable(std::size_t memoryBytes, std::size_t expectedKeys) : memoryBytes_(memoryBytes) {
+  // Twice the keys expected keeps the table at most half full without growing.
+  std::size_t slots = kFewestSlots;
+  while (slots < kFirstSlots && slots < 2 * expectedKeys) slots *= 2;
+  slots_.resize(slots);
 }
 
 bool PositionTable::contains(PositionKey128 key) const {

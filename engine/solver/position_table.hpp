@@ -16,6 +16,9 @@ struct PositionKey128 {
 class PositionTable {
  public:
   explicit PositionTable(std::size_t memoryBytes);
+  // For a search expected to add about so many keys: a small one starts on
+  // a small table, which costs less to set up than the usual first one.
+  PositionTable(std::size_t memoryBytes, std::size_t expectedKeys);
 
   enum class Insert { New, Seen, Full };
   // Adds the key; Full when it is new but no room is left for it.

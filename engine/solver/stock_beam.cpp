@@ -32,6 +32,9 @@ constexpr std::size_t kWideBeamWidth = 24;
 // 1,000,000 positions (one of 128 none more), though it misses some that
 // the beam of 24 wins: over deals 1001-1200 it wins 183 where that won 182.
 constexpr std::size_t kWiderBeamWidth = 64;
+// About the most new positions a position expanded adds, for sizing the
+// table of a stage's search.
+constexpr std::size_t kKeysPerPosition = 16;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 constexpr std::int64_t kClockInterval = 256;
 // The positions of the beam's first run; each run after has twice as many.
@@ -99,7 +102,9 @@ bool StockBeam::searchPhase(const Candidate& from, std::int64_t nodes, std::vect
                               std::vector<FastStep>& won) {
   const std::int64_t lastNode = expanded_ + nodes;
   position_.decode(from.encoding);
-  PositionTable seen(memoryBytes_);
+  // The early rounds share a few thousand positions among hundreds of
+  // stages: a table sized to the phase spares setting up a large one each time.
+  PositionTable seen(memoryBytes_, static_cast<std::size_t>(nodes) * kKeysPerPosition);
   seen.insert(position_.key());
   nodes_.clear();
   stepArena_.clear();

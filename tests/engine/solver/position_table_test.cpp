@@ -40,5 +40,20 @@ TEST(PositionTable, KnowsEveryKeyItTookAndStaysWithinItsMemoryTillFull) {
   EXPECT_FALSE(small.contains({8, 7}));
 }
 
+TEST(PositionTable, StartedSmallGrowsAndKnowsEveryKeyItTook) {
+  for (const std::size_t expected : {std::size_t{0}, std::size_t{5}, std::size_t{1} << 20}) {
+    PositionTable table(1 << 20, expected);
+    std::mt19937_64 random(expected + 3);
+    std::vector<PositionKey128> taken;
+    for (int i = 0; i < 3'000; ++i) {
+      taken.push_back({random(), random()});
+      ASSERT_EQ(table.insert(taken.back()), PositionTable::Insert::New) << expected;
+    }
+    EXPECT_EQ(table.size(), taken.size());
+    for (const PositionKey128& key : taken) ASSERT_EQ(table.insert(key), PositionTable::Insert::Seen) << expected;
+    EXPECT_FALSE(table.contains({1, 2}));
+  }
+}
+
 }  // namespace
 }  // namespace quilloro::solver
