@@ -48,7 +48,9 @@ void movesOntoTakenBack(FastPosition& position, const FastStep& takeBack, std::v
   if (!anyCardMayCover(position, position.top(takeBack.from))) return;
   std::vector<FastStep> played;
   playBare(position, takeBack, played);
-  position.moves(out, true);
+  // Only the moves onto the pile the card went to are listed (the filter
+  // below keeps no other): listing every move cost as much again.
+  position.movesOntoOrOff(out, takeBack.to, -1);
   if (!position.rules().dealsRows()) position.wasteTopMoves(out);
   // Only a card put on the one taken back, and none taken back in turn.
   std::erase_if(out, [&](const FastStep& next) {
