@@ -39,13 +39,15 @@ int stockScore(const FastPosition& position) {
     const int pile = position.tableauPile(t);
     const int height = position.size(pile);
     if (height == 0) ++emptyPiles;
-    faceDown += position.faceDown(pile);
+    const int down = position.faceDown(pile);
+    faceDown += down;
     int firstNeeded = -1;
-    for (int slot = 0; slot < height; ++slot) {
+    for (int slot = 0; slot < height && firstNeeded < 0; ++slot)
+      if (needed(position.card(pile, slot))) firstNeeded = slot;
+    for (int slot = down + 1; slot < height; ++slot) {
+      const FastCard below = position.card(pile, slot - 1);
       const FastCard card = position.card(pile, slot);
-      if (slot > position.faceDown(pile) && !rules.joinsRun(position.card(pile, slot - 1), card))
-        breaks += rules.builds(position.card(pile, slot - 1), card) ? 1 : 2;
-      if (firstNeeded < 0 && needed(card)) firstNeeded = slot;
+      if (!rules.joinsRun(below, card)) breaks += rules.builds(below, card) ? 1 : 2;
     }
     if (firstNeeded >= 0) buried += height - 1 - firstNeeded;
   }
