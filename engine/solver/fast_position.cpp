@@ -2,6 +2,7 @@
 #include "engine/solver/fast_position.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 
 #include "engine/solver/fast_move_priorities.hpp"
@@ -195,7 +196,7 @@ PileRef FastPosition::pileRef(int pile) const {
   return pile == rules_.foundationCount() ? kStockPile : kWastePile;
 }
 
-PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
+inline PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, bool down) const {
   const auto kind = static_cast<std::size_t>(class_[static_cast<std::size_t>(pile)]);
   const auto at = ((kind * kPileCapacity + static_cast<std::size_t>(slot)) * kCardsPerPack +
                    static_cast<std::size_t>(rules_.face(card))) * 2 + (down ? 1 : 0);
@@ -283,7 +284,7 @@ bool FastPosition::outsideKey(int pile) const {
   return (stockCycle_ || stockUnkeyed_) && (kind == PileClass::Stock || kind == PileClass::Waste);
 }
 
-void FastPosition::push(int pile, FastCard card) {
+inline void FastPosition::push(int pile, FastCard card) {
   const auto p = static_cast<std::size_t>(pile);
   if (outsideKey(pile)) {
     // The stock and waste of an endless cycle count in the key only as the
@@ -305,7 +306,7 @@ void FastPosition::push(int pile, FastCard card) {
   }
 }
 
-FastCard FastPosition::pop(int pile) {
+inline FastCard FastPosition::pop(int pile) {
   const auto p = static_cast<std::size_t>(pile);
   if (outsideKey(pile)) {
     --left_;
@@ -439,6 +440,20 @@ void FastPosition::listMoves(std::vector<FastStep>& out, bool symmetry, int onto
       ++emptyReserves;
       if (firstEmptyReserve < 0) firstEmptyReserve = reservePile(r);
     }
+  // The tableau piles that take a card, by the rank of their top card: a
+  // card is tried only on those whose top card is of a rank next to its own.
+  std::array<std::uint32_t, 16> takersByRank{};
+  for (int t = 0; t < tableau; ++t)
+    if (size(t) > faceDown(t) && rules_.pileHasRoom(size(t)))
+      takersByRank[static_cast<std::size_t>(rules_.rank(top(t)))] |= std::uint32_t{1} << t;
+  // Of those, the piles the card may go on are among these (builds decides).
+  auto takers = [&](FastCard moving) {
+    const auto rank = static_cast<std::size_t>(rules_.rank(moving));
+    std::uint32_t piles = takersByRank[rank + 1];
+    if (rules_.buildsBothWays()) piles |= takersByRank[rank - 1];
+    if (rules_.buildsPastBase() && rank == kKing) piles |= takersByRank[kAce];
+    return piles;
+  };
   auto add = [&out](int from, int to, int count, FastCard card, int priority) {
     out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
                    static_cast<std::uint8_t>(count), card, static_cast<std::int16_t>(priority)});
@@ -485,9 +500,9 @@ void FastPosition::listMoves(std::vector<FastStep>& out, bool symmetry, int onto
         if (onto != s && takesOn(onto, bottom)) add(s, onto, n, bottom, kOntoPile + bonus + n);
         continue;
       }
-      for (int t = 0; t < tableau; ++t) {
-        if (t == s || size(t) == 0) continue;
-        if (takesOn(t, bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
+      for (std::uint32_t piles = takers(bottom) & ~(std::uint32_t{1} << s); piles != 0; piles &= piles - 1) {
+        const int t = std::countr_zero(piles);
+        if (rules_.builds(top(t), bottom)) add(s, t, n, bottom, kOntoPile + bonus + n);
       }
       if (!rules_.fillsEmpty(bottom) || (oneEmptyPile && left == 0)) continue;
       if (n > 1 && !rules_.runMayMove(n, true, emptyTableau, emptyReserves)) continue;
@@ -509,8 +524,10 @@ void FastPosition::listMoves(std::vector<FastStep>& out, bool symmetry, int onto
       continue;
     }
     toFoundations(pile, card, kToFoundation);
-    for (int t = 0; t < tableau; ++t)
-      if (size(t) != 0 && takesOn(t, card)) add(pile, t, 1, card, kReserveToPile);
+    for (std::uint32_t piles = takers(card); piles != 0; piles &= piles - 1) {
+      const int t = std::countr_zero(piles);
+      if (rules_.builds(top(t), card)) add(pile, t, 1, card, kReserveToPile);
+    }
     if (rules_.fillsEmpty(card)) emptyTargets(pile, [&](int t) { add(pile, t, 1, card, kReserveToEmpty); });
   }
   if (rules_.takesBack() && !rules_.progressOnly()) takeBackMoves(out, symmetry, onto, off);
