@@ -72,9 +72,9 @@ class StuckCards {
   // face down under the face-up card of S over it.
   bool neverBare(FastCard card, const FastPosition& position) const;
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
-  // A card of the set lies above the slot and keeps it covered for ever.
-  bool coveredBySet(int pile, int slot, const FastPosition& position) const {
-    return singleCards_ ? coveredByAnyAbove(pile, slot, position) : inSet_[above_[position.card(pile, slot)]];
+  // A card of the set lies above the card and keeps it covered for ever.
+  bool coveredBySet(FastCard card, const FastPosition& position) const {
+    return singleCards_ ? coveredByAnyAbove(pile_[card], slot_[card], position) : inSet_[above_[card]];
   }
   // The same where only single cards move: any card of the set above counts.
   bool coveredByAnyAbove(int pile, int slot, const FastPosition& position) const;
@@ -85,6 +85,17 @@ class StuckCards {
   // The card is one of the set whose pile is full up to it: nothing ever
   // lands on it.
   bool takesNothing(FastCard base) const;
+  // The cards as bits: one pack's fit in a word.
+  static_assert(kMaxCards <= 64);
+  static constexpr std::uint64_t kEveryCard = ((std::uint64_t{1} << kMaxCards) - 1) & ~std::uint64_t{1};
+  static std::uint64_t bit(FastCard card) { return std::uint64_t{1} << card; }
+  // The card and the cards that build on it, as bits.
+  std::uint64_t withBuilders(FastCard card) const { return bit(card) | builders_[card]; }
+  // Counts the suit's first held rank again from the given one, and lists
+  // the cards it now lets go home.
+  void raiseFirstHeld(int suit, int from, const FastPosition& position);
+  // Lists the cards whose way out the card's drop may open.
+  void listFreedBy(FastCard card, const FastPosition& position);
 
   const FastRules& rules_;
   bool applies_ = false;
@@ -102,6 +113,8 @@ class StuckCards {
   bool spaceMayCome_ = true;
   // The cards every card builds on, and each suit's cards by rank.
   std::array<std::vector<FastCard>, kMaxCards> bases_{};
+  // The cards that build on each card, as bits (one pack: 52 of them).
+  std::array<std::uint64_t, kMaxCards> builders_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
   // Where each card lies on the tableau this time (pile -1: elsewhere).
   std::array<std::int8_t, kMaxCards> pile_{};
@@ -110,10 +123,12 @@ class StuckCards {
   // The card right on each card of the tableau and the reserves (0 for none
   // and for the stock's cards, which nothing keeps covered).
   std::array<FastCard, kMaxCards> above_{};
-  // Each suit's first held rank (see firstHeld), counted at every pass: the
-  // cards dropped since only make it higher, so a card it lets go home may
-  // go home.
+  // Each suit's first held rank (see firstHeld), counted again as cards
+  // drop: the cards dropped since it was counted only make it higher, so a
+  // card it lets go home may go home.
   std::array<int, 4> firstHeld_{};
+  // The cards of the set to look at again, as bits.
+  std::uint64_t waiting_ = 0;
 };
 
 }  // namespace quilloro::solver
