@@ -19,10 +19,11 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
     for (int base = 1; base < kMaxCards; ++base)
       if (base != card && rules.builds(static_cast<FastCard>(base), moving))
-        bases_[static_cast<std::size_t>(card)].push_back(static_cast<FastCard>(base));
+        bases_[static_cast<std::size_t>(card)] |= bit(static_cast<FastCard>(base));
   }
   for (int card = 1; card < kMaxCards; ++card)
-    for (const FastCard base : bases_[static_cast<std::size_t>(card)]) builders_[base] |= bit(static_cast<FastCard>(card));
+    for (std::uint64_t bases = bases_[static_cast<std::size_t>(card)]; bases != 0; bases &= bases - 1)
+      builders_[static_cast<std::size_t>(std::countr_zero(bases))] |= bit(static_cast<FastCard>(card));
 }
 
 bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
@@ -74,7 +75,8 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
   // Home only once bare, after every lower card of its suit.
   if (rules_.rank(card) <= firstHeld_[static_cast<std::size_t>(rules_.suit(card))] && !coveredBySet(card, position))
     return true;
-  for (const FastCard base : bases_[card]) {
+  for (std::uint64_t bases = bases_[card]; bases != 0; bases &= bases - 1) {
+    const auto base = static_cast<FastCard>(std::countr_zero(bases));
     if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
       if (rules_.takesBack()) return true;
       continue;

@@ -49,7 +49,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "engine/solver/fast_position.hpp"
 
@@ -111,8 +110,8 @@ class StuckCards {
   // A card may go into a space: one shows now, or the bottom card of a pile
   // may leave (counted only where the face-down cards count in the set).
   bool spaceMayCome_ = true;
-  // The cards every card builds on, and each suit's cards by rank.
-  std::array<std::vector<FastCard>, kMaxCards> bases_{};
+  // The cards every card builds on, as bits, and each suit's cards by rank.
+  std::array<std::uint64_t, kMaxCards> bases_{};
   // The cards that build on each card, as bits (one pack: 52 of them).
   std::array<std::uint64_t, kMaxCards> builders_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
