@@ -134,34 +134,34 @@ bool StuckCards::anyStuck(const FastPosition& position) {
   // more (a card out of the set covers nothing, serves as a base, lets the
   // higher cards of its suit home and may leave a space), so the cards left
   // when the list runs dry are those any order of the drops leaves.
-  waiting_ = 0;
-  int held = 0;
+  held_ = 0;
   for (int at = 0; at <= last; ++at) {
     const int t = at < last ? at : stockPile_;
     if (t < 0) continue;
     for (int slot = 0; slot < position.size(t); ++slot) {
       const FastCard card = position.card(t, slot);
-      if (!inSet_[card]) continue;
-      ++held;
-      waiting_ |= bit(card);
+      if (inSet_[card]) held_ |= bit(card);
     }
   }
+  waiting_ = held_;
   for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
-  while (held > 0) {
+  while (held_ != 0) {
+    waiting_ &= held_;
     if (waiting_ == 0) {
       // A card that never came bare may have come bare: a suit may go home
       // further than counted.
       for (int suit = 0; suit < 4; ++suit) raiseFirstHeld(suit, firstHeld_[static_cast<std::size_t>(suit)], position);
+      waiting_ &= held_;
       if (waiting_ == 0) break;
     }
     const auto card = static_cast<FastCard>(std::countr_zero(waiting_));
     waiting_ &= waiting_ - 1;
-    if (!inSet_[card] || !mayLeave(card, pile_[card], slot_[card], position)) continue;
+    if (!mayLeave(card, pile_[card], slot_[card], position)) continue;
     inSet_[card] = false;
-    --held;
+    held_ &= ~bit(card);
     listFreedBy(card, position);
   }
-  return held > 0;
+  return held_ != 0;
 }
 
 void StuckCards::raiseFirstHeld(int suit, int from, const FastPosition& position) {

@@ -126,7 +126,8 @@ class StuckCards {
   // drop: the cards dropped since it was counted only make it higher, so a
   // card it lets go home may go home.
   std::array<int, 4> firstHeld_{};
-  // The cards of the set to look at again, as bits.
+  // The cards of the set, and those of them to look at again, as bits.
+  std::uint64_t held_ = 0;
   std::uint64_t waiting_ = 0;
 };
 
