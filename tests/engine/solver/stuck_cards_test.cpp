@@ -11,7 +11,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::stuck_cards_test {
 namespace {
 
 using testing::TestTable;
@@ -288,4 +288,4 @@ TEST(StuckCards, ACardAtHomeServesOnlyWhereItCanComeBack) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::stuck_cards_test
