@@ -7,7 +7,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::best_first_glance_test {
 namespace {
 
 class BestFirstGlance : public SolverSessionTest {};
@@ -40,4 +40,4 @@ TEST_F(BestFirstGlance, WinsWhatTheDepthFirstLookWandersPastAndLeavesTheLostToTh
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::best_first_glance_test
