@@ -11,7 +11,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::stuck_cards_test {
 namespace {
 
 using testing::TestTable;
@@ -251,4 +251,4 @@ TEST(StuckCards, AKingGoesIntoASpaceOnlyWhereOneMayCome) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::stuck_cards_test
