@@ -428,17 +428,6 @@ SpiderSearch::Outcome SpiderSearch::depthFirst(bool everyMove, std::int64_t last
 
 void SpiderSearch::pushFrame(bool everyMove, std::size_t undoMark, std::size_t pathMark) {
   position_.moves(scratch_, everyMove);
-  // Once the stock is dealt, the piles are alike and the key does not tell
-  // them apart: a move into one gap reaches what a move into any other
-  // does, and a whole pile moved into a gap reaches the position itself.
-  // Both are left out before they are played only to be found seen.
-  if (everyMove && position_.stockLeft() == 0) {
-    int firstGap = 0;
-    while (firstGap < position_.rules().tableauCount() && position_.size(firstGap) != 0) ++firstGap;
-    std::erase_if(scratch_, [&](const SpiderMove& move) {
-      return move.kind == SpiderMove::Kind::Run && position_.size(move.to) == 0 && (move.slot == 0 || move.to != firstGap);
-    });
-  }
   std::stable_sort(scratch_.begin(), scratch_.end(),
                    [](const SpiderMove& a, const SpiderMove& b) { return a.priority > b.priority; });
   const std::size_t first = arena_.size();
