@@ -14,6 +14,7 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
   singleCards_ =
       !rules.runMayMove(2, false, kMaxTableau, kMaxReserves) && !rules.runMayMove(2, true, kMaxTableau, kMaxReserves);
   holdsFaceDown_ = rules.runsAnyFaceUp();
+  countsComingBack_ = rules.takesBack() && holdsFaceDown_ && !rules.hasStock() && rules.reserveCount() == 0;
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
@@ -61,7 +62,34 @@ bool StuckCards::takesNothing(FastCard base) const {
   return inSet_[base] && pile_[base] >= 0 && !rules_.pileHasRoom(slot_[base] + 1);
 }
 
-bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
+bool StuckCards::mayComeBack(FastCard card, const FastPosition& position) {
+  std::int8_t& answer = comesBack_[card];
+  if (answer != 0) return answer > 0;
+  // Asked again only of higher cards, so the count ends by the king.
+  answer = -1;
+  const int suit = rules_.suit(card);
+  const int rank = rules_.rank(card);
+  if (rank < kKing) {
+    const FastCard next = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank + 1)];
+    if (position.homeCount(suit, rank + 1) > 0 && !mayComeBack(next, position)) return false;
+  }
+  bool back = spaceMayCome_ && rules_.fillsEmpty(card);
+  for (std::uint64_t bases = bases_[card]; bases != 0 && !back; bases &= bases - 1) {
+    const auto base = static_cast<FastCard>(std::countr_zero(bases));
+    if (pile_[base] >= 0) {
+      back = !neverBare(base, position) && !takesNothing(base);
+    } else if (position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
+      back = mayComeBack(base, position);
+    } else {
+      // Neither on the tableau nor home: not counted, so taken as free.
+      back = true;
+    }
+  }
+  answer = back ? 1 : -1;
+  return back;
+}
+
+bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) {
   // A face-down card moves only once the card on it has parted from it.
   if (pile < rules_.tableauCount() && slot < position.faceDown(pile) && coveredBySet(card, position)) return false;
   if (pile >= rules_.tableauCount()) {
@@ -78,7 +106,7 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
   for (std::uint64_t bases = bases_[card]; bases != 0; bases &= bases - 1) {
     const auto base = static_cast<FastCard>(std::countr_zero(bases));
     if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
-      if (rules_.takesBack()) return true;
+      if (rules_.takesBack() && (!countsComingBack_ || mayComeBack(base, position))) return true;
       continue;
     }
     if (!neverBare(base, position) && !takesNothing(base)) return true;
@@ -144,6 +172,11 @@ bool StuckCards::anyStuck(const FastPosition& position) {
     }
   }
   waiting_ = held_;
+  if (countsComingBack_) comesBack_.fill(0);
+  // Where cards come back from home as counted, a drop may let one back by
+  // ways the list does not follow: the cards are all looked at again, with
+  // fresh answers, until a whole look drops nothing.
+  bool droppedSinceAllListed = false;
   for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
   while (held_ != 0) {
     waiting_ &= held_;
@@ -151,6 +184,11 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       // A card that never came bare may have come bare: a suit may go home
       // further than counted.
       for (int suit = 0; suit < 4; ++suit) raiseFirstHeld(suit, firstHeld_[static_cast<std::size_t>(suit)], position);
+      if (waiting_ == 0 && countsComingBack_ && droppedSinceAllListed) {
+        comesBack_.fill(0);
+        waiting_ = held_;
+        droppedSinceAllListed = false;
+      }
       waiting_ &= held_;
       if (waiting_ == 0) break;
     }
@@ -159,6 +197,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
     if (!mayLeave(card, pile_[card], slot_[card], position)) continue;
     inSet_[card] = false;
     held_ &= ~bit(card);
+    droppedSinceAllListed = true;
     listFreedBy(card, position);
   }
   return held_ != 0;
