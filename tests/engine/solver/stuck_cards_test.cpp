@@ -12,6 +12,7 @@
 #include "engine/solver/stuck_cards.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver::stuck_cards_test {
 namespace {
@@ -321,6 +322,21 @@ TEST(StuckCards, ACardAtHomeServesOnlyWhereItCanComeBack) {
   const TestTable free = spadesUnderTheirFives(true);
   EXPECT_FALSE(stuck(free));
   EXPECT_EQ(solve(SolverStart::of(free.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Won);
+}
+
+class StuckCardsOnDeals : public SolverSessionTest {};
+
+// Yukon deal 1024 is won, but on its way the cards let go one after another
+// include ones that only a card back from home takes, and that card may come
+// back only once other cards have dropped: a count that did not look at the
+// held cards again with fresh answers about the cards at home called a
+// position on the way lost, and the deal with it.
+TEST_F(StuckCardsOnDeals, AYukonDealWonWhereCardsComeBackOnlyOnceOthersHaveDropped) {
+  constexpr int kYukon = 9;
+  cli::SolverSession play = session(kYukon);
+  play.deal("1024");
+  EXPECT_EQ(solve(SolverStart::of(play.game()), Budget{.nodes = 30'000, .milliseconds = 600'000}).verdict,
             Verdict::Won);
 }
 
