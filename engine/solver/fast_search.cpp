@@ -67,6 +67,9 @@ constexpr std::int64_t kStockBeamQuarters = 3;
 constexpr std::int64_t kWholeSpaceShare = 16;
 // The most positions the best-first search glances at before the beam.
 constexpr std::int64_t kGlanceNodes = 20'000;
+// Where any face-up cards move together with no stock, the positions of the
+// depth-first look that decides the easy deals before the best-first glance.
+constexpr std::int64_t kGroupsFirstLook = 20'000;
 
 class FastSearch {
  public:
@@ -352,6 +355,38 @@ SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, cons
   return deep;
 }
 
+// Where any face-up cards move together, there is no stock and cards come
+// back from the foundations (Yukon), the depth-first search goes down a
+// wrong line in some deals for millions of positions, while the best-first
+// search, led by the cards home and shown, wins them in a few thousand. So a
+// short depth-first look decides the easy deals, won or lost; then the
+// best-first search glances, without cards taken back, at a few thousand
+// positions (it only wins); then the depth-first search starts again with
+// the rest of the budget, and alone may find the deal lost.
+bool glancesBestFirst(const FastRules& rules) {
+  return rules.runsAnyFaceUp() && !rules.hasStock() && rules.takesBack();
+}
+
+SolveResult solveGlancingBestFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                                   const std::atomic<bool>* stop) {
+  SolveResult sofar;
+  auto follow = [&](SolveResult next) {
+    next.nodes += sofar.nodes;
+    next.seconds += sofar.seconds;
+    if (next.verdict == Verdict::Unknown && next.moves.empty()) next.moves = std::move(sofar.moves);
+    sofar = std::move(next);
+    return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
+  };
+  Budget first = budget;
+  first.nodes = std::min(budget.nodes, kGroupsFirstLook);
+  if (follow(depthSolve(rules, start, first, stop)) || sofar.nodes >= budget.nodes) return sofar;
+  Budget glance = budgetLeft(budget, sofar.nodes, sofar.seconds);
+  glance.nodes = std::min(glance.nodes / 2, kGlanceNodes);
+  if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
+  follow(depthSolve(rules, start, budgetLeft(budget, sofar.nodes, sofar.seconds), stop));
+  return sofar;
+}
+
 // Where a stock of one pack comes round a set number of times (the cards of
 // a one-pass stock deal out once, in their order) over face-down cards, the
 // depth-first search wins most deals in a few dozen positions, but a deal it
@@ -465,6 +500,7 @@ std::optional<SolveResult> fastSolve(const SolverStart& start, const Budget& bud
       return solveDeepLast(*rules, start, budget, stop, kDealtReservesBestFirstShare);
     if (looksDepthFirstBriefly(*rules)) return solveDepthFirstBriefly(*rules, start, budget, stop);
     if (looksWithoutTakingBack(*rules)) return solveWithoutTakingBackFirst(*rules, start, budget, stop);
+    if (glancesBestFirst(*rules)) return solveGlancingBestFirst(*rules, start, budget, stop);
     return depthSolve(*rules, start, budget, stop);
   }
   if (beamsThroughStock(*rules)) return solveBeamFirst(*rules, start, budget, stop);

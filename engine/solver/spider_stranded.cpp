@@ -10,7 +10,6 @@ namespace quilloro::solver {
 namespace {
 
 constexpr int kMostSlots = 2 * kCardsPerPack + 8;
-constexpr int kMostOfARank = 8;
 constexpr int kRunCards = 13;
 
 struct Place {
@@ -25,20 +24,20 @@ class LeavingCards {
   bool someStays() {
     const int piles = rules_.tableauCount();
     // A gap that takes any card lets every card leave, from the top down.
-    if (rules_.anyCardFillsEmpty())
+    if (rules_.anyCardFillsEmpty()) {
       for (int pile = 0; pile < piles; ++pile)
         if (position_.size(pile) == 0) return false;
+      // So does a pile that is one run, all of it face up, which may go
+      // whole onto the top of another pile: the check would find that
+      // first, at the cost of reading the whole position.
+      if (somePileMovesWhole()) return false;
+    }
     for (int pile = 0; pile < piles; ++pile) {
       const auto p = static_cast<std::size_t>(pile);
       bare_[p] = position_.size(pile);
-      for (int slot = 0; slot < position_.size(pile); ++slot) {
-        const int rank = SpiderRules::rank(position_.at(pile, slot));
+      if (bare_[p] == 0) ++gaps_;
+      for (int slot = 0; slot < position_.size(pile); ++slot)
         placeOf_[position_.at(pile, slot)] = {static_cast<std::int8_t>(pile), static_cast<std::int8_t>(slot)};
-        auto& places = ofRank_[static_cast<std::size_t>(rank)];
-        if (count_[static_cast<std::size_t>(rank)] < kMostOfARank)
-          places[static_cast<std::size_t>(count_[static_cast<std::size_t>(rank)]++)] = {static_cast<std::int8_t>(pile),
-                                                                                         static_cast<std::int8_t>(slot)};
-      }
       // The highest slot of the run each face-up card starts, read downward.
       for (int slot = position_.size(pile) - 1; slot >= 0; --slot) {
         leaves_[p][static_cast<std::size_t>(slot)] = false;
@@ -60,9 +59,15 @@ class LeavingCards {
           if (!mayLeave(pile, slot)) continue;
           leaves_[p][static_cast<std::size_t>(slot)] = true;
           grown = true;
+          // The cards of its run above it leave with it, lifted together.
+          for (int above = slot + 1; runsOn(pile, above - 1) && !leaves_[p][static_cast<std::size_t>(above)]; ++above)
+            leaves_[p][static_cast<std::size_t>(above)] = true;
           while (bare_[p] > 0 && leaves_[p][static_cast<std::size_t>(bare_[p] - 1)]) --bare_[p];
-          // A gap that takes any card lets every other card leave as well.
-          if (bare_[p] == 0 && rules_.anyCardFillsEmpty()) return false;
+          if (bare_[p] == 0) {
+            // A gap that takes any card lets every other card leave as well.
+            if (rules_.anyCardFillsEmpty()) return false;
+            ++gaps_;
+          }
         }
       }
     }
@@ -72,6 +77,17 @@ class LeavingCards {
   }
 
  private:
+  bool somePileMovesWhole() const {
+    const int piles = rules_.tableauCount();
+    for (int pile = 0; pile < piles; ++pile) {
+      if (position_.faceDown(pile) != 0 || position_.movableFrom(pile) != 0) continue;
+      const std::uint8_t bottom = position_.at(pile, 0);
+      for (int other = 0; other < piles; ++other)
+        if (other != pile && rules_.builds(position_.top(other), bottom)) return true;
+    }
+    return false;
+  }
+
   bool mayLeave(int pile, int slot) const {
     const auto p = static_cast<std::size_t>(pile);
     const int hidden = position_.faceDown(pile);
@@ -82,15 +98,15 @@ class LeavingCards {
       return true;
     if (blocked(pile, slot)) return false;
     if (homeWhereItLies(pile, slot)) return true;
-    if (rules_.fillsEmpty(card))
-      for (int other = 0; other < rules_.tableauCount(); ++other)
-        if (other != pile && bare_[static_cast<std::size_t>(other)] == 0) return true;
+    // The card's own pile is no gap: the card is still there.
+    if (gaps_ > 0 && rules_.fillsEmpty(card)) return true;
     const int rank = SpiderRules::rank(card);
     if (rank == kKing) return false;
-    const auto above = static_cast<std::size_t>(rank + 1);
-    for (int i = 0; i < count_[above]; ++i) {
-      const Place place = ofRank_[above][static_cast<std::size_t>(i)];
-      if (place.pile == pile && place.slot < slot) continue;
+    // The cards one rank higher, one of each suit of each pack: card
+    // numbers run ace to king suit after suit.
+    for (int higher = rank + 1; higher <= rules_.packs() * kCardsPerPack; higher += kRunCards) {
+      const Place place = placeOf_[static_cast<std::size_t>(higher)];
+      if (place.pile < 0 || (place.pile == pile && place.slot < slot)) continue;
       if (place.slot + 1 < bare_[static_cast<std::size_t>(place.pile)]) continue;
       if (rules_.builds(position_.at(place.pile, place.slot), card)) return true;
     }
@@ -145,8 +161,8 @@ class LeavingCards {
   std::array<std::array<std::int8_t, kMostSlots>, SpiderRules::kMostPiles> runTop_;
   // The lowest slot of each pile from which every card above has left.
   std::array<int, SpiderRules::kMostPiles> bare_{};
-  std::array<std::array<Place, kMostOfARank>, kKing + 2> ofRank_{};
-  std::array<int, kKing + 2> count_{};
+  // The piles whose every card may leave.
+  int gaps_ = 0;
   // Where each card lies in the tableau; nowhere for the stock's cards.
   std::array<Place, 2 * kCardsPerPack + 2> placeOf_ = [] {
     std::array<Place, 2 * kCardsPerPack + 2> places{};

@@ -11,6 +11,7 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
   singleCards_ =
       !rules.runMayMove(2, false, kMaxTableau, kMaxReserves) && !rules.runMayMove(2, true, kMaxTableau, kMaxReserves);
   holdsFaceDown_ = rules.runsAnyFaceUp();
+  countsComingBack_ = rules.takesBack() && holdsFaceDown_ && !rules.hasStock() && rules.reserveCount() == 0;
   for (int card = 1; card < kMaxCards; ++card) {
     const auto moving = static_cast<FastCard>(card);
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
@@ -55,7 +56,34 @@ bool StuckCards::takesNothing(FastCard base) const {
   return inSet_[base] && pile_[base] >= 0 && !rules_.pileHasRoom(slot_[base] + 1);
 }
 
-bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const {
+bool StuckCards::mayComeBack(FastCard card, const FastPosition& position) {
+  std::int8_t& answer = comesBack_[card];
+  if (answer != 0) return answer > 0;
+  // Asked again only of higher cards, so the count ends by the king.
+  answer = -1;
+  const int suit = rules_.suit(card);
+  const int rank = rules_.rank(card);
+  if (rank < kKing) {
+    const FastCard next = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank + 1)];
+    if (position.homeCount(suit, rank + 1) > 0 && !mayComeBack(next, position)) return false;
+  }
+  bool back = spaceMayCome_ && rules_.fillsEmpty(card);
+  for (const FastCard base : bases_[card]) {
+    if (back) break;
+    if (pile_[base] >= 0) {
+      back = !neverBare(base, position) && !takesNothing(base);
+    } else if (position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
+      back = mayComeBack(base, position);
+    } else {
+      // Neither on the tableau nor home: not counted, so taken as free.
+      back = true;
+    }
+  }
+  answer = back ? 1 : -1;
+  return back;
+}
+
+bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) {
   // A face-down card moves only once the card on it has parted from it.
   if (pile < rules_.tableauCount() && slot < position.faceDown(pile) && coveredBySet(pile, slot, position)) return false;
   if (pile >= rules_.tableauCount()) {
@@ -71,7 +99,7 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
     return true;
   for (const FastCard base : bases_[card]) {
     if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
-      if (rules_.takesBack()) return true;
+      if (rules_.takesBack() && (!countsComingBack_ || mayComeBack(base, position))) return true;
       continue;
     }
     if (!neverBare(base, position) && !takesNothing(base)) return true;
@@ -127,6 +155,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
     dropped = false;
     anyLeft = false;
     for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
+    if (countsComingBack_) comesBack_.fill(0);
     for (int at = 0; at <= last; ++at) {
       const int t = at < last ? at : stockPile_;
       if (t < 0) continue;

@@ -41,6 +41,19 @@
 // only when its bottom card leaves, so where no space shows and every
 // bottom card stays in S, the first space to come needs a card of S to
 // have parted first.
+// Where cards come back from the foundations, a card at home serves as a base
+// only once back on the tableau. Where the tableau is all there is besides the
+// foundations (no stock, no reserves, no free cells) and any face-up cards
+// move together, a card c comes back only as its foundation's top card (the
+// higher cards of its suit at home back before it) onto a bare tableau card
+// it builds on, or into a space where it may fill one. So before the first
+// card of S parts, c can be back only where each card of its suit at home
+// above it can be back, and a card c builds on is a tableau card that may
+// come bare and take a card (as for a card on the tableau: not held under a
+// card of S, nor a card of S whose pile is full), or is itself home and can
+// be back by the same count, or c fills a space and one may come. Any other
+// card at home never serves as a base while S holds. Elsewhere, a card at
+// home counts as a base that may come back at any time.
 // No free cell may take a card, no stock deals rows onto the piles and no
 // reserve fills a space, or a card could part by ways the count does not
 // know; with two packs every card has a twin, which the count does not
@@ -71,7 +84,7 @@ class StuckCards {
   // The tableau card can never come bare: a card of S lies on it, or it lies
   // face down under the face-up card of S over it.
   bool neverBare(FastCard card, const FastPosition& position) const;
-  bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position) const;
+  bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position);
   // A card of the set lies above the slot and keeps it covered for ever.
   bool coveredBySet(int pile, int slot, const FastPosition& position) const {
     return singleCards_ ? coveredByAnyAbove(pile, slot, position) : inSet_[above_[position.card(pile, slot)]];
@@ -85,6 +98,9 @@ class StuckCards {
   // The card is one of the set whose pile is full up to it: nothing ever
   // lands on it.
   bool takesNothing(FastCard base) const;
+  // The card, at home, may come back to the tableau while the set holds (see
+  // above); answers are kept for the pass.
+  bool mayComeBack(FastCard card, const FastPosition& position);
 
   const FastRules& rules_;
   bool applies_ = false;
@@ -110,6 +126,12 @@ class StuckCards {
   // The card right on each card of the tableau and the reserves (0 for none
   // and for the stock's cards, which nothing keeps covered).
   std::array<FastCard, kMaxCards> above_{};
+  // Cards at home come back only onto the tableau as the count above tells.
+  bool countsComingBack_ = false;
+  // For each card at home, whether it may come back: 0 not asked this pass,
+  // 1 yes, -1 no. An answer given earlier in the pass may only be no where
+  // it has become yes since, which drops fewer cards, never more.
+  std::array<std::int8_t, kMaxCards> comesBack_{};
   // Each suit's first held rank (see firstHeld), counted at every pass: the
   // cards dropped since only make it higher, so a card it lets go home may
   // go home.

@@ -18,7 +18,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::discard_search_test {
 namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
@@ -177,4 +177,4 @@ TEST_F(DiscardSearchKinds, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::discard_search_test

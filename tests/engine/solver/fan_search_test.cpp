@@ -15,7 +15,7 @@
 #include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fan_search_test {
 namespace {
 
 using engine_moves::restore;
@@ -191,4 +191,4 @@ TEST_F(FanSearch, WholeDealsAreDecidedTheSameWayOnEveryRunAndWinsReplay) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fan_search_test

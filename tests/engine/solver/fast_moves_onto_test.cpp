@@ -12,7 +12,7 @@
 #include "engine/solver/paired_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fast_moves_onto_test {
 namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
@@ -110,4 +110,4 @@ TEST_F(FastMovesOnto, ListsExactlyTheWholeListsMovesOntoOrOffThePileInItsOrder) 
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fast_moves_onto_test

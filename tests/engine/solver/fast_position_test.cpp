@@ -11,7 +11,7 @@
 #include "engine/solver/solver.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fast_position_test {
 namespace {
 
 class FastPositionTest : public SolverSessionTest {};
@@ -69,4 +69,4 @@ TEST_F(FastPositionTest, DecodingOverAnotherPositionGivesTheKeyAndCardsOfThePosi
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fast_position_test

@@ -18,7 +18,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fast_search_test {
 namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
@@ -175,4 +175,4 @@ TEST_F(FastSearchKinds, DuchessIsWonBeamFirstRepeatablyAndItsWinsReplay) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fast_search_test

@@ -18,7 +18,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fourteen_search_test {
 namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
@@ -155,4 +155,4 @@ TEST_F(FourteenSearchTest, VerdictsAgreeWithAPlainExhaustiveSearchAndWinsReplay)
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fourteen_search_test

@@ -10,7 +10,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::hidden_for_ever_test {
 namespace {
 
 using testing::TestTable;
@@ -108,4 +108,4 @@ TEST(HiddenForEver, FreeCellsAndRowsFromTheStockAreLeftToTheSearch) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::hidden_for_ever_test

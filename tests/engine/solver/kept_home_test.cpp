@@ -11,7 +11,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::kept_home_test {
 namespace {
 
 using testing::TestTable;
@@ -93,4 +93,4 @@ TEST(KeptHome, HoldsOnlyForAlternateColoursWithNoCellsAndOnePack) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::kept_home_test

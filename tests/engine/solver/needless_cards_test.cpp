@@ -10,7 +10,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::needless_cards_test {
 namespace {
 
 using testing::TestTable;
@@ -52,4 +52,4 @@ TEST(NeedlessCards, OnlyCardsThatNothingOutCouldBeBuiltOnStayHome) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::needless_cards_test

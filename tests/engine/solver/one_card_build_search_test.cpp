@@ -23,7 +23,7 @@
 #include "tests/engine/solver/engine_moves.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::one_card_build_search_test {
 namespace {
 
 using engine_moves::restore;
@@ -328,4 +328,4 @@ TEST_F(OneCardBuildSearch, WholeDealsGetTheSameAnswerOnEveryRunAndWinsReplay) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::one_card_build_search_test

@@ -10,7 +10,7 @@
 #include "engine/solver/stock_beam.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::one_pass_stock_test {
 namespace {
 
 constexpr int kEasthaven = 17;
@@ -70,4 +70,4 @@ TEST_F(OnePassStock, APathTooLongToKeepItsMovesSeesTheSamePositions) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::one_pass_stock_test

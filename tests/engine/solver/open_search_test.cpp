@@ -14,7 +14,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::open_search_test {
 namespace {
 
 using testing::TestTable;
@@ -101,4 +101,4 @@ TEST(OpenSearchTakeBack, ADealWonOnlyByTakingACardBackIsWonNeverLost) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::open_search_test

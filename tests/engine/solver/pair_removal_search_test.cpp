@@ -18,7 +18,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::pair_removal_search_test {
 namespace {
 
 #ifdef QUILLORO_SMALL_SAMPLES
@@ -147,4 +147,4 @@ TEST_F(PairRemovalSearchKinds, VerdictsAgreeWithAPlainExhaustiveSearchAndWinsRep
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::pair_removal_search_test

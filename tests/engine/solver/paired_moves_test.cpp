@@ -7,7 +7,7 @@
 #include "engine/solver/solver.hpp"
 #include "tests/engine/game_fixture.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::paired_moves_test {
 namespace {
 
 using testing::TestTable;
@@ -117,4 +117,4 @@ TEST(PairedMoves, ACardOntoAStockCardMayNeedAnotherTakenBackFirst) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::paired_moves_test

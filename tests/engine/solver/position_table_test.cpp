@@ -7,7 +7,7 @@
 
 #include "engine/solver/position_table.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::position_table_test {
 namespace {
 
 TEST(PositionTable, KnowsEveryKeyItTookAndStaysWithinItsMemoryTillFull) {
@@ -41,4 +41,4 @@ TEST(PositionTable, KnowsEveryKeyItTookAndStaysWithinItsMemoryTillFull) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::position_table_test

@@ -5,7 +5,7 @@
 
 #include "engine/solver/rank_home_bound.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::rank_home_bound_test {
 namespace {
 
 std::vector<int> upFrom(int rank) {
@@ -58,4 +58,4 @@ TEST(RankHomeBound, FoundationsWithOrdersOfTheirOwnFreeEachOther) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::rank_home_bound_test

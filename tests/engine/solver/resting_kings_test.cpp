@@ -12,7 +12,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::resting_kings_test {
 namespace {
 
 using testing::TestTable;
@@ -107,4 +107,4 @@ TEST(RestingKings, AKingAtAFansBottomMayComeHomeFirst) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::resting_kings_test

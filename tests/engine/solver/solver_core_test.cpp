@@ -10,7 +10,7 @@
 #include "engine/solver/solver_position.hpp"
 #include "tests/engine/game_fixture.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::solver_core_test {
 namespace {
 
 using testing::TestTable;
@@ -157,4 +157,4 @@ TEST(HintWorker, AnswersOnItsThreadAndCancelsAtOnce) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::solver_core_test

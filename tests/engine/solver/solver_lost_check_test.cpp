@@ -16,7 +16,7 @@
 #include "engine/solver/solver_position.hpp"
 #include "tests/engine/game_fixture.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::solver_lost_check_test {
 namespace {
 
 using testing::TestTable;
@@ -416,4 +416,4 @@ TEST(SolverRepeatable, TheNodeBudgetDecidesAndTheTimeOnlyCutsShort) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::solver_lost_check_test

@@ -13,7 +13,7 @@
 #include "tools/cli_play_commands.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::solver_replay_test {
 namespace {
 
 // Deals are tried in order until a kind has given kWinsPerKind wins, or
@@ -101,4 +101,4 @@ TEST_P(SolverReplay, EverySolutionOfEveryShippedKindReplaysToAWin) {
 INSTANTIATE_TEST_SUITE_P(KindsByShard, SolverReplay, ::testing::Range(0, kShards));
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::solver_replay_test

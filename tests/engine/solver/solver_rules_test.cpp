@@ -10,7 +10,7 @@
 #include "engine/solver/solver_position.hpp"
 #include "tests/engine/game_fixture.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::solver_rules_test {
 namespace {
 
 using testing::TestTable;
@@ -125,4 +125,4 @@ TEST(SolverStockCycle, AWinThatNeedsARedealReplaysOnTheGameItself) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::solver_rules_test

@@ -17,7 +17,7 @@
 #include "tools/game_source.hpp"
 #include "tools/odds_record.hpp"
 
-namespace quilloro::cli {
+namespace quilloro::cli::solver_tools_test {
 namespace {
 
 class SolverTools : public ::testing::Test {
@@ -183,4 +183,4 @@ TEST(OddsRecord, EveryShippedKindShowsWhatItsMeasurementSays) {
 }
 
 }  // namespace
-}  // namespace quilloro::cli
+}  // namespace quilloro::cli::solver_tools_test

@@ -24,7 +24,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::spider_search_test {
 namespace {
 
 using engine_moves::restore;
@@ -500,4 +500,4 @@ TEST(SpiderRuns, ACompleteRunGoesHomeOnlyWhenItsSuitsAreAsTheFoundationsAsk) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::spider_search_test

@@ -25,7 +25,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::stock_games_search_test {
 namespace {
 
 using engine_moves::restore;
@@ -400,4 +400,4 @@ TEST_F(StockGamesSearch, MonteCarloOffersThePairsTheEngineThrowsAndDecidesWholeD
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::stock_games_search_test

@@ -11,7 +11,7 @@
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::stuck_cards_test {
 namespace {
 
 using testing::TestTable;
@@ -250,5 +250,42 @@ TEST(StuckCards, AKingGoesIntoASpaceOnlyWhereOneMayCome) {
             Verdict::Won);
 }
 
+// Yukon as dealt, with no stock: hearts home up to the five, diamonds and
+// clubs whole, spades up to the two. The four of spades lies on the three,
+// both face up; a red five would take the four, and a red four both, but
+// they come back only onto a black six or, for the kings that must come
+// first, into a space. Locked, the six of spades lies face down under the
+// three and the king of hearts under it: the six of clubs waits under the
+// rest of its suit behind its king, no pile ever empties (a king of spades
+// and a queen of spades lie at the bottom, and the spades above the three
+// wait for it), and the four and the three never part. Free, the six of
+// spades lies alone on a fourth pile: the five of hearts comes back onto it
+// and takes the four, and every card goes home.
+TestTable spadesUnderTheirFives(bool free) {
+  TestTable table;
+  table.set({{param::kTableauCount, free ? 4 : 3}, {param::kMultiCardMoveRule, 0}, {param::kShowWaste, 0}});
+  table.lay("Dest1", cards(1, 5));
+  table.lay("Dest2", cards(14, 26));
+  table.lay("Dest3", cards(27, 39));
+  table.lay("Dest4", cards(40, 41));
+  table.lay("Fila1", free ? pile({-13, 42, 43}) : pile({-13, -45, 42, 43}));
+  table.lay("Fila2", pile({52, 12, 11, 10, 9, 8, 7, 6}));
+  table.lay("Fila3", pile({51, 50, 49, 48, 47, 46, 44}));
+  if (free) table.lay("Fila4", pile({45}));
+  table.lay("Mazzo", "");
+  return table;
+}
+
+TEST(StuckCards, ACardAtHomeServesOnlyWhereItCanComeBack) {
+  const TestTable locked = spadesUnderTheirFives(false);
+  EXPECT_TRUE(stuck(locked));
+  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Lost);
+  const TestTable free = spadesUnderTheirFives(true);
+  EXPECT_FALSE(stuck(free));
+  EXPECT_EQ(solve(SolverStart::of(free.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Won);
+}
+
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::stuck_cards_test

@@ -7,7 +7,7 @@
 #include "tests/engine/solver/solver_session_test.hpp"
 #include "tools/cli_solver_session.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::taking_back_later_test {
 namespace {
 
 class TakingBackLater : public SolverSessionTest {};
@@ -37,4 +37,4 @@ TEST_F(TakingBackLater, WinsWithoutTakingBackAndNeverCallsADealLostOnThatLookAlo
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::taking_back_later_test

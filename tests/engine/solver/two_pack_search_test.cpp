@@ -18,7 +18,7 @@
 #include "engine/solver/safe_plays.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::two_pack_search_test {
 namespace {
 
 class TwoPackSearch : public SolverSessionTest {};
@@ -179,4 +179,4 @@ TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::two_pack_search_test
