@@ -9,7 +9,7 @@
 #include "engine/solver/solver.hpp"
 #include "tests/engine/solver/solver_session_test.hpp"
 
-namespace quilloro::solver {
+namespace quilloro::solver::fast_depth_search_test {
 namespace {
 
 constexpr int kYukon = 9;
@@ -55,4 +55,4 @@ TEST_F(ResumedDepthSearch, InPiecesAnswersAsOneSearchOnTheWholeBudget) {
 }
 
 }  // namespace
-}  // namespace quilloro::solver
+}  // namespace quilloro::solver::fast_depth_search_test
