@@ -1,6 +1,9 @@
 // Face-up tableau cards that hold on to the card under them for ever.
 #include "engine/solver/stuck_cards.hpp"
 
+#include <algorithm>
+#include <bit>
+
 namespace quilloro::solver {
 
 StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
@@ -17,15 +20,18 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
     bySuit_[static_cast<std::size_t>(rules.suit(moving))][static_cast<std::size_t>(rules.rank(moving))] = moving;
     for (int base = 1; base < kMaxCards; ++base)
       if (base != card && rules.builds(static_cast<FastCard>(base), moving))
-        bases_[static_cast<std::size_t>(card)].push_back(static_cast<FastCard>(base));
+        bases_[static_cast<std::size_t>(card)] |= bit(static_cast<FastCard>(base));
   }
+  for (int card = 1; card < kMaxCards; ++card)
+    for (std::uint64_t bases = bases_[static_cast<std::size_t>(card)]; bases != 0; bases &= bases - 1)
+      builders_[static_cast<std::size_t>(std::countr_zero(bases))] |= bit(static_cast<FastCard>(card));
 }
 
 bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   const int pile = pile_[card];
   if (pile < 0) return false;
   const int slot = slot_[card];
-  if (coveredBySet(pile, slot, position)) return true;
+  if (coveredBySet(card, position)) return true;
   // A card of a reserve serves as a base only once it has left the reserve.
   if (pile >= rules_.tableauCount()) return inSet_[card];
   // A face-down card under a card of the set never shows.
@@ -68,8 +74,8 @@ bool StuckCards::mayComeBack(FastCard card, const FastPosition& position) {
     if (position.homeCount(suit, rank + 1) > 0 && !mayComeBack(next, position)) return false;
   }
   bool back = spaceMayCome_ && rules_.fillsEmpty(card);
-  for (const FastCard base : bases_[card]) {
-    if (back) break;
+  for (std::uint64_t bases = bases_[card]; bases != 0 && !back; bases &= bases - 1) {
+    const auto base = static_cast<FastCard>(std::countr_zero(bases));
     if (pile_[base] >= 0) {
       back = !neverBare(base, position) && !takesNothing(base);
     } else if (position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
@@ -85,7 +91,7 @@ bool StuckCards::mayComeBack(FastCard card, const FastPosition& position) {
 
 bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition& position) {
   // A face-down card moves only once the card on it has parted from it.
-  if (pile < rules_.tableauCount() && slot < position.faceDown(pile) && coveredBySet(pile, slot, position)) return false;
+  if (pile < rules_.tableauCount() && slot < position.faceDown(pile) && coveredBySet(card, position)) return false;
   if (pile >= rules_.tableauCount()) {
     // A reserve gives only its top card, anywhere it may go: onto an empty
     // pile as well.
@@ -95,9 +101,10 @@ bool StuckCards::mayLeave(FastCard card, int pile, int slot, const FastPosition&
     return true;
   }
   // Home only once bare, after every lower card of its suit.
-  if (rules_.rank(card) <= firstHeld_[static_cast<std::size_t>(rules_.suit(card))] && !coveredBySet(pile, slot, position))
+  if (rules_.rank(card) <= firstHeld_[static_cast<std::size_t>(rules_.suit(card))] && !coveredBySet(card, position))
     return true;
-  for (const FastCard base : bases_[card]) {
+  for (std::uint64_t bases = bases_[card]; bases != 0; bases &= bases - 1) {
+    const auto base = static_cast<FastCard>(std::countr_zero(bases));
     if (pile_[base] < 0 && position.homeCount(rules_.suit(base), rules_.rank(base)) > 0) {
       if (rules_.takesBack() && (!countsComingBack_ || mayComeBack(base, position))) return true;
       continue;
@@ -150,37 +157,83 @@ bool StuckCards::anyStuck(const FastPosition& position) {
   spaceMayCome_ = !holdsFaceDown_;
   for (int t = 0; t < tableau && !spaceMayCome_; ++t)
     spaceMayCome_ = position.size(t) == 0 || !inSet_[position.card(t, 0)];
-  bool anyLeft = true;
-  for (bool dropped = true; dropped && anyLeft;) {
-    dropped = false;
-    anyLeft = false;
-    for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
-    if (countsComingBack_) comesBack_.fill(0);
-    for (int at = 0; at <= last; ++at) {
-      const int t = at < last ? at : stockPile_;
-      if (t < 0) continue;
-      // From the top down: a card bared by the one above it dropping may
-      // drop in the same pass.
-      const int lowest = t < tableau && !holdsFaceDown_ ? position.faceDown(t) : 0;
-      for (int slot = position.size(t) - 1; slot >= lowest; --slot) {
-        const FastCard card = position.card(t, slot);
-        if (!inSet_[card]) continue;
-        if (mayLeave(card, t, slot, position)) {
-          inSet_[card] = false;
-          dropped = true;
-          if (slot == 0 && t < tableau) spaceMayCome_ = true;
-          // The first held card of its suit gone, the next one is looked for
-          // at once; what the drop frees elsewhere counts on the next pass.
-          const auto suit = static_cast<std::size_t>(rules_.suit(card));
-          if (firstHeld_[suit] == rules_.rank(card))
-            firstHeld_[suit] = firstHeld(static_cast<int>(suit), rules_.rank(card), position);
-        } else {
-          anyLeft = true;
-        }
-      }
+  // Every card of the set is looked at once; a card that drops puts back on
+  // the list the cards whose way out it may open. The drops only ever free
+  // more (a card out of the set covers nothing, serves as a base, lets the
+  // higher cards of its suit home and may leave a space), so the cards left
+  // when the list runs dry are those any order of the drops leaves.
+  held_ = 0;
+  for (int at = 0; at <= last; ++at) {
+    const int t = at < last ? at : stockPile_;
+    if (t < 0) continue;
+    for (int slot = 0; slot < position.size(t); ++slot) {
+      const FastCard card = position.card(t, slot);
+      if (inSet_[card]) held_ |= bit(card);
     }
   }
-  return anyLeft;
+  waiting_ = held_;
+  if (countsComingBack_) comesBack_.fill(0);
+  // Where cards come back from home as counted, a drop may let one back by
+  // ways the list does not follow: the cards are all looked at again, with
+  // fresh answers, until a whole look drops nothing.
+  bool droppedSinceAllListed = false;
+  for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
+  while (held_ != 0) {
+    waiting_ &= held_;
+    if (waiting_ == 0) {
+      // A card that never came bare may have come bare: a suit may go home
+      // further than counted.
+      for (int suit = 0; suit < 4; ++suit) raiseFirstHeld(suit, firstHeld_[static_cast<std::size_t>(suit)], position);
+      if (waiting_ == 0 && countsComingBack_ && droppedSinceAllListed) {
+        comesBack_.fill(0);
+        waiting_ = held_;
+        droppedSinceAllListed = false;
+      }
+      waiting_ &= held_;
+      if (waiting_ == 0) break;
+    }
+    const auto card = static_cast<FastCard>(std::countr_zero(waiting_));
+    waiting_ &= waiting_ - 1;
+    if (!mayLeave(card, pile_[card], slot_[card], position)) continue;
+    inSet_[card] = false;
+    held_ &= ~bit(card);
+    droppedSinceAllListed = true;
+    listFreedBy(card, position);
+  }
+  return held_ != 0;
+}
+
+void StuckCards::raiseFirstHeld(int suit, int from, const FastPosition& position) {
+  auto& first = firstHeld_[static_cast<std::size_t>(suit)];
+  const int raised = firstHeld(suit, from, position);
+  for (int rank = first + 1; rank <= std::min(raised, static_cast<int>(kKing)); ++rank)
+    waiting_ |= bit(bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)]);
+  first = raised;
+}
+
+void StuckCards::listFreedBy(FastCard card, const FastPosition& position) {
+  const int pile = pile_[card];
+  const int slot = slot_[card];
+  // Nothing lands on it any more, and it may serve as a base.
+  waiting_ |= builders_[card];
+  if (pile != stockPile_) {
+    // The cards under it may come bare: the one right under it, or every
+    // one where only single cards move.
+    const int lowest = singleCards_ ? 0 : std::max(slot - 1, 0);
+    for (int under = slot - 1; under >= lowest; --under) waiting_ |= withBuilders(position.card(pile, under));
+    // The face-down cards under the first face-up one may show.
+    if (pile < rules_.tableauCount() && slot == position.faceDown(pile))
+      for (int under = 0; under < slot; ++under) waiting_ |= withBuilders(position.card(pile, under));
+    // A space may come.
+    if (slot == 0 && pile < rules_.tableauCount() && !spaceMayCome_) {
+      spaceMayCome_ = true;
+      waiting_ = kEveryCard;
+    }
+  }
+  // The first held card of its suit gone, the next one is looked for at
+  // once; what else a drop lets home is counted when the list runs dry.
+  const int suit = rules_.suit(card);
+  if (firstHeld_[static_cast<std::size_t>(suit)] == rules_.rank(card)) raiseFirstHeld(suit, rules_.rank(card), position);
 }
 
 }  // namespace quilloro::solver

@@ -62,7 +62,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "engine/solver/fast_position.hpp"
 
@@ -85,9 +84,9 @@ class StuckCards {
   // face down under the face-up card of S over it.
   bool neverBare(FastCard card, const FastPosition& position) const;
   bool mayLeave(FastCard card, int pile, int slot, const FastPosition& position);
-  // A card of the set lies above the slot and keeps it covered for ever.
-  bool coveredBySet(int pile, int slot, const FastPosition& position) const {
-    return singleCards_ ? coveredByAnyAbove(pile, slot, position) : inSet_[above_[position.card(pile, slot)]];
+  // A card of the set lies above the card and keeps it covered for ever.
+  bool coveredBySet(FastCard card, const FastPosition& position) const {
+    return singleCards_ ? coveredByAnyAbove(pile_[card], slot_[card], position) : inSet_[above_[card]];
   }
   // The same where only single cards move: any card of the set above counts.
   bool coveredByAnyAbove(int pile, int slot, const FastPosition& position) const;
@@ -99,8 +98,19 @@ class StuckCards {
   // lands on it.
   bool takesNothing(FastCard base) const;
   // The card, at home, may come back to the tableau while the set holds (see
-  // above); answers are kept for the pass.
+  // above); answers are kept until the cards are all looked at again.
   bool mayComeBack(FastCard card, const FastPosition& position);
+  // The cards as bits: one pack's fit in a word.
+  static_assert(kMaxCards <= 64);
+  static constexpr std::uint64_t kEveryCard = ((std::uint64_t{1} << kMaxCards) - 1) & ~std::uint64_t{1};
+  static std::uint64_t bit(FastCard card) { return std::uint64_t{1} << card; }
+  // The card and the cards that build on it, as bits.
+  std::uint64_t withBuilders(FastCard card) const { return bit(card) | builders_[card]; }
+  // Counts the suit's first held rank again from the given one, and lists
+  // the cards it now lets go home.
+  void raiseFirstHeld(int suit, int from, const FastPosition& position);
+  // Lists the cards whose way out the card's drop may open.
+  void listFreedBy(FastCard card, const FastPosition& position);
 
   const FastRules& rules_;
   bool applies_ = false;
@@ -116,8 +126,10 @@ class StuckCards {
   // A card may go into a space: one shows now, or the bottom card of a pile
   // may leave (counted only where the face-down cards count in the set).
   bool spaceMayCome_ = true;
-  // The cards every card builds on, and each suit's cards by rank.
-  std::array<std::vector<FastCard>, kMaxCards> bases_{};
+  // The cards every card builds on, as bits, and each suit's cards by rank.
+  std::array<std::uint64_t, kMaxCards> bases_{};
+  // The cards that build on each card, as bits (one pack: 52 of them).
+  std::array<std::uint64_t, kMaxCards> builders_{};
   std::array<std::array<FastCard, 14>, 4> bySuit_{};
   // Where each card lies on the tableau this time (pile -1: elsewhere).
   std::array<std::int8_t, kMaxCards> pile_{};
@@ -128,14 +140,18 @@ class StuckCards {
   std::array<FastCard, kMaxCards> above_{};
   // Cards at home come back only onto the tableau as the count above tells.
   bool countsComingBack_ = false;
-  // For each card at home, whether it may come back: 0 not asked this pass,
-  // 1 yes, -1 no. An answer given earlier in the pass may only be no where
-  // it has become yes since, which drops fewer cards, never more.
+  // For each card at home, whether it may come back: 0 not asked since the
+  // cards were last all listed, 1 yes, -1 no. An answer given earlier may
+  // only be no where it has become yes since, which drops fewer cards, never
+  // more; a whole look with fresh answers that drops nothing ends the count.
   std::array<std::int8_t, kMaxCards> comesBack_{};
-  // Each suit's first held rank (see firstHeld), counted at every pass: the
-  // cards dropped since only make it higher, so a card it lets go home may
-  // go home.
+  // Each suit's first held rank (see firstHeld), counted again as cards
+  // drop: the cards dropped since it was counted only make it higher, so a
+  // card it lets go home may go home.
   std::array<int, 4> firstHeld_{};
+  // The cards of the set, and those of them to look at again, as bits.
+  std::uint64_t held_ = 0;
+  std::uint64_t waiting_ = 0;
 };
 
 }  // namespace quilloro::solver

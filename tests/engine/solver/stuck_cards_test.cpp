@@ -4,12 +4,15 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/solver.hpp"
 #include "engine/solver/stuck_cards.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tests/engine/solver/card_tokens.hpp"
+#include "tests/engine/solver/solver_session_test.hpp"
 
 namespace quilloro::solver::stuck_cards_test {
 namespace {
@@ -28,6 +31,9 @@ bool stuck(const TestTable& table) {
   return count.anyStuck(FastPosition(*rules, start.state, 0));
 }
 
+// Piles by name, with their cards as laid.
+using LaidPiles = std::vector<std::pair<std::string, std::string>>;
+
 // Klondike with the stock played out. The four of clubs lies face down under
 // the nine of diamonds, eight of clubs, seven of diamonds and six of clubs;
 // the six of spades lies on the seven of hearts. Each black six needs a red
@@ -35,22 +41,40 @@ bool stuck(const TestTable& table) {
 // ten, one under itself and one under the nine of hearts, which needs one
 // too. Much else can still move (a whole pile onto the bare ten of
 // diamonds, kings into the space), but never those cards.
-TestTable lockedSixes() {
+LaidPiles lockedSixesPiles() {
+  return {{"Dest1", cards(40, 43)},
+          {"Dest2", cards(1, 6)},
+          {"Dest3", cards(14, 18)},
+          {"Dest4", cards(27, 29)},
+          {"Fila1", pile({52, 12, 37, 23})},
+          {"Fila2", pile({13, 38, 11, 36, 9, 47, 7, 45})},
+          {"Fila3", pile({39, 25, 50, 10, 35, 8, 33})},
+          {"Fila4", pile({26, 51, 24})},
+          {"Fila5", pile({-44, -49, -30, 22, 34, 20, 32})},
+          {"Fila6", pile({48, 21, 46, 19, 31})},
+          {"Fila7", ""},
+          {"Mazzo", ""}};
+}
+
+// The pile's cards with hearts and diamonds swapped, and clubs and spades:
+// the same position for the count, whose cards it looks at in another order.
+std::string otherSuits(const std::string& tokens) {
+  std::string swapped;
+  for (std::size_t at = 0; at + 4 <= tokens.size(); at += 4) {
+    const int number = std::stoi(tokens.substr(at, 3));
+    const int suit = (number - 1) / 13;
+    swapped += card_tokens::card(number + (suit % 2 == 0 ? 13 : -13), tokens[at + 3] == '1');
+  }
+  return swapped;
+}
+
+TestTable laidOut(const LaidPiles& piles, bool swapped = false) {
   TestTable table;
-  table.lay("Dest1", cards(40, 43));
-  table.lay("Dest2", cards(1, 6));
-  table.lay("Dest3", cards(14, 18));
-  table.lay("Dest4", cards(27, 29));
-  table.lay("Fila1", pile({52, 12, 37, 23}));
-  table.lay("Fila2", pile({13, 38, 11, 36, 9, 47, 7, 45}));
-  table.lay("Fila3", pile({39, 25, 50, 10, 35, 8, 33}));
-  table.lay("Fila4", pile({26, 51, 24}));
-  table.lay("Fila5", pile({-44, -49, -30, 22, 34, 20, 32}));
-  table.lay("Fila6", pile({48, 21, 46, 19, 31}));
-  table.lay("Fila7", "");
-  table.lay("Mazzo", "");
+  for (const auto& [name, tokens] : piles) table.lay(name, swapped ? otherSuits(tokens) : tokens);
   return table;
 }
+
+TestTable lockedSixes() { return laidOut(lockedSixesPiles()); }
 
 TEST(StuckCards, SixesOnEachOthersSevensHoldTheirPilesForEver) {
   TestTable table = lockedSixes();
@@ -70,6 +94,20 @@ TEST(StuckCards, ACardThatCanLeaveFreesTheLock) {
   tenShown.lay("Fila5", pile({-44, -30, 22, 34, 20, 32}));
   tenShown.lay("Fila7", pile({49}));
   EXPECT_FALSE(stuck(tenShown));
+}
+
+TEST(StuckCards, TheSameCardsStayWhicheverOrderTheyAreLookedAt) {
+  // With the ten of spades shown the cards drop one after another, each freed
+  // by one dropped before; with the suits swapped the count meets them in
+  // another order, and must still drop them all.
+  const LaidPiles locked = lockedSixesPiles();
+  LaidPiles tenShown = locked;
+  tenShown[8].second = pile({-44, -30, 22, 34, 20, 32});
+  tenShown[10].second = pile({49});
+  for (const bool swapped : {false, true}) {
+    EXPECT_TRUE(stuck(laidOut(locked, swapped))) << swapped;
+    EXPECT_FALSE(stuck(laidOut(tenShown, swapped))) << swapped;
+  }
 }
 
 // Klondike with nothing back from the foundations and a reserve that only
@@ -284,6 +322,21 @@ TEST(StuckCards, ACardAtHomeServesOnlyWhereItCanComeBack) {
   const TestTable free = spadesUnderTheirFives(true);
   EXPECT_FALSE(stuck(free));
   EXPECT_EQ(solve(SolverStart::of(free.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
+            Verdict::Won);
+}
+
+class StuckCardsOnDeals : public SolverSessionTest {};
+
+// Yukon deal 1024 is won, but on its way the cards let go one after another
+// include ones that only a card back from home takes, and that card may come
+// back only once other cards have dropped: a count that did not look at the
+// held cards again with fresh answers about the cards at home called a
+// position on the way lost, and the deal with it.
+TEST_F(StuckCardsOnDeals, AYukonDealWonWhereCardsComeBackOnlyOnceOthersHaveDropped) {
+  constexpr int kYukon = 9;
+  cli::SolverSession play = session(kYukon);
+  play.deal("1024");
+  EXPECT_EQ(solve(SolverStart::of(play.game()), Budget{.nodes = 30'000, .milliseconds = 600'000}).verdict,
             Verdict::Won);
 }
 
