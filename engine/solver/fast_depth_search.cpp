@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 #include "engine/solver/fast_position.hpp"
@@ -42,9 +43,14 @@ class DepthSearch {
   enum class Outcome { Won, Exhausted, Spent };
 
   DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock)
-      : position_(rules, start.state, start.redealCount), budget_(budget), clock_(clock), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(&budget), clock_(&clock), seen_(budget.memoryBytes) {}
 
   Outcome run();
+  // Goes on from where the search stopped for want of positions, with a
+  // budget of more of them in all and a clock of its own; a search that was
+  // won, exhausted or filled the memory answers the same again.
+  Outcome resume(const Budget& budget, SearchClock& clock);
+  std::size_t memoryHeld() const;
   // The winning steps, or the way to the position with the most cards home.
   const std::vector<FastStep>& line() const { return outcome_ == Outcome::Won ? steps_ : bestSteps_; }
   std::int64_t expanded() const { return expanded_; }
@@ -66,6 +72,8 @@ class DepthSearch {
     FastStep cover;
   };
   Outcome search();
+  // The loop of the search over the positions on the path.
+  Outcome walk();
   // Lists the moves of the position reached and puts it on the path;
   // cover, if any, is the step whose card waits for a move onto it.
   void enter(const FastStep* cover);
@@ -96,10 +104,10 @@ class DepthSearch {
   // Cards at home kept there while the other suits are close behind (see
   // kept_home).
   const KeptHome kept_{position_.rules()};
-  const Budget& budget_;
+  const Budget* budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
-  SearchClock& clock_;
+  SearchClock* clock_;
   PositionTable seen_;
   Outcome outcome_ = Outcome::Spent;
   std::vector<FastStep> steps_;
@@ -113,11 +121,20 @@ class DepthSearch {
   int bestHome_ = -1;
   std::int64_t expanded_ = 0;
   std::int64_t tried_ = 0;
+  // The table of positions seen could take no more.
+  bool filled_ = false;
 };
 
 DepthSearch::Outcome DepthSearch::run() {
   safe_.forcedSteps(steps_);
   outcome_ = search();
+  return outcome_;
+}
+
+DepthSearch::Outcome DepthSearch::resume(const Budget& budget, SearchClock& clock) {
+  budget_ = &budget;
+  clock_ = &clock;
+  if (outcome_ == Outcome::Spent && !filled_) outcome_ = walk();
   return outcome_;
 }
 
@@ -128,6 +145,10 @@ DepthSearch::Outcome DepthSearch::search() {
   if (spent()) return Outcome::Spent;
   if (position_.cardsLeft() == 0) return Outcome::Won;
   enter(nullptr);
+  return walk();
+}
+
+DepthSearch::Outcome DepthSearch::walk() {
   while (!frames_.empty()) {
     if (spent()) return Outcome::Spent;
     Frame& frame = frames_.back();
@@ -159,7 +180,7 @@ DepthSearch::Outcome DepthSearch::search() {
     if (position_.cardsLeft() == 0) return Outcome::Won;
     const FastStep* cover = waitingCard(choice);
     switch (seen_.insert(keyOf(cover))) {
-      case PositionTable::Insert::Full: return Outcome::Spent;
+      case PositionTable::Insert::Full: filled_ = true; return Outcome::Spent;
       case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
       case PositionTable::Insert::New:
         noteProgress();
@@ -181,7 +202,7 @@ void DepthSearch::enter(const FastStep* cover) {
   listChoices(cover);
   // A long path would hold most of the memory in its moves: past a share of
   // the budget, they are listed again instead of kept.
-  const bool stored = (arena_.size() + choices_.size()) * sizeof(PairedStep) <= budget_.memoryBytes / kStoredMovesShare;
+  const bool stored = (arena_.size() + choices_.size()) * sizeof(PairedStep) <= budget_->memoryBytes / kStoredMovesShare;
   frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), stored, cover != nullptr,
                      cover != nullptr ? *cover : FastStep{}});
   if (stored) {
@@ -267,15 +288,17 @@ void DepthSearch::noteProgress() {
 }
 
 bool DepthSearch::spent() {
-  if (expanded_ >= budget_.nodes) return true;
+  if (expanded_ >= budget_->nodes) return true;
   if (tried_++ % kClockInterval != 0) return false;
   // The memory is counted in what the containers hold, the same on every
   // run; the clock differs from run to run and so only cuts the search short.
-  const std::size_t held = seen_.bytes() + (arena_.capacity() + top_.capacity()) * sizeof(PairedStep) +
-                           steps_.capacity() * sizeof(FastStep) +
-                           frames_.capacity() * sizeof(Frame);
-  if (held >= budget_.memoryBytes) return true;
-  return clock_.cutShort();
+  if (memoryHeld() >= budget_->memoryBytes) return true;
+  return clock_->cutShort();
+}
+
+std::size_t DepthSearch::memoryHeld() const {
+  return seen_.bytes() + (arena_.capacity() + top_.capacity()) * sizeof(PairedStep) +
+         steps_.capacity() * sizeof(FastStep) + frames_.capacity() * sizeof(Frame);
 }
 
 std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps) const {
@@ -288,26 +311,60 @@ std::vector<SolverMove> DepthSearch::asMoves(const std::vector<FastStep>& steps)
 
 }  // namespace
 
-SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
-                       const std::atomic<bool>* stop) {
-  SearchClock clock(budget.milliseconds, stop);
+struct ResumableDepthSolve::State {
+  State(const FastRules& rules, const SolverStart& start, std::size_t memoryBytes)
+      : budget(withMemory(memoryBytes)),
+        hopeless(isHopeless(FastPosition(rules, start.state, start.redealCount))),
+        search(rules, start, budget, clock) {}
+
+  static Budget withMemory(std::size_t memoryBytes) {
+    Budget budget;
+    budget.memoryBytes = memoryBytes;
+    return budget;
+  }
+
   // A deal with a card no play can show is lost; a short search still finds
   // the line that brings the most cards home, for a hint.
-  const FastPosition dealt(rules, start.state, start.redealCount);
-  const bool hopeless = cardHiddenForEver(dealt) || StuckCards(rules).anyStuck(dealt) || kingsFindNoRest(dealt);
-  Budget used = budget;
-  if (hopeless) used.nodes = std::min(budget.nodes, kHopelessDealNodes);
-  DepthSearch search(rules, start, used, clock);
-  const DepthSearch::Outcome outcome = search.run();
+  static bool isHopeless(const FastPosition& dealt) {
+    return cardHiddenForEver(dealt) || StuckCards(dealt.rules()).anyStuck(dealt) || kingsFindNoRest(dealt);
+  }
+
+  Budget budget;
+  SearchClock clock{0, nullptr};
+  const bool hopeless;
+  DepthSearch search;
+  bool started = false;
+};
+
+ResumableDepthSolve::ResumableDepthSolve(const FastRules& rules, const SolverStart& start, std::size_t memoryBytes)
+    : state_(std::make_unique<State>(rules, start, memoryBytes)) {}
+
+ResumableDepthSolve::~ResumableDepthSolve() = default;
+
+SolveResult ResumableDepthSolve::solve(const Budget& budget, const std::atomic<bool>* stop) {
+  State& state = *state_;
+  state.clock = SearchClock(budget.milliseconds, stop);
+  state.budget.nodes = state.hopeless ? std::min(budget.nodes, kHopelessDealNodes) : budget.nodes;
+  state.budget.milliseconds = budget.milliseconds;
+  const DepthSearch::Outcome outcome =
+      state.started ? state.search.resume(state.budget, state.clock) : state.search.run();
+  state.started = true;
   SolveResult result;
   result.verdict = outcome == DepthSearch::Outcome::Won         ? Verdict::Won
                    : outcome == DepthSearch::Outcome::Exhausted ? Verdict::Lost
                                                                 : Verdict::Unknown;
-  if (hopeless && result.verdict == Verdict::Unknown && !clock.stopped()) result.verdict = Verdict::Lost;
-  result.moves = search.asMoves(search.line());
-  result.nodes = search.expanded();
-  clock.report(result);
+  if (state.hopeless && result.verdict == Verdict::Unknown && !state.clock.stopped()) result.verdict = Verdict::Lost;
+  result.moves = state.search.asMoves(state.search.line());
+  result.nodes = state.search.expanded();
+  state.clock.report(result);
   return result;
+}
+
+std::size_t ResumableDepthSolve::memoryHeld() const { return state_->search.memoryHeld(); }
+
+SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
+                       const std::atomic<bool>* stop) {
+  return ResumableDepthSolve(rules, start, budget.memoryBytes).solve(budget, stop);
 }
 
 }  // namespace quilloro::solver

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
+#include <memory>
 
 #include "engine/solver/fast_rules.hpp"
 #include "engine/solver/solver.hpp"
@@ -15,5 +17,30 @@ namespace quilloro::solver {
 // brought the most cards home.
 SolveResult depthSolve(const FastRules& rules, const SolverStart& start, const Budget& budget,
                        const std::atomic<bool>* stop);
+
+// The same search, stopped when it has seen a number of positions and taken
+// up again later where it stopped: the positions seen and the path are kept,
+// so a search taken up again sees what one search on the whole budget sees,
+// in the same order, and answers the same.
+class ResumableDepthSolve {
+ public:
+  // The memory bound holds for the whole search, whatever each call's budget says.
+  ResumableDepthSolve(const FastRules& rules, const SolverStart& start, std::size_t memoryBytes);
+  ~ResumableDepthSolve();
+  ResumableDepthSolve(const ResumableDepthSolve&) = delete;
+  ResumableDepthSolve& operator=(const ResumableDepthSolve&) = delete;
+
+  // Searches on until budget.nodes positions in all (counted from the first
+  // call), the budget's time or the stop; the result counts the positions of
+  // every call so far and the time of this one. Once the search is won,
+  // exhausted or its memory is full, every call answers the same.
+  SolveResult solve(const Budget& budget, const std::atomic<bool>* stop);
+  // The memory the search holds between calls.
+  std::size_t memoryHeld() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace quilloro::solver

@@ -12,8 +12,10 @@ namespace {
 
 // The share of the budget's positions the glance of the full search may see.
 constexpr std::int64_t kGlanceShare = 16;
-// The share of the budget's positions the first look may see, and what
-// each of them is charged.
+// The share of the budget's positions the look among the moves that make
+// progress may see, the share the first look may see, and what each
+// position of either is charged.
+constexpr std::int64_t kForwardLookShare = 4;
 constexpr std::int64_t kFirstLookShare = 2;
 constexpr std::int64_t kFirstLookCharge = 4;
 
@@ -38,24 +40,40 @@ SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStar
     return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
   };
   // The easiest deals, won or lost, the full search decides at a glance.
+  ResumableDepthSolve full(rules, start, budget.memoryBytes);
   Budget glance = budget;
   glance.nodes = std::max<std::int64_t>(1, budget.nodes / kGlanceShare);
-  SolveResult brief = depthSolve(rules, start, glance, stop);
+  SolveResult brief = full.solve(glance, stop);
+  const std::int64_t glanced = brief.nodes;
   const bool memoryFull = brief.verdict == Verdict::Unknown && brief.nodes < glance.nodes;
   if (follow(brief, brief.nodes)) return sofar;
   // A glance that filled the memory before it spent its positions: the full
   // search would fill it again at the same position.
   if (memoryFull) return sofar;
+  // The looks that follow hold their memory beside the glance's.
+  auto besideGlance = [&](std::int64_t nodes) {
+    Budget look = rest();
+    look.nodes = std::max<std::int64_t>(1, nodes);
+    look.memoryBytes = budget.memoryBytes - std::min(budget.memoryBytes, full.memoryHeld());
+    return look;
+  };
+  auto lookWithout = [&](const FastRules& restricted, std::int64_t share) {
+    SolveResult quick = depthSolve(restricted, start, besideGlance(budget.nodes / share), stop);
+    // Without every move, an exhausted look proves nothing.
+    if (quick.verdict == Verdict::Lost) quick.verdict = Verdict::Unknown;
+    return follow(quick, (quick.nodes + kFirstLookCharge - 1) / kFirstLookCharge);
+  };
   FastRules keepingHome = rules;
   keepingHome.leaveTakeBacksOut();
-  Budget first = rest();
-  first.nodes = std::max<std::int64_t>(1, budget.nodes / kFirstLookShare);
-  SolveResult quick = depthSolve(keepingHome, start, first, stop);
-  // Without every move, an exhausted look proves nothing.
-  if (quick.verdict == Verdict::Lost) quick.verdict = Verdict::Unknown;
-  if (follow(quick, (quick.nodes + kFirstLookCharge - 1) / kFirstLookCharge)) return sofar;
-  SolveResult full = depthSolve(rules, start, rest(), stop);
-  follow(full, full.nodes);
+  FastRules forward = keepingHome;
+  forward.keepToProgress();
+  if (lookWithout(forward, kForwardLookShare)) return sofar;
+  if (lookWithout(keepingHome, kFirstLookShare)) return sofar;
+  // The full search goes on from where the glance stopped.
+  Budget whole = rest();
+  whole.nodes += glanced;
+  SolveResult last = full.solve(whole, stop);
+  follow(last, last.nodes - glanced);
   return sofar;
 }
 
