@@ -19,14 +19,14 @@ TEST_F(BestFirstGlance, WinsWhatTheDepthFirstLookWandersPastAndLeavesTheLostToTh
   // (20,000 positions) has had its turn.
   session.deal("1110");
   const SolverStart won = SolverStart::of(session.game());
-  const SolveResult first = solve(won, Budget{.nodes = 20'000, .milliseconds = 600'000});
-  EXPECT_EQ(first.verdict, Verdict::Unknown);
   const SolveResult glanced = solve(won, Budget{.nodes = 26'000, .milliseconds = 600'000});
   ASSERT_EQ(glanced.verdict, Verdict::Won);
   EXPECT_TRUE(replayWins(won, glanced.moves));
   EXPECT_LE(glanced.nodes, 26'000);
   // The sanitized build checks the win alone.
 #ifndef QUILLORO_SMALL_SAMPLES
+  const SolveResult first = solve(won, Budget{.nodes = 20'000, .milliseconds = 600'000});
+  EXPECT_EQ(first.verdict, Verdict::Unknown);
   const SolveResult again = solve(won, Budget{.nodes = 26'000, .milliseconds = 6'000'000});
   EXPECT_EQ(glanced.moves, again.moves);
   EXPECT_EQ(glanced.nodes, again.nodes);
