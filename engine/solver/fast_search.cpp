@@ -71,6 +71,18 @@ constexpr std::int64_t kGlanceNodes = 20'000;
 // depth-first look that decides the easy deals before the best-first glance.
 constexpr std::int64_t kGroupsFirstLook = 20'000;
 
+// Adds the next search of a deal to those before it: its positions and time
+// count on top of theirs, and where it leaves the deal open without a line of
+// its own, the line found before stays. True once the deal is decided, or the
+// search was stopped or ran out of time: nothing more is tried then.
+bool followOn(SolveResult& sofar, SolveResult next) {
+  next.nodes += sofar.nodes;
+  next.seconds += sofar.seconds;
+  if (next.verdict == Verdict::Unknown && next.moves.empty()) next.moves = std::move(sofar.moves);
+  sofar = std::move(next);
+  return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
+}
+
 class FastSearch {
  public:
   // takeBacks: whether cards may come back from the foundations where the
@@ -370,13 +382,7 @@ bool glancesBestFirst(const FastRules& rules) {
 SolveResult solveGlancingBestFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                                    const std::atomic<bool>* stop) {
   SolveResult sofar;
-  auto follow = [&](SolveResult next) {
-    next.nodes += sofar.nodes;
-    next.seconds += sofar.seconds;
-    if (next.verdict == Verdict::Unknown && next.moves.empty()) next.moves = std::move(sofar.moves);
-    sofar = std::move(next);
-    return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
-  };
+  auto follow = [&](SolveResult next) { return followOn(sofar, std::move(next)); };
   Budget first = budget;
   first.nodes = std::min(budget.nodes, kGroupsFirstLook);
   if (follow(depthSolve(rules, start, first, stop)) || sofar.nodes >= budget.nodes) return sofar;
@@ -451,13 +457,7 @@ SolveResult solveBeamFirst(const FastRules& rules, const SolverStart& start, con
                            const std::atomic<bool>* stop) {
   SolveResult sofar;
   auto rest = [&] { return budgetLeft(budget, sofar.nodes, sofar.seconds); };
-  auto follow = [&](SolveResult next) {
-    next.nodes += sofar.nodes;
-    next.seconds += sofar.seconds;
-    if (next.verdict == Verdict::Unknown && next.moves.empty()) next.moves = std::move(sofar.moves);
-    sofar = std::move(next);
-    return sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime;
-  };
+  auto follow = [&](SolveResult next) { return followOn(sofar, std::move(next)); };
   // Where the stock turns onto a waste, a position of the searches of the
   // whole space has a move of the waste card after every number of clicks,
   // and a few thousand of them may take seconds: the beam, which turns one

@@ -31,6 +31,20 @@ bool stuck(const TestTable& table) {
   return count.anyStuck(FastPosition(*rules, start.state, 0));
 }
 
+// The verdict of the whole search on the table.
+Verdict verdictOf(const TestTable& table) {
+  return solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict;
+}
+
+// The locked table is stuck, and lost; the free one, a card or a space
+// apart, is not stuck, and won.
+void expectOnlyTheLockedStuck(const TestTable& locked, const TestTable& free) {
+  EXPECT_TRUE(stuck(locked));
+  EXPECT_EQ(verdictOf(locked), Verdict::Lost);
+  EXPECT_FALSE(stuck(free));
+  EXPECT_EQ(verdictOf(free), Verdict::Won);
+}
+
 // Piles by name, with their cards as laid.
 using LaidPiles = std::vector<std::pair<std::string, std::string>>;
 
@@ -79,8 +93,7 @@ TestTable lockedSixes() { return laidOut(lockedSixesPiles()); }
 TEST(StuckCards, SixesOnEachOthersSevensHoldTheirPilesForEver) {
   TestTable table = lockedSixes();
   EXPECT_TRUE(stuck(table));
-  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Lost);
+  EXPECT_EQ(verdictOf(table), Verdict::Lost);
 }
 
 TEST(StuckCards, ACardThatCanLeaveFreesTheLock) {
@@ -180,8 +193,7 @@ TestTable lockedByTheStock() {
 TEST(StuckCards, CardsOfAStockDealtOntoReservesServeOnlyOnceTheyHaveLeft) {
   TestTable table = lockedByTheStock();
   EXPECT_TRUE(stuck(table));
-  EXPECT_EQ(solve(SolverStart::of(table.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Lost);
+  EXPECT_EQ(verdictOf(table), Verdict::Lost);
   // The seven of diamonds bare on the tableau takes the six of spades.
   TestTable sevenOut = lockedByTheStock();
   sevenOut.lay("Fila2", pile({20}));
@@ -245,16 +257,9 @@ TestTable buriedFive(std::initializer_list<int> firstPile) {
 }
 
 TEST(StuckCards, FaceDownCardsHoldOnWhereAnyFaceUpCardsMove) {
-  TestTable locked = buriedFive({-43, -6, -19, -44, 52});
-  EXPECT_TRUE(stuck(locked));
-  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Lost);
-  // The four of spades over the sixes goes home once the king has left,
-  // the sixes follow their fives, and the five of spades its four.
-  TestTable fourOnTop = buriedFive({-44, -6, -19, -43, 52});
-  EXPECT_FALSE(stuck(fourOnTop));
-  EXPECT_EQ(solve(SolverStart::of(fourOnTop.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Won);
+  // Free, the four of spades over the sixes goes home once the king has
+  // left, the sixes follow their fives, and the five of spades its four.
+  expectOnlyTheLockedStuck(buriedFive({-43, -6, -19, -44, 52}), buriedFive({-44, -6, -19, -43, 52}));
 }
 
 // The same cards with the four of spades over the sixes, under the king of
@@ -278,14 +283,7 @@ TestTable kingOverBuriedCards(bool space) {
 }
 
 TEST(StuckCards, AKingGoesIntoASpaceOnlyWhereOneMayCome) {
-  const TestTable locked = kingOverBuriedCards(false);
-  EXPECT_TRUE(stuck(locked));
-  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Lost);
-  const TestTable space = kingOverBuriedCards(true);
-  EXPECT_FALSE(stuck(space));
-  EXPECT_EQ(solve(SolverStart::of(space.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Won);
+  expectOnlyTheLockedStuck(kingOverBuriedCards(false), kingOverBuriedCards(true));
 }
 
 // Yukon as dealt, with no stock: hearts home up to the five, diamonds and
@@ -315,14 +313,7 @@ TestTable spadesUnderTheirFives(bool free) {
 }
 
 TEST(StuckCards, ACardAtHomeServesOnlyWhereItCanComeBack) {
-  const TestTable locked = spadesUnderTheirFives(false);
-  EXPECT_TRUE(stuck(locked));
-  EXPECT_EQ(solve(SolverStart::of(locked.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Lost);
-  const TestTable free = spadesUnderTheirFives(true);
-  EXPECT_FALSE(stuck(free));
-  EXPECT_EQ(solve(SolverStart::of(free.game), Budget{.nodes = 100'000, .milliseconds = 600'000}).verdict,
-            Verdict::Won);
+  expectOnlyTheLockedStuck(spadesUnderTheirFives(false), spadesUnderTheirFives(true));
 }
 
 class StuckCardsOnDeals : public SolverSessionTest {};
