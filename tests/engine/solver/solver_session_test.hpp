@@ -7,12 +7,14 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "engine/solver/solver.hpp"
 #include "engine/solver/solver_move.hpp"
 #include "tests/engine/game_fixture.hpp"
 #include "tools/cli_solver_session.hpp"
@@ -28,6 +30,16 @@ inline MoveSet asSet(const std::vector<SolverMove>& moves) {
   for (const SolverMove& move : moves)
     set.insert({static_cast<int>(move.kind), move.card, static_cast<int>(move.target.list), move.target.index});
   return set;
+}
+
+// Solves the start within so many positions and expects a win, found within
+// them, that replays through the engine; returns the search's result.
+inline SolveResult expectWonWithin(const SolverStart& start, std::int64_t nodes) {
+  const SolveResult result = solve(start, Budget{.nodes = nodes, .milliseconds = 600'000});
+  EXPECT_EQ(result.verdict, Verdict::Won);
+  EXPECT_TRUE(replayWins(start, result.moves));
+  EXPECT_LE(result.nodes, nodes);
+  return result;
 }
 
 class SolverSessionTest : public ::testing::Test {
