@@ -42,6 +42,15 @@ inline SolveResult expectWonWithin(const SolverStart& start, std::int64_t nodes)
   return result;
 }
 
+// Solves the start again on the same positions with ten times the
+// time: the clock only cuts a search short, so the moves and the positions
+// are those of the first search.
+inline void expectSameOnALongerClock(const SolverStart& start, const SolveResult& first, std::int64_t nodes) {
+  const SolveResult again = solve(start, Budget{.nodes = nodes, .milliseconds = 6'000'000});
+  EXPECT_EQ(first.moves, again.moves);
+  EXPECT_EQ(first.nodes, again.nodes);
+}
+
 class SolverSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
