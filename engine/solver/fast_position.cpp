@@ -442,6 +442,7 @@ void FastPosition::listMoves(std::vector<FastStep>& out, bool symmetry, int onto
     }
   // The tableau piles that take a card, by the rank of their top card: a
   // card is tried only on those whose top card is of a rank next to its own.
+  static_assert(kMaxTableau <= 32, "a pile is one bit of a 32-bit mask");
   std::array<std::uint32_t, 16> takersByRank{};
   for (int t = 0; t < tableau; ++t)
     if (size(t) > faceDown(t) && rules_.pileHasRoom(size(t)))
