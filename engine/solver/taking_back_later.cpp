@@ -11,7 +11,11 @@ namespace quilloro::solver {
 namespace {
 
 // The share of the budget's positions the glance of the full search may see.
+// Where a click turns several cards, the looks without take-backs that follow
+// win fewer deals and the full search proves more of them lost: it glances
+// at twice as many there.
 constexpr std::int64_t kGlanceShare = 16;
+constexpr std::int64_t kSeveralCardsGlanceShare = 8;
 // The share of the budget's positions the look among the moves that make
 // progress may see, the share the first look may see, and what each
 // position of either is charged.
@@ -42,7 +46,8 @@ SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStar
   // The easiest deals, won or lost, the full search decides at a glance.
   ResumableDepthSolve full(rules, start, budget.memoryBytes);
   Budget glance = budget;
-  glance.nodes = std::max<std::int64_t>(1, budget.nodes / kGlanceShare);
+  const std::int64_t glanceShare = rules.cardsPerClick() > 1 ? kSeveralCardsGlanceShare : kGlanceShare;
+  glance.nodes = std::max<std::int64_t>(1, budget.nodes / glanceShare);
   SolveResult brief = full.solve(glance, stop);
   const std::int64_t glanced = brief.nodes;
   const bool memoryFull = brief.verdict == Verdict::Unknown && brief.nodes < glance.nodes;
