@@ -333,7 +333,10 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
     const FastPosition dealt(rules, start.state, start.redealCount);
     const bool longStock = 4 * dealt.size(dealt.stockPile()) > 3 * rules.packs() * kCardsPerPack;
     widths.push_back(longStock ? kWiderBeamWidth : kWideBeamWidth);
-    // Measured on a stock of one pass only (see kWiderBeamWidth).
+    // Only where the stock passes once (see kWiderBeamWidth): in Gargantua,
+    // whose stock comes round twice and whose spaces take kings alone, the
+    // beams that turned past such cards won 172 deals of 1001-1200 at
+    // 2,000,000 positions, where those that stop at every card win 189.
     turnsPastIdle = longStock && rules.passes() == 1;
   }
   for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();) {
