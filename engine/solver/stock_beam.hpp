@@ -42,6 +42,9 @@ class StockBeam {
   // node budget, the memory or the clock): only then may more positions win.
   bool cut() const { return cut_; }
   std::vector<SolverMove> asMoves(const std::vector<FastStep>& steps) const;
+  // Whether a card turned that can go nowhere is turned past at once, with
+  // no stage of its own.
+  void turnPastIdle(bool on) { turnsPastIdle_ = on; }
 
  private:
   // A position the beam deals from next: its encoding and the steps from the start.
@@ -71,6 +74,8 @@ class StockBeam {
   bool advance(std::vector<FastStep>& path);
   // The rows or cards the stock has still to give, for sharing the budget.
   int stagesLeft() const;
+  // Whether the waste's top card has no move: not home, onto a pile nor into a space.
+  bool wasteTopIdle();
   void moveTo(std::uint32_t node);
   std::uint32_t addNode(std::uint32_t parent, std::uint32_t depth);
   std::vector<FastStep> pathTo(const Candidate& from, std::uint32_t node) const;
@@ -94,6 +99,7 @@ class StockBeam {
   std::vector<Queued> queue_;
   std::uint32_t onTable_ = 0;
   bool cut_ = false;
+  bool turnsPastIdle_ = false;
 };
 
 // Runs the beam on the start with the budget's positions; a won result, or

@@ -124,6 +124,27 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
   EXPECT_TRUE(again.moves == first.moves);
 }
 
+TEST_F(TwoPackSearch, BeamThroughALongStockTurnsPastCardsThatCanGoNowhere) {
+  // Busy Aces 1169, which the beam left open at 2,000,000 positions while it
+  // gave every card turned a stage of its own: turning at once past the
+  // cards that can go nowhere, it wins the deal in a few ten thousand, with a
+  // line the engine replays.
+#ifdef QUILLORO_SMALL_SAMPLES
+  GTEST_SKIP() << "the beam needs a few ten thousand positions";
+#endif
+  cli::SolverSession table = session(39);
+  table.deal("1169");
+  const SolverStart start = SolverStart::of(table.game());
+  const std::optional<FastRules> rules = FastRules::of(start);
+  ASSERT_TRUE(rules.has_value());
+  ASSERT_TRUE(beamsThroughStock(*rules));
+  const Budget budget{.nodes = 100'000, .milliseconds = 600'000};
+  const SolveResult first = solveStockByStage(*rules, start, budget, nullptr);
+  ASSERT_EQ(first.verdict, Verdict::Won);
+  EXPECT_LE(first.nodes, 60'000);
+  EXPECT_TRUE(replayWins(start, first.moves));
+}
+
 TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
   // The beam lists the moves after a card taken back only where some card
   // could go onto it: along a line of Gargantua's moves and clicks, the
