@@ -403,11 +403,8 @@ void FastPosition::gatherRow(int count) {
   rekey(stockPile());
 }
 
-int FastPosition::foundationFor(FastCard card) const {
+int FastPosition::foundationTaking(FastCard card) const {
   const int rank = rules_.rank(card);
-  // Only a card whose rank below is home more often than its own has a place.
-  const int suit = rules_.suit(card);
-  if (rank != kAce && homeCount(suit, rank - 1) <= homeCount(suit, rank)) return -1;
   for (int f = 0; f < rules_.foundationCount(); ++f) {
     const int pile = foundationPile(f);
     const FastCard onTop = top(pile);

@@ -90,8 +90,14 @@ class FastPosition {
   bool tableauInterchangeable() const {
     return !rules_.dealsRows() || rules_.dealsToReserves() || size(stockPile()) == 0;
   }
-  // The foundation that takes the card, if any.
-  int foundationFor(FastCard card) const;
+  // The foundation that takes the card, if any. Only a card whose rank
+  // below is home more often than its own has a place: that is told here,
+  // as most cards asked about have none.
+  int foundationFor(FastCard card) const {
+    const int rank = rules_.rank(card);
+    if (rank != kAce && homeCount(rules_.suit(card), rank - 1) <= homeCount(rules_.suit(card), rank)) return -1;
+    return foundationTaking(card);
+  }
   // One click on the stock as the engine makes it, its steps appended to
   // record; false when the click changes nothing.
   bool click(std::vector<FastStep>& record);
@@ -131,6 +137,8 @@ class FastPosition {
   FastCard pop(int pile);
   // The pile's share of the key for the given hash of its cards.
   PositionKey128 shareOf(int pile, PositionKey128 hash) const;
+  // The foundation whose top card the card builds on, if any.
+  int foundationTaking(FastCard card) const;
   // Replaces the pile's share in the key after its hash changed.
   void rekey(int pile);
   PositionKey128 slotKey(int pile, int slot, FastCard card, bool down) const;

@@ -118,6 +118,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
   if (!applies_) return false;
   pile_.fill(-1);
   inSet_.fill(false);
+  held_ = 0;
   const int tableau = rules_.tableauCount();
   for (int t = 0; t < tableau; ++t)
     for (int slot = 0; slot < position.size(t); ++slot) {
@@ -125,6 +126,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(t);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = holdsFaceDown_ || slot >= position.faceDown(t);
+      if (inSet_[card]) held_ |= bit(card);
       above_[card] = slot + 1 < position.size(t) ? position.card(t, slot + 1) : FastCard{0};
     }
   // Reserves that only give hold their cards in the set too: a reserve card
@@ -136,6 +138,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(r);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      held_ |= bit(card);
       above_[card] = slot + 1 < position.size(r) ? position.card(r, slot + 1) : FastCard{0};
     }
   // So do the cards of a stock that deals onto such reserves: each comes
@@ -149,6 +152,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
       pile_[card] = static_cast<std::int8_t>(stockPile_);
       slot_[card] = static_cast<std::uint8_t>(slot);
       inSet_[card] = true;
+      held_ |= bit(card);
       above_[card] = 0;
     }
   // A space shows, if none does yet, only once the bottom card of a pile has
@@ -162,22 +166,32 @@ bool StuckCards::anyStuck(const FastPosition& position) {
   // more (a card out of the set covers nothing, serves as a base, lets the
   // higher cards of its suit home and may leave a space), so the cards left
   // when the list runs dry are those any order of the drops leaves.
-  held_ = 0;
-  for (int at = 0; at <= last; ++at) {
-    const int t = at < last ? at : stockPile_;
-    if (t < 0) continue;
-    for (int slot = 0; slot < position.size(t); ++slot) {
-      const FastCard card = position.card(t, slot);
-      if (inSet_[card]) held_ |= bit(card);
-    }
-  }
-  waiting_ = held_;
   if (countsComingBack_) comesBack_.fill(0);
   // Where cards come back from home as counted, a drop may let one back by
   // ways the list does not follow: the cards are all looked at again, with
   // fresh answers, until a whole look drops nothing.
   bool droppedSinceAllListed = false;
   for (int suit = 0; suit < 4; ++suit) firstHeld_[static_cast<std::size_t>(suit)] = firstHeld(suit, kAce, position);
+  // The positions asked about in turn differ little: the cards are first
+  // tried in the order the last count dropped them in, and most drop at the
+  // first try. Any drop is one the list would make too, so the cards left
+  // are the same; every card still held is then looked at again below.
+  dropCount_ = 0;
+  for (int n = 0; n < lastDropCount_; ++n) {
+    const FastCard card = lastDrops_[static_cast<std::size_t>(n)];
+    if ((held_ & bit(card)) == 0) continue;
+    if (!mayLeave(card, pile_[card], slot_[card], position)) {
+      // The suit may go home further than counted so far.
+      auto& first = firstHeld_[static_cast<std::size_t>(rules_.suit(card))];
+      if (first >= rules_.rank(card)) continue;
+      const int before = first;
+      raiseFirstHeld(rules_.suit(card), before, position);
+      if (first == before || !mayLeave(card, pile_[card], slot_[card], position)) continue;
+    }
+    dropTried(card, position);
+    droppedSinceAllListed = true;
+  }
+  waiting_ = held_;
   while (held_ != 0) {
     waiting_ &= held_;
     if (waiting_ == 0) {
@@ -195,12 +209,31 @@ bool StuckCards::anyStuck(const FastPosition& position) {
     const auto card = static_cast<FastCard>(std::countr_zero(waiting_));
     waiting_ &= waiting_ - 1;
     if (!mayLeave(card, pile_[card], slot_[card], position)) continue;
-    inSet_[card] = false;
-    held_ &= ~bit(card);
+    drop(card, position);
     droppedSinceAllListed = true;
-    listFreedBy(card, position);
   }
+  lastDrops_ = drops_;
+  lastDropCount_ = dropCount_;
   return held_ != 0;
+}
+
+void StuckCards::dropTried(FastCard card, const FastPosition& position) {
+  inSet_[card] = false;
+  held_ &= ~bit(card);
+  drops_[static_cast<std::size_t>(dropCount_++)] = card;
+  // Every card still held is looked at again after these: only what the
+  // drop changes besides is kept up (see listFreedBy).
+  const int pile = pile_[card];
+  if (slot_[card] == 0 && pile < rules_.tableauCount()) spaceMayCome_ = true;
+  const int suit = rules_.suit(card);
+  if (firstHeld_[static_cast<std::size_t>(suit)] == rules_.rank(card)) raiseFirstHeld(suit, rules_.rank(card), position);
+}
+
+void StuckCards::drop(FastCard card, const FastPosition& position) {
+  inSet_[card] = false;
+  held_ &= ~bit(card);
+  drops_[static_cast<std::size_t>(dropCount_++)] = card;
+  listFreedBy(card, position);
 }
 
 void StuckCards::raiseFirstHeld(int suit, int from, const FastPosition& position) {

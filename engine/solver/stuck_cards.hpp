@@ -111,6 +111,10 @@ class StuckCards {
   void raiseFirstHeld(int suit, int from, const FastPosition& position);
   // Lists the cards whose way out the card's drop may open.
   void listFreedBy(FastCard card, const FastPosition& position);
+  // Takes the card out of the set, notes the drop and lists what it frees.
+  void drop(FastCard card, const FastPosition& position);
+  // The same for a card dropped before the list is made: nothing is listed.
+  void dropTried(FastCard card, const FastPosition& position);
 
   const FastRules& rules_;
   bool applies_ = false;
@@ -152,6 +156,12 @@ class StuckCards {
   // The cards of the set, and those of them to look at again, as bits.
   std::uint64_t held_ = 0;
   std::uint64_t waiting_ = 0;
+  // The cards dropped so far, in turn, and those the last count dropped:
+  // the order the next count tries first. Each card drops at most once.
+  std::array<FastCard, kMaxCards> drops_{};
+  int dropCount_ = 0;
+  std::array<FastCard, kMaxCards> lastDrops_{};
+  int lastDropCount_ = 0;
 };
 
 }  // namespace quilloro::solver

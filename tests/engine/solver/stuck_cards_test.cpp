@@ -123,6 +123,31 @@ TEST(StuckCards, TheSameCardsStayWhicheverOrderTheyAreLookedAt) {
   }
 }
 
+TEST(StuckCards, OneCountAnswersEachPositionAsAFreshOneDoes) {
+  // The count tries the cards first in the order it dropped them in last
+  // time: asked about locked and free positions in turn, in both suit
+  // orders, it must answer each as a count that saw nothing before.
+  const LaidPiles locked = lockedSixesPiles();
+  LaidPiles tenShown = locked;
+  tenShown[8].second = pile({-44, -30, 22, 34, 20, 32});
+  tenShown[10].second = pile({49});
+  LaidPiles spadeHome = locked;
+  spadeHome[0].second = cards(40, 44);
+  spadeHome[8].second = pile({-49, -30, 22, 34, 20, 32});
+  const TestTable firstTable = laidOut(tenShown);
+  const SolverStart first = SolverStart::of(firstTable.game);
+  const std::optional<FastRules> rules = FastRules::of(first);
+  ASSERT_TRUE(rules.has_value());
+  StuckCards count(*rules);
+  for (const bool swapped : {false, true})
+    for (const LaidPiles* piles :
+         std::initializer_list<const LaidPiles*>{&tenShown, &locked, &spadeHome, &locked, &tenShown}) {
+      const TestTable table = laidOut(*piles, swapped);
+      const SolverStart start = SolverStart::of(table.game);
+      EXPECT_EQ(count.anyStuck(FastPosition(*rules, start.state, 0)), stuck(table)) << swapped;
+    }
+}
+
 // Klondike with nothing back from the foundations and a reserve that only
 // gives, holding the five of diamonds, the seven of clubs, the seven of
 // spades and on top the six of diamonds. The six of spades lies on the five
