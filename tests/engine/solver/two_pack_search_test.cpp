@@ -21,7 +21,25 @@
 namespace quilloro::solver::two_pack_search_test {
 namespace {
 
-class TwoPackSearch : public SolverSessionTest {};
+class TwoPackSearch : public SolverSessionTest {
+ protected:
+  // Deals the number and runs the beam through the stock on it, which must
+  // serve the game's rules; a win must replay through the engine.
+  SolveResult beamOn(cli::SolverSession& table, const char* number, const Budget& budget) {
+    table.deal(number);
+    const SolverStart start = SolverStart::of(table.game());
+    const std::optional<FastRules> rules = FastRules::of(start);
+    if (!rules || !beamsThroughStock(*rules)) {
+      ADD_FAILURE() << "the beam does not serve deal " << number;
+      return {};
+    }
+    SolveResult result = solveStockByStage(*rules, start, budget, nullptr);
+    if (result.verdict == Verdict::Won) {
+      EXPECT_TRUE(replayWins(start, result.moves)) << "deal " << number;
+    }
+    return result;
+  }
+};
 
 TEST_F(TwoPackSearch, RowsDealtFromTheStockAreWonSoonAndTheSameWayEveryTime) {
   // Gypsy and Miss Milligan, a deal of each the depth-first search left
@@ -74,18 +92,12 @@ TEST_F(TwoPackSearch, BeamThroughAWasteKeepsSeveralLinesAndWinsInItsFirstNarrowR
   // and counted nothing against cards left on the waste: the beam's first
   // run wins it now, and the whole search answers the same.
   cli::SolverSession table = session(42);
-  table.deal("1092");
-  const SolverStart start = SolverStart::of(table.game());
-  const std::optional<FastRules> rules = FastRules::of(start);
-  ASSERT_TRUE(rules.has_value());
-  ASSERT_TRUE(beamsThroughStock(*rules));
   const Budget budget{.nodes = 4'000, .milliseconds = 600'000};
-  const SolveResult beam = solveStockByStage(*rules, start, budget, nullptr);
+  const SolveResult beam = beamOn(table, "1092", budget);
   ASSERT_EQ(beam.verdict, Verdict::Won);
   EXPECT_LE(beam.nodes, budget.nodes);
-  EXPECT_TRUE(replayWins(start, beam.moves));
   // The whole search gives the beam three quarters of its positions first.
-  const SolveResult whole = solve(start, Budget{.nodes = 8'000, .milliseconds = 600'000});
+  const SolveResult whole = solve(SolverStart::of(table.game()), Budget{.nodes = 8'000, .milliseconds = 600'000});
   EXPECT_EQ(whole.verdict, Verdict::Won);
   EXPECT_TRUE(whole.moves == beam.moves);
 }
@@ -100,16 +112,10 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
   GTEST_SKIP() << "the beam needs a few ten thousand positions";
 #endif
   cli::SolverSession table = session(31);
-  table.deal("1003");
-  const SolverStart start = SolverStart::of(table.game());
-  const std::optional<FastRules> rules = FastRules::of(start);
-  ASSERT_TRUE(rules.has_value());
-  ASSERT_TRUE(beamsThroughStock(*rules));
   const Budget budget{.nodes = 40'000, .milliseconds = 600'000};
-  const SolveResult first = solveStockByStage(*rules, start, budget, nullptr);
+  const SolveResult first = beamOn(table, "1003", budget);
   ASSERT_EQ(first.verdict, Verdict::Won);
   EXPECT_LE(first.nodes, budget.nodes);
-  EXPECT_TRUE(replayWins(start, first.moves));
   int takenBack = 0;
   for (const SolverMove& move : first.moves) {
     if (move.kind == SolverMove::Kind::Drop) {
@@ -119,7 +125,7 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
     ASSERT_TRUE(applyMove(table.game(), move));
   }
   EXPECT_GT(takenBack, 0);
-  const SolveResult again = solveStockByStage(*rules, start, budget, nullptr);
+  const SolveResult again = beamOn(table, "1003", budget);
   EXPECT_EQ(again.nodes, first.nodes);
   EXPECT_TRUE(again.moves == first.moves);
 }
@@ -133,16 +139,9 @@ TEST_F(TwoPackSearch, BeamThroughALongStockTurnsPastCardsThatCanGoNowhere) {
   GTEST_SKIP() << "the beam needs a few ten thousand positions";
 #endif
   cli::SolverSession table = session(39);
-  table.deal("1169");
-  const SolverStart start = SolverStart::of(table.game());
-  const std::optional<FastRules> rules = FastRules::of(start);
-  ASSERT_TRUE(rules.has_value());
-  ASSERT_TRUE(beamsThroughStock(*rules));
-  const Budget budget{.nodes = 100'000, .milliseconds = 600'000};
-  const SolveResult first = solveStockByStage(*rules, start, budget, nullptr);
+  const SolveResult first = beamOn(table, "1169", Budget{.nodes = 100'000, .milliseconds = 600'000});
   ASSERT_EQ(first.verdict, Verdict::Won);
   EXPECT_LE(first.nodes, 60'000);
-  EXPECT_TRUE(replayWins(start, first.moves));
 }
 
 TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
