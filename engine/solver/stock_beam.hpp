@@ -45,6 +45,9 @@ class StockBeam {
   // Whether a card turned that can go nowhere is turned past at once, with
   // no stage of its own.
   void turnPastIdle(bool on) { turnsPastIdle_ = on; }
+  // Whether each stage's share of the positions counts the cards still in
+  // the candidate's stock, rather than one stage a card from the start.
+  void shareByStockLeft(bool on) { sharesByStockLeft_ = on; }
 
  private:
   // A position the beam deals from next: its encoding and the steps from the start.
@@ -55,6 +58,8 @@ class StockBeam {
     // What tells candidates apart: cards home of each suit, cards face down,
     // and where the stock turns onto a waste, the waste's cards and the spaces.
     std::vector<std::uint8_t> signature;
+    // The rows or cards the stock has still to give from the candidate.
+    int stagesLeft = 0;
   };
   struct Node {
     std::uint32_t parent;
@@ -100,6 +105,7 @@ class StockBeam {
   std::uint32_t onTable_ = 0;
   bool cut_ = false;
   bool turnsPastIdle_ = false;
+  bool sharesByStockLeft_ = false;
 };
 
 // Runs the beam on the start with the budget's positions; a won result, or

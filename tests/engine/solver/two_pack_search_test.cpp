@@ -144,6 +144,25 @@ TEST_F(TwoPackSearch, BeamThroughALongStockTurnsPastCardsThatCanGoNowhere) {
   EXPECT_LE(first.nodes, 60'000);
 }
 
+TEST_F(TwoPackSearch, BeamThroughALongStockSharesEachStageByTheCardsLeftInItsStock) {
+  // Busy Aces 1103, which the beams left open at 2,000,000 positions while
+  // they shared the positions one stage a card from the start, spending
+  // less than half of each run: the narrow beam that shares them by the
+  // cards left in each candidate's stock wins it in a few ten thousand,
+  // the engine replays the line, and the same budget finds it again.
+#ifdef QUILLORO_SMALL_SAMPLES
+  GTEST_SKIP() << "the beam needs a few ten thousand positions";
+#endif
+  cli::SolverSession table = session(39);
+  const Budget budget{.nodes = 40'000, .milliseconds = 600'000};
+  const SolveResult first = beamOn(table, "1103", budget);
+  ASSERT_EQ(first.verdict, Verdict::Won);
+  EXPECT_LE(first.nodes, budget.nodes);
+  const SolveResult again = beamOn(table, "1103", budget);
+  EXPECT_EQ(again.nodes, first.nodes);
+  EXPECT_TRUE(again.moves == first.moves);
+}
+
 TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
   // The beam lists the moves after a card taken back only where some card
   // could go onto it: along a line of Gargantua's moves and clicks, the
