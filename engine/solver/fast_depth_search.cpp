@@ -38,6 +38,17 @@ constexpr std::int64_t kHopelessDealNodes = 2'000;
 // comes back to it.
 constexpr std::size_t kStoredMovesShare = 8;
 
+// The choices, most promising first, ties in the order listed. A position
+// has few, so a plain insertion sort beats a merge sort and its buffer.
+void sortByPriority(std::vector<PairedStep>& choices) {
+  for (std::size_t n = 1; n < choices.size(); ++n) {
+    const PairedStep moving = choices[n];
+    std::size_t at = n;
+    for (; at > 0 && choices[at - 1].first.priority < moving.first.priority; --at) choices[at] = choices[at - 1];
+    choices[at] = moving;
+  }
+}
+
 class DepthSearch {
  public:
   enum class Outcome { Won, Exhausted, Spent };
@@ -294,8 +305,7 @@ void DepthSearch::listChoices(const FastStep* cover) {
     dropNeedlessTakeBacks();
     choices_.clear();
     for (const FastStep& step : moves_) choices_.push_back({step, {}, false});
-    std::stable_sort(choices_.begin(), choices_.end(),
-                     [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+    sortByPriority(choices_);
     return;
   }
   position_.moves(moves_, true);
@@ -303,8 +313,7 @@ void DepthSearch::listChoices(const FastStep* cover) {
   if (strandsNothingOfUse_) std::erase_if(moves_, [this](const FastStep& step) { return strandsPile(position_, step); });
   dropNeedlessTakeBacks();
   pairMoves(position_, moves_, choices_);
-  std::stable_sort(choices_.begin(), choices_.end(),
-                   [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+  sortByPriority(choices_);
 }
 
 void DepthSearch::dropNeedlessTakeBacks() {
