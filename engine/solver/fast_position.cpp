@@ -333,9 +333,32 @@ void FastPosition::addHome(FastCard card, int delta) {
 }
 
 void FastPosition::carry(int from, int to, int count) {
+  const auto f = static_cast<std::size_t>(from);
+  const auto t = static_cast<std::size_t>(to);
   const int start = size(from) - count;
-  for (int i = 0; i < count; ++i) push(to, card(from, start + i));
-  for (int i = 0; i < count; ++i) pop(from);
+  if (outsideKey(from) || outsideKey(to) || class_[f] == PileClass::Foundation || class_[t] == PileClass::Foundation) {
+    for (int i = 0; i < count; ++i) push(to, card(from, start + i));
+    for (int i = 0; i < count; ++i) pop(from);
+  } else {
+    // Between piles that count in the key and hold no cards home (most
+    // moves, and every run): the cards move and both hashes change in one
+    // pass, and the cards left in play stay as many.
+    const int end = size_[t];
+    for (int i = 0; i < count; ++i) {
+      const int fromSlot = start + i;
+      const int toSlot = end + i;
+      const FastCard moving = cards_[f][static_cast<std::size_t>(fromSlot)];
+      const PositionKey128 removed = slotKey(from, fromSlot, moving, fromSlot < down_[f]);
+      const PositionKey128 added = slotKey(to, toSlot, moving, toSlot < down_[t]);
+      pileHash_[f].high -= removed.high;
+      pileHash_[f].low -= removed.low;
+      pileHash_[t].high += added.high;
+      pileHash_[t].low += added.low;
+      cards_[t][static_cast<std::size_t>(toSlot)] = moving;
+    }
+    size_[t] = static_cast<std::uint8_t>(size_[t] + count);
+    size_[f] = static_cast<std::uint8_t>(size_[f] - count);
+  }
   rekey(from);
   rekey(to);
 }
