@@ -336,13 +336,14 @@ void FastPosition::carry(int from, int to, int count) {
   const auto f = static_cast<std::size_t>(from);
   const auto t = static_cast<std::size_t>(to);
   const int start = size(from) - count;
-  if (outsideKey(from) || outsideKey(to) || class_[f] == PileClass::Foundation || class_[t] == PileClass::Foundation) {
+  if (outsideKey(from) || outsideKey(to)) {
     for (int i = 0; i < count; ++i) push(to, card(from, start + i));
     for (int i = 0; i < count; ++i) pop(from);
   } else {
-    // Between piles that count in the key and hold no cards home (most
-    // moves, and every run): the cards move and both hashes change in one
-    // pass, and the cards left in play stay as many.
+    // Between piles that count in the key (every move but the stock's):
+    // the cards move and both hashes change in one pass.
+    const bool fromHome = class_[f] == PileClass::Foundation;
+    const bool toHome = class_[t] == PileClass::Foundation;
     const int end = size_[t];
     for (int i = 0; i < count; ++i) {
       const int fromSlot = start + i;
@@ -355,7 +356,10 @@ void FastPosition::carry(int from, int to, int count) {
       pileHash_[t].high += added.high;
       pileHash_[t].low += added.low;
       cards_[t][static_cast<std::size_t>(toSlot)] = moving;
+      if (fromHome) addHome(moving, -1);
+      if (toHome) addHome(moving, 1);
     }
+    left_ += (fromHome ? count : 0) - (toHome ? count : 0);
     size_[t] = static_cast<std::uint8_t>(size_[t] + count);
     size_[f] = static_cast<std::uint8_t>(size_[f] - count);
   }
@@ -372,9 +376,17 @@ void FastPosition::turnOver(int from, int to, int count) {
 
 void FastPosition::flip(int pile, int faceDownChange) {
   // The top card shows its face or hides it: its slot's share of the key changes.
-  const FastCard card = pop(pile);
-  down_[static_cast<std::size_t>(pile)] = static_cast<std::uint8_t>(down_[static_cast<std::size_t>(pile)] + faceDownChange);
-  push(pile, card);
+  const auto p = static_cast<std::size_t>(pile);
+  const int slot = size_[p] - 1;
+  const FastCard top = cards_[p][static_cast<std::size_t>(slot)];
+  const bool wasDown = slot < down_[p];
+  down_[p] = static_cast<std::uint8_t>(down_[p] + faceDownChange);
+  if (!outsideKey(pile)) {
+    const PositionKey128 before = slotKey(pile, slot, top, wasDown);
+    const PositionKey128 after = slotKey(pile, slot, top, slot < down_[p]);
+    pileHash_[p].high += after.high - before.high;
+    pileHash_[p].low += after.low - before.low;
+  }
   rekey(pile);
 }
 
