@@ -68,6 +68,7 @@ FastPosition::FastPosition(const FastRules& rules, const GameState& state, int r
                                               ? PileClass::Foundation
                                               : (ref.index == kStockIndex ? PileClass::Stock : PileClass::Waste);
   }
+  for (int p = 0; p < kMaxPiles; ++p) pileSalt_[static_cast<std::size_t>(p)] = saltOf(p);
   clear();
   setRedeals(redealCount);
   for (int p = 0; p < piles_; ++p) {
@@ -203,7 +204,7 @@ inline PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, b
   return slotShares()[at];
 }
 
-PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+std::uint64_t FastPosition::saltOf(int pile) const {
   // A pile's share depends on its class and cards, never on its place in the
   // list: interchangeable piles in any order give the same key.
   // Where the stock deals rows, each tableau pile gets its own cards from
@@ -212,7 +213,12 @@ PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
   auto kind = static_cast<std::uint64_t>(pileClass) << 56;
   if (rules_.dealsRows() && pileClass == (rules_.dealsToReserves() ? PileClass::Reserve : PileClass::Tableau))
     kind |= static_cast<std::uint64_t>(pile + 1) << 40;
-  return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
+  return kind;
+}
+
+PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+  const std::uint64_t salt = pileSalt_[static_cast<std::size_t>(pile)];
+  return {mixBits(hash.high ^ salt), mixBits(hash.low ^ salt ^ kLowSeed)};
 }
 
 PositionKey128 FastPosition::key() const {
