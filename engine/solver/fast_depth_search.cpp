@@ -76,8 +76,6 @@ class DepthSearch {
     std::size_t moveCount;
     std::size_t next;
     std::size_t stepsAtEntry;
-    // Where the steps of its children begin in childSteps_.
-    std::size_t childStepsAtEntry;
     bool stored;
     // The card brought in last waits for a move onto it: only those are
     // tried (see paired_moves).
@@ -90,12 +88,6 @@ class DepthSearch {
   // Lists the moves of the position reached and puts it on the path;
   // cover, if any, is the step whose card waits for a move onto it.
   void enter(const FastStep* cover);
-  // The keys of the frame's children but the first, into childKeys_.
-  void findChildKeys(const Frame& frame);
-  void playChoice(const PairedStep& choice);
-  struct ChildKey;
-  // Makes the steps found for the child again.
-  void replayChild(const ChildKey& child);
   // The moves of the position as it stands, in the order they are tried.
   void listChoices(const FastStep* cover);
   // Leaves out of moves_ the cards taken back that no shortest win takes back.
@@ -133,17 +125,6 @@ class DepthSearch {
   std::vector<FastStep> moves_;
   std::vector<PairedStep> choices_;
   std::vector<PairedStep> arena_;
-  // For each choice in the arena, the key of the position it leads to,
-  // whether that position is won, and the steps that lead there (in
-  // childSteps_).
-  struct ChildKey {
-    PositionKey128 key;
-    std::size_t firstStep;
-    std::size_t stepCount;
-    bool won;
-  };
-  std::vector<ChildKey> childKeys_;
-  std::vector<FastStep> childSteps_;
   // The moves of the last position on the path when the arena is full.
   std::vector<PairedStep> top_;
   std::vector<Frame> frames_;
@@ -183,21 +164,13 @@ DepthSearch::Outcome DepthSearch::walk() {
     if (spent()) return Outcome::Spent;
     Frame& frame = frames_.back();
     if (frame.next == frame.moveCount) {
-      if (frame.stored) {
-        arena_.resize(frame.firstMove);
-        childKeys_.resize(frame.firstMove);
-        childSteps_.resize(frame.childStepsAtEntry);
-      }
+      if (frame.stored) arena_.resize(frame.firstMove);
       frames_.pop_back();
       if (!frames_.empty()) {
-        const Frame& back = frames_.back();
-        undoTo(back.stepsAtEntry);
-        if (back.stored) {
-          // The subtree left behind may have pushed the keys still to try
-          // out of the caches.
-          for (std::size_t n = back.next; n < back.moveCount; ++n) seen_.prefetch(childKeys_[back.firstMove + n].key);
-        } else {
-          // The same position lists the same moves in the same order.
+        undoTo(frames_.back().stepsAtEntry);
+        // The same position lists the same moves in the same order.
+        if (!frames_.back().stored) {
+          const Frame& back = frames_.back();
           listChoices(back.covering ? &back.cover : nullptr);
           top_ = choices_;
         }
@@ -205,34 +178,21 @@ DepthSearch::Outcome DepthSearch::walk() {
       continue;
     }
     const PairedStep choice = choiceOf(frame);
-    const std::size_t index = frame.next++;
+    ++frame.next;
     const std::size_t stepsBefore = frame.stepsAtEntry;
-    PositionTable::Insert inserted;
-    if (frame.stored && index == 0) {
-      // The keys of the other children are found first, so that the table's
-      // memory for them loads while this one is played and looked up.
-      findChildKeys(frame);
-    }
-    if (frame.stored && index > 0) {
-      // The child's key was found when its first sibling was tried: a child
-      // seen before is not played at all.
-      const ChildKey& child = childKeys_[frame.firstMove + index];
-      if (child.won) {
-        replayChild(child);
-        return Outcome::Won;
-      }
-      inserted = seen_.insert(child.key);
-      if (inserted == PositionTable::Insert::New) replayChild(child);
+    if (choice.paired) {
+      // The card brought into the tableau is never left bare: nothing is
+      // played between the two.
+      playBare(position_, choice.first, steps_);
+      safe_.play(choice.second, steps_);
     } else {
-      playChoice(choice);
-      if (position_.cardsLeft() == 0) return Outcome::Won;
-      inserted = seen_.insert(keyOf(waitingCard(choice)));
-      if (inserted == PositionTable::Insert::Seen) undoTo(stepsBefore);
+      safe_.play(choice.first, steps_);
     }
-    const FastStep* cover = inserted == PositionTable::Insert::New ? waitingCard(choice) : nullptr;
-    switch (inserted) {
+    if (position_.cardsLeft() == 0) return Outcome::Won;
+    const FastStep* cover = waitingCard(choice);
+    switch (seen_.insert(keyOf(cover))) {
       case PositionTable::Insert::Full: filled_ = true; return Outcome::Spent;
-      case PositionTable::Insert::Seen: break;
+      case PositionTable::Insert::Seen: undoTo(stepsBefore); break;
       case PositionTable::Insert::New:
         noteProgress();
         if (cover == nullptr && (stuck_.anyStuck(position_) || (kingsRest_ && kingsFindNoRest(position_)))) {
@@ -254,48 +214,12 @@ void DepthSearch::enter(const FastStep* cover) {
   // A long path would hold most of the memory in its moves: past a share of
   // the budget, they are listed again instead of kept.
   const bool stored = (arena_.size() + choices_.size()) * sizeof(PairedStep) <= budget_->memoryBytes / kStoredMovesShare;
-  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), childSteps_.size(), stored, cover != nullptr,
+  frames_.push_back({arena_.size(), choices_.size(), 0, steps_.size(), stored, cover != nullptr,
                      cover != nullptr ? *cover : FastStep{}});
   if (stored) {
     arena_.insert(arena_.end(), choices_.begin(), choices_.end());
-    childKeys_.resize(arena_.size());
   } else {
     top_ = choices_;
-  }
-}
-
-void DepthSearch::findChildKeys(const Frame& frame) {
-  // Most children were seen before: their keys, found all at once, let the
-  // table's memory be loaded for all of them together rather than one by one.
-  // The steps each one makes are kept, so that a child found new is
-  // reached again by making them, without looking for its safe plays anew.
-  for (std::size_t n = 1; n < frame.moveCount; ++n) {
-    playChoice(arena_[frame.firstMove + n]);
-    const bool won = position_.cardsLeft() == 0;
-    const PositionKey128 key = keyOf(waitingCard(arena_[frame.firstMove + n]));
-    seen_.prefetch(key);
-    const auto firstStep = steps_.begin() + static_cast<std::ptrdiff_t>(frame.stepsAtEntry);
-    childKeys_[frame.firstMove + n] = {key, childSteps_.size(), steps_.size() - frame.stepsAtEntry, won};
-    childSteps_.insert(childSteps_.end(), firstStep, steps_.end());
-    undoTo(frame.stepsAtEntry);
-  }
-}
-
-void DepthSearch::replayChild(const ChildKey& child) {
-  for (std::size_t n = child.firstStep; n < child.firstStep + child.stepCount; ++n) {
-    position_.apply(childSteps_[n]);
-    steps_.push_back(childSteps_[n]);
-  }
-}
-
-void DepthSearch::playChoice(const PairedStep& choice) {
-  if (choice.paired) {
-    // The card brought into the tableau is never left bare: nothing is
-    // played between the two.
-    playBare(position_, choice.first, steps_);
-    safe_.play(choice.second, steps_);
-  } else {
-    safe_.play(choice.first, steps_);
   }
 }
 
@@ -383,7 +307,6 @@ bool DepthSearch::spent() {
 
 std::size_t DepthSearch::memoryHeld() const {
   return seen_.bytes() + (arena_.capacity() + top_.capacity()) * sizeof(PairedStep) +
-         childKeys_.capacity() * sizeof(ChildKey) + childSteps_.capacity() * sizeof(FastStep) +
          steps_.capacity() * sizeof(FastStep) + frames_.capacity() * sizeof(Frame);
 }
 

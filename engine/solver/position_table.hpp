@@ -25,11 +25,6 @@ class PositionTable {
   Insert insert(PositionKey128 key);
   // Whether the key was added before.
   bool contains(PositionKey128 key) const;
-  // Starts loading the memory an insert or look-up of the key reads first,
-  // so that a search that knows its next keys early need not wait on each.
-  void prefetch(PositionKey128 key) const {
-    __builtin_prefetch(&slots_[static_cast<std::size_t>(key.low) & (slots_.size() - 1)]);
-  }
 
   std::size_t size() const { return used_; }
   std::size_t bytes() const { return slots_.capacity() * sizeof(PositionKey128); }
