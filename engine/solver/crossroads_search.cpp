@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
@@ -84,6 +85,12 @@ struct CrossFoundationRule {
 
 // The card's suit and rank, alike for both packs: 0 to 51.
 std::uint64_t faceOf(CardNumber card) { return static_cast<std::uint64_t>((card - 1) % kCardsPerPack); }
+constexpr int rankOf(CardNumber card) { return (card - 1) % kCardsPerPack % kKing + 1; }
+constexpr int suitOf(CardNumber card) { return (card - 1) % kCardsPerPack / kKing; }
+
+// For each face (0 to 51), the foundations that take a card of it now, as
+// bits by foundation.
+using Takers = std::array<std::uint16_t, kCardsPerPack>;
 
 class CrossRules {
  public:
@@ -106,15 +113,16 @@ class CrossRules {
   void offerEveryMove() { everyMove_ = true; }
 
  private:
-  bool homeAccepts(const State& s, int f, CardNumber card) const;
+  // Which foundations take each face now.
+  Takers takers(const State& s) const;
   bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
   // Whether taking the top card off the pile opens something: the card
   // below it goes on at once, or the pile is emptied.
-  bool opens(const State& s, int pile) const;
+  bool opens(const State& s, int pile, const Takers& home) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
   // The foundation the card may go to at once (see the top of the file).
-  std::optional<int> safeHome(const State& s, CardNumber card) const;
+  std::optional<int> safeHome(const State& s, CardNumber card, const Takers& home) const;
   // How many cards of the card's suit and rank are home.
   int homeOf(const State& s, CardNumber card) const;
   static CardNumber topOf(const State& s, int pile) {
@@ -196,23 +204,33 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   return std::pair{std::move(rules), s};
 }
 
-bool CrossRules::homeAccepts(const State& s, int f, CardNumber card) const {
-  const CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
-  const CrossFoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
-  if (foundation.count >= kFoundationCards) return false;
-  const int rank = cardRank(card);
-  if (foundation.count == 0) return rank == rule.base;
-  if (cardSuit(card) != cardSuit(foundation.top)) return false;
-  const int below = cardRank(foundation.top);
-  if (rule.upward) return below == kKing ? rank == kAce && rule.base != kAce : rank == below + 1;
-  return below == kAce ? rank == kKing && rule.base != kKing : rank == below - 1;
+Takers CrossRules::takers(const State& s) const {
+  Takers home{};
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    const CrossFoundationRule& rule = foundationRules_[f];
+    const auto bit = static_cast<std::uint16_t>(1U << f);
+    if (foundation.count >= kFoundationCards) continue;
+    if (foundation.count == 0) {
+      for (int suit = 0; suit < 4; ++suit) home[static_cast<std::size_t>(suit * kKing + rule.base - 1)] |= bit;
+      continue;
+    }
+    const int below = rankOf(foundation.top);
+    int rank = 0;
+    if (rule.upward)
+      rank = below == kKing ? (rule.base != kAce ? kAce : 0) : below + 1;
+    else
+      rank = below == kAce ? (rule.base != kKing ? kKing : 0) : below - 1;
+    if (rank != 0) home[static_cast<std::size_t>(suitOf(foundation.top) * kKing + rank - 1)] |= bit;
+  }
+  return home;
 }
 
 bool CrossRules::pileAccepts(int pile, CardNumber base, CardNumber card) const {
   if (base == kNoCard) return true;
-  if (cardSuit(base) != cardSuit(card)) return false;
-  const int below = cardRank(base);
-  const int rank = cardRank(card);
+  if (suitOf(base) != suitOf(card)) return false;
+  const int below = rankOf(base);
+  const int rank = rankOf(card);
   // Building down stops at the foundations' base rank unless the pile passes it.
   if (below == firstBase_ && !passBase_[static_cast<std::size_t>(pile)]) return false;
   return below == kAce ? rank == kKing : rank == below - 1;
@@ -232,12 +250,11 @@ bool CrossRules::twin(const State& s, int f) const {
   return false;
 }
 
-bool CrossRules::opens(const State& s, int pile) const {
+bool CrossRules::opens(const State& s, int pile, const Takers& home) const {
   const auto at = static_cast<std::size_t>(pile);
   if (s.height[at] <= 1) return s.height[at] == 1;
   const CardNumber below = s.piles[at][s.height[at] - 2U];
-  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
-    if (homeAccepts(s, f, below)) return true;
+  if (home[faceOf(below)] != 0) return true;
   for (int u = 0; u < piles_; ++u) {
     const CardNumber base = topOf(s, u);
     if (u != pile && base != kNoCard && pileAccepts(u, base, below)) return true;
@@ -298,50 +315,52 @@ bool CrossRules::hopeless(const State& s) const {
 }
 
 int CrossRules::homeOf(const State& s, CardNumber card) const {
-  const int rank = cardRank(card);
+  const int rank = rankOf(card);
   int home = 0;
   for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
     const CrossFoundation& foundation = s.foundations[f];
-    if (foundation.count == 0 || cardSuit(foundation.top) != cardSuit(card)) continue;
+    if (foundation.count == 0 || suitOf(foundation.top) != suitOf(card)) continue;
     // Up from the ace it holds the ranks to its count; down from the king, from its top.
-    if (foundationRules_[f].upward ? foundation.count >= rank : cardRank(foundation.top) <= rank) ++home;
+    if (foundationRules_[f].upward ? foundation.count >= rank : rankOf(foundation.top) <= rank) ++home;
   }
   return home;
 }
 
-std::optional<int> CrossRules::safeHome(const State& s, CardNumber card) const {
-  const int rank = cardRank(card);
+std::optional<int> CrossRules::safeHome(const State& s, CardNumber card, const Takers& home) const {
+  const int rank = rankOf(card);
   if (!plainEnds_ || rank == kAce || rank == kKing) return std::nullopt;
   const CardNumber below = card - 1;
   const CardNumber above = card + 1;
   if (homeOf(s, below) < copies_ || homeOf(s, above) < copies_) return std::nullopt;
-  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
-    if (homeAccepts(s, f, card)) return f;
-  return std::nullopt;
+  const std::uint16_t takers = home[faceOf(card)];
+  if (takers == 0) return std::nullopt;
+  return std::countr_zero(takers);
 }
 
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
+  const Takers home = takers(s);
   if (!everyMove_)
     for (int t = 0; t < piles_; ++t) {
       const CardNumber card = topOf(s, t);
       if (card == kNoCard) continue;
-      if (const std::optional<int> f = safeHome(s, card)) {
+      if (const std::optional<int> f = safeHome(s, card, home)) {
         out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(*f)});
         return;
       }
     }
-  const int foundations = static_cast<int>(foundationRules_.size());
   for (int t = 0; t < piles_; ++t) {
     const CardNumber card = topOf(s, t);
     if (card == kNoCard) continue;
-    for (int f = 0; f < foundations; ++f)
-      if (homeAccepts(s, f, card) && !twin(s, f))
+    for (std::uint16_t bits = home[faceOf(card)]; bits != 0; bits &= static_cast<std::uint16_t>(bits - 1U)) {
+      const int f = std::countr_zero(bits);
+      if (!twin(s, f))
         out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(f)});
+    }
   }
   // Then the moves that open something, the deal, and the others last.
   std::array<bool, kMaxPiles> opening{};
-  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t);
+  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t, home);
   const auto addMoves = [&](bool open) {
     for (int t = 0; t < piles_; ++t) {
       const auto from = static_cast<std::size_t>(t);
