@@ -266,37 +266,45 @@ int CrossRules::score(const State& s) const {
   constexpr int kHomeWorth = 50;
   constexpr int kSoon = 6;
   constexpr int kSpaceWorth = 10;
-  // How many cards of its suit must go home before each card can, by suit
-  // and rank.
-  std::array<std::array<int, kKing + 1>, 4> need{};
-  for (auto& suit : need) suit.fill(kKing);
+  // How many cards of its suit must go home before each card can, by face.
+  std::array<int, kCardsPerPack> need;
+  need.fill(kKing);
   for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
     const CrossFoundation& foundation = s.foundations[f];
     const CrossFoundationRule& rule = foundationRules_[f];
     if (foundation.count == 0) {
-      for (auto& suit : need)
-        for (int rank = kAce; rank <= kKing; ++rank)
-          suit[static_cast<std::size_t>(rank)] =
-              std::min(suit[static_cast<std::size_t>(rank)], std::max(0, rule.upward ? rank - rule.base : rule.base - rank));
+      for (int rank = kAce; rank <= kKing; ++rank) {
+        const int wanted = std::max(0, rule.upward ? rank - rule.base : rule.base - rank);
+        for (int suit = 0; suit < 4; ++suit) {
+          int& face = need[static_cast<std::size_t>(suit * kKing + rank - 1)];
+          face = std::min(face, wanted);
+        }
+      }
       continue;
     }
     if (foundation.count >= kFoundationCards) continue;
-    auto& suit = need[static_cast<std::size_t>(faceOf(foundation.top) / kKing)];
-    const int top = static_cast<int>(faceOf(foundation.top) % kKing) + 1;
+    const int first = suitOf(foundation.top) * kKing - 1;
+    const int top = rankOf(foundation.top);
     if (rule.upward)
-      for (int rank = top + 1; rank <= kKing; ++rank)
-        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], rank - top - 1);
+      for (int rank = top + 1; rank <= kKing; ++rank) {
+        int& face = need[static_cast<std::size_t>(first + rank)];
+        face = std::min(face, rank - top - 1);
+      }
     else
-      for (int rank = kAce; rank < top; ++rank)
-        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], top - rank - 1);
+      for (int rank = kAce; rank < top; ++rank) {
+        int& face = need[static_cast<std::size_t>(first + rank)];
+        face = std::min(face, top - rank - 1);
+      }
   }
+  // Only the cards wanted within kSoon cards count, by how deep they lie.
+  std::array<int, kCardsPerPack> weight;
+  for (std::size_t face = 0; face < need.size(); ++face) weight[face] = std::max(0, kSoon - need[face]);
   int value = kHomeWorth * (static_cast<int>(foundationRules_.size()) * kFoundationCards - s.cardsLeft);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
     if (s.height[t] == 0) value += s.stockLeft == 0 ? kSpaceWorth : 1;
     for (int at = 0; at + 1 < s.height[t]; ++at) {
       const int depth = s.height[t] - 1 - at;
-      const auto face = faceOf(s.piles[t][static_cast<std::size_t>(at)]);
-      value -= std::max(0, kSoon - need[face / kKing][face % kKing + 1]) * depth;
+      value -= weight[faceOf(s.piles[t][static_cast<std::size_t>(at)])] * depth;
     }
   }
   return value;
