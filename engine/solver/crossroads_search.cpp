@@ -88,8 +88,8 @@ std::uint64_t faceOf(CardNumber card) { return static_cast<std::uint64_t>((card 
 constexpr int rankOf(CardNumber card) { return (card - 1) % kCardsPerPack % kKing + 1; }
 constexpr int suitOf(CardNumber card) { return (card - 1) % kCardsPerPack / kKing; }
 
-// For each face (0 to 51), the foundations that take a card of it now, as
-// bits by foundation.
+// For each face (0 to 51), the foundations, or the piles, that take a card of
+// it now, as bits by foundation or pile.
 using Takers = std::array<std::uint16_t, kCardsPerPack>;
 
 class CrossRules {
@@ -115,10 +115,13 @@ class CrossRules {
  private:
   // Which foundations take each face now.
   Takers takers(const State& s) const;
-  bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
+  // Which piles take each face now on their top card (spaces left out):
+  // the rank below in suit, but nothing on the foundations' base rank unless
+  // the pile passes it.
+  Takers pileTakers(const State& s) const;
   // Whether taking the top card off the pile opens something: the card
   // below it goes on at once, or the pile is emptied.
-  bool opens(const State& s, int pile, const Takers& home) const;
+  bool opens(const State& s, int pile, const Takers& home, const Takers& onto) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
   // The foundation the card may go to at once (see the top of the file).
@@ -226,14 +229,17 @@ Takers CrossRules::takers(const State& s) const {
   return home;
 }
 
-bool CrossRules::pileAccepts(int pile, CardNumber base, CardNumber card) const {
-  if (base == kNoCard) return true;
-  if (suitOf(base) != suitOf(card)) return false;
-  const int below = rankOf(base);
-  const int rank = rankOf(card);
-  // Building down stops at the foundations' base rank unless the pile passes it.
-  if (below == firstBase_ && !passBase_[static_cast<std::size_t>(pile)]) return false;
-  return below == kAce ? rank == kKing : rank == below - 1;
+Takers CrossRules::pileTakers(const State& s) const {
+  Takers onto{};
+  for (int u = 0; u < piles_; ++u) {
+    const CardNumber base = topOf(s, u);
+    if (base == kNoCard) continue;
+    const int below = rankOf(base);
+    if (below == firstBase_ && !passBase_[static_cast<std::size_t>(u)]) continue;
+    const int rank = below == kAce ? kKing : below - 1;
+    onto[static_cast<std::size_t>(suitOf(base) * kKing + rank - 1)] |= static_cast<std::uint16_t>(1U << u);
+  }
+  return onto;
 }
 
 bool CrossRules::twin(const State& s, int f) const {
@@ -250,16 +256,12 @@ bool CrossRules::twin(const State& s, int f) const {
   return false;
 }
 
-bool CrossRules::opens(const State& s, int pile, const Takers& home) const {
+bool CrossRules::opens(const State& s, int pile, const Takers& home, const Takers& onto) const {
   const auto at = static_cast<std::size_t>(pile);
   if (s.height[at] <= 1) return s.height[at] == 1;
   const CardNumber below = s.piles[at][s.height[at] - 2U];
   if (home[faceOf(below)] != 0) return true;
-  for (int u = 0; u < piles_; ++u) {
-    const CardNumber base = topOf(s, u);
-    if (u != pile && base != kNoCard && pileAccepts(u, base, below)) return true;
-  }
-  return false;
+  return (onto[faceOf(below)] & ~(1U << pile)) != 0;
 }
 
 int CrossRules::score(const State& s) const {
@@ -367,18 +369,17 @@ void CrossRules::steps(const State& s, std::vector<Step>& out) const {
     }
   }
   // Then the moves that open something, the deal, and the others last.
+  const Takers onto = pileTakers(s);
   std::array<bool, kMaxPiles> opening{};
-  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t, home);
+  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t, home, onto);
   const auto addMoves = [&](bool open) {
     for (int t = 0; t < piles_; ++t) {
       const auto from = static_cast<std::size_t>(t);
       if (s.height[from] == 0 || opening[from] != open) continue;
       const CardNumber card = topOf(s, t);
-      for (int u = 0; u < piles_; ++u) {
-        const CardNumber base = topOf(s, u);
-        if (u != t && base != kNoCard && pileAccepts(u, base, card))
-          out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
-      }
+      const auto others = static_cast<std::uint16_t>(onto[faceOf(card)] & ~(1U << t));
+      for (std::uint16_t bits = others; bits != 0; bits &= static_cast<std::uint16_t>(bits - 1U))
+        out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(std::countr_zero(bits))});
       // Onto spaces. Once the stock is used up, the spaces are alike, and a
       // card alone on its pile only changes places.
       if (!everyMove_ && s.stockLeft == 0 && s.height[from] == 1) continue;
