@@ -136,16 +136,17 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
     for (const std::uint8_t card : piles[p]) place(static_cast<int>(p), card, 0);
   }
   for (std::size_t at = 0; at < stock.size(); ++at) place(static_cast<int>(at % piles.size()), stock[at], static_cast<int>(at / piles.size()) + 1);
+  for (int p = 0; p < piles_; ++p) findCovers(p);
   bool dropped = true;
   while (dropped) {
     dropped = false;
     // Covers and ends gone stale within a round are early ones, which only
     // keep more cards held; the last round, dropping nothing, sees them all
-    // true.
+    // true. Each pile's pass below leaves its covers true, so they need no
+    // new count at the start of a round.
     latestSpaceEnd_ = 0;
     secondSpaceEnd_ = 0;
     for (int p = 0; p < piles_; ++p) {
-      findCovers(p);
       const std::uint8_t end = spaceEnd(p);
       spaceEnds_[static_cast<std::size_t>(p)] = end;
       // A pile that may stay empty for ever takes every card that comes bare.
