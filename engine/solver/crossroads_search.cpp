@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "engine/build_types.hpp"
 #include "engine/move_rules.hpp"
@@ -84,6 +85,12 @@ struct CrossFoundationRule {
 
 // The card's suit and rank, alike for both packs: 0 to 51.
 std::uint64_t faceOf(CardNumber card) { return static_cast<std::uint64_t>((card - 1) % kCardsPerPack); }
+constexpr int rankOf(CardNumber card) { return (card - 1) % kCardsPerPack % kKing + 1; }
+constexpr int suitOf(CardNumber card) { return (card - 1) % kCardsPerPack / kKing; }
+
+// For each face (0 to 51), the foundations, or the piles, that take a card of
+// it now, as bits by foundation or pile.
+using Takers = std::array<std::uint16_t, kCardsPerPack>;
 
 class CrossRules {
  public:
@@ -106,15 +113,19 @@ class CrossRules {
   void offerEveryMove() { everyMove_ = true; }
 
  private:
-  bool homeAccepts(const State& s, int f, CardNumber card) const;
-  bool pileAccepts(int pile, CardNumber base, CardNumber card) const;
+  // Which foundations take each face now.
+  Takers takers(const State& s) const;
+  // Which piles take each face now on their top card (spaces left out):
+  // the rank below in suit, but nothing on the foundations' base rank unless
+  // the pile passes it.
+  Takers pileTakers(const State& s) const;
   // Whether taking the top card off the pile opens something: the card
   // below it goes on at once, or the pile is emptied.
-  bool opens(const State& s, int pile) const;
+  bool opens(const State& s, int pile, const Takers& home, const Takers& onto) const;
   // Whether an earlier foundation takes just what this one takes.
   bool twin(const State& s, int f) const;
   // The foundation the card may go to at once (see the top of the file).
-  std::optional<int> safeHome(const State& s, CardNumber card) const;
+  std::optional<int> safeHome(const State& s, CardNumber card, const Takers& home) const;
   // How many cards of the card's suit and rank are home.
   int homeOf(const State& s, CardNumber card) const;
   static CardNumber topOf(const State& s, int pile) {
@@ -196,26 +207,39 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   return std::pair{std::move(rules), s};
 }
 
-bool CrossRules::homeAccepts(const State& s, int f, CardNumber card) const {
-  const CrossFoundation& foundation = s.foundations[static_cast<std::size_t>(f)];
-  const CrossFoundationRule& rule = foundationRules_[static_cast<std::size_t>(f)];
-  if (foundation.count >= kFoundationCards) return false;
-  const int rank = cardRank(card);
-  if (foundation.count == 0) return rank == rule.base;
-  if (cardSuit(card) != cardSuit(foundation.top)) return false;
-  const int below = cardRank(foundation.top);
-  if (rule.upward) return below == kKing ? rank == kAce && rule.base != kAce : rank == below + 1;
-  return below == kAce ? rank == kKing && rule.base != kKing : rank == below - 1;
+Takers CrossRules::takers(const State& s) const {
+  Takers home{};
+  for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
+    const CrossFoundation& foundation = s.foundations[f];
+    const CrossFoundationRule& rule = foundationRules_[f];
+    const auto bit = static_cast<std::uint16_t>(1U << f);
+    if (foundation.count >= kFoundationCards) continue;
+    if (foundation.count == 0) {
+      for (int suit = 0; suit < 4; ++suit) home[static_cast<std::size_t>(suit * kKing + rule.base - 1)] |= bit;
+      continue;
+    }
+    const int below = rankOf(foundation.top);
+    int rank = 0;
+    if (rule.upward)
+      rank = below == kKing ? (rule.base != kAce ? kAce : 0) : below + 1;
+    else
+      rank = below == kAce ? (rule.base != kKing ? kKing : 0) : below - 1;
+    if (rank != 0) home[static_cast<std::size_t>(suitOf(foundation.top) * kKing + rank - 1)] |= bit;
+  }
+  return home;
 }
 
-bool CrossRules::pileAccepts(int pile, CardNumber base, CardNumber card) const {
-  if (base == kNoCard) return true;
-  if (cardSuit(base) != cardSuit(card)) return false;
-  const int below = cardRank(base);
-  const int rank = cardRank(card);
-  // Building down stops at the foundations' base rank unless the pile passes it.
-  if (below == firstBase_ && !passBase_[static_cast<std::size_t>(pile)]) return false;
-  return below == kAce ? rank == kKing : rank == below - 1;
+Takers CrossRules::pileTakers(const State& s) const {
+  Takers onto{};
+  for (int u = 0; u < piles_; ++u) {
+    const CardNumber base = topOf(s, u);
+    if (base == kNoCard) continue;
+    const int below = rankOf(base);
+    if (below == firstBase_ && !passBase_[static_cast<std::size_t>(u)]) continue;
+    const int rank = below == kAce ? kKing : below - 1;
+    onto[static_cast<std::size_t>(suitOf(base) * kKing + rank - 1)] |= static_cast<std::uint16_t>(1U << u);
+  }
+  return onto;
 }
 
 bool CrossRules::twin(const State& s, int f) const {
@@ -232,54 +256,57 @@ bool CrossRules::twin(const State& s, int f) const {
   return false;
 }
 
-bool CrossRules::opens(const State& s, int pile) const {
+bool CrossRules::opens(const State& s, int pile, const Takers& home, const Takers& onto) const {
   const auto at = static_cast<std::size_t>(pile);
   if (s.height[at] <= 1) return s.height[at] == 1;
   const CardNumber below = s.piles[at][s.height[at] - 2U];
-  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
-    if (homeAccepts(s, f, below)) return true;
-  for (int u = 0; u < piles_; ++u) {
-    const CardNumber base = topOf(s, u);
-    if (u != pile && base != kNoCard && pileAccepts(u, base, below)) return true;
-  }
-  return false;
+  if (home[faceOf(below)] != 0) return true;
+  return (onto[faceOf(below)] & ~(1U << pile)) != 0;
 }
 
 int CrossRules::score(const State& s) const {
   constexpr int kHomeWorth = 50;
   constexpr int kSoon = 6;
   constexpr int kSpaceWorth = 10;
-  // How many cards of its suit must go home before each card can, by suit
-  // and rank.
-  std::array<std::array<int, kKing + 1>, 4> need{};
-  for (auto& suit : need) suit.fill(kKing);
+  // How many cards of its suit must go home before each card can, by face.
+  std::array<int, kCardsPerPack> need;
+  need.fill(kKing);
   for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
     const CrossFoundation& foundation = s.foundations[f];
     const CrossFoundationRule& rule = foundationRules_[f];
     if (foundation.count == 0) {
-      for (auto& suit : need)
-        for (int rank = kAce; rank <= kKing; ++rank)
-          suit[static_cast<std::size_t>(rank)] =
-              std::min(suit[static_cast<std::size_t>(rank)], std::max(0, rule.upward ? rank - rule.base : rule.base - rank));
+      for (int rank = kAce; rank <= kKing; ++rank) {
+        const int wanted = std::max(0, rule.upward ? rank - rule.base : rule.base - rank);
+        for (int suit = 0; suit < 4; ++suit) {
+          int& face = need[static_cast<std::size_t>(suit * kKing + rank - 1)];
+          face = std::min(face, wanted);
+        }
+      }
       continue;
     }
     if (foundation.count >= kFoundationCards) continue;
-    auto& suit = need[static_cast<std::size_t>(faceOf(foundation.top) / kKing)];
-    const int top = static_cast<int>(faceOf(foundation.top) % kKing) + 1;
+    const int first = suitOf(foundation.top) * kKing - 1;
+    const int top = rankOf(foundation.top);
     if (rule.upward)
-      for (int rank = top + 1; rank <= kKing; ++rank)
-        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], rank - top - 1);
+      for (int rank = top + 1; rank <= kKing; ++rank) {
+        int& face = need[static_cast<std::size_t>(first + rank)];
+        face = std::min(face, rank - top - 1);
+      }
     else
-      for (int rank = kAce; rank < top; ++rank)
-        suit[static_cast<std::size_t>(rank)] = std::min(suit[static_cast<std::size_t>(rank)], top - rank - 1);
+      for (int rank = kAce; rank < top; ++rank) {
+        int& face = need[static_cast<std::size_t>(first + rank)];
+        face = std::min(face, top - rank - 1);
+      }
   }
+  // Only the cards wanted within kSoon cards count, by how deep they lie.
+  std::array<int, kCardsPerPack> weight;
+  for (std::size_t face = 0; face < need.size(); ++face) weight[face] = std::max(0, kSoon - need[face]);
   int value = kHomeWorth * (static_cast<int>(foundationRules_.size()) * kFoundationCards - s.cardsLeft);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
     if (s.height[t] == 0) value += s.stockLeft == 0 ? kSpaceWorth : 1;
     for (int at = 0; at + 1 < s.height[t]; ++at) {
       const int depth = s.height[t] - 1 - at;
-      const auto face = faceOf(s.piles[t][static_cast<std::size_t>(at)]);
-      value -= std::max(0, kSoon - need[face / kKing][face % kKing + 1]) * depth;
+      value -= weight[faceOf(s.piles[t][static_cast<std::size_t>(at)])] * depth;
     }
   }
   return value;
@@ -298,60 +325,61 @@ bool CrossRules::hopeless(const State& s) const {
 }
 
 int CrossRules::homeOf(const State& s, CardNumber card) const {
-  const int rank = cardRank(card);
+  const int rank = rankOf(card);
   int home = 0;
   for (std::size_t f = 0; f < foundationRules_.size(); ++f) {
     const CrossFoundation& foundation = s.foundations[f];
-    if (foundation.count == 0 || cardSuit(foundation.top) != cardSuit(card)) continue;
+    if (foundation.count == 0 || suitOf(foundation.top) != suitOf(card)) continue;
     // Up from the ace it holds the ranks to its count; down from the king, from its top.
-    if (foundationRules_[f].upward ? foundation.count >= rank : cardRank(foundation.top) <= rank) ++home;
+    if (foundationRules_[f].upward ? foundation.count >= rank : rankOf(foundation.top) <= rank) ++home;
   }
   return home;
 }
 
-std::optional<int> CrossRules::safeHome(const State& s, CardNumber card) const {
-  const int rank = cardRank(card);
+std::optional<int> CrossRules::safeHome(const State& s, CardNumber card, const Takers& home) const {
+  const int rank = rankOf(card);
   if (!plainEnds_ || rank == kAce || rank == kKing) return std::nullopt;
   const CardNumber below = card - 1;
   const CardNumber above = card + 1;
   if (homeOf(s, below) < copies_ || homeOf(s, above) < copies_) return std::nullopt;
-  for (int f = 0; f < static_cast<int>(foundationRules_.size()); ++f)
-    if (homeAccepts(s, f, card)) return f;
-  return std::nullopt;
+  const std::uint16_t takers = home[faceOf(card)];
+  if (takers == 0) return std::nullopt;
+  return std::countr_zero(takers);
 }
 
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {
   out.clear();
+  const Takers home = takers(s);
   if (!everyMove_)
     for (int t = 0; t < piles_; ++t) {
       const CardNumber card = topOf(s, t);
       if (card == kNoCard) continue;
-      if (const std::optional<int> f = safeHome(s, card)) {
+      if (const std::optional<int> f = safeHome(s, card, home)) {
         out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(*f)});
         return;
       }
     }
-  const int foundations = static_cast<int>(foundationRules_.size());
   for (int t = 0; t < piles_; ++t) {
     const CardNumber card = topOf(s, t);
     if (card == kNoCard) continue;
-    for (int f = 0; f < foundations; ++f)
-      if (homeAccepts(s, f, card) && !twin(s, f))
+    for (std::uint16_t bits = home[faceOf(card)]; bits != 0; bits &= static_cast<std::uint16_t>(bits - 1U)) {
+      const int f = std::countr_zero(bits);
+      if (!twin(s, f))
         out.push_back(Step{Step::Kind::Home, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(f)});
+    }
   }
   // Then the moves that open something, the deal, and the others last.
+  const Takers onto = pileTakers(s);
   std::array<bool, kMaxPiles> opening{};
-  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t);
+  for (int t = 0; t < piles_; ++t) opening[static_cast<std::size_t>(t)] = opens(s, t, home, onto);
   const auto addMoves = [&](bool open) {
     for (int t = 0; t < piles_; ++t) {
       const auto from = static_cast<std::size_t>(t);
       if (s.height[from] == 0 || opening[from] != open) continue;
       const CardNumber card = topOf(s, t);
-      for (int u = 0; u < piles_; ++u) {
-        const CardNumber base = topOf(s, u);
-        if (u != t && base != kNoCard && pileAccepts(u, base, card))
-          out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(u)});
-      }
+      const auto others = static_cast<std::uint16_t>(onto[faceOf(card)] & ~(1U << t));
+      for (std::uint16_t bits = others; bits != 0; bits &= static_cast<std::uint16_t>(bits - 1U))
+        out.push_back(Step{Step::Kind::Pile, static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(std::countr_zero(bits))});
       // Onto spaces. Once the stock is used up, the spaces are alike, and a
       // card alone on its pile only changes places.
       if (!everyMove_ && s.stockLeft == 0 && s.height[from] == 1) continue;

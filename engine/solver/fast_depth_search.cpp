@@ -38,6 +38,17 @@ constexpr std::int64_t kHopelessDealNodes = 2'000;
 // comes back to it.
 constexpr std::size_t kStoredMovesShare = 8;
 
+// The choices, most promising first, ties in the order listed. A position
+// has few, so a plain insertion sort beats a merge sort and its buffer.
+void sortByPriority(std::vector<PairedStep>& choices) {
+  for (std::size_t n = 1; n < choices.size(); ++n) {
+    const PairedStep moving = choices[n];
+    std::size_t at = n;
+    for (; at > 0 && choices[at - 1].first.priority < moving.first.priority; --at) choices[at] = choices[at - 1];
+    choices[at] = moving;
+  }
+}
+
 class DepthSearch {
  public:
   enum class Outcome { Won, Exhausted, Spent };
@@ -81,6 +92,13 @@ class DepthSearch {
   void listChoices(const FastStep* cover);
   // Leaves out of moves_ the cards taken back that no shortest win takes back.
   void dropNeedlessTakeBacks();
+  // Leaves out of choices_ the pairs whose second step takes back a card
+  // that no shortest win from the position after the first takes back.
+  void dropNeedlessSecondTakeBacks();
+  bool takesBack(const FastStep& step) const {
+    return step.kind == FastStep::Kind::Move && step.from >= position_.foundationPile(0) &&
+           step.from < position_.stockPile();
+  }
   // The step played last, if its card lies bare and waits for a move onto
   // it; then the position's key is told apart by that card.
   const FastStep* waitingCard(const PairedStep& choice) const;
@@ -104,6 +122,9 @@ class DepthSearch {
   // Cards at home kept there while the other suits are close behind (see
   // kept_home).
   const KeptHome kept_{position_.rules()};
+  // Where any face-up cards travel together, the pairs are kept whole.
+  const bool checksSecondTakeBacks_ =
+      (needless_.applies() || kept_.applies()) && !position_.rules().runsAnyFaceUp();
   const Budget* budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -218,8 +239,7 @@ void DepthSearch::listChoices(const FastStep* cover) {
     dropNeedlessTakeBacks();
     choices_.clear();
     for (const FastStep& step : moves_) choices_.push_back({step, {}, false});
-    std::stable_sort(choices_.begin(), choices_.end(),
-                     [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+    sortByPriority(choices_);
     return;
   }
   position_.moves(moves_, true);
@@ -227,8 +247,8 @@ void DepthSearch::listChoices(const FastStep* cover) {
   if (strandsNothingOfUse_) std::erase_if(moves_, [this](const FastStep& step) { return strandsPile(position_, step); });
   dropNeedlessTakeBacks();
   pairMoves(position_, moves_, choices_);
-  std::stable_sort(choices_.begin(), choices_.end(),
-                   [](const PairedStep& a, const PairedStep& b) { return a.first.priority > b.first.priority; });
+  dropNeedlessSecondTakeBacks();
+  sortByPriority(choices_);
 }
 
 void DepthSearch::dropNeedlessTakeBacks() {
@@ -243,6 +263,43 @@ void DepthSearch::dropNeedlessTakeBacks() {
   std::erase_if(moves_, [&](const FastStep& step) {
     return takesBack(step) && (needless_.needless(step.card) || kept_.keeps(position_, step.card));
   });
+}
+
+void DepthSearch::dropNeedlessSecondTakeBacks() {
+  if (!checksSecondTakeBacks_) return;
+  // A shortest win through the pair goes on from the position after its
+  // first step with a shortest win from there, which takes back no card
+  // that needless_ or kept_ finds there. The pairs of one step lie together.
+  auto sameFirst = [](const FastStep& a, const FastStep& b) {
+    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.count == b.count && a.card == b.card &&
+           a.clicks == b.clicks;
+  };
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < choices_.size();) {
+    std::size_t end = i + 1;
+    while (end < choices_.size() && choices_[i].paired && choices_[end].paired &&
+           sameFirst(choices_[i].first, choices_[end].first))
+      ++end;
+    const bool anyTakeBack = std::any_of(choices_.begin() + static_cast<std::ptrdiff_t>(i),
+                                         choices_.begin() + static_cast<std::ptrdiff_t>(end),
+                                         [&](const PairedStep& c) { return c.paired && takesBack(c.second); });
+    if (!anyTakeBack) {
+      for (; i < end; ++i) choices_[kept++] = choices_[i];
+      continue;
+    }
+    const std::size_t before = steps_.size();
+    playBare(position_, choices_[i].first, steps_);
+    if (needless_.applies()) needless_.find(position_);
+    for (; i < end; ++i) {
+      const PairedStep& choice = choices_[i];
+      const bool needless = takesBack(choice.second) &&
+                            ((needless_.applies() && needless_.needless(choice.second.card)) ||
+                             kept_.keeps(position_, choice.second.card));
+      if (!needless) choices_[kept++] = choice;
+    }
+    undoTo(before);
+  }
+  choices_.resize(kept);
 }
 
 const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {

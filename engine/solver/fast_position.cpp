@@ -68,6 +68,7 @@ FastPosition::FastPosition(const FastRules& rules, const GameState& state, int r
                                               ? PileClass::Foundation
                                               : (ref.index == kStockIndex ? PileClass::Stock : PileClass::Waste);
   }
+  for (int p = 0; p < kMaxPiles; ++p) pileSalt_[static_cast<std::size_t>(p)] = saltOf(p);
   clear();
   setRedeals(redealCount);
   for (int p = 0; p < piles_; ++p) {
@@ -203,7 +204,7 @@ inline PositionKey128 FastPosition::slotKey(int pile, int slot, FastCard card, b
   return slotShares()[at];
 }
 
-PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+std::uint64_t FastPosition::saltOf(int pile) const {
   // A pile's share depends on its class and cards, never on its place in the
   // list: interchangeable piles in any order give the same key.
   // Where the stock deals rows, each tableau pile gets its own cards from
@@ -212,7 +213,12 @@ PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
   auto kind = static_cast<std::uint64_t>(pileClass) << 56;
   if (rules_.dealsRows() && pileClass == (rules_.dealsToReserves() ? PileClass::Reserve : PileClass::Tableau))
     kind |= static_cast<std::uint64_t>(pile + 1) << 40;
-  return {mixBits(hash.high ^ kind), mixBits(hash.low ^ kind ^ kLowSeed)};
+  return kind;
+}
+
+PositionKey128 FastPosition::shareOf(int pile, PositionKey128 hash) const {
+  const std::uint64_t salt = pileSalt_[static_cast<std::size_t>(pile)];
+  return {mixBits(hash.high ^ salt), mixBits(hash.low ^ salt ^ kLowSeed)};
 }
 
 PositionKey128 FastPosition::key() const {
@@ -333,9 +339,36 @@ void FastPosition::addHome(FastCard card, int delta) {
 }
 
 void FastPosition::carry(int from, int to, int count) {
+  const auto f = static_cast<std::size_t>(from);
+  const auto t = static_cast<std::size_t>(to);
   const int start = size(from) - count;
-  for (int i = 0; i < count; ++i) push(to, card(from, start + i));
-  for (int i = 0; i < count; ++i) pop(from);
+  if (outsideKey(from) || outsideKey(to)) {
+    for (int i = 0; i < count; ++i) push(to, card(from, start + i));
+    for (int i = 0; i < count; ++i) pop(from);
+  } else {
+    // Between piles that count in the key (every move but the stock's):
+    // the cards move and both hashes change in one pass.
+    const bool fromHome = class_[f] == PileClass::Foundation;
+    const bool toHome = class_[t] == PileClass::Foundation;
+    const int end = size_[t];
+    for (int i = 0; i < count; ++i) {
+      const int fromSlot = start + i;
+      const int toSlot = end + i;
+      const FastCard moving = cards_[f][static_cast<std::size_t>(fromSlot)];
+      const PositionKey128 removed = slotKey(from, fromSlot, moving, fromSlot < down_[f]);
+      const PositionKey128 added = slotKey(to, toSlot, moving, toSlot < down_[t]);
+      pileHash_[f].high -= removed.high;
+      pileHash_[f].low -= removed.low;
+      pileHash_[t].high += added.high;
+      pileHash_[t].low += added.low;
+      cards_[t][static_cast<std::size_t>(toSlot)] = moving;
+      if (fromHome) addHome(moving, -1);
+      if (toHome) addHome(moving, 1);
+    }
+    left_ += (fromHome ? count : 0) - (toHome ? count : 0);
+    size_[t] = static_cast<std::uint8_t>(size_[t] + count);
+    size_[f] = static_cast<std::uint8_t>(size_[f] - count);
+  }
   rekey(from);
   rekey(to);
 }
@@ -349,9 +382,17 @@ void FastPosition::turnOver(int from, int to, int count) {
 
 void FastPosition::flip(int pile, int faceDownChange) {
   // The top card shows its face or hides it: its slot's share of the key changes.
-  const FastCard card = pop(pile);
-  down_[static_cast<std::size_t>(pile)] = static_cast<std::uint8_t>(down_[static_cast<std::size_t>(pile)] + faceDownChange);
-  push(pile, card);
+  const auto p = static_cast<std::size_t>(pile);
+  const int slot = size_[p] - 1;
+  const FastCard top = cards_[p][static_cast<std::size_t>(slot)];
+  const bool wasDown = slot < down_[p];
+  down_[p] = static_cast<std::uint8_t>(down_[p] + faceDownChange);
+  if (!outsideKey(pile)) {
+    const PositionKey128 before = slotKey(pile, slot, top, wasDown);
+    const PositionKey128 after = slotKey(pile, slot, top, slot < down_[p]);
+    pileHash_[p].high += after.high - before.high;
+    pileHash_[p].low += after.low - before.low;
+  }
   rekey(pile);
 }
 

@@ -137,6 +137,8 @@ class FastPosition {
   FastCard pop(int pile);
   // The pile's share of the key for the given hash of its cards.
   PositionKey128 shareOf(int pile, PositionKey128 hash) const;
+  // What sets the pile's share apart from another's with the same cards.
+  std::uint64_t saltOf(int pile) const;
   // The foundation whose top card the card builds on, if any.
   int foundationTaking(FastCard card) const;
   // Replaces the pile's share in the key after its hash changed.
@@ -168,6 +170,8 @@ class FastPosition {
   std::array<std::uint8_t, kMaxPiles> size_{};
   std::array<std::uint8_t, kMaxPiles> down_{};
   std::array<PileClass, kMaxPiles> class_{};
+  // Each pile's saltOf, worked out once.
+  std::array<std::uint64_t, kMaxPiles> pileSalt_{};
   std::array<PositionKey128, kMaxPiles> pileHash_{};
   // Each pile's share in the key as last counted.
   std::array<PositionKey128, kMaxPiles> pileShare_{};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/solver/fast_move_priorities.hpp"
 #include "engine/solver/run_transfers.hpp"
 
 namespace quilloro::solver {
@@ -75,6 +76,42 @@ void movesOntoCard(FastPosition& position, FastCard base, int onto, int off, std
   if (stockMayCover(position, base)) position.stockMoves(out, ontoTableau ? onto : -1);
 }
 
+// Appends the take-backs of foundation top cards (but off pile skip) that
+// bare a card building on base, bare on pile basePile: the move of that card
+// onto base may wait for both (see paired_moves.hpp). None onto base itself:
+// that is a move onto it, listed already.
+void takeBacksBaringCover(const FastPosition& position, FastCard base, int basePile, int skip,
+                          std::vector<FastStep>& out) {
+  const FastRules& rules = position.rules();
+  if (!rules.takesBack()) return;
+  for (int f = 0; f < rules.foundationCount(); ++f) {
+    const int pile = position.foundationPile(f);
+    const int size = position.size(pile);
+    if (pile == skip || size < 2 || !rules.mayTakeBack(size) || !rules.builds(base, position.card(pile, size - 2)))
+      continue;
+    const FastCard card = position.top(pile);
+    auto add = [&](int to) {
+      out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(to), 1, card,
+                     move_priority::kTakeBack, 0});
+    };
+    bool emptyTried = false;
+    for (int t = 0; t < rules.tableauCount(); ++t) {
+      if (t == basePile) continue;
+      if (position.size(t) != 0) {
+        if (position.takesOn(t, card)) add(t);
+      } else if (rules.fillsEmpty(card) && !emptyTried) {
+        add(t);
+        emptyTried = position.tableauInterchangeable();
+      }
+    }
+    for (int r = 0; r < rules.reserveCount() && rules.reservesTakeCards(); ++r) {
+      if (position.size(position.reservePile(r)) != 0) continue;
+      add(position.reservePile(r));
+      break;
+    }
+  }
+}
+
 void pairTransfer(FastPosition& position, const FastStep& step, std::vector<PairedStep>& choices) {
   // Kept from call to call: a search pairs moves at every position.
   thread_local std::vector<FastStep> played;
@@ -85,18 +122,22 @@ void pairTransfer(FastPosition& position, const FastStep& step, std::vector<Pair
   // the moves of the position need not be listed.
   const FastCard bare = position.top(step.from);
   const FastRules& rules = position.rules();
+  auto pair = [&](const FastStep& next) {
+    FastStep first = step;
+    first.priority = std::min(step.priority, next.priority);
+    choices.push_back({first, next, true});
+  };
+  onto.clear();
+  takeBacksBaringCover(position, bare, step.from, -1, onto);
+  for (const FastStep& next : onto) pair(next);
   if (position.foundationFor(bare) < 0 && !(rules.reserveCount() > 0 && rules.reservesTakeCards()) &&
       !mayTakeACard(position, bare)) {
     for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
     return;
   }
   movesOntoCard(position, bare, step.from, step.from, onto);
-  for (const FastStep& next : onto) {
-    if (!needsCardLeftBare(position, step, next)) continue;
-    FastStep first = step;
-    first.priority = std::min(step.priority, next.priority);
-    choices.push_back({first, next, true});
-  }
+  for (const FastStep& next : onto)
+    if (needsCardLeftBare(position, step, next)) pair(next);
   for (auto undo = played.rbegin(); undo != played.rend(); ++undo) position.undo(*undo);
 }
 
@@ -113,13 +154,16 @@ void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastSt
   // Checked with the card in place: it may not take itself. A card taken
   // back may also have come off only to free the one under it on its
   // foundation.
-  const bool uncovers = takesBack(position, step) && position.rules().mayTakeBack(position.size(step.from));
-  if (!uncovers && !mayTakeACard(position, step.card)) return;
-  movesOntoCard(position, step.card, step.to, uncovers ? step.from : -1, out);
-  std::erase_if(out, [&](const FastStep& next) {
-    const bool fromUnder = uncovers && next.from == step.from;
-    return next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder);
-  });
+  const bool fromHome = takesBack(position, step);
+  const bool uncovers = fromHome && position.rules().mayTakeBack(position.size(step.from));
+  if (uncovers || mayTakeACard(position, step.card)) {
+    movesOntoCard(position, step.card, step.to, uncovers ? step.from : -1, out);
+    std::erase_if(out, [&](const FastStep& next) {
+      const bool fromUnder = uncovers && next.from == step.from;
+      return next.kind != FastStep::Kind::Move || (next.to != step.to && !fromUnder);
+    });
+  }
+  takeBacksBaringCover(position, step.card, step.to, fromHome ? step.from : -1, out);
 }
 
 void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::vector<PairedStep>& choices) {

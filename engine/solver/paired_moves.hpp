@@ -20,6 +20,19 @@
 // which of the two carries the run (see run_transfers.hpp): it waits until u
 // is needed bare, by the move that puts a card on u, sends u home or into a
 // free cell.
+//
+// Two of these may wait for the same move: the take-back of a card x onto a
+// card c that waits (brought in, or left bare by a run lifted off it), where
+// x lay on its foundation under a card y taken back only to free it. Then c
+// and y both wait for x, and only one of them can come right before it. No
+// move is waited for by more than two: it lands on one card and frees one
+// foundation card. So the line can be told with c, then y, then x: c is
+// followed by the take-back of y (to wherever the line puts y: never onto c,
+// which takes x), and y by the move it waits for. Where x in turn waits, the
+// three wait together for x's next move, which neither c nor y touches. So a
+// search that also pairs a card with the take-back of a card lying, on
+// another foundation, on one that could come onto it still sees every deal
+// that can be won.
 #pragma once
 
 #include <vector>
@@ -59,8 +72,9 @@ void pairMoves(FastPosition& position, const std::vector<FastStep>& moves, std::
 bool waitsForCover(const FastPosition& position, const FastStep& step);
 
 // The moves that may follow such a step, played just before: a card put
-// on its card, or for a card taken back, the card under it on its
-// foundation taken back too.
+// on its card, for a card taken back, the card under it on its foundation
+// taken back too, and the take-back of a card that lies on a card of another
+// foundation that could come onto it.
 void coverMoves(FastPosition& position, const FastStep& step, std::vector<FastStep>& out);
 
 // Plays the clicks of the step and the step, nothing else, appending them.

@@ -70,12 +70,17 @@ bool PinnedCards::mayBeBare(int face, const Leaving& leaving) const {
   return false;
 }
 
+std::uint8_t PinnedCards::otherSpaceEnd(int pile) const {
+  return spaceEnds_[static_cast<std::size_t>(pile)] == latestSpaceEnd_ ? secondSpaceEnd_ : latestSpaceEnd_;
+}
+
 bool PinnedCards::mayLeave(int pile, int at) const {
   const Slot& slot = slots_[static_cast<std::size_t>(pile)][static_cast<std::size_t>(at)];
   const std::uint8_t cover = slot.cover;
   if (slot.deal >= cover) return false;
-  for (int other = 0; other < piles_; ++other)
-    if (other != pile && slot.deal < std::min(cover, spaceEnds_[static_cast<std::size_t>(other)])) return true;
+  // Onto a space: some other pile may be empty after the card's deal and
+  // before its cover.
+  if (slot.deal < std::min(cover, otherSpaceEnd(pile))) return true;
   const Leaving leaving{pile, at, slot.deal, cover};
   if (slot.rank < kKing && mayBeBare(faceOf(slot.suit, slot.rank + 1), leaving)) return true;
   return mayGoHome(slot.suit, slot.rank, leaving);
@@ -131,17 +136,27 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
     for (const std::uint8_t card : piles[p]) place(static_cast<int>(p), card, 0);
   }
   for (std::size_t at = 0; at < stock.size(); ++at) place(static_cast<int>(at % piles.size()), stock[at], static_cast<int>(at / piles.size()) + 1);
+  for (int p = 0; p < piles_; ++p) findCovers(p);
   bool dropped = true;
   while (dropped) {
     dropped = false;
     // Covers and ends gone stale within a round are early ones, which only
     // keep more cards held; the last round, dropping nothing, sees them all
-    // true.
+    // true. Each pile's pass below leaves its covers true, so they need no
+    // new count at the start of a round.
+    latestSpaceEnd_ = 0;
+    secondSpaceEnd_ = 0;
     for (int p = 0; p < piles_; ++p) {
-      findCovers(p);
-      spaceEnds_[static_cast<std::size_t>(p)] = spaceEnd(p);
+      const std::uint8_t end = spaceEnd(p);
+      spaceEnds_[static_cast<std::size_t>(p)] = end;
       // A pile that may stay empty for ever takes every card that comes bare.
-      if (spaceEnds_[static_cast<std::size_t>(p)] == kNever) return false;
+      if (end == kNever) return false;
+      if (end > latestSpaceEnd_) {
+        secondSpaceEnd_ = latestSpaceEnd_;
+        latestSpaceEnd_ = end;
+      } else {
+        secondSpaceEnd_ = std::max(secondSpaceEnd_, end);
+      }
     }
     for (int p = 0; p < piles_; ++p) {
       auto& slots = slots_[static_cast<std::size_t>(p)];
@@ -158,6 +173,8 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
         }
         if (slot.held) cover = slot.deal;
       }
+      // No card of S is left in the pile: none will be, as S only shrinks.
+      if (cover == kNever) return false;
     }
   }
   return true;

@@ -97,6 +97,8 @@ class PinnedCards {
 
   // The deal from which the pile can no longer be empty: that of its lowest card of S.
   std::uint8_t spaceEnd(int pile) const;
+  // The latest deal before which some pile other than this one may be empty.
+  std::uint8_t otherSpaceEnd(int pile) const;
   // Sets each slot's cover in the pile.
   void findCovers(int pile);
   bool mayLeave(int pile, int slot) const;
@@ -116,6 +118,9 @@ class PinnedCards {
   std::array<std::array<Slot, kPileCapacity>, kMostPiles> slots_{};
   std::array<std::array<Place, kMostCopies>, kFaces> places_{};
   std::array<std::uint8_t, kMostPiles> spaceEnds_{};
+  // The latest of the piles' space ends, and the latest once one pile with it is left out.
+  std::uint8_t latestSpaceEnd_ = 0;
+  std::uint8_t secondSpaceEnd_ = 0;
   // For each suit, as bits by rank: ranks with a copy out of S (bit 1 the
   // ace); the tops of its up foundations (bit 0 an empty one) and of its
   // down foundations (bit 14 an empty one).

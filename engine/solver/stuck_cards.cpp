@@ -27,7 +27,7 @@ StuckCards::StuckCards(const FastRules& rules) : rules_(rules) {
       builders_[static_cast<std::size_t>(std::countr_zero(bases))] |= bit(static_cast<FastCard>(card));
 }
 
-bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
+inline bool StuckCards::neverBare(FastCard card, const FastPosition& position) const {
   const int pile = pile_[card];
   if (pile < 0) return false;
   const int slot = slot_[card];
@@ -48,7 +48,7 @@ bool StuckCards::coveredByAnyAbove(int pile, int slot, const FastPosition& posit
   return false;
 }
 
-int StuckCards::firstHeld(int suit, int from, const FastPosition& position) const {
+inline int StuckCards::firstHeld(int suit, int from, const FastPosition& position) const {
   for (int rank = from; rank <= kKing; ++rank) {
     const FastCard card = bySuit_[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
     if (position.homeCount(suit, rank) == 0 && (inSet_[card] || neverBare(card, position))) return rank;
@@ -56,7 +56,7 @@ int StuckCards::firstHeld(int suit, int from, const FastPosition& position) cons
   return kKing + 1;
 }
 
-bool StuckCards::takesNothing(FastCard base) const {
+inline bool StuckCards::takesNothing(FastCard base) const {
   // A card of the set stays on the cards under it, so its pile never holds
   // fewer cards than it does up to that card.
   return inSet_[base] && pile_[base] >= 0 && !rules_.pileHasRoom(slot_[base] + 1);
@@ -217,7 +217,7 @@ bool StuckCards::anyStuck(const FastPosition& position) {
   return held_ != 0;
 }
 
-void StuckCards::dropTried(FastCard card, const FastPosition& position) {
+inline void StuckCards::dropTried(FastCard card, const FastPosition& position) {
   inSet_[card] = false;
   held_ &= ~bit(card);
   drops_[static_cast<std::size_t>(dropCount_++)] = card;
@@ -236,7 +236,7 @@ void StuckCards::drop(FastCard card, const FastPosition& position) {
   listFreedBy(card, position);
 }
 
-void StuckCards::raiseFirstHeld(int suit, int from, const FastPosition& position) {
+inline void StuckCards::raiseFirstHeld(int suit, int from, const FastPosition& position) {
   auto& first = firstHeld_[static_cast<std::size_t>(suit)];
   const int raised = firstHeld(suit, from, position);
   for (int rank = first + 1; rank <= std::min(raised, static_cast<int>(kKing)); ++rank)

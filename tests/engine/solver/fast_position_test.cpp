@@ -68,5 +68,47 @@ TEST_F(FastPositionTest, DecodingOverAnotherPositionGivesTheKeyAndCardsOfThePosi
   }
 }
 
+TEST_F(FastPositionTest, MovesAndTheirUndoingKeepTheKeyOfThePositionLaidOutAfresh) {
+  // Klondike (cards taken back from home), Yukon (long runs carried) and
+  // Agnes Bernauer (reserves): each position of a line of moves has the key,
+  // the cards home and the cards left of the same position laid out afresh,
+  // and undoing the whole line gives back the first key.
+  for (const int game : {0, 9, 28}) {
+    cli::SolverSession table = session(game);
+    table.deal("1008");
+    const SolverStart start = SolverStart::of(table.game());
+    const std::optional<FastRules> rules = FastRules::of(start);
+    ASSERT_TRUE(rules.has_value());
+    FastPosition position(*rules, start.state, start.redealCount);
+    FastPosition fresh(*rules, start.state, start.redealCount);
+    SafePlays safe(position);
+    const PositionKey128 first = position.key();
+    std::vector<FastStep> moves;
+    std::vector<FastStep> steps;
+    std::vector<std::uint8_t> bytes;
+    int runs = 0;
+    for (int turn = 0; turn < 60; ++turn) {
+      position.moves(moves, false);
+      if (moves.empty()) break;
+      const FastStep& move = moves[static_cast<std::size_t>(turn * 7) % moves.size()];
+      if (move.count > 1) ++runs;
+      safe.play(move, steps);
+      // encode appends.
+      bytes.clear();
+      position.encode(bytes);
+      fresh.decode(bytes);
+      EXPECT_TRUE(sameKey(position.key(), fresh.key())) << "game " << game << " turn " << turn;
+      EXPECT_EQ(position.cardsHome(), fresh.cardsHome()) << "game " << game << " turn " << turn;
+      EXPECT_EQ(position.cardsLeft(), fresh.cardsLeft()) << "game " << game << " turn " << turn;
+    }
+    EXPECT_GT(steps.size(), 20U) << "game " << game;
+    if (game == 9) {
+      EXPECT_GT(runs, 0);
+    }
+    for (; !steps.empty(); steps.pop_back()) position.undo(steps.back());
+    EXPECT_TRUE(sameKey(position.key(), first)) << "game " << game;
+  }
+}
+
 }  // namespace
 }  // namespace quilloro::solver::fast_position_test

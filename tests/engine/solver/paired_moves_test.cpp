@@ -116,5 +116,31 @@ TEST(PairedMoves, ACardOntoAStockCardMayNeedAnotherTakenBackFirst) {
   EXPECT_TRUE(replayWins(start, result.moves));
 }
 
+// Three piles, cards coming back from the foundations: hearts and clubs home
+// to the queen, diamonds to the nine, spades to the eight, the ten of
+// diamonds alone in the stock. The ten of spades on the face-down nine needs
+// a red jack, and only the jack of hearts can come: the queen of clubs comes
+// back onto the king of diamonds, the queen of hearts onto the king of
+// spades, and only then the jack of hearts onto the queen of clubs. Both
+// queens wait for that one move, so one of them is followed by the other's
+// take-back instead.
+TEST(PairedMoves, TwoCardsTakenBackForTheSameMoveStillWin) {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Mazzo", "0230");
+  table.lay("Dest1", run(1, 12));
+  table.lay("Dest2", run(14, 22));
+  table.lay("Dest3", run(27, 38));
+  table.lay("Dest4", run(40, 47));
+  table.lay("Fila1", "02400261");                  // jack (face down) and king of diamonds
+  table.lay("Fila2", "04800491");                  // nine (face down) and ten of spades
+  table.lay("Fila3", "013003900250050005100521");  // kings of hearts and clubs, queen of diamonds,
+                                                   // jack and queen of spades face down, king of spades
+  const SolverStart start = SolverStart::of(table.game);
+  const SolveResult result = solve(start, Budget{.nodes = 100'000, .milliseconds = 600'000});
+  ASSERT_EQ(result.verdict, Verdict::Won);
+  EXPECT_TRUE(replayWins(start, result.moves));
+}
+
 }  // namespace
 }  // namespace quilloro::solver::paired_moves_test
