@@ -300,8 +300,9 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
 }
 
 // Cards that nothing is built on go home at once in the search, onto an up
-// foundation even while the rank above is out: on endgames where every copy of
-// a run of two suits is out, the search's verdict is still the plain search's.
+// foundation even while the rank above is out: on endgames where one suit or
+// two give back cards from every foundation, the search's verdict is still the
+// plain search's.
 TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
   std::mt19937 random(1056);
   cli::SolverSession play = session(kCrossroads);
@@ -332,8 +333,8 @@ TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
 
 // A card that the rank below may still be built on stays out: here the five
 // of the first suit must take the second pack's four, which frees the five
-// and the hearts under it; played home at once, it would leave the four
-// nowhere to go, and the table lost.
+// and the second suit's cards under it; played home at once, it would leave
+// the four nowhere to go, and the table lost.
 TEST_F(OneCardBuildSearch, CardsTheRankBelowMayStillGoOnWaitForIt) {
   cli::SolverSession play = session(kCrossroads);
   play.deal("1");
