@@ -40,10 +40,11 @@
 //   - where the win plays the twin first onto the foundation taken here,
 //     another up one takes it. With the twin out too, no down foundation has
 //     passed the rank, so both copies of the rank below top up foundations,
-//     two of them, and only this face can go onto either; for an ace, the
-//     eight up foundations hold at most six other aces while the win has not
-//     played these two, so one empty is left (so too for any ace the win starts
-//     a foundation with before it plays the card);
+//     two of them, and only this face can go onto either; for an ace (where
+//     there are as many up foundations as aces), they hold at most all the
+//     other aces while the win has not played these two, so one empty is left
+//     (so too for any ace the win starts a foundation with before it plays the
+//     card);
 //   - where the win plays the card onto an up foundation, the two lines meet;
 //   - where it plays the card onto a down foundation, which takes nothing
 //     after it (the rank below is home), the twin, if still out, goes onto that
@@ -171,8 +172,9 @@ class CrossRules {
   bool everyMove_ = false;
   // Whether the proof of pinned cards holds for the rules.
   bool pinnable_ = false;
-  // Whether nothing is ever built on an ace on a pile.
-  bool aceStaysBare_ = false;
+  // Whether nothing is ever built on an ace on a pile and each ace has an up
+  // foundation of its own (see the top of the file).
+  bool acesGoUpAtOnce_ = false;
   // The foundations that build up, as bits.
   std::uint16_t upFoundations_ = 0;
   mutable PinnedCards pinned_{1};
@@ -227,9 +229,10 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   }
   rules.copies_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
   rules.pinned_ = PinnedCards(rules.copies_);
-  rules.aceStaysBare_ = rules.firstBase_ == kAce &&
-                       std::none_of(rules.passBase_.begin(), rules.passBase_.begin() + rules.piles_, [](bool pass) { return pass; });
-  rules.pinnable_ = rules.plainEnds_ && rules.aceStaysBare_;
+  const bool aceStaysBare = rules.firstBase_ == kAce &&
+                           std::none_of(rules.passBase_.begin(), rules.passBase_.begin() + rules.piles_, [](bool pass) { return pass; });
+  rules.pinnable_ = rules.plainEnds_ && aceStaysBare;
+  rules.acesGoUpAtOnce_ = aceStaysBare && std::popcount(rules.upFoundations_) >= 4 * rules.copies_;
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
@@ -371,8 +374,9 @@ std::optional<int> CrossRules::safeHome(const State& s, CardNumber card, const T
   if (!plainEnds_ || takers == 0) return std::nullopt;
   const int rank = rankOf(card);
   // Nothing is ever built on the card: no copy of the rank below is left
-  // out, or it is an ace and nothing goes onto aces.
-  const bool bare = rank == kAce ? aceStaysBare_ : homeOf(s, card - 1) >= copies_;
+  // out, or it is an ace, nothing goes onto aces, and there are up
+  // foundations enough for every ace.
+  const bool bare = rank == kAce ? acesGoUpAtOnce_ : homeOf(s, card - 1) >= copies_;
   if (!bare) return std::nullopt;
   if (rank == kKing || (rank != kAce && homeOf(s, card + 1) >= copies_)) return std::countr_zero(takers);
   const auto upward = static_cast<std::uint16_t>(takers & upFoundations_);
