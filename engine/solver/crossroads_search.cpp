@@ -28,6 +28,31 @@
 // it wins as well with this card played first onto any (the foundation it
 // took in that win then takes the twin that went here); the card's absence
 // from its pile only adds moves, and a stock deal lands on the card under it.
+//
+// A card on which nothing is ever built (every copy of the rank below in its
+// suit is home, or it is an ace and nothing goes onto aces) goes at once onto
+// an up foundation that takes it now, even while the rank above is still out.
+// Take a win from the position before and play it with the card home already,
+// skipping the card's own moves. The piles are the win's but for the card, so
+// every other move stays open (nothing went onto the card, a space it filled
+// is free, a deal lands on the card under it). Only the foundations of the
+// card's face differ, until the win has played the card:
+//   - where the win plays the twin first onto the foundation taken here,
+//     another up one takes it. With the twin out too, no down foundation has
+//     passed the rank, so both copies of the rank below top up foundations,
+//     two of them, and only this face can go onto either; for an ace (where
+//     there are as many up foundations as aces), they hold at most all the
+//     other aces while the win has not played these two, so one empty is left
+//     (so too for any ace the win starts a foundation with before it plays the
+//     card);
+//   - where the win plays the card onto an up foundation, the two lines meet;
+//   - where it plays the card onto a down foundation, which takes nothing
+//     after it (the rank below is home), the twin, if still out, goes onto that
+//     down foundation here when the win plays it onto an up one, else where
+//     the win plays it. Once both are home the foundations hold what the
+//     win's do, or the same with one up foundation a card higher (it may take
+//     more) and a down one a card lower that could take nothing more.
+// So nothing the win plays is refused, and it wins here too.
 #include "engine/solver/crossroads_search.hpp"
 
 #include <algorithm>
@@ -147,6 +172,11 @@ class CrossRules {
   bool everyMove_ = false;
   // Whether the proof of pinned cards holds for the rules.
   bool pinnable_ = false;
+  // Whether nothing is ever built on an ace on a pile and each ace has an up
+  // foundation of its own (see the top of the file).
+  bool acesGoUpAtOnce_ = false;
+  // The foundations that build up, as bits.
+  std::uint16_t upFoundations_ = 0;
   mutable PinnedCards pinned_{1};
 };
 
@@ -189,6 +219,7 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
     if (p.perPile(param::kFoundationBuildTypeFirst, f + 1) != build_type::kSameSuit) return std::nullopt;
     if (rule.base < kAce || rule.base > kKing) return std::nullopt;
     rules.foundationRules_.push_back(rule);
+    if (rule.upward) rules.upFoundations_ |= static_cast<std::uint16_t>(1U << f);
     if (!(rule.upward ? rule.base == kAce : rule.base == kKing)) rules.plainEnds_ = false;
     const std::vector<CardNumber> cards = cardsOf(state.piles.pile(PileList::Foundations, f));
     if (cards.size() > kFoundationCards) return std::nullopt;
@@ -198,8 +229,10 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   }
   rules.copies_ = std::max(1, p[param::kCardsInPlay] / kCardsPerPack);
   rules.pinned_ = PinnedCards(rules.copies_);
-  rules.pinnable_ = rules.plainEnds_ && rules.firstBase_ == kAce &&
-                    std::none_of(rules.passBase_.begin(), rules.passBase_.begin() + rules.piles_, [](bool pass) { return pass; });
+  const bool aceStaysBare = rules.firstBase_ == kAce &&
+                           std::none_of(rules.passBase_.begin(), rules.passBase_.begin() + rules.piles_, [](bool pass) { return pass; });
+  rules.pinnable_ = rules.plainEnds_ && aceStaysBare;
+  rules.acesGoUpAtOnce_ = aceStaysBare && std::popcount(rules.upFoundations_) >= 4 * rules.copies_;
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
@@ -337,14 +370,18 @@ int CrossRules::homeOf(const State& s, CardNumber card) const {
 }
 
 std::optional<int> CrossRules::safeHome(const State& s, CardNumber card, const Takers& home) const {
-  const int rank = rankOf(card);
-  if (!plainEnds_ || rank == kAce || rank == kKing) return std::nullopt;
-  const CardNumber below = card - 1;
-  const CardNumber above = card + 1;
-  if (homeOf(s, below) < copies_ || homeOf(s, above) < copies_) return std::nullopt;
   const std::uint16_t takers = home[faceOf(card)];
-  if (takers == 0) return std::nullopt;
-  return std::countr_zero(takers);
+  if (!plainEnds_ || takers == 0) return std::nullopt;
+  const int rank = rankOf(card);
+  // Nothing is ever built on the card: no copy of the rank below is left
+  // out, or it is an ace, nothing goes onto aces, and there are up
+  // foundations enough for every ace.
+  const bool bare = rank == kAce ? acesGoUpAtOnce_ : homeOf(s, card - 1) >= copies_;
+  if (!bare) return std::nullopt;
+  if (rank == kKing || (rank != kAce && homeOf(s, card + 1) >= copies_)) return std::countr_zero(takers);
+  const auto upward = static_cast<std::uint16_t>(takers & upFoundations_);
+  if (upward == 0) return std::nullopt;
+  return std::countr_zero(upward);
 }
 
 void CrossRules::steps(const State& s, std::vector<Step>& out) const {

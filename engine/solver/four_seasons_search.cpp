@@ -322,7 +322,10 @@ PositionKey128 SeasonsRules::key(const State& s) const {
     one.add(packed);
     piles[t] = one.key().high;
   }
-  std::sort(piles.begin(), piles.begin() + piles_);
+  // Sorted by insertion: a handful of piles, and GCC's bounds check sees
+  // std::sort's pass over sixteen entries run past this short array.
+  for (std::size_t t = 1; t < static_cast<std::size_t>(piles_); ++t)
+    for (std::size_t at = t; at > 0 && piles[at - 1] > piles[at]; --at) std::swap(piles[at - 1], piles[at]);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) hasher.add(piles[t]);
   return hasher.key();
 }

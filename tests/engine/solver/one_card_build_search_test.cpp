@@ -147,26 +147,11 @@ std::vector<std::vector<CardNumber>> wholeFoundations(int kind, int base, std::m
   return foundations;
 }
 
-// An endgame of the kind's rules on two piles: every foundation cut back
-// at random, the cards taken off dealt to the stock, the piles and (Terrace)
-// the reserve, so that no pile is empty while the stock holds cards.
-void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
-  const int base = std::uniform_int_distribution<int>(kAce, kKing)(random);
-  if (kind != kCrossroads)
-    for (int f = 0; f < 16; ++f) table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(base);
-  std::vector<std::vector<CardNumber>> foundations;
-  std::vector<CardNumber> out;
-  do {
-    foundations = wholeFoundations(kind, base, random);
-    out.clear();
-    for (std::vector<CardNumber>& cards : foundations) {
-      // Most foundations keep every card; a few give some.
-      constexpr std::array kTaken{0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
-      const int keep = static_cast<int>(cards.size()) - kTaken[std::uniform_int_distribution<std::size_t>(0, kTaken.size() - 1)(random)];
-      for (std::size_t at = static_cast<std::size_t>(std::max(keep, 0)); at < cards.size(); ++at) out.push_back(cards[at]);
-      cards.resize(static_cast<std::size_t>(std::max(keep, 0)));
-    }
-  } while (out.size() > kEndgameCardsOut || out.size() < kEndgamePiles);
+// Lays out an endgame: the foundations as given, the cards out shuffled onto
+// the piles, the stock and (Terrace) the reserve, no pile empty while the
+// stock holds cards.
+void layEndgame(int kind, TestTable& table, const std::vector<std::vector<CardNumber>>& foundations, std::vector<CardNumber>& out,
+                std::mt19937& random) {
   for (std::size_t f = 0; f < foundations.size(); ++f) {
     std::string tokens;
     for (const CardNumber card : foundations[f]) tokens += token(card, true);
@@ -190,6 +175,51 @@ void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
   table.lay("Mazzo", stock);
   if (kind == kTerrace) table.lay("Appogg1", reserve);
   for (int n = 0; n < kEndgamePiles; ++n) table.lay("Fila" + std::to_string(n + 1), piles[static_cast<std::size_t>(n)]);
+}
+
+// An endgame of the kind's rules on two piles: every foundation cut back
+// at random, the cards taken off dealt to the stock, the piles and (Terrace)
+// the reserve, so that no pile is empty while the stock holds cards.
+void dealEndgame(int kind, TestTable& table, std::mt19937& random) {
+  const int base = std::uniform_int_distribution<int>(kAce, kKing)(random);
+  if (kind != kCrossroads)
+    for (int f = 0; f < 16; ++f) table.game.state.parameters[param::kFoundationBaseRankFirst + f] = static_cast<ParameterValue>(base);
+  std::vector<std::vector<CardNumber>> foundations;
+  std::vector<CardNumber> out;
+  do {
+    foundations = wholeFoundations(kind, base, random);
+    out.clear();
+    for (std::vector<CardNumber>& cards : foundations) {
+      // Most foundations keep every card; a few give some.
+      constexpr std::array kTaken{0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
+      const int keep = static_cast<int>(cards.size()) - kTaken[std::uniform_int_distribution<std::size_t>(0, kTaken.size() - 1)(random)];
+      for (std::size_t at = static_cast<std::size_t>(std::max(keep, 0)); at < cards.size(); ++at) out.push_back(cards[at]);
+      cards.resize(static_cast<std::size_t>(std::max(keep, 0)));
+    }
+  } while (out.size() > kEndgameCardsOut || out.size() < kEndgamePiles);
+  layEndgame(kind, table, foundations, out, random);
+}
+
+// A Crossroads endgame where the four foundations of one suit or two give
+// back a few cards each, the rest of the pack home.
+void dealOpenSuits(TestTable& table, std::mt19937& random) {
+  std::vector<std::vector<CardNumber>> foundations;
+  std::vector<CardNumber> out;
+  do {
+    foundations = wholeFoundations(kCrossroads, kAce, random);
+    out.clear();
+    const int first = std::uniform_int_distribution<int>(0, 3)(random);
+    const int second = std::bernoulli_distribution(0.5)(random) ? first : std::uniform_int_distribution<int>(0, 3)(random);
+    for (std::size_t f = 0; f < foundations.size(); ++f) {
+      if (static_cast<int>(f % 4) != first && static_cast<int>(f % 4) != second) continue;
+      std::vector<CardNumber>& cards = foundations[f];
+      for (int taken = std::uniform_int_distribution<int>(0, 4)(random); taken > 0 && !cards.empty(); --taken) {
+        out.push_back(cards.back());
+        cards.pop_back();
+      }
+    }
+  } while (out.size() > kEndgameCardsOut || out.size() < kEndgamePiles);
+  layEndgame(kCrossroads, table, foundations, out, random);
 }
 
 // Whether the proof of pinned cards calls the Crossroads table lost.
@@ -267,6 +297,80 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
     EXPECT_GT(lost, 0) << kind;
 #endif
   }
+}
+
+// Cards that nothing is built on go home at once in the search, onto an up
+// foundation even while the rank above is out: on endgames where one suit or
+// two give back cards from every foundation, the search's verdict is still the
+// plain search's.
+TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
+  std::mt19937 random(1056);
+  cli::SolverSession play = session(kCrossroads);
+  play.deal("1");
+  int won = 0;
+  int lost = 0;
+  for (int game = 0; game < kEndgames; ++game) {
+    TestTable table;
+    table.game.state.parameters = play.game().state.parameters;
+    table.set({{param::kTableauCount, kEndgamePiles}});
+    dealOpenSuits(table, random);
+    const SolverStart start = SolverStart::of(table.game);
+    const std::optional<SolveResult> result = searchSolve(kCrossroads, start, 200'000);
+    ASSERT_TRUE(result.has_value()) << "game " << game;
+    ASSERT_NE(result->verdict, Verdict::Unknown) << "game " << game;
+    std::unordered_set<std::string> seen;
+    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table.game, seen)) << "game " << game;
+    if (result->verdict == Verdict::Won) {
+      EXPECT_TRUE(replayWins(start, result->moves)) << "game " << game;
+    }
+    (result->verdict == Verdict::Won ? won : lost) += 1;
+  }
+#ifndef QUILLORO_SMALL_SAMPLES
+  EXPECT_GT(won, 0);
+  EXPECT_GT(lost, 0);
+#endif
+}
+
+// A card that the rank below may still be built on stays out: here the five
+// of the first suit must take the second pack's four, which frees the five
+// and the second suit's cards under it; played home at once, it would leave
+// the four nowhere to go, and the table lost.
+TEST_F(OneCardBuildSearch, CardsTheRankBelowMayStillGoOnWaitForIt) {
+  cli::SolverSession play = session(kCrossroads);
+  play.deal("1");
+  TestTable table;
+  table.game.state.parameters = play.game().state.parameters;
+  table.set({{param::kTableauCount, kEndgamePiles}});
+  const auto run = [](int pack, int suit, int from, int to) {
+    std::string tokens;
+    const int step = from <= to ? 1 : -1;
+    for (int rank = from; rank != to + step; rank += step) tokens += token(pack * kCardsPerPack + suit * 13 + rank, true);
+    return tokens;
+  };
+  // The first suit: up to the four and down to the six in the first pack,
+  // up to the two and down to the six in the second.
+  table.lay("Dest1", run(0, 0, kAce, 4));
+  table.lay("Dest2", run(1, 0, kAce, 2));
+  table.lay("Dest9", run(0, 0, kKing, 6));
+  table.lay("Dest10", run(1, 0, kKing, 6));
+  // The second suit: up to the four and the six, down to the eights.
+  table.lay("Dest3", run(0, 1, kAce, 4));
+  table.lay("Dest4", run(1, 1, kAce, 6));
+  table.lay("Dest11", run(0, 1, kKing, 8));
+  table.lay("Dest12", run(1, 1, kKing, 8));
+  for (int pack = 0; pack < 2; ++pack)
+    for (int suit = 2; suit < 4; ++suit) table.lay("Dest" + std::to_string(5 + pack + 2 * (suit - 2)), run(pack, suit, kAce, kKing));
+  // Sevens and five of the second suit, then the first suit's second five and four.
+  table.lay("Fila1", run(0, 1, 7, 7) + run(1, 1, 7, 7) + run(0, 1, 5, 5) + run(1, 0, 5, 4));
+  // The first suit's second three, the second suit's six, the first suit's five.
+  table.lay("Fila2", run(1, 0, 3, 3) + run(0, 1, 6, 6) + run(0, 0, 5, 5));
+  const SolverStart start = SolverStart::of(table.game);
+  const std::optional<SolveResult> result = searchSolve(kCrossroads, start, 200'000);
+  ASSERT_TRUE(result.has_value());
+  std::unordered_set<std::string> seen;
+  ASSERT_TRUE(winnable(table.game, seen));
+  EXPECT_EQ(result->verdict, Verdict::Won);
+  EXPECT_TRUE(replayWins(start, result->moves));
 }
 
 // The proof of pinned cards against the plain search on Crossroads endgames:
