@@ -122,9 +122,10 @@ class DepthSearch {
   // Cards at home kept there while the other suits are close behind (see
   // kept_home).
   const KeptHome kept_{position_.rules()};
-  // Where any face-up cards travel together, the pairs are kept whole.
-  const bool checksSecondTakeBacks_ =
-      (needless_.applies() || kept_.applies()) && !position_.rules().runsAnyFaceUp();
+  // The second card of a pair taken back is asked the same as the first, in
+  // the position after the first (see dropNeedlessSecondTakeBacks), whatever
+  // runs travel.
+  const bool checksSecondTakeBacks_ = needless_.applies() || kept_.applies();
   const Budget* budget_;
   // Moves that strand an empty pile are left out (see stranded_piles).
   const bool strandsNothingOfUse_ = strandsNothingOfUse(position_.rules());
@@ -267,9 +268,12 @@ void DepthSearch::dropNeedlessTakeBacks() {
 
 void DepthSearch::dropNeedlessSecondTakeBacks() {
   if (!checksSecondTakeBacks_) return;
-  // A shortest win through the pair goes on from the position after its
-  // first step with a shortest win from there, which takes back no card
-  // that needless_ or kept_ finds there. The pairs of one step lie together.
+  // A shortest win told in pairs (telling a win in pairs only moves the
+  // cards brought in later, or leaves moves out) goes on from the position
+  // after a pair's first step with a shortest win from there, which takes
+  // back no card that needless_ or kept_ finds there: so no shortest win
+  // plays such a pair, and one that wins plays another. That holds whatever
+  // runs travel. The pairs of one step lie together.
   auto sameFirst = [](const FastStep& a, const FastStep& b) {
     return a.kind == b.kind && a.from == b.from && a.to == b.to && a.count == b.count && a.card == b.card &&
            a.clicks == b.clicks;

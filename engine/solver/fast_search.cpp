@@ -374,23 +374,35 @@ SolveResult solveDeepLast(const FastRules& rules, const SolverStart& start, cons
 // short depth-first look decides the easy deals, won or lost; then the
 // best-first search glances, without cards taken back, at a few thousand
 // positions (it only wins); then the depth-first search starts again with
-// the rest of the budget, and alone may find the deal lost.
+// the rest of the budget, and alone may find the deal lost. It goes on from
+// where the first look stopped, with the positions that look saw: the same
+// search on one budget sees the same positions in the same order.
 bool glancesBestFirst(const FastRules& rules) {
   return rules.runsAnyFaceUp() && !rules.hasStock() && rules.takesBack();
 }
 
 SolveResult solveGlancingBestFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                                    const std::atomic<bool>* stop) {
-  SolveResult sofar;
-  auto follow = [&](SolveResult next) { return followOn(sofar, std::move(next)); };
+  ResumableDepthSolve deep(rules, start, budget.memoryBytes);
   Budget first = budget;
   first.nodes = std::min(budget.nodes, kGroupsFirstLook);
-  if (follow(depthSolve(rules, start, first, stop)) || sofar.nodes >= budget.nodes) return sofar;
+  SolveResult sofar = deep.solve(first, stop);
+  const std::int64_t looked = sofar.nodes;
+  if (sofar.verdict != Verdict::Unknown || sofar.stopped || sofar.outOfTime || sofar.nodes >= budget.nodes)
+    return sofar;
   Budget glance = budgetLeft(budget, sofar.nodes, sofar.seconds);
   glance.nodes = std::min(glance.nodes / 2, kGlanceNodes);
-  if (follow(FastSearch(rules, start, glance, stop, false).run())) return sofar;
-  follow(depthSolve(rules, start, budgetLeft(budget, sofar.nodes, sofar.seconds), stop));
-  return sofar;
+  if (followOn(sofar, FastSearch(rules, start, glance, stop, false).run())) return sofar;
+  // The depth-first search counts its own positions from its first call on;
+  // those of the glance come off its budget.
+  const std::int64_t glanced = sofar.nodes - looked;
+  Budget rest = budgetLeft(budget, sofar.nodes, sofar.seconds);
+  rest.nodes = budget.nodes - glanced;
+  SolveResult last = deep.solve(rest, stop);
+  last.nodes += glanced;
+  last.seconds += sofar.seconds;
+  if (last.verdict == Verdict::Unknown && last.moves.empty()) last.moves = std::move(sofar.moves);
+  return last;
 }
 
 // Where a stock of one pack comes round a set number of times (the cards of

@@ -19,6 +19,15 @@
 // Where a stock deals rows onto the piles, cards land on u or on R depending
 // on the move, and where runs are limited or piles short, R on u may not go
 // where it goes alone: there every move stays a choice of its own.
+//
+// So it does where any face-up cards move together, out of sequence: there
+// u may be carried, with cards under it, onto R's top card t, which before
+// the move travels in the very cards that would land on it (in sequence, t
+// is lower than every card under u and never takes one). Counting that move
+// among those that need u bare is not enough: a card taken back onto t, or
+// another run carried onto it, may come first and wait in turn; counting
+// every move onto t as well keeps the search whole, but then the pairs
+// outnumber the positions they save.
 #pragma once
 
 #include "engine/solver/fast_position.hpp"
