@@ -54,7 +54,10 @@ class DepthSearch {
   enum class Outcome { Won, Exhausted, Spent };
 
   DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock)
-      : position_(rules, start.state, start.redealCount), budget_(&budget), clock_(&clock), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(&budget), clock_(&clock), seen_(budget.memoryBytes) {
+    // Every card taken back comes paired with the move that uses it.
+    if (rules.takesBack() && rules.packs() == 1) safe_.sendHomeWhatCouldComeBack();
+  }
 
   Outcome run();
   // Goes on from where the search stopped for want of positions, with a

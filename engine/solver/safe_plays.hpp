@@ -22,6 +22,33 @@ class SafePlays {
   // just taken back from the foundations, stays where it is.
   void forcedSteps(std::vector<FastStep>& steps, FastCard keepOut = 0);
 
+  // From now on, where one pack's cards come back from the foundations, a
+  // card bare on a tableau card it builds on (or alone on a pile it may
+  // fill) goes home unasked whenever it may and could come straight back,
+  // except right after a step that brought in a card to wait for the move
+  // onto it. Only for a search that brings such cards in paired with that
+  // move (paired_moves).
+  //
+  // Why no win is lost. Call the moves that neither send a card home nor
+  // take one back plain, and rank the lines that win by their plain moves,
+  // then by their length. A least line L from a position can be told paired
+  // (the telling reorders moves, or drops a card taken back that goes
+  // straight home again or is carried on), and the other cuts of the search
+  // hold for least lines as for shortest ones: needless_cards and kept_home
+  // each turn a line into one with no more plain moves and fewer moves. So
+  // the search may play L. Cut L after its first move that brings in no
+  // card to wait: every card brought in is followed at once by the move
+  // that uses it, so the piece ends in a plain move, or is one move home.
+  // Its last position Q is won with fewer plain moves, or as many and a
+  // card fewer out. Sending a bare card c home from there, to Q', costs no
+  // plain move: c taken back onto the same card, which lies there still,
+  // brings Q back, and L goes on; and Q' has a card fewer out. So from
+  // every position the search enters at the end of a piece, (plain moves of
+  // a least line, cards out) falls to the next such position, and the
+  // search, which plays every piece (inside one this sends nothing home),
+  // reaches a win from each that can be won.
+  void sendHomeWhatCouldComeBack() { sendsHomeWhatComesBack_ = true; }
+
  private:
   // Where cards come back from the foundations: the card, just played home
   // from the pile, could come straight back to it.
@@ -42,6 +69,9 @@ class SafePlays {
   // a line that wins with it bare on the tableau wins, shorter, with it home
   // (the argument there, with the card held home from the start).
   const KeptHome kept_;
+  bool sendsHomeWhatComesBack_ = false;
+  // The step just played brought in a card that waits for the move onto it.
+  bool cardWaits_ = false;
   std::array<std::array<std::int8_t, 14>, 4> known_{};
 };
 
