@@ -85,8 +85,15 @@ bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
     for (int slot = 0; slot < position_.size(pile); ++slot) {
       const FastCard card = position_.card(pile, slot);
       const int home = position_.foundationFor(card);
-      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
-      if (rules.takesBack() && !lowEnough(card)) continue;
+      if (home < 0) continue;
+      // A card of the stock that could come back from the foundations to
+      // wherever the stock could bring it goes home too (see
+      // sendHomeWhatCouldComeBack).
+      const bool mayWaitHome = sendsHomeWhatComesBack_ && !cardWaits_ && rules.mayTakeBack(position_.size(home) + 1);
+      if (!mayWaitHome) {
+        if (!dispensable(rules.suit(card), rules.rank(card))) continue;
+        if (rules.takesBack() && !lowEnough(card)) continue;
+      }
       // Round the cycle until the card shows on the waste.
       const int cycle = position_.size(stock) + position_.size(waste) + 1;
       const std::size_t before = steps.size();

@@ -47,6 +47,13 @@ class SafePlays {
   // a least line, cards out) falls to the next such position, and the
   // search, which plays every piece (inside one this sends nothing home),
   // reaches a win from each that can be won.
+  //
+  // The same holds for a card of an endless stock turned one card a click,
+  // which goes home too whenever it may: every card of that stock can be
+  // played at any time, and wherever L brings it from the stock, it could
+  // come back from the foundations instead, onto the same card, with a
+  // take-back for a plain move (no card of its suit goes home above it
+  // while L holds it out).
   void sendHomeWhatCouldComeBack() { sendsHomeWhatComesBack_ = true; }
 
  private:
