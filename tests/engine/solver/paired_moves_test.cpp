@@ -178,6 +178,16 @@ TestTable nineSentHomeTooSoon() {
   return table;
 }
 
+// The same with the nine of hearts alone in the stock, turned one card a
+// click without end: the depth search sends it home at once, since it could
+// come back from there wherever the stock could bring it.
+TestTable nineFromTheStockSentHome() {
+  TestTable table = nineSentHomeTooSoon();
+  table.lay("Fila1", "0131051101110491");  // king of hearts ... ten of spades
+  table.lay("Mazzo", "0090");
+  return table;
+}
+
 // The depth search alone, which sends home what could come straight back
 // and brings cards back only in pairs with the move that uses them: the
 // deals above that need cards back are still won, and the wins replay.
@@ -187,7 +197,8 @@ TEST(PairedMoves, TheDepthSearchStillWinsWhatNeedsCardsBack) {
       {"chain from the stock", chainFromTheStock},
       {"queen of clubs from the stock", queenOfClubsFromTheStock},
       {"two queens for one jack", twoQueensForOneJack},
-      {"nine sent home too soon", nineSentHomeTooSoon}};
+      {"nine sent home too soon", nineSentHomeTooSoon},
+      {"nine from the stock sent home", nineFromTheStockSentHome}};
   for (const auto& [name, make] : tables) {
     TestTable table = make();
     const SolverStart start = SolverStart::of(table.game);
