@@ -81,15 +81,17 @@ bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
   if (!rules.hasStock() || rules.dealsRows() || rules.passes() >= 0 || rules.cardsPerClick() != 1) return false;
   const int stock = position_.stockPile();
   const int waste = position_.wastePile();
+  bool needlessFound = false;
   for (const int pile : {waste, stock})
     for (int slot = 0; slot < position_.size(pile); ++slot) {
       const FastCard card = position_.card(pile, slot);
       const int home = position_.foundationFor(card);
       if (home < 0) continue;
       // A card of the stock that could come back from the foundations to
-      // wherever the stock could bring it goes home too (see
-      // sendHomeWhatCouldComeBack).
-      const bool mayWaitHome = sendsHomeWhatComesBack_ && !cardWaits_ && rules.mayTakeBack(position_.size(home) + 1);
+      // wherever the stock could bring it goes home too, where the cards
+      // under it never need to come back (see sendHomeWhatCouldComeBack).
+      const bool mayWaitHome = sendsHomeWhatComesBack_ && !cardWaits_ && rules.mayTakeBack(position_.size(home) + 1) &&
+                               needless_.applies() && underNeverComesBack(position_.top(home), needlessFound);
       if (!mayWaitHome) {
         if (!dispensable(rules.suit(card), rules.rank(card))) continue;
         if (rules.takesBack() && !lowEnough(card)) continue;
@@ -108,6 +110,13 @@ bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
       return true;
     }
   return false;
+}
+
+bool SafePlays::underNeverComesBack(FastCard under, bool& found) {
+  if (under == 0) return true;
+  if (!found) needless_.find(position_);
+  found = true;
+  return needless_.needless(under);
 }
 
 bool SafePlays::lowEnough(FastCard card) const {

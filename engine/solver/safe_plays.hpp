@@ -8,12 +8,14 @@
 
 #include "engine/solver/fast_position.hpp"
 #include "engine/solver/kept_home.hpp"
+#include "engine/solver/needless_cards.hpp"
 
 namespace quilloro::solver {
 
 class SafePlays {
  public:
-  explicit SafePlays(FastPosition& position) : position_(position), kept_(position.rules()) {}
+  explicit SafePlays(FastPosition& position)
+      : position_(position), kept_(position.rules()), needless_(position.rules()) {}
 
   // Plays the step (after its clicks on the stock), then the turns and safe
   // plays that follow it; every step made is appended to steps.
@@ -49,11 +51,15 @@ class SafePlays {
   // reaches a win from each that can be won.
   //
   // The same holds for a card of an endless stock turned one card a click,
-  // which goes home too whenever it may: every card of that stock can be
-  // played at any time, and wherever L brings it from the stock, it could
-  // come back from the foundations instead, onto the same card, with a
-  // take-back for a plain move (no card of its suit goes home above it
-  // while L holds it out).
+  // which goes home too where the cards under it on its foundation are
+  // needless (see needless_cards), as no least line takes one of them back:
+  // every card of that stock can be played at any time, and wherever L
+  // brings the card from the stock, it could come back from the foundations
+  // instead, onto the same card, with a take-back for a plain move; it
+  // stays on top of its foundation till then, as no card of its suit goes
+  // home above it while L holds it out. (Without that, a card sent home
+  // from the stock could bar the take-back of the one under it, where it
+  // has nowhere to go itself.)
   void sendHomeWhatCouldComeBack() { sendsHomeWhatComesBack_ = true; }
 
  private:
@@ -70,6 +76,10 @@ class SafePlays {
   // Sends home one card of an endless stock turned one card a click, where
   // it may go unasked; false when there is none.
   bool stockCardHome(std::vector<FastStep>& steps);
+  // Whether the top card of a foundation, under a card that could go there,
+  // is needless (or there is none); found tells whether the needless cards
+  // of the position are known yet.
+  bool underNeverComesBack(FastCard under, bool& found);
 
   FastPosition& position_;
   // A card that stays home once there (see kept_home) goes there unasked:
@@ -77,6 +87,7 @@ class SafePlays {
   // (the argument there, with the card held home from the start).
   const KeptHome kept_;
   bool sendsHomeWhatComesBack_ = false;
+  NeedlessCards needless_;
   // The step just played brought in a card that waits for the move onto it.
   bool cardWaits_ = false;
   std::array<std::array<std::int8_t, 14>, 4> known_{};

@@ -178,13 +178,26 @@ TestTable nineSentHomeTooSoon() {
   return table;
 }
 
-// The same with the nine of hearts alone in the stock, turned one card a
-// click without end: the depth search sends it home at once, since it could
-// come back from there wherever the stock could bring it.
-TestTable nineFromTheStockSentHome() {
-  TestTable table = nineSentHomeTooSoon();
-  table.lay("Fila1", "0131051101110491");  // king of hearts ... ten of spades
-  table.lay("Mazzo", "0090");
+// Three piles, cards coming back from the foundations, the king of clubs
+// and the queen and king of hearts in a stock turned one card a click
+// without end: hearts home to the jack, diamonds to the eight, clubs to the
+// queen, spades whole. The nine of diamonds lies under the king, which has
+// no empty pile to go to: the queen of clubs comes back onto the king, the
+// jack of clubs from under it onto the queen of diamonds, and the ten of
+// diamonds onto the jack, which empties a pile. Sent home from the stock,
+// the king of clubs would bar the queen's way back, with nowhere to go
+// itself.
+TestTable kingOfClubsOverTheQueen() {
+  TestTable table;
+  table.set({{param::kTableauCount, 3}});
+  table.lay("Mazzo", "039001200130");
+  table.lay("Dest1", run(1, 11));
+  table.lay("Dest2", run(14, 21));
+  table.lay("Dest3", run(27, 38));
+  table.lay("Dest4", run(40, 52));
+  table.lay("Fila1", "024102210261");  // jack, nine and king of diamonds
+  table.lay("Fila2", "0231");          // ten of diamonds
+  table.lay("Fila3", "0251");          // queen of diamonds
   return table;
 }
 
@@ -198,7 +211,7 @@ TEST(PairedMoves, TheDepthSearchStillWinsWhatNeedsCardsBack) {
       {"queen of clubs from the stock", queenOfClubsFromTheStock},
       {"two queens for one jack", twoQueensForOneJack},
       {"nine sent home too soon", nineSentHomeTooSoon},
-      {"nine from the stock sent home", nineFromTheStockSentHome}};
+      {"king of clubs over the queen", kingOfClubsOverTheQueen}};
   for (const auto& [name, make] : tables) {
     TestTable table = make();
     const SolverStart start = SolverStart::of(table.game);
