@@ -3,9 +3,9 @@
 // and the path is the stack of steps itself. Nothing but the keys is kept of
 // the positions left behind. Cards brought into the tableau from the
 // foundations or an endless stock come only with the move onto them; where
-// nothing comes back from the foundations and that move brings in another
-// card of the stock, the position it leads to is searched for the moves onto
-// that card alone, and is known apart by its key.
+// that move brings in another such card, the position it leads to is
+// searched for the moves that use that card alone, and is known apart by its
+// key.
 #include "engine/solver/fast_depth_search.hpp"
 
 #include <algorithm>
@@ -54,7 +54,10 @@ class DepthSearch {
   enum class Outcome { Won, Exhausted, Spent };
 
   DepthSearch(const FastRules& rules, const SolverStart& start, const Budget& budget, SearchClock& clock)
-      : position_(rules, start.state, start.redealCount), budget_(&budget), clock_(&clock), seen_(budget.memoryBytes) {}
+      : position_(rules, start.state, start.redealCount), budget_(&budget), clock_(&clock), seen_(budget.memoryBytes) {
+    // Every card taken back comes paired with the move that uses it.
+    if (rules.takesBack() && rules.packs() == 1) safe_.sendHomeWhatCouldComeBack();
+  }
 
   Outcome run();
   // Goes on from where the search stopped for want of positions, with a
@@ -238,6 +241,13 @@ void DepthSearch::listChoices(const FastStep* cover) {
   if (cover != nullptr) {
     coverMoves(position_, *cover, moves_);
     dropNeedlessTakeBacks();
+    if (position_.rules().takesBack()) {
+      // The moves onto the waiting card come paired, as anywhere else.
+      pairMoves(position_, moves_, choices_);
+      dropNeedlessSecondTakeBacks();
+      sortByPriority(choices_);
+      return;
+    }
     choices_.clear();
     for (const FastStep& step : moves_) choices_.push_back({step, {}, false});
     sortByPriority(choices_);
@@ -308,12 +318,11 @@ void DepthSearch::dropNeedlessSecondTakeBacks() {
 
 const FastStep* DepthSearch::waitingCard(const PairedStep& choice) const {
   // Where moves are left out for stranding a pile, every position is
-  // searched whole. So it is where cards come back from the foundations:
-  // the move onto the waiting card may need another card taken back first
-  // (a queen of hearts, to free the jack for a queen of clubs brought from
-  // the stock), which waits in turn for that very move, and no order of the
-  // two plays each waiting card right before the move onto it.
-  if (strandsNothingOfUse_ || position_.rules().takesBack()) return nullptr;
+  // searched whole. Elsewhere a card brought in by the last step (from the
+  // stock, or taken back from under the card taken back first, or to bare
+  // a card for it) waits in turn for the move that uses it, which a line
+  // told as paired_moves tells plays next.
+  if (strandsNothingOfUse_) return nullptr;
   const FastStep& last = choice.paired ? choice.second : choice.first;
   if (!waitsForCover(position_, last) || position_.top(last.to) != last.card) return nullptr;
   return &last;

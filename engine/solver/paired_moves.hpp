@@ -41,14 +41,13 @@
 
 namespace quilloro::solver {
 
-// Where no card comes back from the foundations, the same holds for a card
-// of the stock brought in by the move onto such a card: it too waits, and
-// the line that wins can be told with the move onto it next in turn. So a
-// search may follow such a move with the moves onto its card alone, as long
-// as it tells those positions apart from the same ones reached otherwise.
-// (Where cards come back, the move onto the card may need another card
-// taken back first, which itself waits for that move: no order plays each
-// waiting card right before the move onto it.)
+// The same holds for a card brought in by the move onto such a card (from
+// the stock, or taken back): it too waits, and the line that wins can be
+// told with the move that uses it next in turn. So a search may follow such
+// a move with those moves alone (coverMoves), as long as it tells those
+// positions apart from the same ones reached otherwise. Where the move onto
+// the card needs another card taken back first, to bare the card to come,
+// that take-back is among them, as above.
 
 // One choice of a search: a single step, or a card brought into the tableau
 // (first, after its clicks on the stock) and the step that plays a card onto

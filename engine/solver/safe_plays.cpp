@@ -1,6 +1,7 @@
 // Turns and safe plays home, shared by the fast searches.
 #include "engine/solver/safe_plays.hpp"
 
+#include "engine/solver/paired_moves.hpp"
 #include "engine/solver/space_fill.hpp"
 
 namespace quilloro::solver {
@@ -12,7 +13,10 @@ void SafePlays::play(const FastStep& step, std::vector<FastStep>& steps) {
   fillSpaces(position_, steps);
   // A card just taken back from the foundations is there to stay a while.
   const bool takenBack = step.from >= position_.foundationPile(0) && step.from < position_.stockPile();
+  // So is a card brought in to wait for the move onto it (paired_moves).
+  cardWaits_ = waitsForCover(position_, step);
   forcedSteps(steps, takenBack ? step.card : FastCard{0});
+  cardWaits_ = false;
 }
 
 void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
@@ -35,7 +39,10 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       const int home = position_.foundationFor(card);
       if (home < 0) continue;
       const bool freeToGo = dispensable(rules.suit(card), rules.rank(card));
-      if (!freeToGo && !kept_.applies()) continue;
+      // Right after a card is brought in to wait, nothing goes home only
+      // because it could come back (see sendHomeWhatCouldComeBack).
+      const bool mayWaitHome = sendsHomeWhatComesBack_ && !cardWaits_ && pile < rules.tableauCount();
+      if (!freeToGo && !kept_.applies() && !mayWaitHome) continue;
       // A card whose pile the engine would fill at once stays a choice: the
       // fill brings a card into play that no other line need bring.
       if (position_.size(pile) == 1 && emptyingFills(position_, pile)) continue;
@@ -47,7 +54,9 @@ void SafePlays::forcedSteps(std::vector<FastStep>& steps, FastCard keepOut) {
       // lowest cards are never wanted back (see lowEnough), nor those the
       // other suits follow closely (see kept_home).
       const bool staysHome = kept_.keeps(position_, card);
-      if (!staysHome && (!freeToGo || (rules.takesBack() && !lowEnough(card) && !mayComeBack(card, pile)))) {
+      const bool waitsHome = mayWaitHome && rules.mayTakeBack(position_.size(home)) && mayComeBack(card, pile);
+      if (!staysHome && !waitsHome &&
+          (!freeToGo || (rules.takesBack() && !lowEnough(card) && !mayComeBack(card, pile)))) {
         position_.undo(step);
         continue;
       }
@@ -72,12 +81,21 @@ bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
   if (!rules.hasStock() || rules.dealsRows() || rules.passes() >= 0 || rules.cardsPerClick() != 1) return false;
   const int stock = position_.stockPile();
   const int waste = position_.wastePile();
+  bool needlessFound = false;
   for (const int pile : {waste, stock})
     for (int slot = 0; slot < position_.size(pile); ++slot) {
       const FastCard card = position_.card(pile, slot);
       const int home = position_.foundationFor(card);
-      if (home < 0 || !dispensable(rules.suit(card), rules.rank(card))) continue;
-      if (rules.takesBack() && !lowEnough(card)) continue;
+      if (home < 0) continue;
+      // A card of the stock that could come back from the foundations to
+      // wherever the stock could bring it goes home too, where the cards
+      // under it never need to come back (see sendHomeWhatCouldComeBack).
+      const bool mayWaitHome = sendsHomeWhatComesBack_ && !cardWaits_ && rules.mayTakeBack(position_.size(home) + 1) &&
+                               needless_.applies() && underNeverComesBack(position_.top(home), needlessFound);
+      if (!mayWaitHome) {
+        if (!dispensable(rules.suit(card), rules.rank(card))) continue;
+        if (rules.takesBack() && !lowEnough(card)) continue;
+      }
       // Round the cycle until the card shows on the waste.
       const int cycle = position_.size(stock) + position_.size(waste) + 1;
       const std::size_t before = steps.size();
@@ -92,6 +110,13 @@ bool SafePlays::stockCardHome(std::vector<FastStep>& steps) {
       return true;
     }
   return false;
+}
+
+bool SafePlays::underNeverComesBack(FastCard under, bool& found) {
+  if (under == 0) return true;
+  if (!found) needless_.find(position_);
+  found = true;
+  return needless_.needless(under);
 }
 
 bool SafePlays::lowEnough(FastCard card) const {
