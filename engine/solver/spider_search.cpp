@@ -266,7 +266,10 @@ SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t r
       if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) return Outcome::Won;
     }
   }
-  for (int pass = 0; pass < kBestFirstPasses && outcome != Outcome::Won && !clock_.cut(); ++pass) {
+  // A best-first pass that has seen every position its moves reach leaves
+  // nothing for the others, which play the same moves in another order:
+  // what they would spend goes to the pass over every move.
+  for (int pass = 0; pass < kBestFirstPasses && outcome == Outcome::Spent && !clock_.cut(); ++pass) {
     weights_ = kGapsAndRuns;
     weights_.seed = static_cast<std::uint64_t>(pass);
     if (wideJitter) weights_.jitter = kTwoPackJitter;
