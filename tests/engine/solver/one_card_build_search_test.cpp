@@ -242,6 +242,25 @@ bool pinnedLost(const Game& game) {
   return PinnedCards(2).lost(views, foundations, stock);
 }
 
+// Solves a laid-out endgame with the search and with the plain exhaustive
+// search over the engine's moves, and checks that the two agree and that a
+// win replays; answers whether the search won.
+bool searchAgreesWithPlainSearch(int kind, TestTable& table, const std::string& what) {
+  const SolverStart start = SolverStart::of(table.game);
+  const std::optional<SolveResult> result = searchSolve(kind, start, 200'000);
+  if (!result.has_value() || result->verdict == Verdict::Unknown) {
+    ADD_FAILURE() << what << ": the search gave no verdict";
+    return false;
+  }
+  const bool won = result->verdict == Verdict::Won;
+  std::unordered_set<std::string> seen;
+  EXPECT_EQ(won, winnable(table.game, seen)) << what;
+  if (won) {
+    EXPECT_TRUE(replayWins(start, result->moves)) << what;
+  }
+  return won;
+}
+
 class OneCardBuildSearch : public SolverSessionTest {};
 
 TEST_F(OneCardBuildSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
@@ -280,16 +299,8 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
       table.game.state.parameters = play.game().state.parameters;
       table.set({{param::kTableauCount, kEndgamePiles}});
       dealEndgame(kind, table, random);
-      const SolverStart start = SolverStart::of(table.game);
-      const std::optional<SolveResult> result = searchSolve(kind, start, 200'000);
-      ASSERT_TRUE(result.has_value()) << kind << " game " << game;
-      ASSERT_NE(result->verdict, Verdict::Unknown) << kind << " game " << game;
-      std::unordered_set<std::string> seen;
-      EXPECT_EQ(result->verdict == Verdict::Won, winnable(table.game, seen)) << kind << " game " << game;
-      if (result->verdict == Verdict::Won) {
-        EXPECT_TRUE(replayWins(start, result->moves)) << kind << " game " << game;
-      }
-      (result->verdict == Verdict::Won ? won : lost) += 1;
+      const std::string what = "kind " + std::to_string(kind) + " game " + std::to_string(game);
+      (searchAgreesWithPlainSearch(kind, table, what) ? won : lost) += 1;
     }
 #ifndef QUILLORO_SMALL_SAMPLES
     // The sample must hold both verdicts, or it checks little.
@@ -314,16 +325,7 @@ TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
     table.game.state.parameters = play.game().state.parameters;
     table.set({{param::kTableauCount, kEndgamePiles}});
     dealOpenSuits(table, random);
-    const SolverStart start = SolverStart::of(table.game);
-    const std::optional<SolveResult> result = searchSolve(kCrossroads, start, 200'000);
-    ASSERT_TRUE(result.has_value()) << "game " << game;
-    ASSERT_NE(result->verdict, Verdict::Unknown) << "game " << game;
-    std::unordered_set<std::string> seen;
-    EXPECT_EQ(result->verdict == Verdict::Won, winnable(table.game, seen)) << "game " << game;
-    if (result->verdict == Verdict::Won) {
-      EXPECT_TRUE(replayWins(start, result->moves)) << "game " << game;
-    }
-    (result->verdict == Verdict::Won ? won : lost) += 1;
+    (searchAgreesWithPlainSearch(kCrossroads, table, "game " + std::to_string(game)) ? won : lost) += 1;
   }
 #ifndef QUILLORO_SMALL_SAMPLES
   EXPECT_GT(won, 0);
