@@ -242,6 +242,12 @@ bool pinnedLost(const Game& game) {
   return PinnedCards(2).lost(views, foundations, stock);
 }
 
+// Gives the table the rules of the dealt game, on the few piles of an endgame.
+void useEndgameRules(TestTable& table, cli::SolverSession& play) {
+  table.game.state.parameters = play.game().state.parameters;
+  table.set({{param::kTableauCount, kEndgamePiles}});
+}
+
 // Solves a laid-out endgame with the search and with the plain exhaustive
 // search over the engine's moves, and checks that the two agree and that a
 // win replays; answers whether the search won.
@@ -296,8 +302,7 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
     int lost = 0;
     for (int game = 0; game < kEndgames; ++game) {
       TestTable table;
-      table.game.state.parameters = play.game().state.parameters;
-      table.set({{param::kTableauCount, kEndgamePiles}});
+      useEndgameRules(table, play);
       dealEndgame(kind, table, random);
       const std::string what = "kind " + std::to_string(kind) + " game " + std::to_string(game);
       (searchAgreesWithPlainSearch(kind, table, what) ? won : lost) += 1;
@@ -322,8 +327,7 @@ TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
   int lost = 0;
   for (int game = 0; game < kEndgames; ++game) {
     TestTable table;
-    table.game.state.parameters = play.game().state.parameters;
-    table.set({{param::kTableauCount, kEndgamePiles}});
+    useEndgameRules(table, play);
     dealOpenSuits(table, random);
     (searchAgreesWithPlainSearch(kCrossroads, table, "game " + std::to_string(game)) ? won : lost) += 1;
   }
@@ -341,8 +345,7 @@ TEST_F(OneCardBuildSearch, CardsTheRankBelowMayStillGoOnWaitForIt) {
   cli::SolverSession play = session(kCrossroads);
   play.deal("1");
   TestTable table;
-  table.game.state.parameters = play.game().state.parameters;
-  table.set({{param::kTableauCount, kEndgamePiles}});
+  useEndgameRules(table, play);
   const auto run = [](int pack, int suit, int from, int to) {
     std::string tokens;
     const int step = from <= to ? 1 : -1;
@@ -384,8 +387,7 @@ TEST_F(OneCardBuildSearch, PinnedCardsAreFoundOnlyOnEndgamesWithoutAWin) {
   int pinned = 0;
   for (int game = 0; game < kPinnedEndgames; ++game) {
     TestTable table;
-    table.game.state.parameters = play.game().state.parameters;
-    table.set({{param::kTableauCount, kEndgamePiles}});
+    useEndgameRules(table, play);
     dealEndgame(kCrossroads, table, random);
     if (!pinnedLost(table.game)) continue;
     ++pinned;
