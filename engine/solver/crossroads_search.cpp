@@ -94,6 +94,8 @@ struct CrossState {
   std::array<CrossFoundation, kMaxFoundationCount> foundations{};
   std::uint8_t stockLeft = 0;
   int cardsLeft = 0;
+  // Each pile's part of the key, kept up to date as the piles change.
+  std::array<std::uint64_t, kMaxPiles> pileKeys{};
 };
 
 struct CrossStep {
@@ -153,6 +155,8 @@ class CrossRules {
   std::optional<int> safeHome(const State& s, CardNumber card, const Takers& home) const;
   // How many cards of the card's suit and rank are home.
   int homeOf(const State& s, CardNumber card) const;
+  // The pile's part of the key: its cards by face, from the bottom.
+  static std::uint64_t pileKey(const State& s, std::size_t pile);
   static CardNumber topOf(const State& s, int pile) {
     const auto at = static_cast<std::size_t>(pile);
     return s.height[at] == 0 ? kNoCard : s.piles[at][s.height[at] - 1U];
@@ -234,6 +238,7 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   rules.pinnable_ = rules.plainEnds_ && aceStaysBare;
   rules.acesGoUpAtOnce_ = aceStaysBare && std::popcount(rules.upFoundations_) >= 4 * rules.copies_;
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
+  for (std::size_t t = 0; t < static_cast<std::size_t>(rules.piles_); ++t) s.pileKeys[t] = pileKey(s, t);
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
   s.cardsLeft += static_cast<int>(rules.stock_.size());
@@ -439,12 +444,14 @@ void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves
         const CardNumber card = stock_[stock_.size() - s.stockLeft];
         --s.stockLeft;
         s.piles[t][s.height[t]++] = static_cast<std::uint8_t>(card);
+        s.pileKeys[t] = pileKey(s, t);
       }
       moves.push_back(SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile});
       return;
     }
     case Step::Kind::Home: {
       const CardNumber card = s.piles[step.from][--s.height[step.from]];
+      s.pileKeys[step.from] = pileKey(s, step.from);
       CrossFoundation& foundation = s.foundations[step.to];
       foundation.top = static_cast<std::uint8_t>(card);
       ++foundation.count;
@@ -455,29 +462,32 @@ void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves
     case Step::Kind::Pile: {
       const std::uint8_t card = s.piles[step.from][--s.height[step.from]];
       s.piles[step.to][s.height[step.to]++] = card;
+      s.pileKeys[step.from] = pileKey(s, step.from);
+      s.pileKeys[step.to] = pileKey(s, step.to);
       moves.push_back(SolverMove{SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, step.to}});
       return;
     }
   }
 }
 
+std::uint64_t CrossRules::pileKey(const State& s, std::size_t pile) {
+  KeyHasher one;
+  std::uint64_t packed = s.height[pile];
+  for (std::size_t at = 0; at < s.height[pile]; ++at) {
+    packed = packed << 8 | faceOf(s.piles[pile][at]);
+    if (at % 7 == 6) {
+      one.add(packed);
+      packed = 0;
+    }
+  }
+  one.add(packed);
+  return one.key().high;
+}
+
 PositionKey128 CrossRules::key(const State& s) const {
   KeyHasher hasher;
   hasher.add(s.stockLeft);
-  std::array<std::uint64_t, kMaxPiles> piles{};
-  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
-    KeyHasher one;
-    std::uint64_t packed = s.height[t];
-    for (std::size_t at = 0; at < s.height[t]; ++at) {
-      packed = packed << 8 | faceOf(s.piles[t][at]);
-      if (at % 7 == 6) {
-        one.add(packed);
-        packed = 0;
-      }
-    }
-    one.add(packed);
-    piles[t] = one.key().high;
-  }
+  std::array<std::uint64_t, kMaxPiles> piles = s.pileKeys;
   if (s.stockLeft == 0) std::sort(piles.begin(), piles.begin() + piles_);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) hasher.add(piles[t]);
   std::array<std::uint64_t, kMaxFoundationCount> codes{};
