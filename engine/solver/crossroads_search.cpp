@@ -7,12 +7,13 @@
 // what. The twin cards of the two packs count alike in the key, and so do the
 // foundations that build alike. Beams of the positions with the most cards
 // home and the fewest wanted cards buried look for a win first, over every
-// move, on half of the budget (cards parked on other piles or spaces to be
-// fetched later make many of the wins, so no move is left out of them); a
-// depth-first search over every move follows, which proves a loss where it
-// sees every position. Its positions cost less than the beams' and it wins
-// too, so the deals the beams leave open are decided by it more often than
-// by beams wider still.
+// move, on a quarter of the budget and no more than a fixed number of
+// positions (cards parked on other piles or spaces to be fetched later make
+// many of the wins, so no move is left out of them); a depth-first search over
+// every move follows, which proves a loss where it sees every position. Its
+// positions cost about a quarter of the beams' and it wins too, so the deals
+// the beams leave open are decided by it more often than by beams wider
+// still, and a larger budget goes to it alone.
 //
 // One move is made at once whenever it is open, the others left out, where
 // every foundation builds up from the ace or down from the king: a card
@@ -77,10 +78,12 @@ constexpr int kPileCapacity = kMaxCard;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kFoundationCards = 13;
 // The first beam's width, how much wider each next is (up to the most),
-// and the share of the positions the beams may take, in quarters.
+// the share of the positions the beams may take, in quarters, and the most
+// positions they may take.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamQuarters = 2;
+constexpr std::int64_t kBeamQuarters = 1;
+constexpr std::int64_t kMostBeamNodes = 375'000;
 constexpr std::size_t kMostBeamWidth = 12150;
 
 struct CrossFoundation {
@@ -511,7 +514,7 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // First beams of the best positions, ever wider, on part of the budget,
   // for a win; then every move depth first on what is left, where a loss is
   // proved.
-  const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
+  const std::int64_t beamNodes = std::min(budget.nodes / 4 * kBeamQuarters, kMostBeamNodes);
   return beamsThenEveryMove(table->first, table->second, start, budget, beamNodes,
                             {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, stop);
 }
