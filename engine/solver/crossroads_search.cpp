@@ -77,6 +77,8 @@ constexpr int kMaxPiles = 10;
 constexpr int kPileCapacity = kMaxCard;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kFoundationCards = 13;
+// The most foundations of one kind that two bits count with one face on top.
+constexpr int kMostTopsAlike = 3;
 // The first beam's width, how much wider each next is (up to the most),
 // the share of the positions the beams may take, in quarters, and the most
 // positions they may take.
@@ -493,8 +495,22 @@ PositionKey128 CrossRules::key(const State& s) const {
   std::array<std::uint64_t, kMaxPiles> piles = s.pileKeys;
   if (s.stockLeft == 0) std::sort(piles.begin(), piles.begin() + piles_);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) hasher.add(piles[t]);
-  std::array<std::uint64_t, kMaxFoundationCount> codes{};
   const std::size_t foundations = foundationRules_.size();
+  if (plainEnds_ && copies_ <= kMostTopsAlike) {
+    // A foundation up from the ace or down from the king is told by its top
+    // alone: each kind as how many foundations have each face on top, two
+    // bits a face, the empty ones being the rest. No sorting needed.
+    std::array<std::uint64_t, 4> tops{};
+    for (std::size_t f = 0; f < foundations; ++f) {
+      const CrossFoundation& foundation = s.foundations[f];
+      if (foundation.count == 0) continue;
+      const std::uint64_t face = faceOf(foundation.top);
+      tops[(foundationRules_[f].upward ? 0 : 2) + face / 32] += std::uint64_t{1} << (2 * (face % 32));
+    }
+    for (const std::uint64_t word : tops) hasher.add(word);
+    return hasher.key();
+  }
+  std::array<std::uint64_t, kMaxFoundationCount> codes{};
   for (std::size_t f = 0; f < foundations; ++f) {
     const CrossFoundation& foundation = s.foundations[f];
     codes[f] = static_cast<std::uint64_t>(foundationRules_[f].base) << 24 |
