@@ -50,11 +50,15 @@ class BeamSearch {
         ++expanded_;
         rules_.steps(row[at], steps);
         for (const Step& step : steps) {
-          State child = row[at];
+          // Played where it is kept: the positions are copied once.
+          next.push_back(row[at]);
+          State& child = next.back();
           scratch_.clear();
           rules_.play(child, step, scratch_);
-          if (seen_.insert(rules_.key(child)) == PositionTable::Insert::Seen) continue;
-          next.push_back(child);
+          if (seen_.insert(rules_.key(child)) == PositionTable::Insert::Seen) {
+            next.pop_back();
+            continue;
+          }
           nextLinks.emplace_back(at, step);
           scores.push_back(rules_.score(child));
           if (rules_.won(child)) {
@@ -74,15 +78,17 @@ class BeamSearch {
           if (!rules_.hopeless(next[order[at]])) order[kept++] = order[at];
         order.resize(kept);
         std::sort(order.begin(), order.end());
-        std::vector<State> keptStates;
-        std::vector<std::pair<std::uint32_t, Step>> keptLinks;
-        keptStates.reserve(kept);
-        for (const std::uint32_t index : order) {
-          keptStates.push_back(next[index]);
-          keptLinks.push_back(nextLinks[index]);
+        // Gathered to the front in place: each kept index is at least its
+        // new place, so nothing kept is overwritten before it moves. The
+        // rows keep their memory from one to the next instead of asking the
+        // system for a large block every row.
+        for (std::size_t at = 0; at < kept; ++at) {
+          if (order[at] == at) continue;
+          next[at] = next[order[at]];
+          nextLinks[at] = nextLinks[order[at]];
         }
-        next.swap(keptStates);
-        nextLinks.swap(keptLinks);
+        next.resize(kept);
+        nextLinks.resize(kept);
       }
       links.push_back(nextLinks);
       row.swap(next);

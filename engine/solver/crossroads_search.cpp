@@ -7,12 +7,13 @@
 // what. The twin cards of the two packs count alike in the key, and so do the
 // foundations that build alike. Beams of the positions with the most cards
 // home and the fewest wanted cards buried look for a win first, over every
-// move, on half of the budget (cards parked on other piles or spaces to be
-// fetched later make many of the wins, so no move is left out of them); a
-// depth-first search over every move follows, which proves a loss where it
-// sees every position. Its positions cost less than the beams' and it wins
-// too, so the deals the beams leave open are decided by it more often than
-// by beams wider still.
+// move, on a quarter of the budget and no more than a fixed number of
+// positions (cards parked on other piles or spaces to be fetched later make
+// many of the wins, so no move is left out of them); a depth-first search over
+// every move follows, which proves a loss where it sees every position. Its
+// positions cost about a quarter of the beams' and it wins too, so the deals
+// the beams leave open are decided by it more often than by beams wider
+// still, and a larger budget goes to it alone.
 //
 // One move is made at once whenever it is open, the others left out, where
 // every foundation builds up from the ace or down from the king: a card
@@ -76,11 +77,15 @@ constexpr int kMaxPiles = 10;
 constexpr int kPileCapacity = kMaxCard;
 constexpr int kMaxFoundationCount = 16;
 constexpr int kFoundationCards = 13;
+// The most foundations of one kind that two bits count with one face on top.
+constexpr int kMostTopsAlike = 3;
 // The first beam's width, how much wider each next is (up to the most),
-// and the share of the positions the beams may take, in quarters.
+// the share of the positions the beams may take, in quarters, and the most
+// positions they may take.
 constexpr std::size_t kFirstBeamWidth = 150;
 constexpr std::size_t kBeamWidening = 3;
-constexpr std::int64_t kBeamQuarters = 2;
+constexpr std::int64_t kBeamQuarters = 1;
+constexpr std::int64_t kMostBeamNodes = 375'000;
 constexpr std::size_t kMostBeamWidth = 12150;
 
 struct CrossFoundation {
@@ -94,6 +99,8 @@ struct CrossState {
   std::array<CrossFoundation, kMaxFoundationCount> foundations{};
   std::uint8_t stockLeft = 0;
   int cardsLeft = 0;
+  // Each pile's part of the key, kept up to date as the piles change.
+  std::array<std::uint64_t, kMaxPiles> pileKeys{};
 };
 
 struct CrossStep {
@@ -153,6 +160,8 @@ class CrossRules {
   std::optional<int> safeHome(const State& s, CardNumber card, const Takers& home) const;
   // How many cards of the card's suit and rank are home.
   int homeOf(const State& s, CardNumber card) const;
+  // The pile's part of the key: its cards by face, from the bottom.
+  static std::uint64_t pileKey(const State& s, std::size_t pile);
   static CardNumber topOf(const State& s, int pile) {
     const auto at = static_cast<std::size_t>(pile);
     return s.height[at] == 0 ? kNoCard : s.piles[at][s.height[at] - 1U];
@@ -234,6 +243,7 @@ std::optional<std::pair<CrossRules, CrossState>> CrossRules::of(const SolverStar
   rules.pinnable_ = rules.plainEnds_ && aceStaysBare;
   rules.acesGoUpAtOnce_ = aceStaysBare && std::popcount(rules.upFoundations_) >= 4 * rules.copies_;
   const std::vector<CardNumber> stock = cardsOf(state.piles.stock());
+  for (std::size_t t = 0; t < static_cast<std::size_t>(rules.piles_); ++t) s.pileKeys[t] = pileKey(s, t);
   rules.stock_.assign(stock.rbegin(), stock.rend());
   s.stockLeft = static_cast<std::uint8_t>(rules.stock_.size());
   s.cardsLeft += static_cast<int>(rules.stock_.size());
@@ -439,12 +449,14 @@ void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves
         const CardNumber card = stock_[stock_.size() - s.stockLeft];
         --s.stockLeft;
         s.piles[t][s.height[t]++] = static_cast<std::uint8_t>(card);
+        s.pileKeys[t] = pileKey(s, t);
       }
       moves.push_back(SolverMove{SolverMove::Kind::Stock, kNoCard, kStockPile});
       return;
     }
     case Step::Kind::Home: {
       const CardNumber card = s.piles[step.from][--s.height[step.from]];
+      s.pileKeys[step.from] = pileKey(s, step.from);
       CrossFoundation& foundation = s.foundations[step.to];
       foundation.top = static_cast<std::uint8_t>(card);
       ++foundation.count;
@@ -455,33 +467,50 @@ void CrossRules::play(State& s, const Step& step, std::vector<SolverMove>& moves
     case Step::Kind::Pile: {
       const std::uint8_t card = s.piles[step.from][--s.height[step.from]];
       s.piles[step.to][s.height[step.to]++] = card;
+      s.pileKeys[step.from] = pileKey(s, step.from);
+      s.pileKeys[step.to] = pileKey(s, step.to);
       moves.push_back(SolverMove{SolverMove::Kind::Drop, card, PileRef{PileList::Tableau, step.to}});
       return;
     }
   }
 }
 
+std::uint64_t CrossRules::pileKey(const State& s, std::size_t pile) {
+  KeyHasher one;
+  std::uint64_t packed = s.height[pile];
+  for (std::size_t at = 0; at < s.height[pile]; ++at) {
+    packed = packed << 8 | faceOf(s.piles[pile][at]);
+    if (at % 7 == 6) {
+      one.add(packed);
+      packed = 0;
+    }
+  }
+  one.add(packed);
+  return one.key().high;
+}
+
 PositionKey128 CrossRules::key(const State& s) const {
   KeyHasher hasher;
   hasher.add(s.stockLeft);
-  std::array<std::uint64_t, kMaxPiles> piles{};
-  for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) {
-    KeyHasher one;
-    std::uint64_t packed = s.height[t];
-    for (std::size_t at = 0; at < s.height[t]; ++at) {
-      packed = packed << 8 | faceOf(s.piles[t][at]);
-      if (at % 7 == 6) {
-        one.add(packed);
-        packed = 0;
-      }
-    }
-    one.add(packed);
-    piles[t] = one.key().high;
-  }
+  std::array<std::uint64_t, kMaxPiles> piles = s.pileKeys;
   if (s.stockLeft == 0) std::sort(piles.begin(), piles.begin() + piles_);
   for (std::size_t t = 0; t < static_cast<std::size_t>(piles_); ++t) hasher.add(piles[t]);
-  std::array<std::uint64_t, kMaxFoundationCount> codes{};
   const std::size_t foundations = foundationRules_.size();
+  if (plainEnds_ && copies_ <= kMostTopsAlike) {
+    // A foundation up from the ace or down from the king is told by its top
+    // alone: each kind as how many foundations have each face on top, two
+    // bits a face, the empty ones being the rest. No sorting needed.
+    std::array<std::uint64_t, 4> tops{};
+    for (std::size_t f = 0; f < foundations; ++f) {
+      const CrossFoundation& foundation = s.foundations[f];
+      if (foundation.count == 0) continue;
+      const std::uint64_t face = faceOf(foundation.top);
+      tops[(foundationRules_[f].upward ? 0 : 2) + face / 32] += std::uint64_t{1} << (2 * (face % 32));
+    }
+    for (const std::uint64_t word : tops) hasher.add(word);
+    return hasher.key();
+  }
+  std::array<std::uint64_t, kMaxFoundationCount> codes{};
   for (std::size_t f = 0; f < foundations; ++f) {
     const CrossFoundation& foundation = s.foundations[f];
     codes[f] = static_cast<std::uint64_t>(foundationRules_[f].base) << 24 |
@@ -501,7 +530,7 @@ std::optional<SolveResult> crossroadsSolve(const SolverStart& start, const Budge
   // First beams of the best positions, ever wider, on part of the budget,
   // for a win; then every move depth first on what is left, where a loss is
   // proved.
-  const std::int64_t beamNodes = budget.nodes / 4 * kBeamQuarters;
+  const std::int64_t beamNodes = std::min(budget.nodes / 4 * kBeamQuarters, kMostBeamNodes);
   return beamsThenEveryMove(table->first, table->second, start, budget, beamNodes,
                             {kFirstBeamWidth, kBeamWidening, kMostBeamWidth}, stop);
 }

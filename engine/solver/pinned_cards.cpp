@@ -106,6 +106,11 @@ bool PinnedCards::lost(std::span<const std::span<const std::uint8_t>> piles, std
   piles_ = static_cast<int>(piles.size());
   // More deals than a slot's count can tell apart: no proof.
   if (stock.size() / piles.size() + 1 >= kNever) return false;
+  // An empty pile that the stock deals nothing more onto stays empty for as
+  // long as the player likes and takes every card that comes bare: no proof,
+  // seen before the piles are laid out.
+  for (std::size_t p = stock.size(); p < piles.size(); ++p)
+    if (piles[p].empty()) return false;
   for (auto& places : places_) places.fill(Place{});
   loose_.fill(0);
   upTops_.fill(0);

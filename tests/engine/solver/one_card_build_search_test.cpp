@@ -397,6 +397,25 @@ TEST_F(OneCardBuildSearch, PinnedCardsAreFoundOnlyOnEndgamesWithoutAWin) {
   EXPECT_GT(pinned, 0);
 }
 
+// An empty pile that the stock deals nothing more onto may stay empty and
+// take any card that comes bare, so the proof calls nothing lost beside one,
+// though it does where the same pile lies alone: the first suit's two on its
+// ace, every foundation empty, neither card can ever go home without a space.
+TEST(PinnedCards, AnEmptyPileTheStockNoLongerReachesLeavesNothingProved) {
+  const std::vector<std::uint8_t> twoOnAce{1, 2};
+  const std::vector<std::uint8_t> empty;
+  std::vector<PinnedFoundation> foundations;
+  for (int f = 0; f < 16; ++f) foundations.push_back({f < 8, 0, kNoCard});
+  const std::vector<std::span<const std::uint8_t>> alone{twoOnAce};
+  EXPECT_TRUE(PinnedCards(2).lost(alone, foundations, {}));
+  const std::vector<std::span<const std::uint8_t>> beside{twoOnAce, empty};
+  EXPECT_FALSE(PinnedCards(2).lost(beside, foundations, {}));
+  // One card left in the stock lands on the first pile only.
+  const std::vector<CardNumber> stock{30};
+  EXPECT_FALSE(PinnedCards(2).lost(beside, foundations, stock));
+  EXPECT_TRUE(PinnedCards(2).lost(alone, foundations, stock));
+}
+
 // Every table on the way of a won deal can still be won: the proof never
 // calls one of them lost.
 TEST_F(OneCardBuildSearch, PinnedCardsNeverTurnUpOnTheWayOfAWin) {
