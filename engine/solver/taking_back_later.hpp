@@ -33,7 +33,8 @@ bool looksWithoutTakingBack(const FastRules& rules);
 // deal the looks with every shift of a run wander in for millions, and it
 // soon sees all of its space where it finds no win; it may see a quarter of
 // the positions of the budget. The second, with every move but the cards
-// taken back, may see half of them. Each position of the two is charged a
+// taken back, may see half of them. Where one card turns a click, the first
+// may see an eighth and the second is left out (see the source). Each position of the two is charged a
 // quarter of one (they list no cards taken back and play many moves unasked,
 // so a position of them costs about a quarter of one of the full search).
 // They can only win: their moves are the engine's and the win replays, while
