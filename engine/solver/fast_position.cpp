@@ -230,15 +230,20 @@ PositionKey128 FastPosition::key() const {
   for (int slot = 0; slot < size(wastePile()); ++slot) cycle[static_cast<std::size_t>(length++)] = card(wastePile(), slot);
   for (int slot = size(stockPile()) - 1; slot >= 0; --slot)
     cycle[static_cast<std::size_t>(length++)] = card(stockPile(), slot);
-  const auto lowest = std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin();
+  const auto lowest = static_cast<int>(std::min_element(cycle.begin(), cycle.begin() + length) - cycle.begin());
   PositionKey128 key = key_;
   const std::vector<PositionKey128>& shares = cycleShares();
-  for (int i = 0; i < length; ++i) {
-    const int face = rules_.face(cycle[static_cast<std::size_t>((lowest + i) % length)]);
-    const PositionKey128& share = shares[static_cast<std::size_t>(i * 64 + face)];
+  // The i-th card of the cycle from its lowest card on, wrapping round to
+  // the cards before it without a division per card.
+  int i = 0;
+  auto add = [&](int at) {
+    const int face = rules_.face(cycle[static_cast<std::size_t>(at)]);
+    const PositionKey128& share = shares[static_cast<std::size_t>(i++ * 64 + face)];
     key.high += share.high;
     key.low += share.low;
-  }
+  };
+  for (int at = lowest; at < length; ++at) add(at);
+  for (int at = 0; at < lowest; ++at) add(at);
   return key;
 }
 

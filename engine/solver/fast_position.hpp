@@ -152,6 +152,10 @@ class FastPosition {
   // The waste card's moves into out (for a macro of so many clicks); only
   // those onto tableau pile onto where one is given.
   void wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry, int onto) const;
+  // The same for the card as if it lay on top of the waste.
+  void cardMoves(FastCard card, std::vector<FastStep>& out, int clicks, bool symmetry, int onto) const;
+  // stockMoves where the stock is turned one card a click for ever.
+  void cycleMoves(std::vector<FastStep>& out, int onto) const;
   // A run lifted off the pile, which leaves so many cards there, empties the
   // pile, shows a hidden card or frees a card for home.
   bool runMoveProgresses(int pile, int left) const;

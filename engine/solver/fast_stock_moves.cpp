@@ -31,6 +31,10 @@ void FastPosition::stockMoves(std::vector<FastStep>& out, int onto) {
     rowDeal(out);
     return;
   }
+  if (stockCycle_) {
+    cycleMoves(out, onto);
+    return;
+  }
   std::vector<FastStep>& clicks = roundClicks_;
   clicks.clear();
   // Clicks only turn cards round, so the split between stock and waste (and
@@ -53,6 +57,20 @@ void FastPosition::stockMoves(std::vector<FastStep>& out, int onto) {
   stockUnkeyed_ = false;
 }
 
+void FastPosition::cycleMoves(std::vector<FastStep>& out, int onto) const {
+  // One card a click, turned over for ever: the clicks bring up the stock's
+  // cards from its top down, then, the waste turned over, the waste's from
+  // its bottom up, till the waste's top card shows again. The cards need not
+  // be turned to be read: each is listed with the clicks that bring it up,
+  // in the order the clicks would.
+  const int stock = size(stockPile());
+  const int waste = size(wastePile());
+  if (waste > 0) cardMoves(card(wastePile(), waste - 1), out, 0, true, onto);
+  for (int clicks = 1; clicks <= stock; ++clicks) cardMoves(card(stockPile(), stock - clicks), out, clicks, true, onto);
+  // A waste of one card only is never turned over (nor needs to be).
+  for (int slot = 0; slot + 1 < waste; ++slot) cardMoves(card(wastePile(), slot), out, stock + slot + 1, true, onto);
+}
+
 void FastPosition::rowDeal(std::vector<FastStep>& out) const {
   const int stock = size(stockPile());
   if (stock == 0) return;
@@ -63,7 +81,10 @@ void FastPosition::rowDeal(std::vector<FastStep>& out) const {
 
 void FastPosition::wasteMoves(std::vector<FastStep>& out, int clicks, bool symmetry, int onto) const {
   const FastCard card = top(wastePile());
-  if (card == 0) return;
+  if (card != 0) cardMoves(card, out, clicks, symmetry, onto);
+}
+
+void FastPosition::cardMoves(FastCard card, std::vector<FastStep>& out, int clicks, bool symmetry, int onto) const {
   const int tableau = rules_.tableauCount();
   auto add = [&](int to, int priority) {
     out.push_back({FastStep::Kind::Move, static_cast<std::uint8_t>(wastePile()), static_cast<std::uint8_t>(to), 1, card,

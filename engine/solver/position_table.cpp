@@ -58,7 +58,7 @@ bool PositionTable::grow() {
   // While the keys move over, the old table and the new one are both held.
   const std::size_t doubled = slots_.size() * 2;
   if ((doubled + slots_.size()) * sizeof(PositionKey128) > memoryBytes_) return false;
-  std::vector<PositionKey128> old(doubled);
+  std::vector<PositionKey128, HugePageAllocator<PositionKey128>> old(doubled);
   old.swap(slots_);
   for (const PositionKey128& key : old)
     if (key.high != 0) place(key);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/solver/huge_pages.hpp"
+
 namespace quilloro::solver {
 
 struct PositionKey128 {
@@ -35,7 +37,7 @@ class PositionTable {
   void place(PositionKey128 key);
 
   std::size_t memoryBytes_;
-  std::vector<PositionKey128> slots_;
+  std::vector<PositionKey128, HugePageAllocator<PositionKey128>> slots_;
   std::size_t used_ = 0;
   // The memory allows no bigger table.
   bool full_ = false;

@@ -25,23 +25,22 @@ namespace quilloro::solver {
 // the first look wins nothing the full search does not win as soon.)
 bool looksWithoutTakingBack(const FastRules& rules);
 
-// A glance of the full search (a sixteenth of the budget) decides the
-// easiest deals first. Two looks without cards taken back follow. The first
-// of them plays only the moves that make progress (runs moved between piles
-// only where that empties a pile, shows a hidden card or frees a card for
-// home): its space is small, so it wins in a few thousand positions many a
-// deal the looks with every shift of a run wander in for millions, and it
-// soon sees all of its space where it finds no win; it may see a quarter of
-// the positions of the budget. The second, with every move but the cards
-// taken back, may see half of them. Each position of the two is charged a
-// quarter of one (they list no cards taken back and play many moves unasked,
-// so a position of them costs about a quarter of one of the full search).
-// They can only win: their moves are the engine's and the win replays, while
-// a deal they see no win in may still be won otherwise. The full search then
-// goes on from where the glance stopped, with the rest of the budget, and
-// alone may find a deal lost; taken up again, it sees what one search on
-// the glance's and the rest's positions would. All count positions, so the
-// verdict is repeatable; the positions reported are those charged.
+// A glance of the full search (a sixteenth of the budget, an eighth where a
+// click turns several cards) decides the easiest deals first. A look without
+// cards taken back follows, which plays only the moves that make progress
+// (runs moved between piles only where that empties a pile, shows a hidden
+// card or frees a card for home): its space is small, so it wins in a few
+// thousand positions many a deal the searches with every shift of a run
+// wander in for millions, and it soon sees all of its space where it finds
+// no win; it may see a quarter of the positions of the budget (an eighth
+// where one card turns a click). Each of its positions is charged a quarter
+// of one (it lists no cards taken back and plays many moves unasked). It can
+// only win: its moves are the engine's and the win replays, while a deal it
+// sees no win in may still be won otherwise. The full search then goes on
+// from where the glance stopped, with the rest of the budget, and alone may
+// find a deal lost; taken up again, it sees what one search on the glance's
+// and the rest's positions would. All count positions, so the verdict is
+// repeatable; the positions reported are those charged.
 SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStart& start, const Budget& budget,
                                         const std::atomic<bool>* stop);
 

@@ -1,6 +1,6 @@
-// Klondike's first looks for a win without cards taken back from the
-// foundations: they win deals the full search wanders past, and a deal they
-// see no win in is never called lost on their word.
+// Klondike's first look for a win without cards taken back from the
+// foundations: it wins deals the full search wanders past, and a deal it
+// sees no win in is never called lost on its word.
 #include <gtest/gtest.h>
 
 #include "engine/solver/solver.hpp"
@@ -15,13 +15,14 @@ class TakingBackLater : public SolverSessionTest {};
 TEST_F(TakingBackLater, WinsWithoutTakingBackAndNeverCallsADealLostOnThatLookAlone) {
   cli::SolverSession session(arguments(0), 0);
   // Deal 1095: the full search alone spends 150,000 positions on it without
-  // a verdict; kept from taking cards back, the search wins it in about 1,500.
+  // a verdict; kept from taking cards back, among the moves that make
+  // progress, the search wins it in about 1,000 (charged a quarter each).
   session.deal("1095");
   const SolverStart won = SolverStart::of(session.game());
-  const SolveResult first = expectWonWithin(won, 8'000);
+  const SolveResult first = expectWonWithin(won, 12'000);
   // The sanitized build checks the win alone.
 #ifndef QUILLORO_SMALL_SAMPLES
-  expectSameOnALongerClock(won, first, 8'000);
+  expectSameOnALongerClock(won, first, 12'000);
   // Deal 1078: without cards taken back, every line is seen in about 5,000
   // positions and none wins; with them the deal stays open at this budget.
   session.deal("1078");
@@ -33,13 +34,13 @@ TEST_F(TakingBackLater, WinsWithoutTakingBackAndNeverCallsADealLostOnThatLookAlo
 
 TEST_F(TakingBackLater, TheLookAmongMovesThatMakeProgressWinsWhatTheOtherLooksWanderPast) {
   cli::SolverSession session(arguments(0), 0);
-  // Deal 1190: the glance and the look with every shift of a run spend
+  // Deal 1190: the glance and a look with every shift of a run spend
   // hundreds of thousands of positions on it without a win; among the moves
   // that make progress, a win comes in about 2,500.
   session.deal("1190");
   const SolverStart start = SolverStart::of(session.game());
-  const SolveResult won = expectWonWithin(start, 12'000);
-  EXPECT_LT(won.nodes, 2'000) << "a glance of 750 positions and the look's charged at a quarter";
+  const SolveResult won = expectWonWithin(start, 20'000);
+  EXPECT_LT(won.nodes, 2'000) << "a glance of 1,250 positions and the look's charged at a quarter";
 }
 
 }  // namespace
