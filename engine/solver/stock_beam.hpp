@@ -48,6 +48,9 @@ class StockBeam {
   // Whether each stage's share of the positions counts the cards still in
   // the candidate's stock, rather than one stage a card from the start.
   void shareByStockLeft(bool on) { sharesByStockLeft_ = on; }
+  // Where the stock deals rows: whether candidates are told apart by the
+  // top card of each pile too, beside the cards home and face down.
+  void tellByTops(bool on) { tellsByTops_ = on; }
 
  private:
   // A position the beam deals from next: its encoding and the steps from the start.
@@ -56,7 +59,8 @@ class StockBeam {
     std::vector<std::uint8_t> encoding;
     std::vector<FastStep> path;
     // What tells candidates apart: cards home of each suit, cards face down,
-    // and where the stock turns onto a waste, the waste's cards and the spaces.
+    // where the stock turns onto a waste, the waste's cards and the spaces,
+    // and where it deals rows, if asked, the piles' top cards.
     std::vector<std::uint8_t> signature;
     // The rows or cards the stock has still to give from the candidate.
     int stagesLeft = 0;
@@ -106,6 +110,7 @@ class StockBeam {
   bool cut_ = false;
   bool turnsPastIdle_ = false;
   bool sharesByStockLeft_ = false;
+  bool tellsByTops_ = false;
 };
 
 // Runs the beam on the start with the budget's positions; a won result, or
