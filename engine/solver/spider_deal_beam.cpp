@@ -10,17 +10,15 @@ namespace quilloro::solver {
 
 namespace {
 
-// Positions dealt from at each deal. Measured on Spider and Spiderette: a
-// few different uncovered sets carried forward win more deals than a single
-// greedy line, and many more than a wide beam of shallow searches.
-constexpr std::size_t kBeamWidth = 6;
 constexpr std::uint32_t kNoParent = 0xFFFFFFFF;
 constexpr std::int64_t kClockInterval = 256;
 
 }  // namespace
 
 bool SpiderDealBeam::run(const std::vector<std::uint8_t>& start, const std::vector<SolverMove>& startPath,
-                         std::int64_t nodes, std::vector<SolverMove>& path) {
+                         std::int64_t nodes, std::vector<SolverMove>& path, std::size_t width, SpiderMoveSet moveSet) {
+  width_ = width;
+  moveSet_ = moveSet;
   const std::int64_t lastNode = expanded_ + nodes;
   position_.decode(start);
   const SpiderRules& rules = position_.rules();
@@ -33,7 +31,7 @@ bool SpiderDealBeam::run(const std::vector<std::uint8_t>& start, const std::vect
       if (expanded_ >= lastNode || clock_.cut()) return false;
       // What is left is shared evenly among the searches still to come.
       const auto phasesLeft =
-          static_cast<std::int64_t>((deals - level) * static_cast<int>(kBeamWidth) + static_cast<int>(beam.size() - i));
+          static_cast<std::int64_t>((deals - level) * static_cast<int>(width_) + static_cast<int>(beam.size() - i));
       const std::int64_t share = std::max<std::int64_t>(1, (lastNode - expanded_) / phasesLeft);
       if (searchPhase(beam[i], share, pool, path)) return true;
     }
@@ -43,7 +41,7 @@ bool SpiderDealBeam::run(const std::vector<std::uint8_t>& start, const std::vect
     std::vector<Candidate> next;
     std::vector<std::vector<std::uint8_t>> taken;
     for (Candidate& candidate : pool) {
-      if (next.size() == kBeamWidth) break;
+      if (next.size() == width_) break;
       if (std::find(taken.begin(), taken.end(), candidate.signature) != taken.end()) continue;
       taken.push_back(candidate.signature);
       position_.decode(candidate.encoding);
@@ -106,7 +104,7 @@ bool SpiderDealBeam::searchPhase(const Candidate& from, std::int64_t nodes, std:
       auto [at, added] = best.try_emplace(signature(), value, current);
       if (!added && value > at->second.first) at->second = {value, current};
     }
-    position_.moves(scratch_, false);
+    position_.moves(scratch_, moveSet_);
     const std::uint32_t depth = nodes_[current].depth + 1;
     for (const SpiderMove& move : scratch_) {
       if (move.kind == SpiderMove::Kind::Deal) continue;
@@ -131,7 +129,7 @@ bool SpiderDealBeam::searchPhase(const Candidate& from, std::int64_t nodes, std:
   std::vector<std::pair<int, std::uint32_t>> ranked;
   for (const auto& entry : best) ranked.push_back(entry.second);
   std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-  if (ranked.size() > kBeamWidth) ranked.resize(kBeamWidth);
+  if (ranked.size() > width_) ranked.resize(width_);
   for (const auto& [value, node] : ranked) {
     Candidate candidate;
     candidate.score = value;

@@ -29,9 +29,10 @@ class SpiderDealBeam {
         provesStranded_(asksForStrandedCards(position.rules())) {}
 
   // Searches from the encoded start, reached by startPath, expanding at most
-  // nodes positions; true with the whole winning path in path when it wins.
+  // nodes positions and dealing from width positions at each deal, with the
+  // given moves; true with the whole winning path in path when it wins.
   bool run(const std::vector<std::uint8_t>& start, const std::vector<SolverMove>& startPath, std::int64_t nodes,
-           std::vector<SolverMove>& path);
+           std::vector<SolverMove>& path, std::size_t width, SpiderMoveSet moveSet);
 
  private:
   // A position the beam deals from next: its encoding and how it was reached.
@@ -71,6 +72,9 @@ class SpiderDealBeam {
   std::vector<Queued> queue_;
   std::vector<SpiderMove> scratch_;
   std::vector<SolverMove> steps_;
+  // The positions dealt from at each deal, and the moves played, of this run.
+  std::size_t width_ = 1;
+  SpiderMoveSet moveSet_ = SpiderMoveSet::Promising;
 };
 
 }  // namespace quilloro::solver

@@ -185,7 +185,7 @@ bool SpiderPosition::mayDeal() const {
   return true;
 }
 
-void SpiderPosition::moves(std::vector<SpiderMove>& out, bool all) const {
+void SpiderPosition::moves(std::vector<SpiderMove>& out, SpiderMoveSet set) const {
   out.clear();
   const int piles = rules_.tableauCount();
   int firstEmpty = -1;
@@ -228,12 +228,13 @@ void SpiderPosition::moves(std::vector<SpiderMove>& out, bool all) const {
           if (rules_.completes(base, card)) after = chainBelow(to, size(to) - 1) + 1;
         }
         const int gain = after - before;
-        if (!all) {
+        if (set != SpiderMoveSet::Every) {
           // Only moves that promise progress: a card turned, a pile emptied,
           // a longer run on the way home, a card freed from a base it does
           // not belong on; into one gap only, and never a whole pile into it.
           bool progress = uncovers || gain > 0 || (!toEmpty && empties);
-          if (under != 0 && !rules_.completes(under, card)) progress = progress || toEmpty || !rules_.builds(under, card);
+          if (under != 0 && !rules_.completes(under, card))
+            progress = progress || toEmpty || !rules_.builds(under, card) || set == SpiderMoveSet::PromisingAndLifts;
           if (toEmpty && (empties || to != firstEmpty)) progress = false;
           if (toEmpty && gapBlocksDeal && !empties && to == firstEmpty) progress = true;
           if (!progress) continue;

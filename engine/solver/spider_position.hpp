@@ -24,6 +24,11 @@ struct SpiderMove {
   int priority = 0;
 };
 
+// Which moves a position lists: every legal one; only those that promise
+// progress (see the search); or those and besides every lift of a run off a
+// card of another suit, which a player makes to bare the card below.
+enum class SpiderMoveSet : std::uint8_t { Every, Promising, PromisingAndLifts };
+
 class SpiderPosition {
  public:
   SpiderPosition(const SpiderRules& rules, const GameState& state);
@@ -66,7 +71,10 @@ class SpiderPosition {
   int movableFrom(int pile) const;
   // Every move of the position. With all, every legal move; without, only
   // the moves that promise progress (see the search).
-  void moves(std::vector<SpiderMove>& out, bool all) const;
+  void moves(std::vector<SpiderMove>& out, bool all) const {
+    moves(out, all ? SpiderMoveSet::Every : SpiderMoveSet::Promising);
+  }
+  void moves(std::vector<SpiderMove>& out, SpiderMoveSet set) const;
   bool mayDeal() const;
 
   // Plays the move and what follows it by itself (complete runs home, and

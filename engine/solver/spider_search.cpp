@@ -40,6 +40,9 @@ struct Shares {
   double first;
   double dealBeam;
   double bestFirst;
+  // The later rounds one stock deal at a time and the best-first passes
+  // play more than the promising moves (see findWin).
+  bool widens = false;
 };
 // Two packs: nearly everything goes to finding a win; the first pass wins
 // few deals that the first round one deal at a time does not win cheaper.
@@ -55,12 +58,19 @@ constexpr Shares kOnePack{.first = 0.05, .dealBeam = 0.1, .bestFirst = 0.1};
 // deal at a time win the most deals when they get most of the budget; the
 // last pass keeps enough for the lost deals it proves within a few hundred
 // thousand positions.
-constexpr Shares kOnePackAnySuit{.first = 0.05, .dealBeam = 0.6, .bestFirst = 0.2};
+// The rounds one stock deal at a time run out of promising moves after some
+// tens of thousands of positions, so they widen; what they leave goes to the
+// last pass.
+constexpr Shares kOnePackAnySuit{.first = 0.05, .dealBeam = 0.6, .bestFirst = 0.2, .widens = true};
 constexpr Shares kOnePackNoStock{.first = 0.1, .dealBeam = 0, .bestFirst = 0.4};
 // The rounds one stock deal at a time, each with twice the budget of the
 // last: measured on Spider, a small beam settles most deals at a fraction of
 // the cost of a large one.
 constexpr double kDealBeamRounds[] = {1.0 / 15, 2.0 / 15, 4.0 / 15, 8.0 / 15};
+// Positions dealt from at each deal: measured on Spider and Spiderette, a few
+// different uncovered sets carried forward win more deals than a single
+// greedy line, and many more than a wide beam of shallow searches.
+constexpr std::size_t kDealBeamWidth = 6;
 // Two packs: the passes before the last run first on a quarter of the budget,
 // then afresh on what is left. Measured on Spider: most deals a small
 // budget wins are won as quickly by the passes at a large one, but not all,
@@ -178,6 +188,8 @@ class SpiderSearch {
   // asksForStrandedCards).
   const bool provesStranded_;
   Weights weights_;
+  // The moves the best-first pass now running plays.
+  SpiderMoveSet bestFirstMoves_ = SpiderMoveSet::Promising;
   std::vector<SpiderMove> arena_;
   std::vector<SpiderMove> scratch_;
   std::vector<Frame> frames_;
@@ -260,12 +272,23 @@ SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t r
   // best-first passes, which get what they leave.
   if (outcome != Outcome::Won && !clock_.cut() && position_.stockLeft() > 0) {
     SpiderDealBeam beam(position_, clock_, budget_.memoryBytes, expanded_);
+    std::size_t round = 0;
     for (const double beamPart : kDealBeamRounds) {
       lastNode += part(shares.dealBeam * beamPart);
       if (clock_.cut()) break;
-      if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_)) return Outcome::Won;
+      // Widening: each round keeps twice the positions of the last at every
+      // deal, and all play the lifts of runs off cards of another suit.
+      const std::size_t width = shares.widens ? kDealBeamWidth << round : kDealBeamWidth;
+      const SpiderMoveSet moves = shares.widens ? SpiderMoveSet::PromisingAndLifts : SpiderMoveSet::Promising;
+      ++round;
+      if (beam.run(start_, startPath_, std::max<std::int64_t>(0, lastNode - expanded_), path_, width, moves))
+        return Outcome::Won;
     }
   }
+  // Widening, the best-first passes share evenly what is left of theirs and
+  // what the rounds before left, up to the same end; the rest goes to the
+  // last pass.
+  const std::int64_t bestFirstShare = part(shares.bestFirst / kBestFirstPasses);
   // A best-first pass that has seen every position its moves reach leaves
   // nothing for the others, which play the same moves in another order:
   // what they would spend goes to the pass over every move.
@@ -273,7 +296,14 @@ SpiderSearch::Outcome SpiderSearch::findWin(const Shares& shares, std::int64_t r
     weights_ = kGapsAndRuns;
     weights_.seed = static_cast<std::uint64_t>(pass);
     if (wideJitter) weights_.jitter = kTwoPackJitter;
-    lastNode += part(shares.bestFirst / kBestFirstPasses);
+    lastNode += bestFirstShare;
+    if (shares.widens) {
+      const std::int64_t end = lastNode + bestFirstShare * (kBestFirstPasses - 1 - pass);
+      lastNode = expanded_ + (end - expanded_) / (kBestFirstPasses - pass);
+      // Measured on Spiderette: the first half of the passes win more with
+      // the lifts, the rest with every move.
+      bestFirstMoves_ = pass < kBestFirstPasses / 2 ? SpiderMoveSet::PromisingAndLifts : SpiderMoveSet::Every;
+    }
     position_.decode(start_);
     path_ = startPath_;
     outcome = bestFirst(lastNode);
@@ -329,7 +359,7 @@ SpiderSearch::Outcome SpiderSearch::bestFirst(std::int64_t lastNode) {
       position_.encode(encodings_);
       nodes_[current].length = static_cast<std::uint32_t>(encodings_.size() - nodes_[current].offset);
     }
-    position_.moves(scratch_, false);
+    position_.moves(scratch_, bestFirstMoves_);
     const std::uint32_t depth = nodes_[current].depth + 1;
     for (const SpiderMove& move : scratch_) {
       const std::size_t mark = position_.undoMark();

@@ -102,6 +102,54 @@ TEST_F(SpiderSearchKinds, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
   }
 }
 
+TEST_F(SpiderSearchKinds, TheLiftsAddToThePromisingMovesEveryLiftOfARunOffACardOfAnotherSuit) {
+  const GamesDat dat = GamesDat::load(testing::builtGamesDat());
+  std::mt19937 random(21);
+  const auto asTuples = [](const std::vector<SpiderMove>& moves) {
+    std::set<std::tuple<int, int, int, int>> tuples;
+    for (const SpiderMove& move : moves) tuples.insert({static_cast<int>(move.kind), move.from, move.to, move.slot});
+    return tuples;
+  };
+  int lifts = 0;
+  for (const char* name : kSpiderKinds) {
+    const int game = indexOf(dat, name);
+    ASSERT_GE(game, 0) << name;
+    cli::SolverSession session(arguments(game), game);
+    for (int deal = 1; deal <= kDealsPerKind; ++deal) {
+      session.deal(std::to_string(deal));
+      const SolverStart start = SolverStart::of(session.game());
+      const std::optional<SpiderRules> rules = SpiderRules::of(start);
+      ASSERT_TRUE(rules.has_value()) << name;
+      SpiderPosition position(*rules, start.state);
+      std::vector<SolverMove> steps;
+      position.turnTops(steps);
+      for (int step = 0; step < kStepsPerDeal; ++step) {
+        std::vector<SpiderMove> promising, widened, every;
+        position.moves(promising, SpiderMoveSet::Promising);
+        position.moves(widened, SpiderMoveSet::PromisingAndLifts);
+        position.moves(every, SpiderMoveSet::Every);
+        const auto narrow = asTuples(promising), wide = asTuples(widened), all = asTuples(every);
+        ASSERT_TRUE(std::includes(wide.begin(), wide.end(), narrow.begin(), narrow.end())) << name << " step " << step;
+        ASSERT_TRUE(std::includes(all.begin(), all.end(), wide.begin(), wide.end())) << name << " step " << step;
+        for (const SpiderMove& move : every) {
+          if (move.kind != SpiderMove::Kind::Run || move.slot == 0 || move.slot == position.faceDown(move.from)) continue;
+          const std::uint8_t under = position.at(move.from, move.slot - 1);
+          const std::uint8_t card = position.at(move.from, move.slot);
+          // Off a card it does not follow home: of another suit where runs go home in suit.
+          if (rules->completes(under, card) || position.size(move.to) == 0) continue;
+          ++lifts;
+          EXPECT_TRUE(wide.contains({static_cast<int>(move.kind), move.from, move.to, move.slot}))
+              << name << " step " << step;
+        }
+        if (every.empty() || position.won()) break;
+        const auto pick = std::uniform_int_distribution<std::size_t>(0, every.size() - 1)(random);
+        position.play(every[pick], steps);
+      }
+    }
+  }
+  EXPECT_GT(lifts, 0);
+}
+
 TEST_F(SpiderSearchKinds, KeysAndLinksKeptUpMoveByMoveEqualThoseReadAfresh) {
   // The position keeps each pile's hash and links up to date from the cards a
   // move changed; a position given the same cards at once must agree, after
