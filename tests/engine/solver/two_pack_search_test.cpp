@@ -39,6 +39,18 @@ class TwoPackSearch : public SolverSessionTest {
     }
     return result;
   }
+
+  // Runs the beam on the deal twice: it must win within the budget, and the
+  // same budget must find the same line again. Gives the first win back.
+  SolveResult beamWinsTheSameWayTwice(cli::SolverSession& table, const char* number, const Budget& budget) {
+    const SolveResult first = beamOn(table, number, budget);
+    EXPECT_EQ(first.verdict, Verdict::Won) << "deal " << number;
+    EXPECT_LE(first.nodes, budget.nodes) << "deal " << number;
+    const SolveResult again = beamOn(table, number, budget);
+    EXPECT_EQ(again.nodes, first.nodes) << "deal " << number;
+    EXPECT_TRUE(again.moves == first.moves) << "deal " << number;
+    return first;
+  }
 };
 
 TEST_F(TwoPackSearch, RowsDealtFromTheStockAreWonSoonAndTheSameWayEveryTime) {
@@ -97,12 +109,7 @@ TEST_F(TwoPackSearch, RowsDealtFromTheStockAreWonByTheBeamThatTellsPositionsByTh
 #endif
   cli::SolverSession table = session(13);
   const Budget budget{.nodes = 100'000, .milliseconds = 600'000};
-  const SolveResult first = beamOn(table, "1170", budget);
-  ASSERT_EQ(first.verdict, Verdict::Won);
-  EXPECT_LE(first.nodes, budget.nodes);
-  const SolveResult again = beamOn(table, "1170", budget);
-  EXPECT_EQ(again.nodes, first.nodes);
-  EXPECT_TRUE(again.moves == first.moves);
+  beamWinsTheSameWayTwice(table, "1170", budget);
 }
 
 TEST_F(TwoPackSearch, BeamThroughAWasteKeepsSeveralLinesAndWinsInItsFirstNarrowRun) {
@@ -133,9 +140,8 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
 #endif
   cli::SolverSession table = session(31);
   const Budget budget{.nodes = 40'000, .milliseconds = 600'000};
-  const SolveResult first = beamOn(table, "1003", budget);
+  const SolveResult first = beamWinsTheSameWayTwice(table, "1003", budget);
   ASSERT_EQ(first.verdict, Verdict::Won);
-  EXPECT_LE(first.nodes, budget.nodes);
   int takenBack = 0;
   for (const SolverMove& move : first.moves) {
     if (move.kind == SolverMove::Kind::Drop) {
@@ -145,9 +151,6 @@ TEST_F(TwoPackSearch, BeamThroughAWasteTakesCardsBackAndRunsWideToWinDealsTheNar
     ASSERT_TRUE(applyMove(table.game(), move));
   }
   EXPECT_GT(takenBack, 0);
-  const SolveResult again = beamOn(table, "1003", budget);
-  EXPECT_EQ(again.nodes, first.nodes);
-  EXPECT_TRUE(again.moves == first.moves);
 }
 
 TEST_F(TwoPackSearch, BeamThroughALongStockTurnsPastCardsThatCanGoNowhere) {
@@ -175,12 +178,7 @@ TEST_F(TwoPackSearch, BeamThroughALongStockSharesEachStageByTheCardsLeftInItsSto
 #endif
   cli::SolverSession table = session(39);
   const Budget budget{.nodes = 40'000, .milliseconds = 600'000};
-  const SolveResult first = beamOn(table, "1103", budget);
-  ASSERT_EQ(first.verdict, Verdict::Won);
-  EXPECT_LE(first.nodes, budget.nodes);
-  const SolveResult again = beamOn(table, "1103", budget);
-  EXPECT_EQ(again.nodes, first.nodes);
-  EXPECT_TRUE(again.moves == first.moves);
+  beamWinsTheSameWayTwice(table, "1103", budget);
 }
 
 TEST_F(TwoPackSearch, ACardTakenBackIsPairedWithEveryMoveThatCouldGoOntoIt) {
