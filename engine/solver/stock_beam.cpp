@@ -350,16 +350,21 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
   // same way on more: then the beam has said all it can.
   std::int64_t expanded = 0;
   bool cut = true;
-  std::vector<std::size_t> widths{kBeamWidth};
-  // Where the stock deals rows, each round runs a second beam beside the
-  // first that tells its candidates apart by the piles' top cards too.
-  std::vector<bool> byTops{false};
-  if (rules.dealsRows()) byTops.push_back(true);
+  // The beams each round runs, in turn: how many candidates each keeps, and
+  // whether it tells them apart by the piles' top cards too.
+  struct RoundBeam {
+    std::size_t width;
+    bool byTops;
+  };
+  std::vector<RoundBeam> beams{{kBeamWidth, false}};
+  // Where the stock deals rows, a second beam runs beside the first that
+  // tells its candidates apart by the piles' top cards too.
+  if (rules.dealsRows()) beams.push_back({kTopsBeamWidth, true});
   bool turnsPastIdle = false;
   if (rules.packs() > 1 && !rules.dealsRows()) {
     const FastPosition dealt(rules, start.state, start.redealCount);
     const bool longStock = 4 * dealt.size(dealt.stockPile()) > 3 * rules.packs() * kCardsPerPack;
-    widths.push_back(longStock ? kWiderBeamWidth : kWideBeamWidth);
+    beams.push_back({longStock ? kWiderBeamWidth : kWideBeamWidth, false});
     // Only where the stock passes once (see kWiderBeamWidth): in Gargantua,
     // whose stock comes round twice and whose spaces take kings alone, the
     // beams that turned past such cards won 172 deals of 1001-1200 at
@@ -382,18 +387,17 @@ SolveResult solveStockByStage(const FastRules& rules, const SolverStart& start, 
   }
   for (std::int64_t round = std::min(budget.nodes, kFirstRoundNodes); round > 0 && cut && !line && !clock.cut();) {
     cut = false;
-    for (const std::size_t width : widths)
-      for (const bool tops : byTops) {
-        const std::int64_t nodes = std::min(round, budget.nodes - expanded);
-        if (nodes <= 0 || line || clock.cut()) break;
-        StockBeam beam(rules, start, clock, budget.memoryBytes, tops ? kTopsBeamWidth : width);
-        beam.turnPastIdle(turnsPastIdle);
-        beam.tellByTops(tops);
-        line = beam.run(nodes);
-        expanded += beam.expanded();
-        cut = cut || beam.cut();
-        if (line) moves = beam.asMoves(*line);
-      }
+    for (const RoundBeam& kind : beams) {
+      const std::int64_t nodes = std::min(round, budget.nodes - expanded);
+      if (nodes <= 0 || line || clock.cut()) break;
+      StockBeam beam(rules, start, clock, budget.memoryBytes, kind.width);
+      beam.turnPastIdle(turnsPastIdle);
+      beam.tellByTops(kind.byTops);
+      line = beam.run(nodes);
+      expanded += beam.expanded();
+      cut = cut || beam.cut();
+      if (line) moves = beam.asMoves(*line);
+    }
     round = std::min(2 * round, budget.nodes - expanded);
   }
   SolveResult result;
