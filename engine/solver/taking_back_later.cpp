@@ -73,11 +73,11 @@ SolveResult solveWithoutTakingBackFirst(const FastRules& rules, const SolverStar
   FastRules forward = rules;
   forward.leaveTakeBacksOut();
   forward.keepToProgress();
-  // A second look, with every move but the take-backs, on half the budget's
-  // positions, won no deal of two hundred of Klondike that the glance and
-  // the forward look left, and without it Klondike by Threes won as many of
-  // two hundred, while it took half the clock of every deal it could not
-  // win, which the full search needs to prove a deal lost: there is none.
+  // No second look follows with every move but the take-backs. On half the
+  // budget's positions it won no deal of two hundred of Klondike that the
+  // glance and the forward look left, and Klondike by Threes wins as many of
+  // two hundred without it; yet it took half the clock of every deal it
+  // could not win, which the full search needs to prove a deal lost.
   if (lookWithout(forward, rules.cardsPerClick() == 1 ? kOneCardForwardLookShare : kForwardLookShare)) return sofar;
   // The full search goes on from where the glance stopped.
   Budget whole = rest();
