@@ -267,6 +267,26 @@ bool searchAgreesWithPlainSearch(int kind, TestTable& table, const std::string& 
   return won;
 }
 
+// Deals endgames of the kind with deal, each laid out on the dealt game's
+// rules, and checks every verdict against the plain search; the sample must
+// hold both verdicts, or it checks little.
+template <class Deal>
+void everyEndgameAgreesWithPlainSearch(int kind, cli::SolverSession& play, Deal deal) {
+  int won = 0;
+  int lost = 0;
+  for (int game = 0; game < kEndgames; ++game) {
+    TestTable table;
+    useEndgameRules(table, play);
+    deal(table);
+    const std::string what = "kind " + std::to_string(kind) + " game " + std::to_string(game);
+    (searchAgreesWithPlainSearch(kind, table, what) ? won : lost) += 1;
+  }
+#ifndef QUILLORO_SMALL_SAMPLES
+  EXPECT_GT(won, 0) << kind;
+  EXPECT_GT(lost, 0) << kind;
+#endif
+}
+
 class OneCardBuildSearch : public SolverSessionTest {};
 
 TEST_F(OneCardBuildSearch, OffersExactlyTheMovesTheEngineAcceptsOnRandomPlay) {
@@ -298,20 +318,7 @@ TEST_F(OneCardBuildSearch, EveryVerdictOnEndgamesAgreesWithAPlainExhaustiveSearc
   for (const int kind : kKinds) {
     cli::SolverSession play = session(kind);
     play.deal("1");
-    int won = 0;
-    int lost = 0;
-    for (int game = 0; game < kEndgames; ++game) {
-      TestTable table;
-      useEndgameRules(table, play);
-      dealEndgame(kind, table, random);
-      const std::string what = "kind " + std::to_string(kind) + " game " + std::to_string(game);
-      (searchAgreesWithPlainSearch(kind, table, what) ? won : lost) += 1;
-    }
-#ifndef QUILLORO_SMALL_SAMPLES
-    // The sample must hold both verdicts, or it checks little.
-    EXPECT_GT(won, 0) << kind;
-    EXPECT_GT(lost, 0) << kind;
-#endif
+    everyEndgameAgreesWithPlainSearch(kind, play, [&](TestTable& table) { dealEndgame(kind, table, random); });
   }
 }
 
@@ -323,18 +330,7 @@ TEST_F(OneCardBuildSearch, CardsNothingBuildsOnGoHomeAtOnceWithoutLosingAWin) {
   std::mt19937 random(1056);
   cli::SolverSession play = session(kCrossroads);
   play.deal("1");
-  int won = 0;
-  int lost = 0;
-  for (int game = 0; game < kEndgames; ++game) {
-    TestTable table;
-    useEndgameRules(table, play);
-    dealOpenSuits(table, random);
-    (searchAgreesWithPlainSearch(kCrossroads, table, "game " + std::to_string(game)) ? won : lost) += 1;
-  }
-#ifndef QUILLORO_SMALL_SAMPLES
-  EXPECT_GT(won, 0);
-  EXPECT_GT(lost, 0);
-#endif
+  everyEndgameAgreesWithPlainSearch(kCrossroads, play, [&](TestTable& table) { dealOpenSuits(table, random); });
 }
 
 // A card that the rank below may still be built on stays out: here the five
